@@ -1,0 +1,215 @@
+#include "platform/bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/exceptions.h"
+
+int BitsPerPixel(TPixelFormat format) {
+  switch (format) {
+    case pf1bit: return 1;
+    case pf4bit: return 4;
+    case pf8bit: return 8;
+    case pf15bit:
+    case pf16bit: return 16;
+    case pf24bit: return 24;
+    default: return 32;
+  }
+}
+
+bool IsIndexed(TPixelFormat format) { return format == pf1bit || format == pf4bit || format == pf8bit; }
+
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format) { SetSize(width, height); }
+
+TBitmap::TBitmap(const TBitmap& other) : TGraphic() { *this = other; }
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+  if (this == &other) return *this;
+  width_ = other.width_;
+  height_ = other.height_;
+  format_ = other.format_;
+  stride_ = other.stride_;
+  pixels_ = other.pixels_;
+  colorTable_ = other.colorTable_;
+  Transparent = other.Transparent;
+  mask_ = other.mask_ ? std::make_unique<TBitmap>(*other.mask_) : nullptr;
+  return *this;
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::AssignFrom(const TPersistent* source) {
+  if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+    *this = *bitmap;
+    NotifyChanged();
+    return;
+  }
+  TPersistent::AssignFrom(source);
+}
+
+void TBitmap::SetSize(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  Allocate();
+}
+
+void TBitmap::Allocate() {
+  stride_ = ((width_ * BitsPerPixel(format_) + 31) & ~31) / 8;
+  pixels_.assign(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_), 0);
+}
+
+std::uint8_t* TBitmap::ScanLine(int y) {
+  if (y < 0 || y >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
+  return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+}
+
+const std::uint8_t* TBitmap::ScanLine(int y) const { return const_cast<TBitmap*>(this)->ScanLine(y); }
+
+void TBitmap::SetColorTable(std::vector<TRGBQuad> table) {
+  if (table.size() > 256) table.resize(256);
+  colorTable_ = std::move(table);
+}
+
+TPaletteHandle TBitmap::CreatePalette() const {
+  if (!IsIndexed(format_)) return nullptr;
+  std::vector<TPaletteEntry> entries;
+  entries.reserve(colorTable_.size());
+  for (const auto& q : colorTable_) entries.push_back({q.red, q.green, q.blue, 0});
+  return std::make_unique<TPalette>(std::move(entries));
+}
+
+void TBitmap::SetMask(std::unique_ptr<TBitmap> mask) { mask_ = std::move(mask); }
+
+namespace {
+
+struct Rgb {
+  std::uint8_t r, g, b;
+};
+
+std::uint8_t Expand5(unsigned v) { return static_cast<std::uint8_t>((v << 3) | (v >> 2)); }
+std::uint8_t Expand6(unsigned v) { return static_cast<std::uint8_t>((v << 2) | (v >> 4)); }
+
+int IndexAt(const std::uint8_t* row, int x, TPixelFormat format) {
+  switch (format) {
+    case pf1bit: return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case pf4bit: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+    default: return row[x];
+  }
+}
+
+void SetIndexAt(std::uint8_t* row, int x, TPixelFormat format, int index) {
+  switch (format) {
+    case pf1bit: {
+      const auto bit = static_cast<std::uint8_t>(0x80 >> (x & 7));
+      row[x >> 3] = static_cast<std::uint8_t>(index ? (row[x >> 3] | bit) : (row[x >> 3] & ~bit));
+      break;
+    }
+    case pf4bit:
+      row[x >> 1] = static_cast<std::uint8_t>((x & 1) ? ((row[x >> 1] & 0xF0) | (index & 0x0F))
+                                                       : ((row[x >> 1] & 0x0F) | (index << 4)));
+      break;
+    default: row[x] = static_cast<std::uint8_t>(index);
+  }
+}
+
+Rgb ColorAt(const std::uint8_t* row, int x, TPixelFormat format, const std::vector<TRGBQuad>& table) {
+  if (IsIndexed(format)) {
+    const auto i = static_cast<std::size_t>(IndexAt(row, x, format));
+    if (i >= table.size()) return {0, 0, 0};
+    return {table[i].red, table[i].green, table[i].blue};
+  }
+  switch (format) {
+    case pf15bit: {
+      const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
+      return {Expand5((v >> 10) & 31), Expand5((v >> 5) & 31), Expand5(v & 31)};
+    }
+    case pf16bit: {
+      const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
+      return {Expand5((v >> 11) & 31), Expand6((v >> 5) & 63), Expand5(v & 31)};
+    }
+    case pf24bit: return {row[3 * x + 2], row[3 * x + 1], row[3 * x]};
+    default: return {row[4 * x + 2], row[4 * x + 1], row[4 * x]};
+  }
+}
+
+int NearestIndex(const std::vector<TRGBQuad>& table, Rgb c) {
+  int best = 0;
+  int bestDistance = 1 << 30;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const int d = std::abs(table[i].red - c.r) + std::abs(table[i].green - c.g) + std::abs(table[i].blue - c.b);
+    if (d < bestDistance) {
+      bestDistance = d;
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
+}
+
+void PutColor(std::uint8_t* row, int x, TPixelFormat format, Rgb c) {
+  switch (format) {
+    case pf15bit: {
+      const unsigned v = ((c.r >> 3) << 10) | ((c.g >> 3) << 5) | (c.b >> 3);
+      row[2 * x] = static_cast<std::uint8_t>(v);
+      row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
+      break;
+    }
+    case pf16bit: {
+      const unsigned v = ((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3);
+      row[2 * x] = static_cast<std::uint8_t>(v);
+      row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
+      break;
+    }
+    case pf24bit:
+      row[3 * x] = c.b;
+      row[3 * x + 1] = c.g;
+      row[3 * x + 2] = c.r;
+      break;
+    default:
+      row[4 * x] = c.b;
+      row[4 * x + 1] = c.g;
+      row[4 * x + 2] = c.r;
+      row[4 * x + 3] = 0;
+  }
+}
+
+std::vector<TRGBQuad> DefaultColorTable(TPixelFormat format) {
+  if (format == pf1bit) return {{0, 0, 0, 0}, {255, 255, 255, 0}};
+  // A grey ramp: every indexed depth gets evenly spaced greys.
+  const int n = 1 << BitsPerPixel(format);
+  std::vector<TRGBQuad> table(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    const auto v = static_cast<std::uint8_t>(i * 255 / (n - 1));
+    table[static_cast<std::size_t>(i)] = {v, v, v, 0};
+  }
+  return table;
+}
+
+}  // namespace
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+  if (format == format_) return;
+  if (Empty()) {
+    format_ = format;
+    Allocate();
+    if (!IsIndexed(format)) colorTable_.clear();
+    return;
+  }
+  TBitmap old(*this);
+  format_ = format;
+  Allocate();
+  if (IsIndexed(format) && IsIndexed(old.format_) && BitsPerPixel(format) >= BitsPerPixel(old.format_)) {
+    for (int y = 0; y < height_; ++y)
+      for (int x = 0; x < width_; ++x) SetIndexAt(ScanLine(y), x, format, IndexAt(old.ScanLine(y), x, old.format_));
+    return;
+  }
+  if (IsIndexed(format)) {
+    if (colorTable_.empty() || colorTable_.size() > (1u << BitsPerPixel(format))) colorTable_ = DefaultColorTable(format);
+    for (int y = 0; y < height_; ++y)
+      for (int x = 0; x < width_; ++x)
+        SetIndexAt(ScanLine(y), x, format, NearestIndex(colorTable_, ColorAt(old.ScanLine(y), x, old.format_, old.colorTable_)));
+    return;
+  }
+  colorTable_.clear();
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x) PutColor(ScanLine(y), x, format, ColorAt(old.ScanLine(y), x, old.format_, old.colorTable_));
+}

@@ -1,0 +1,7 @@
+#include "platform/object.h"
+
+#include "platform/exceptions.h"
+
+void TPersistent::AssignFrom(const TPersistent* source) {
+  throw EConvertError::CannotAssign(source ? source->ClassName() : "nil", ClassName());
+}

@@ -1,0 +1,73 @@
+#include "platform/safe_file_stream.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/exceptions.h"
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+mode_t CurrentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+}  // namespace
+
+TSafeFileStream::TSafeFileStream(std::string path) : path_(std::move(path)) {
+  const auto slash = path_.rfind('/');
+  const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
+  tempPath_ = FolderOf(path_) + "." + name + ".XXXXXX";
+  const int fd = ::mkstemp(tempPath_.data());
+  if (fd < 0) throw EFCreateError(path_);
+  // mkstemp makes the file private; give it the permissions a plain create would.
+  ::fchmod(fd, 0666 & ~CurrentUmask());
+  file_ = ::fdopen(fd, "wb");
+  if (!file_) {
+    ::close(fd);
+    ::unlink(tempPath_.c_str());
+    throw EFCreateError(path_);
+  }
+}
+
+TSafeFileStream::~TSafeFileStream() { Discard(); }
+
+std::size_t TSafeFileStream::Write(const void* data, std::size_t count) {
+  return file_ ? std::fwrite(data, 1, count, file_) : 0;
+}
+
+void TSafeFileStream::Commit() {
+  if (!file_) throw EWriteError();
+  const bool failed = std::ferror(file_) != 0;
+  const bool closeFailed = std::fclose(file_) != 0;
+  file_ = nullptr;
+  if (failed || closeFailed) {
+    Discard();
+    throw EWriteError();
+  }
+  if (std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+    Discard();
+    throw EFCreateError(path_);
+  }
+  tempPath_.clear();
+}
+
+void TSafeFileStream::Discard() noexcept {
+  if (file_) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+  if (!tempPath_.empty()) {
+    ::unlink(tempPath_.c_str());
+    tempPath_.clear();
+  }
+}
