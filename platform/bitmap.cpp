@@ -38,8 +38,8 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
 
 TBitmap::~TBitmap() = default;
 
-void TBitmap::AssignFrom(const TPersistent* source) {
-  if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+void TBitmap::AssignFrom(TPersistent* source) {
+  if (const auto* bitmap = dynamic_cast<TBitmap*>(source)) {
     *this = *bitmap;
     NotifyChanged();
     return;

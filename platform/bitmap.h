@@ -42,7 +42,7 @@ public:
 
   std::string_view ClassName() const override { return "TBitmap"; }
   // Copies another TBitmap; anything else raises the conversion error.
-  void AssignFrom(const TPersistent* source) override;
+  void AssignFrom(TPersistent* source) override;
 
   bool Empty() const override { return width_ == 0 || height_ == 0; }
   int Width() const override { return width_; }

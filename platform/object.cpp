@@ -2,6 +2,6 @@
 
 #include "platform/exceptions.h"
 
-void TPersistent::AssignFrom(const TPersistent* source) {
+void TPersistent::AssignFrom(TPersistent* source) {
   throw EConvertError::CannotAssign(source ? source->ClassName() : "nil", ClassName());
 }

@@ -13,5 +13,5 @@ class TPersistent : public TObject {
 public:
   // Copies `source` into this object. The base accepts nothing: it raises
   // EConvertError "Cannot assign a <source class> to a <this class>".
-  virtual void AssignFrom(const TPersistent* source);
+  virtual void AssignFrom(TPersistent* source);
 };
