@@ -1,7 +1,9 @@
 #include "platform/bitmap.h"
 
 #include <algorithm>
-#include <cstring>
+#include <climits>
+#include <cstdlib>
+#include <utility>
 
 #include "platform/exceptions.h"
 
@@ -19,68 +21,14 @@ int BitsPerPixel(TPixelFormat format) {
 
 bool IsIndexed(TPixelFormat format) { return format == pf1bit || format == pf4bit || format == pf8bit; }
 
-TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format) { SetSize(width, height); }
-
-TBitmap::TBitmap(const TBitmap& other) : TGraphic() { *this = other; }
-
-TBitmap& TBitmap::operator=(const TBitmap& other) {
-  if (this == &other) return *this;
-  width_ = other.width_;
-  height_ = other.height_;
-  format_ = other.format_;
-  stride_ = other.stride_;
-  pixels_ = other.pixels_;
-  colorTable_ = other.colorTable_;
-  Transparent = other.Transparent;
-  mask_ = other.mask_ ? std::make_unique<TBitmap>(*other.mask_) : nullptr;
-  return *this;
-}
-
-TBitmap::~TBitmap() = default;
-
-void TBitmap::AssignFrom(TPersistent* source) {
-  if (const auto* bitmap = dynamic_cast<TBitmap*>(source)) {
-    *this = *bitmap;
-    NotifyChanged();
-    return;
-  }
-  TPersistent::AssignFrom(source);
-}
-
-void TBitmap::SetSize(int width, int height) {
-  width_ = std::max(width, 0);
-  height_ = std::max(height, 0);
-  Allocate();
-}
-
-void TBitmap::Allocate() {
-  stride_ = ((width_ * BitsPerPixel(format_) + 31) & ~31) / 8;
-  pixels_.assign(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_), 0);
-}
-
-std::uint8_t* TBitmap::ScanLine(int y) {
-  if (y < 0 || y >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
-  return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
-}
-
-const std::uint8_t* TBitmap::ScanLine(int y) const { return const_cast<TBitmap*>(this)->ScanLine(y); }
-
-void TBitmap::SetColorTable(std::vector<TRGBQuad> table) {
-  if (table.size() > 256) table.resize(256);
-  colorTable_ = std::move(table);
-}
-
-TPaletteHandle TBitmap::CreatePalette() const {
-  if (!IsIndexed(format_)) return nullptr;
-  std::vector<TPaletteEntry> entries;
-  entries.reserve(colorTable_.size());
-  for (const auto& q : colorTable_) entries.push_back({q.red, q.green, q.blue, 0});
-  return std::make_unique<TPalette>(std::move(entries));
-}
-
-void TBitmap::SetMask(std::unique_ptr<TBitmap> mask) { mask_ = std::move(mask); }
-
 namespace {
+
+// Rows are padded to whole 32-bit words, as device-independent bitmaps store them.
+int StrideFor(int width, TPixelFormat format) {
+  const std::int64_t stride = ((std::int64_t{width} * BitsPerPixel(format) + 31) & ~std::int64_t{31}) / 8;
+  if (stride > INT_MAX) throw EOutOfResources("Out of system resources");
+  return static_cast<int>(stride);
+}
 
 struct Rgb {
   std::uint8_t r, g, b;
@@ -112,29 +60,74 @@ void SetIndexAt(std::uint8_t* row, int x, TPixelFormat format, int index) {
   }
 }
 
-Rgb ColorAt(const std::uint8_t* row, int x, TPixelFormat format, const std::vector<TRGBQuad>& table) {
-  if (IsIndexed(format)) {
-    const auto i = static_cast<std::size_t>(IndexAt(row, x, format));
-    if (i >= table.size()) return {0, 0, 0};
-    return {table[i].red, table[i].green, table[i].blue};
-  }
+// Decodes one row of any format into colours. The switch sits outside the pixel loops
+// because the page raster is converted on every reduction.
+void DecodeRow(const std::uint8_t* row, int width, TPixelFormat format, const std::vector<TRGBQuad>& table,
+               Rgb* out) {
   switch (format) {
-    case pf15bit: {
-      const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
-      return {Expand5((v >> 10) & 31), Expand5((v >> 5) & 31), Expand5(v & 31)};
-    }
+    case pf1bit:
+    case pf4bit:
+    case pf8bit:
+      for (int x = 0; x < width; ++x) {
+        const auto i = static_cast<std::size_t>(IndexAt(row, x, format));
+        out[x] = i < table.size() ? Rgb{table[i].red, table[i].green, table[i].blue} : Rgb{0, 0, 0};
+      }
+      break;
+    case pf15bit:
+      for (int x = 0; x < width; ++x) {
+        const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
+        out[x] = {Expand5((v >> 10) & 31), Expand5((v >> 5) & 31), Expand5(v & 31)};
+      }
+      break;
+    case pf16bit:
+      for (int x = 0; x < width; ++x) {
+        const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
+        out[x] = {Expand5((v >> 11) & 31), Expand6((v >> 5) & 63), Expand5(v & 31)};
+      }
+      break;
+    case pf24bit:
+      for (int x = 0; x < width; ++x) out[x] = {row[3 * x + 2], row[3 * x + 1], row[3 * x]};
+      break;
+    default:
+      for (int x = 0; x < width; ++x) out[x] = {row[4 * x + 2], row[4 * x + 1], row[4 * x]};
+  }
+}
+
+// Encodes colours into one row of a true-colour format.
+void EncodeRow(std::uint8_t* row, int width, TPixelFormat format, const Rgb* in) {
+  switch (format) {
+    case pf15bit:
     case pf16bit: {
-      const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
-      return {Expand5((v >> 11) & 31), Expand6((v >> 5) & 63), Expand5(v & 31)};
+      const bool is565 = format == pf16bit;
+      for (int x = 0; x < width; ++x) {
+        const Rgb c = in[x];
+        const unsigned v = is565 ? ((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3)
+                                 : ((c.r >> 3) << 10) | ((c.g >> 3) << 5) | (c.b >> 3);
+        row[2 * x] = static_cast<std::uint8_t>(v);
+        row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
+      }
+      break;
     }
-    case pf24bit: return {row[3 * x + 2], row[3 * x + 1], row[3 * x]};
-    default: return {row[4 * x + 2], row[4 * x + 1], row[4 * x]};
+    case pf24bit:
+      for (int x = 0; x < width; ++x) {
+        row[3 * x] = in[x].b;
+        row[3 * x + 1] = in[x].g;
+        row[3 * x + 2] = in[x].r;
+      }
+      break;
+    default:
+      for (int x = 0; x < width; ++x) {
+        row[4 * x] = in[x].b;
+        row[4 * x + 1] = in[x].g;
+        row[4 * x + 2] = in[x].r;
+        row[4 * x + 3] = 0;
+      }
   }
 }
 
 int NearestIndex(const std::vector<TRGBQuad>& table, Rgb c) {
   int best = 0;
-  int bestDistance = 1 << 30;
+  int bestDistance = INT_MAX;
   for (std::size_t i = 0; i < table.size(); ++i) {
     const int d = std::abs(table[i].red - c.r) + std::abs(table[i].green - c.g) + std::abs(table[i].blue - c.b);
     if (d < bestDistance) {
@@ -143,33 +136,6 @@ int NearestIndex(const std::vector<TRGBQuad>& table, Rgb c) {
     }
   }
   return best;
-}
-
-void PutColor(std::uint8_t* row, int x, TPixelFormat format, Rgb c) {
-  switch (format) {
-    case pf15bit: {
-      const unsigned v = ((c.r >> 3) << 10) | ((c.g >> 3) << 5) | (c.b >> 3);
-      row[2 * x] = static_cast<std::uint8_t>(v);
-      row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
-      break;
-    }
-    case pf16bit: {
-      const unsigned v = ((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3);
-      row[2 * x] = static_cast<std::uint8_t>(v);
-      row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
-      break;
-    }
-    case pf24bit:
-      row[3 * x] = c.b;
-      row[3 * x + 1] = c.g;
-      row[3 * x + 2] = c.r;
-      break;
-    default:
-      row[4 * x] = c.b;
-      row[4 * x + 1] = c.g;
-      row[4 * x + 2] = c.r;
-      row[4 * x + 3] = 0;
-  }
 }
 
 std::vector<TRGBQuad> DefaultColorTable(TPixelFormat format) {
@@ -186,30 +152,117 @@ std::vector<TRGBQuad> DefaultColorTable(TPixelFormat format) {
 
 }  // namespace
 
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format) { SetSize(width, height); }
+
+TBitmap::TBitmap(const TBitmap& other) : TGraphic() { *this = other; }
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+  if (this == &other) return *this;
+  width_ = other.width_;
+  height_ = other.height_;
+  format_ = other.format_;
+  stride_ = other.stride_;
+  pixels_ = other.pixels_;
+  colorTable_ = other.colorTable_;
+  Transparent = other.Transparent;
+  mask_ = other.mask_ ? std::make_unique<TBitmap>(*other.mask_) : nullptr;
+  return *this;
+}
+
+TBitmap::TBitmap(TBitmap&& other) noexcept : TGraphic() { MoveFrom(other); }
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+  if (this != &other) MoveFrom(other);
+  return *this;
+}
+
+void TBitmap::MoveFrom(TBitmap& other) noexcept {
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  format_ = other.format_;
+  stride_ = std::exchange(other.stride_, 0);
+  pixels_ = std::move(other.pixels_);
+  other.pixels_.clear();
+  colorTable_ = std::move(other.colorTable_);
+  other.colorTable_.clear();
+  Transparent = other.Transparent;
+  mask_ = std::move(other.mask_);
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::AssignFrom(TPersistent* source) {
+  if (const auto* bitmap = dynamic_cast<TBitmap*>(source)) {
+    *this = *bitmap;
+    NotifyChanged();
+    return;
+  }
+  TPersistent::AssignFrom(source);
+}
+
+void TBitmap::SetSize(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  Allocate();
+}
+
+void TBitmap::Allocate() {
+  stride_ = StrideFor(width_, format_);
+  pixels_.assign(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_), 0);
+}
+
+std::uint8_t* TBitmap::ScanLine(int y) {
+  if (y < 0 || y >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
+  return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+}
+
+const std::uint8_t* TBitmap::ScanLine(int y) const { return const_cast<TBitmap*>(this)->ScanLine(y); }
+
+void TBitmap::SetColorTable(std::vector<TRGBQuad> table) {
+  if (table.size() > 256) table.resize(256);
+  colorTable_ = std::move(table);
+}
+
+TPaletteHandle TBitmap::CreatePalette() const {
+  if (!IsIndexed(format_)) return nullptr;
+  std::vector<TPaletteEntry> entries;
+  entries.reserve(colorTable_.size());
+  for (const auto& q : colorTable_) entries.push_back({q.red, q.green, q.blue, 0});
+  return std::make_unique<TPalette>(std::move(entries));
+}
+
+void TBitmap::SetMask(std::unique_ptr<TBitmap> mask) { mask_ = std::move(mask); }
+
 void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (format == format_) return;
-  if (Empty()) {
-    format_ = format;
-    Allocate();
-    if (!IsIndexed(format)) colorTable_.clear();
-    return;
+  // Build the converted picture aside so that a failure leaves this bitmap untouched.
+  const int stride = StrideFor(width_, format);
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height_), 0);
+  std::vector<TRGBQuad> table = colorTable_;
+  auto target = [&](int y) { return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride); };
+
+  if (IsIndexed(format) && IsIndexed(format_) && BitsPerPixel(format) >= BitsPerPixel(format_)) {
+    for (int y = 0; y < height_; ++y)
+      for (int x = 0; x < width_; ++x) SetIndexAt(target(y), x, format, IndexAt(ScanLine(y), x, format_));
+  } else {
+    std::vector<Rgb> colors(static_cast<std::size_t>(width_));
+    if (IsIndexed(format)) {
+      if (table.empty() || table.size() > (1u << BitsPerPixel(format))) table = DefaultColorTable(format);
+    } else {
+      table.clear();
+    }
+    for (int y = 0; y < height_; ++y) {
+      DecodeRow(ScanLine(y), width_, format_, colorTable_, colors.data());
+      if (IsIndexed(format)) {
+        for (int x = 0; x < width_; ++x)
+          SetIndexAt(target(y), x, format, NearestIndex(table, colors[static_cast<std::size_t>(x)]));
+      } else {
+        EncodeRow(target(y), width_, format, colors.data());
+      }
+    }
   }
-  TBitmap old(*this);
   format_ = format;
-  Allocate();
-  if (IsIndexed(format) && IsIndexed(old.format_) && BitsPerPixel(format) >= BitsPerPixel(old.format_)) {
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) SetIndexAt(ScanLine(y), x, format, IndexAt(old.ScanLine(y), x, old.format_));
-    return;
-  }
-  if (IsIndexed(format)) {
-    if (colorTable_.empty() || colorTable_.size() > (1u << BitsPerPixel(format))) colorTable_ = DefaultColorTable(format);
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x)
-        SetIndexAt(ScanLine(y), x, format, NearestIndex(colorTable_, ColorAt(old.ScanLine(y), x, old.format_, old.colorTable_)));
-    return;
-  }
-  colorTable_.clear();
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) PutColor(ScanLine(y), x, format, ColorAt(old.ScanLine(y), x, old.format_, old.colorTable_));
+  stride_ = stride;
+  pixels_ = std::move(pixels);
+  colorTable_ = std::move(table);
 }

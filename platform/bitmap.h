@@ -38,6 +38,9 @@ public:
   TBitmap(int width, int height, TPixelFormat format);
   TBitmap(const TBitmap& other);
   TBitmap& operator=(const TBitmap& other);
+  // Moves the picture only: handlers and flags stay with their own objects.
+  TBitmap(TBitmap&& other) noexcept;
+  TBitmap& operator=(TBitmap&& other) noexcept;
   ~TBitmap() override;
 
   std::string_view ClassName() const override { return "TBitmap"; }
@@ -47,13 +50,15 @@ public:
   bool Empty() const override { return width_ == 0 || height_ == 0; }
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  // Resizes; the pixels become all zero.
+  // Resizes; the pixels become all zero. EOutOfResources "Out of system resources" when
+  // a row would not fit in the 32-bit sizes of a bitmap.
   void SetSize(int width, int height);
 
   TPixelFormat PixelFormat() const { return format_; }
   // Changes the pixel format, converting the pixels. Any format converts to the
   // true-colour formats; an indexed format widens to a deeper indexed one keeping its
-  // indices; true colour converts to indexed by the nearest colour of the colour table.
+  // indices; anything else converts to indexed by the nearest colour of the colour table
+  // (a grey ramp when there is none that fits). On failure the bitmap is unchanged.
   void SetPixelFormat(TPixelFormat format);
 
   int Stride() const { return stride_; }
@@ -69,15 +74,20 @@ public:
 
   bool Transparent = false;
   const TBitmap* Mask() const { return mask_.get(); }
+  TBitmap* Mask() { return mask_.get(); }
   void SetMask(std::unique_ptr<TBitmap> mask);
 
-  // Reads a BMP file image (file header, information header, colour table, rows).
+  // Reads a BMP file image (file header, information header, colour table, rows; bottom-up
+  // or top-down; uncompressed, or bit fields for 16 and 32 bits). Malformed or truncated
+  // input raises (EInvalidGraphic "Bitmap image is not valid", EReadError) and leaves the
+  // bitmap as it was; memory grows only with data actually read.
   void LoadFromStream(TStream& stream);
-  // Writes this bitmap as a BMP file image.
+  // Writes this bitmap as a BMP file image; 5-6-5 pixels are written with bit fields.
   void SaveToStream(TStream& stream) const;
 
 private:
   void Allocate();
+  void MoveFrom(TBitmap& other) noexcept;
 
   int width_ = 0;
   int height_ = 0;
