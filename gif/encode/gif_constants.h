@@ -35,8 +35,10 @@ inline constexpr std::uint8_t kImageSizeMask = 0x07;
 
 inline constexpr int kMaxColors = 256;
 inline constexpr int kMaxSubBlock = 255;
+inline constexpr int kBlockBufferSize = kMaxSubBlock + 1;  // the length byte, then the data
 
 // LZW.
+inline constexpr int kMinCodeSize = 2;  // the smallest minimum code size a stream may carry
 inline constexpr int kMaxCodeBits = 12;
 inline constexpr int kMaxCode = 4095;      // first code that is never assigned
 inline constexpr int kLastDictionaryCode = 4094;

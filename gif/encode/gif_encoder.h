@@ -1,0 +1,89 @@
+#pragma once
+// The compressor base: one frame's pixels become GIF image data (the minimum code
+// size byte, codes packed into data sub-blocks, the block terminator). The variants
+// (LZW, run-length) decide which codes stand for the pixels.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "gif/encode/gif_writer.h"
+
+class TStream;
+
+class TGIFEncoder {
+public:
+  virtual ~TGIFEncoder();
+  TGIFEncoder(const TGIFEncoder&) = delete;
+  TGIFEncoder& operator=(const TGIFEncoder&) = delete;
+
+  // Optional; nothing on the writing path reports through it.
+  std::function<void(int severity, std::string_view message)> WarningHandler;
+
+  // Writes one frame's image data: code-size byte, data sub-blocks, terminator.
+  // `pixels` holds width × height colour indices, rows top to bottom; a missing buffer
+  // or an empty frame writes the end code alone. Raises GIFException "Color not in
+  // color table" for an index not below `colorCount` (the data so far reach the
+  // stream, the terminator does not) and EWriteError when the stream refuses a block.
+  void Encode(TStream& stream, int bitDepth, int colorCount, const std::uint8_t* pixels,
+              bool interlaced, int height, int width);
+
+protected:
+  TGIFEncoder() = default;
+
+  // Appends `code` at the current code width, least significant bit first; the end
+  // code also pushes out the last, partly filled byte.
+  virtual void PutCode(int code) {
+    PackCode(code);
+    if (code == endCode_) FlushBits();
+  }
+  // Sends the clear code and resets the variant's state.
+  virtual void EmitClear() = 0;
+  // Turns the whole pixel walk into codes.
+  virtual void EncodeData() = 0;
+
+  // The pixel at the cursor; moves the cursor on. Checks the index against the table.
+  std::uint8_t TakePixel() {
+    const std::uint8_t pixel = *cursor_++;
+    if (pixel >= colorCount_) RaiseColorNotInTable();
+    return pixel;
+  }
+  // Advances the walk to the next pixel; false when every pixel has been read. The
+  // first pixel needs no call.
+  bool NextPixel() { return --remaining_ > 0 || (interlaced_ && NextInterlacedRow()); }
+
+  std::uint8_t minCodeSize_ = gif::kMinCodeSize;
+  int codeWidth_ = 0;
+  int initialCodeWidth_ = 0;
+  int widthLimit_ = 0;  // largest code value before the LZW width grows
+  int clearCode_ = 0;
+  int endCode_ = 0;
+  int firstFreeCode_ = 0;
+  bool clearPending_ = false;
+
+private:
+  void PackCode(int code) {
+    // Locals: the byte stores below may alias any member.
+    std::uint32_t bits = accumulator_ | static_cast<std::uint32_t>(code) << bitCount_;
+    int count = bitCount_ + codeWidth_;
+    for (; count >= 8; count -= 8, bits >>= 8) writer_->PutByte(static_cast<std::uint8_t>(bits));
+    accumulator_ = bits;
+    bitCount_ = count;
+  }
+  void FlushBits();
+  bool NextInterlacedRow();
+  [[noreturn]] static void RaiseColorNotInTable();
+
+  int colorCount_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  bool interlaced_ = false;
+  const std::uint8_t* pixels_ = nullptr;
+  std::optional<TGIFWriter> writer_;  // exists during Encode only
+  std::uint32_t accumulator_ = 0;     // bits not yet written, least significant first
+  int bitCount_ = 0;                  // 0 ... 7 between codes
+  const std::uint8_t* cursor_ = nullptr;
+  int remaining_ = 0;  // pixels left in the row (interlaced) or in the frame
+  int row_ = 0;
+  int pass_ = 0;
+};

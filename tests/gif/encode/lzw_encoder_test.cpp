@@ -1,0 +1,237 @@
+#include "gif/encode/lzw_encoder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+
+#include "encode_test_support.h"
+#include "support/gif_decode.h"
+#include "text_page.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+using encode_test::MakePicture;
+using encode_test::Picture;
+
+// A plain LZW coder written for clarity, not speed: a std::map dictionary and one
+// bit at a time. The compressor's output must match it byte for byte.
+std::vector<std::uint8_t> ReferenceLzw(const Picture& picture) {
+  const int m = std::max(picture.bitDepth, 2);
+  const int clear = 1 << m;
+  std::vector<std::uint8_t> data;
+  int bitCount = 0;
+  int width = m + 1;
+  auto put = [&](int code) {
+    for (int i = 0; i < width; ++i, ++bitCount) {
+      if (bitCount % 8 == 0) data.push_back(0);
+      data.back() |= static_cast<std::uint8_t>(((code >> i) & 1) << (bitCount % 8));
+    }
+  };
+  std::map<std::pair<int, int>, int> dictionary;
+  int next = 0;
+  // After a code goes out the width grows once the next free code has passed the
+  // largest code of the width; a clear code sets it back.
+  auto putAndWiden = [&](int code) {
+    put(code);
+    if (next > (1 << width) - 1 && width < 12) ++width;
+  };
+  auto sendClear = [&] {
+    put(clear);
+    width = m + 1;
+    dictionary.clear();
+    next = clear + 2;
+  };
+  sendClear();
+  int prefix = picture.pixels[0];
+  for (std::size_t i = 1; i < picture.pixels.size(); ++i) {
+    const int pixel = picture.pixels[i];
+    if (const auto found = dictionary.find({prefix, pixel}); found != dictionary.end()) {
+      prefix = found->second;
+      continue;
+    }
+    putAndWiden(prefix);
+    if (next == 4095)
+      sendClear();
+    else
+      dictionary[{prefix, pixel}] = next++;
+    prefix = pixel;
+  }
+  putAndWiden(prefix);
+  put(clear + 1);
+
+  std::vector<std::uint8_t> out = {static_cast<std::uint8_t>(m)};
+  for (std::size_t at = 0; at < data.size(); at += 255) {
+    const std::size_t n = std::min<std::size_t>(255, data.size() - at);
+    out.push_back(static_cast<std::uint8_t>(n));
+    out.insert(out.end(), data.begin() + at, data.begin() + at + n);
+  }
+  out.push_back(0);
+  return out;
+}
+
+std::vector<std::uint8_t> EncodeLzw(const Picture& picture, bool interlaced = false) {
+  TLZWEncoder encoder;
+  return encode_test::Encode(encoder, picture, interlaced);
+}
+
+// 256-colour pixels in which no two neighbours repeat an earlier pair, so that every
+// pixel after the first adds an entry: steps of 1, 3, 5, ... through all 256 values.
+std::vector<std::uint8_t> DistinctPairs(std::size_t count) {
+  std::vector<std::uint8_t> pixels;
+  int value = 0;
+  for (int step = 1; pixels.size() < count; step += 2)
+    for (int i = 0; i < 256 && pixels.size() < count; ++i) {
+      pixels.push_back(static_cast<std::uint8_t>(value));
+      value = (value + step) % 256;
+    }
+  return pixels;
+}
+
+std::uint64_t Fnv1a(const std::vector<std::uint8_t>& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const auto byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
+  return hash;
+}
+
+TEST(LZWEncoderTest, WorkedExamplesGiveTheExactBytes) {
+  EXPECT_THAT(EncodeLzw(MakePicture(4, 2, 2, {0, 0, 0, 0, 0, 0, 0, 1})),
+              ElementsAre(0x02, 0x03, 0x84, 0x0F, 0x51, 0x00));
+  EXPECT_THAT(EncodeLzw(MakePicture(1, 1, 2, {0})), ElementsAre(0x02, 0x02, 0x44, 0x01, 0x00));
+}
+
+TEST(LZWEncoderTest, CodesWidenAfterTheCodeWrittenWhileTheNextFreeCodeIsAPowerOfTwo) {
+  // Every pixel adds an entry, so literal i goes out while the next free code is 258 + i.
+  const auto pixels = DistinctPairs(300);
+  const auto data = encode_test::Unblock(EncodeLzw(MakePicture(300, 1, 256, pixels)));
+  encode_test::CodeReader reader(data.bytes);
+  EXPECT_EQ(reader.Read(9), 256);
+  for (int i = 0; i < 300; ++i) {
+    // Literal 254 goes out with next free code 512: the last 9-bit code.
+    const int width = i <= 254 ? 9 : 10;
+    ASSERT_EQ(reader.Read(width), pixels[i]) << "literal " << i << " in " << width << " bits";
+  }
+  EXPECT_EQ(reader.Read(10), 257);
+  EXPECT_LT(reader.BitsLeft(), 8u);
+}
+
+TEST(LZWEncoderTest, AfterCode4094ThePrefixAndTheClearAre12BitsThenWidthStartsOver) {
+  const auto pixels = DistinctPairs(3900);
+  const auto data = encode_test::Unblock(EncodeLzw(MakePicture(3900, 1, 256, pixels)));
+  encode_test::CodeReader reader(data.bytes);
+  EXPECT_EQ(reader.Read(9), 256);
+  // Literal i goes out while the next free code is 258 + i; the entry 4094 is added
+  // after literal 3836, and literal 3837 meets the full dictionary.
+  for (int i = 0; i <= 3837; ++i) {
+    const int next = 258 + i;
+    const int width = next <= 512 ? 9 : next <= 1024 ? 10 : next <= 2048 ? 11 : 12;
+    ASSERT_EQ(reader.Read(width), pixels[i]) << "literal " << i;
+  }
+  EXPECT_EQ(reader.Read(12), 256) << "the clear code at the width in use";
+  for (int i = 3838; i < 3900; ++i) ASSERT_EQ(reader.Read(9), pixels[i]) << "literal " << i;
+  EXPECT_EQ(reader.Read(9), 257);
+}
+
+TEST(LZWEncoderTest, DataOf255BytesIsOneBlockAnd256BytesAreTwo) {
+  // 224 literals with the clear and end codes: 226 codes of 9 bits, 2034 bits, 255 bytes.
+  const auto exact = encode_test::Unblock(EncodeLzw(MakePicture(224, 1, 256, DistinctPairs(224))));
+  EXPECT_THAT(exact.blockLengths, ElementsAre(255));
+  // One literal more: 2043 bits, 256 bytes.
+  const auto over = encode_test::Unblock(EncodeLzw(MakePicture(225, 1, 256, DistinctPairs(225))));
+  EXPECT_THAT(over.blockLengths, ElementsAre(255, 1));
+}
+
+TEST(LZWEncoderTest, RandomPicturesMatchTheReferenceAndDecodeWithGiflib) {
+  std::mt19937 random(4242);
+  for (int round = 0; round < 60; ++round) {
+    const int width = round == 0 ? 1 : std::uniform_int_distribution<int>(1, 480)(random);
+    const int height = round == 0 ? 1 : std::uniform_int_distribution<int>(1, 272)(random);
+    const int colors = round < 2 ? 1 + 255 * round : std::uniform_int_distribution<int>(1, 256)(random);
+    const int maxRun = std::uniform_int_distribution<int>(1, 40)(random);
+    const bool interlaced = round % 3 == 1;
+    const auto picture = MakePicture(width, height, colors,
+                                     encode_test::RandomRuns(random, std::size_t(width) * height, colors, maxRun));
+    SCOPED_TRACE(testing::Message() << width << "x" << height << ", " << colors << " colours"
+                                    << (interlaced ? ", interlaced" : ""));
+    const auto encoded = EncodeLzw(picture, interlaced);
+    if (!interlaced) {
+      EXPECT_EQ(encoded, ReferenceLzw(picture));
+    }
+    const auto decoded = DecodeGif(encode_test::WrapInGif(encoded, width, height, interlaced));
+    ASSERT_EQ(decoded.frames.size(), 1u);
+    EXPECT_EQ(decoded.frames[0].pixels, picture.pixels);
+  }
+}
+
+TEST(LZWEncoderTest, TextPageAndNoisyFrameStayByteExact) {
+  const auto page = MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 216,
+                                encode_test::TextPage().Pixels());
+  const auto encoded = EncodeLzw(page);
+  EXPECT_EQ(encoded, ReferenceLzw(page));
+  EXPECT_EQ(Fnv1a(encoded), 6895089825004424189ull) << encoded.size() << " bytes";
+  const auto noise = MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 256, encode_test::NoisyFrame());
+  EXPECT_EQ(EncodeLzw(noise), ReferenceLzw(noise));
+}
+
+// Hash slots that the doubling probe sequence visits from slot 1: half of the table.
+std::set<int> DoublingCycle() {
+  std::set<int> slots;
+  for (int slot = 1; slots.insert(slot).second;) slot = slot * 2 % 8009;
+  return slots;
+}
+
+int SlotOf(int prefix, int pixel) {
+  const std::uint32_t key = static_cast<std::uint32_t>(prefix << 8 | pixel);
+  return static_cast<int>(((key >> 4) ^ key) % 8009);
+}
+
+// 64-colour pixels chosen so that the dictionary's keys land in one doubling cycle
+// until more keys are stored there than the cycle has slots.
+std::vector<std::uint8_t> PictureFillingOneProbeCycle() {
+  const auto cycle = DoublingCycle();
+  std::map<std::pair<int, int>, int> dictionary;
+  std::vector<std::uint8_t> pixels = {0};
+  int prefix = 0, next = 66, inCycle = 0;
+  while (inCycle <= static_cast<int>(cycle.size())) {
+    int chosen = -1;
+    for (int p = 0; p < 64 && chosen < 0; ++p)
+      if (!dictionary.count({prefix, p}) && cycle.count(SlotOf(prefix, p))) chosen = p;
+    if (chosen >= 0) {  // a new key in the cycle
+      dictionary[{prefix, chosen}] = next++;
+      ++inCycle;
+      prefix = chosen;
+    } else {
+      // Follow a stored key to a longer prefix, whose keys are all new.
+      for (int p = 0; p < 64 && chosen < 0; ++p)
+        if (const auto found = dictionary.find({prefix, p}); found != dictionary.end()) {
+          chosen = p;
+          prefix = found->second;
+        }
+      if (chosen < 0) {
+        chosen = 0;
+        dictionary[{prefix, 0}] = next++;
+        prefix = 0;
+      }
+    }
+    pixels.push_back(static_cast<std::uint8_t>(chosen));
+  }
+  EXPECT_LT(next, 4095) << "the cycle overflows before the dictionary is cleared";
+  return pixels;
+}
+
+TEST(LZWEncoderTest, KeysCrowdedIntoOneProbeCycleStillEncode) {
+  auto pixels = PictureFillingOneProbeCycle();
+  const int width = 101;
+  const int height = static_cast<int>(pixels.size() + width - 1) / width;
+  pixels.resize(std::size_t(width) * height, 0);
+  const auto picture = MakePicture(width, height, 64, pixels);
+  const auto encoded = EncodeLzw(picture);
+  EXPECT_EQ(encoded, ReferenceLzw(picture));
+  EXPECT_EQ(DecodeGif(encode_test::WrapInGif(encoded, width, height, false)).frames.at(0).pixels, pixels);
+}
+
+}  // namespace
