@@ -1,28 +1,62 @@
 #pragma once
 // Lookups that compute the index arithmetically; each matches one fixed palette of
-// fixed_palettes.h entry for entry, so none needs the palette itself.
+// fixed_palettes.h entry for entry, so none needs the palette itself. Defined here so
+// that a walker bound to one of them can inline the arithmetic per pixel.
 #include "gif/colour/color_lookup.h"
+
+namespace detail {
+
+constexpr int kCubeLevels = 6;
+constexpr int kCubeStep = 51;
+constexpr int kMonochromeThreshold = 127 * 256;
+
+// The +3 moves every boundary below the midpoint between two steps: 48 already rounds up.
+constexpr int CubeLevel(std::uint8_t v) { return (v + 3) / kCubeStep; }
+
+// Luminance times 256; the weights add up to 256.
+constexpr int LuminanceSum(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  return 77 * red + 150 * green + 29 * blue;
+}
+
+}  // namespace detail
 
 // The 6 x 6 x 6 cube of BuildWebCubePalette: each channel goes to level (v + 3) / 51.
 class TNetscapeColorLookup final : public TColorLookup {
 public:
-  TNetscapeColorLookup();
+  TNetscapeColorLookup() : TColorLookup(detail::kCubeLevels * detail::kCubeLevels * detail::kCubeLevels) {}
+
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
-                        std::uint8_t& outGreen, std::uint8_t& outBlue) override;
+                        std::uint8_t& outGreen, std::uint8_t& outBlue) override {
+    const int r = detail::CubeLevel(red), g = detail::CubeLevel(green), b = detail::CubeLevel(blue);
+    outRed = static_cast<std::uint8_t>(r * detail::kCubeStep);
+    outGreen = static_cast<std::uint8_t>(g * detail::kCubeStep);
+    outBlue = static_cast<std::uint8_t>(b * detail::kCubeStep);
+    return static_cast<std::uint8_t>((r * detail::kCubeLevels + g) * detail::kCubeLevels + b);
+  }
 };
 
 // The 256 greys of BuildGrayPalette, by luminance (77 R + 150 G + 29 B) / 256.
 class TGrayScaleLookup final : public TColorLookup {
 public:
-  TGrayScaleLookup();
+  TGrayScaleLookup() : TColorLookup(256) {}
+
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
-                        std::uint8_t& outGreen, std::uint8_t& outBlue) override;
+                        std::uint8_t& outGreen, std::uint8_t& outBlue) override {
+    const auto y = static_cast<std::uint8_t>(detail::LuminanceSum(red, green, blue) >> 8);
+    outRed = outGreen = outBlue = y;
+    return y;
+  }
 };
 
 // Black and white of BuildMonochromePalette: white when the luminance sum exceeds 127 x 256.
 class TMonochromeLookup final : public TColorLookup {
 public:
-  TMonochromeLookup();
+  TMonochromeLookup() : TColorLookup(2) {}
+
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
-                        std::uint8_t& outGreen, std::uint8_t& outBlue) override;
+                        std::uint8_t& outGreen, std::uint8_t& outBlue) override {
+    const bool white = detail::LuminanceSum(red, green, blue) > detail::kMonochromeThreshold;
+    outRed = outGreen = outBlue = white ? 255 : 0;
+    return white ? 1 : 0;
+  }
 };

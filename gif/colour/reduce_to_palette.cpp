@@ -37,18 +37,8 @@ TPaletteHandle BuildPalette(TReductionMethod method, TDIBReader& reader, TBitmap
   }
 }
 
-std::unique_ptr<TColorLookup> CreateLookup(TReductionMethod method, const TPalette* palette) {
-  switch (method) {
-    case TReductionMethod::Monochrome: return std::make_unique<TMonochromeLookup>();
-    case TReductionMethod::GrayScale256: return std::make_unique<TGrayScaleLookup>();
-    case TReductionMethod::WebCube216: return std::make_unique<TNetscapeColorLookup>();
-    default: return std::make_unique<TFastColorLookup>(palette);
-  }
-}
-
-std::unique_ptr<TDitherEngine> CreateWalker(TDitherMethod dither, int width, TColorLookup& lookup) {
+std::unique_ptr<TDitherEngine> CreateDitherer(TDitherMethod dither, int width, TColorLookup& lookup) {
   switch (dither) {
-    case TDitherMethod::Nearest: return std::make_unique<TDitherEngine>(width, lookup);
     case TDitherMethod::FloydSteinberg: return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
     case TDitherMethod::Stucki: return std::make_unique<TStuckiDitherer>(width, lookup);
     case TDitherMethod::Sierra: return std::make_unique<TSierraDitherer>(width, lookup);
@@ -61,8 +51,9 @@ std::unique_ptr<TDitherEngine> CreateWalker(TDitherMethod dither, int width, TCo
 
 // Serpentine for every walker, Nearest included: the fast lookup's cache keeps the first
 // answer per cell, so even plain mapping depends on this order.
-void WalkRows(TDIBReader& reader, TDIBWriter& writer, TDitherEngine& walker, int height) {
-  for (int y = 0; y < height; ++y) {
+template <class Walker>
+void WalkRows(TDIBReader& reader, TDIBWriter& writer, Walker& walker) {
+  for (int y = 0; y < reader.Height(); ++y) {
     const std::uint8_t* source = reader.RowPointer(y);
     std::uint8_t* target = writer.RowPointer(y);
     for (int x = walker.CurrentColumn(); x >= 0 && x < walker.RowWidth(); x = walker.CurrentColumn()) {
@@ -72,6 +63,25 @@ void WalkRows(TDIBReader& reader, TDIBWriter& writer, TDitherEngine& walker, int
     }
     walker.EndRow();
   }
+}
+
+template <class Walker>
+void WriteResult(TBitmap& result, TDIBReader& reader, const TPalette* palette, Walker& walker) {
+  TDIBWriter writer(result, pf8bit, reader.Width(), reader.Height(), palette);
+  WalkRows(reader, writer, walker);
+  writer.Deliver();
+}
+
+// Leaves `result` empty when the lookup has no colours or the dither value is unknown.
+template <class Lookup>
+void MapThrough(TBitmap& result, TDIBReader& reader, const TPalette* palette, Lookup& lookup, TDitherMethod dither) {
+  if (lookup.ColorCount() == 0) return;
+  if (dither == TDitherMethod::Nearest) {
+    TBoundDitherEngine<Lookup> walker(reader.Width(), lookup);
+    WriteResult(result, reader, palette, walker);
+    return;
+  }
+  if (const auto ditherer = CreateDitherer(dither, reader.Width(), lookup)) WriteResult(result, reader, palette, *ditherer);
 }
 
 }  // namespace
@@ -84,21 +94,18 @@ std::unique_ptr<TBitmap> ReduceToPalette(TBitmap& source, TReductionMethod metho
     result->SetPixelFormat(pf24bit);
     return result;
   }
-  const int width = source.Width();
-  const int height = source.Height();
-  if (std::int64_t{width} * height > kLargePicturePixels) result->SetPixelFormat(pf1bit);
+  if (std::int64_t{source.Width()} * source.Height() > kLargePicturePixels) result->SetPixelFormat(pf1bit);
 
   TDIBReader reader(source, pf24bit);
   const TPaletteHandle palette = BuildPalette(method, reader, source, paletteBits, customPalette);
-  // An unknown method builds no palette; CustomPalette without one ends at the lookup.
-  if (!palette && method != TReductionMethod::CustomPalette) return result;
-  const std::unique_ptr<TColorLookup> lookup = CreateLookup(method, palette.get());
-  if (lookup->ColorCount() == 0) return result;
-  const std::unique_ptr<TDitherEngine> walker = CreateWalker(dither, width, *lookup);
-  if (!walker) return result;
-
-  TDIBWriter writer(*result, pf8bit, width, height, palette.get());
-  WalkRows(reader, writer, *walker, height);
-  writer.Deliver();
+  auto map = [&](auto&& lookup) { MapThrough(*result, reader, palette.get(), lookup, dither); };
+  switch (method) {
+    case TReductionMethod::Monochrome: map(TMonochromeLookup()); break;
+    case TReductionMethod::GrayScale256: map(TGrayScaleLookup()); break;
+    case TReductionMethod::WebCube216: map(TNetscapeColorLookup()); break;
+    default:
+      // An unknown method builds no palette; CustomPalette without one has no colours.
+      if (palette || method == TReductionMethod::CustomPalette) map(TFastColorLookup(palette.get()));
+  }
   return result;
 }
