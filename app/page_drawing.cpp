@@ -1,0 +1,81 @@
+#include "app/page_drawing.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <string>
+
+#include "app/code_page.h"
+#include "app/font_metrics.h"
+#include "app/page_layout.h"
+#include "app/text_file.h"
+
+namespace {
+
+QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+// Paints lines of the text box's font and colours on the raster.
+class TLinePainter {
+public:
+  TLinePainter(TPageRaster& raster, const TTextBox& box)
+      : image_(raster.PaintTarget()), painter_(&image_), codePage_(CodePageOf(box.Font().script)) {
+    const QFont font = MakeQFont(box.Font());
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(box.Font().color));
+    // Qt paints the background behind each run of text, over the font's ascent and descent.
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    painter_.setBackground(ToQColor(box.Color()));
+    ascent_ = CellOf(font).ascent;
+  }
+
+  // Draws the bytes, read in the font's code page, with the line's cell top at y.
+  void DrawLine(int y, std::string_view bytes) {
+    if (!bytes.empty()) painter_.drawText(1, y + ascent_, codePage_.Decode(bytes));
+  }
+
+private:
+  QImage image_;
+  QPainter painter_;
+  const TCodePage& codePage_;
+  int ascent_ = 0;
+};
+
+// The title texts are Windows-1250; a UTF-8 page font gets them as UTF-8.
+std::string TitleText(std::string_view cp1250, TFontScript script) {
+  if (script != TFontScript::Utf8) return std::string(cp1250);
+  return CodePageOf(TFontScript::CentralEuropean).Decode(cp1250).toStdString();
+}
+
+}  // namespace
+
+void ClearPage(TPageRaster& raster, const TTextBox& box) { raster.PaintTarget().fill(ToQColor(box.Color())); }
+
+void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName) {
+  const int size = ComputeLayout(box.Font().height).size;
+  const TFontScript script = box.Font().script;
+  // File names are UTF-8 here; the page shows them in the font's own code page.
+  const std::string lines[kTitleLineCount] = {
+      "  Book: " + CodePageOf(script).FromUtf8(FileNamePart(chosenFileName)),
+      TitleText("  Strony przygotowa\xB3 program Stronix", script),
+      "  www.stronix.example.org",
+      TitleText("  pozdrowienia dla psp-czytelnik\xF3w", script),
+      TitleText("  Mi\xB3"
+                "ej lektury!",
+                script),
+  };
+  TLinePainter painter(raster, box);
+  for (int line = 1; line <= kTitleLineCount; ++line)
+    painter.DrawLine(TitleLineY(line, size), lines[line - 1]);
+}
+
+void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines) {
+  const TPageLayout layout = ComputeLayout(box.Font().height);
+  const int count = std::min<int>(layout.linesPerPage, static_cast<int>(lines.size()));
+  if (count <= 0) return;
+  {
+    TLinePainter painter(raster, box);
+    for (int k = 1; k <= count; ++k)
+      painter.DrawLine(TextLineY(k, layout.size), lines[static_cast<std::size_t>(k - 1)]);
+  }
+  lines.erase(lines.begin(), lines.begin() + count);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Where lines stand on a page. The figures are computed in 80-bit extended arithmetic and
+// truncated on every conversion to an integer, which decides a pixel here and there
+// (with s = 10 the sixth text line is at 85; in double precision it would be at 84).
+#include <limits>
+
+#include "platform/exceptions.h"
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "page layout needs long double to be the 80-bit extended format");
+
+// "Floating point division by zero": the layout size is 0 (a font of about one point).
+class EZeroDivide : public Exception {
+public:
+  EZeroDivide() : Exception("Floating point division by zero") {}
+};
+
+inline constexpr int kPageWidth = 480;
+inline constexpr int kPageHeight = 272;  // H: also the text box's height
+inline constexpr int kScreenPpi = 96;    // the display's logical resolution
+inline constexpr int kTitleLineCount = 5;
+
+struct TPageLayout {
+  int size = 0;          // s = -trunc(h × 72 / ppi): the font's size in points, from its pixel height
+  int linesPerPage = 0;  // N = trunc((H / s) × 0.6); 0 or less when not one line fits
+};
+
+// The layout of a font of (negative) pixel height `fontHeight`. EZeroDivide when s is 0.
+TPageLayout ComputeLayout(int fontHeight);
+
+// The top of text line k (1-based) on a page: trunc((k × 1.65) × s) − trunc(s × 1.4).
+int TextLineY(int k, int size);
+
+// The top of title line `line` (1 to 5): trunc(s × 1.65) for the first; for the others
+// 30 below trunc(s × 3.3), trunc(s × 6.6), trunc(s × 9.9) and trunc(s × 13.2).
+int TitleLineY(int line, int size);

@@ -1,0 +1,37 @@
+#pragma once
+// What the main window's text box holds: the book's text and the look of the pages (its
+// font, with the text colour, and its own colour, the page background). Its display lines
+// are the text wrapped to the box's width in its font; they are the page lines.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/color.h"
+#include "app/line_list.h"
+#include "app/page_font.h"
+
+class TTextBox {
+public:
+  const std::string& Text() const { return text_; }
+  // Replaces the text; the box holds it only up to its first NUL byte.
+  void SetText(std::string_view text);
+  void Clear() { SetText({}); }
+  // Appends a line and a line break.
+  void AppendLine(std::string_view line);
+
+  const TPageFont& Font() const { return font_; }
+  void SetFont(const TPageFont& font);
+  // The box's own colour: the page background.
+  TColor Color() const { return color_; }
+  void SetColor(TColor color) { color_ = color; }
+
+  // The display lines, wrapped on first use after a change of text or font.
+  const TLineList& Lines() const;
+  int LineCount() const { return static_cast<int>(Lines().size()); }
+
+private:
+  std::string text_;
+  TPageFont font_;
+  TColor color_ = clWhite;
+  mutable std::optional<TLineList> lines_;
+};

@@ -1,0 +1,25 @@
+// The app suite measures and draws text, which Qt allows only inside a QGuiApplication:
+// one is made before the first test and destroyed after the last.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <memory>
+
+namespace {
+
+class TGuiEnvironment : public testing::Environment {
+public:
+  void SetUp() override { application_ = std::make_unique<QGuiApplication>(argc_, argv_); }
+  void TearDown() override { application_.reset(); }
+
+private:
+  int argc_ = 1;
+  char name_[10] = "app_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> application_;
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new TGuiEnvironment);
+
+}  // namespace
