@@ -1,0 +1,106 @@
+#include "app/windows/control_table.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <vector>
+
+#include "app/windows/window_style.h"
+
+namespace {
+
+using enum TControlKind;
+
+// A later sibling covers an earlier one, so "TRWA PRZETWARZANIE..." comes before the text box.
+constexpr TControlSpec kControls[] = {
+    {"Panel1", Panel, nullptr, QRect(3, 3, 606, 288), "", 0, 0, false},
+    {"Label1", Label, "Panel1", QRect(40, 112, 427, 37), "TRWA PRZETWARZANIE...", -1, 32, true},
+    {"Label2", Label, "Panel1", QRect(510, 48, 83, 13), "przy generowaniu", -1, 0, false},
+    {"Button1", Button, "Panel1", QRect(490, 6, 112, 22), "Załaduj TXT", 0, 0, false},
+    {"Button2", Button, "Panel1", QRect(491, 228, 111, 51), "Generuj", 1, 0, false},
+    {"Memo1", Memo, "Panel1", QRect(8, 7, 480, 272), nullptr, 2, 0, false},
+    {"GroupBox2", GroupBox, "Panel1", QRect(490, 64, 113, 129), "czcionka", 3, 0, false},
+    {"Edit1", Edit, "GroupBox2", QRect(4, 15, 104, 21), "abcDEF", 0, 0, false},
+    {"Button3", Button, "GroupBox2", QRect(42, 60, 65, 25), "Font", 1, 0, false},
+    {"Button4", Button, "GroupBox2", QRect(4, 60, 34, 25), "Tło", 2, 0, false},
+    {"Label3", Label, "GroupBox2", QRect(4, 88, 43, 13), "Zestawy:", -1, 0, false},
+    {"Button6", Button, "GroupBox2", QRect(3, 105, 23, 19), "1", 3, 0, false},
+    {"Button7", Button, "GroupBox2", QRect(29, 105, 23, 19), "2", 4, 0, false},
+    {"Button8", Button, "GroupBox2", QRect(56, 105, 23, 19), "3", 5, 0, false},
+    {"Button9", Button, "GroupBox2", QRect(82, 105, 23, 19), "4", 6, 0, false},
+    {"CheckBox1", CheckBox, "Panel1", QRect(493, 32, 108, 17), "usuwaj puste linie", 4, 0, false},
+    {"GroupBox1", GroupBox, nullptr, QRect(3, 293, 398, 52), "Katalog docelowy do składowania plików GIF", 1, 0,
+     false},
+    {"katalog_docelowy", Edit, "GroupBox1", QRect(5, 18, 380, 24), "", 0, 13, false},
+    {"Button5", Button, nullptr, QRect(494, 295, 115, 50), "Wyjdź", 2, 0, false},
+    {"Button10", Button, nullptr, QRect(410, 320, 75, 25), "Help", 3, 0, false},
+};
+
+QWidget* MakeControl(const TControlSpec& spec, QWidget* parent,
+                     const std::function<QWidget*(QWidget* parent)>& makeMemo) {
+  const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+  switch (spec.kind) {
+    case Panel: {
+      auto* panel = new QFrame(parent);
+      panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      return panel;
+    }
+    case Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case Button:
+      return new QPushButton(caption, parent);
+    case Memo:
+      return makeMemo(parent);
+    case GroupBox:
+      return new QGroupBox(caption, parent);
+    case Edit:
+      return new QLineEdit(caption, parent);
+    case CheckBox:
+      return new QCheckBox(caption, parent);
+  }
+  return nullptr;
+}
+
+// Appends to `chain` the focusable controls of `parent` in tab order, entering containers.
+void CollectTabChain(std::string_view parent, const std::map<std::string_view, QWidget*>& widgets,
+                     std::vector<QWidget*>& chain) {
+  std::vector<const TControlSpec*> children;
+  for (const TControlSpec& spec : kControls)
+    if (std::string_view(spec.parent ? spec.parent : "") == parent && spec.tabOrder >= 0) children.push_back(&spec);
+  std::ranges::sort(children, {}, &TControlSpec::tabOrder);
+  for (const TControlSpec* child : children) {
+    if (child->kind == Panel || child->kind == GroupBox)
+      CollectTabChain(child->name, widgets, chain);
+    else
+      chain.push_back(widgets.at(child->name));
+  }
+}
+
+}  // namespace
+
+std::span<const TControlSpec> Form1Controls() { return kControls; }
+
+void CreateControls(QWidget* form, const std::function<QWidget*(QWidget* parent)>& makeMemo) {
+  std::map<std::string_view, QWidget*> widgets;
+  for (const TControlSpec& spec : kControls) {
+    QWidget* parent = spec.parent ? widgets.at(spec.parent) : form;
+    QWidget* control = MakeControl(spec, parent, makeMemo);
+    control->setObjectName(spec.name);
+    control->setGeometry(spec.geometry);
+    if (spec.fontHeight != 0) control->setFont(SansSerifFont(spec.fontHeight, spec.bold));
+    widgets.emplace(spec.name, control);
+  }
+  std::vector<QWidget*> chain;
+  CollectTabChain("", widgets, chain);
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}

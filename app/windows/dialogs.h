@@ -1,0 +1,22 @@
+#pragma once
+// The questions the main window asks its user, behind one interface so that tests can
+// answer them: the real answers come from Qt dialogs (TQtDialogs), a test scripts its own.
+#include <optional>
+#include <string>
+
+#include "app/color.h"
+#include "app/appearance.h"
+
+class TDialogs {
+public:
+  virtual ~TDialogs() = default;
+
+  // `OpenDialog1`: the full path of a chosen text file, or none when cancelled.
+  virtual std::optional<std::string> OpenTextFile() = 0;
+  // `FontDialog1`, opened on `start`: the font as confirmed, or none when cancelled.
+  virtual std::optional<TFontChoice> ChooseFont(const TFontChoice& start) = 0;
+  // `ColorDialog1`, opened on `current`: the confirmed colour, or none when cancelled.
+  virtual std::optional<TColor> ChooseColor(TColor current) = 0;
+  // Reports a failed action with the failure's text.
+  virtual void ShowError(const std::string& text) = 0;
+};

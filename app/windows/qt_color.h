@@ -1,0 +1,12 @@
+#pragma once
+// The tool's 0x00BBGGRR colours as Qt's, and back.
+#include <QColor>
+
+#include "app/color.h"
+
+inline QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+inline TColor FromQColor(const QColor& color) {
+  return MakeColor(static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+                   static_cast<std::uint8_t>(color.blue()));
+}

@@ -1,0 +1,24 @@
+#include "app/windows/window_style.h"
+
+#include <QWidget>
+
+namespace {
+
+// The frame that the layout's outer sizes include: a 4-pixel sizeable border on each side
+// and a 19-pixel caption, so a 626 × 380 window has a 618 × 353 client area.
+constexpr int kFrameWidth = 2 * 4;
+constexpr int kFrameHeight = 2 * 4 + 19;
+
+}  // namespace
+
+QFont SansSerifFont(int pixelHeight, bool bold) {
+  QFont font("MS Sans Serif");
+  font.setPixelSize(pixelHeight);
+  font.setBold(bold);
+  return font;
+}
+
+void SetOuterGeometry(QWidget* window, const QRect& outer) {
+  window->move(outer.topLeft());
+  window->resize(outer.width() - kFrameWidth, outer.height() - kFrameHeight);
+}

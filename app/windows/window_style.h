@@ -1,0 +1,17 @@
+#pragma once
+// What every window of the program shares: the interface font and how an outer window
+// rectangle, as the layout gives it, becomes a position and a client size.
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// The application's title: the main window's caption and the title of its message boxes.
+inline constexpr char kApplicationTitle[] = "Stronix - by morvik 2006";
+
+// The interface font, "MS Sans Serif", at a pixel height (the layout gives heights in pixels).
+QFont SansSerifFont(int pixelHeight, bool bold = false);
+
+// Places a window by its outer rectangle: the frame's top left at the rectangle's, and a
+// client area of the rectangle less a sizeable frame with a caption.
+void SetOuterGeometry(QWidget* window, const QRect& outer);
