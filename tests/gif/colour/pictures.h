@@ -1,9 +1,10 @@
 #pragma once
-// Small pictures and readers for the colour reduction tests.
+// Small pictures, readers and lookup calls for the colour reduction tests.
 #include <cstdint>
 #include <functional>
 #include <vector>
 
+#include "gif/colour/color_lookup.h"
 #include "platform/bitmap.h"
 #include "platform/palette.h"
 
@@ -43,4 +44,16 @@ inline std::vector<std::uint8_t> Indices(const TBitmap& bitmap) {
 inline Rgb TableColor(const TBitmap& bitmap, int index) {
   const TRGBQuad& q = bitmap.ColorTable().at(static_cast<std::size_t>(index));
   return {q.red, q.green, q.blue};
+}
+
+struct Mapped {
+  int index;
+  Rgb color;
+};
+
+inline Mapped Map(TColorLookup& lookup, int r, int g, int b) {
+  std::uint8_t outR, outG, outB;
+  const int index = lookup.MapColor(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                                    static_cast<std::uint8_t>(b), outR, outG, outB);
+  return {index, {outR, outG, outB}};
 }
