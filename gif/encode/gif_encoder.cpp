@@ -1,15 +1,8 @@
 #include "gif/encode/gif_encoder.h"
 
-#include <cstddef>
-
 #include "platform/exceptions.h"
 
 namespace {
-
-// Interlaced passes: rows 0, 8, 16, ...; 4, 12, ...; 2, 6, ...; 1, 3, ...
-constexpr int kPassCount = 4;
-constexpr int kPassStart[kPassCount] = {0, 4, 2, 1};
-constexpr int kPassStep[kPassCount] = {8, 8, 4, 2};
 
 // Drops the writer whichever way Encode leaves.
 class WriterScope {
@@ -45,10 +38,6 @@ void TGIFEncoder::Encode(TStream& stream, int bitDepth, int colorCount, const st
   firstFreeCode_ = clearCode_ + 2;
   accumulator_ = 0;
   bitCount_ = 0;
-  cursor_ = pixels;
-  remaining_ = interlaced ? width : width * height;
-  row_ = 0;
-  pass_ = 0;
 
   WriterScope scope(writer_, stream);
   try {
@@ -70,17 +59,6 @@ void TGIFEncoder::Encode(TStream& stream, int bitDepth, int colorCount, const st
 void TGIFEncoder::FlushBits() {
   for (; bitCount_ > 0; bitCount_ -= 8, accumulator_ >>= 8) writer_->PutByte(static_cast<std::uint8_t>(accumulator_));
   bitCount_ = 0;
-}
-
-bool TGIFEncoder::NextInterlacedRow() {
-  remaining_ = width_;
-  row_ += kPassStep[pass_];
-  while (row_ >= height_) {
-    if (++pass_ == kPassCount) return false;
-    row_ = kPassStart[pass_];
-  }
-  cursor_ = pixels_ + static_cast<std::ptrdiff_t>(row_) * width_;
-  return true;
 }
 
 void TGIFEncoder::RaiseColorNotInTable() { throw GIFException("Color not in color table"); }

@@ -2,6 +2,7 @@
 // The compressor base: one frame's pixels become GIF image data (the minimum code
 // size byte, codes packed into data sub-blocks, the block terminator). The variants
 // (LZW, run-length) decide which codes stand for the pixels.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -42,15 +43,25 @@ protected:
   // Turns the whole pixel walk into codes.
   virtual void EncodeData() = 0;
 
+  // Where the pixel walk stands. A coding loop keeps it in a local variable, so that
+  // the compiler can hold it in registers rather than in the object.
+  struct TPixelWalk {
+    const std::uint8_t* cursor;
+    int remaining;  // pixels left in the row (interlaced) or in the frame
+    int row;
+    int pass;
+  };
+  // The walk at the first pixel.
+  TPixelWalk StartWalk() const { return {pixels_, interlaced_ ? width_ : width_ * height_, 0, 0}; }
   // The pixel at the cursor; moves the cursor on. Checks the index against the table.
-  std::uint8_t TakePixel() {
-    const std::uint8_t pixel = *cursor_++;
+  std::uint8_t TakePixel(TPixelWalk& walk) const {
+    const std::uint8_t pixel = *walk.cursor++;
     if (pixel >= colorCount_) RaiseColorNotInTable();
     return pixel;
   }
   // Advances the walk to the next pixel; false when every pixel has been read. The
   // first pixel needs no call.
-  bool NextPixel() { return --remaining_ > 0 || (interlaced_ && NextInterlacedRow()); }
+  bool NextPixel(TPixelWalk& walk) const { return --walk.remaining > 0 || (interlaced_ && NextInterlacedRow(walk)); }
 
   std::uint8_t minCodeSize_ = gif::kMinCodeSize;
   int codeWidth_ = 0;
@@ -71,7 +82,21 @@ private:
     bitCount_ = count;
   }
   void FlushBits();
-  bool NextInterlacedRow();
+  // Inline like the rest of the walk: the walk's address must not escape the loop.
+  bool NextInterlacedRow(TPixelWalk& walk) const {
+    // Passes: rows 0, 8, 16, ...; 4, 12, ...; 2, 6, ...; 1, 3, ...
+    constexpr int kPassCount = 4;
+    constexpr int kPassStart[kPassCount] = {0, 4, 2, 1};
+    constexpr int kPassStep[kPassCount] = {8, 8, 4, 2};
+    walk.remaining = width_;
+    walk.row += kPassStep[walk.pass];
+    while (walk.row >= height_) {
+      if (++walk.pass == kPassCount) return false;
+      walk.row = kPassStart[walk.pass];
+    }
+    walk.cursor = pixels_ + static_cast<std::ptrdiff_t>(walk.row) * width_;
+    return true;
+  }
   [[noreturn]] static void RaiseColorNotInTable();
 
   int colorCount_ = 0;
@@ -82,8 +107,4 @@ private:
   std::optional<TGIFWriter> writer_;  // exists during Encode only
   std::uint32_t accumulator_ = 0;     // bits not yet written, least significant first
   int bitCount_ = 0;                  // 0 ... 7 between codes
-  const std::uint8_t* cursor_ = nullptr;
-  int remaining_ = 0;  // pixels left in the row (interlaced) or in the frame
-  int row_ = 0;
-  int pass_ = 0;
 };

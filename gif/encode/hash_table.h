@@ -15,25 +15,24 @@ public:
   // Drops every entry.
   void ClearAll() { slots_.fill(kEmpty); }
 
-  // The code stored for `key`, or kNoCode.
-  int FindCode(std::uint32_t key) const {
-    for (int slot = Hash(key);; slot = NextSlot(slot)) {
+  // The code stored for `key`, or kNoCode. `slot` receives where the key is, or the
+  // empty slot where AddCode would store it: a miss needs no second search.
+  int FindCode(std::uint32_t key, int& slot) const {
+    for (slot = Hash(key);; slot = NextSlot(slot)) {
       const std::uint32_t entry = slots_[slot];
       if (entry >= kEmpty) return kNoCode;
       if (entry >> kCodeBits == key) return static_cast<int>(entry & kCodeMask);
     }
   }
 
-  // Stores `code` for `key`; the key must not be stored yet.
-  void AddCode(std::uint32_t key, int code) {
-    int slot = Hash(key);
-    while (slots_[slot] < kEmpty) slot = NextSlot(slot);
+  // Stores `code` for `key` in the empty slot that FindCode gave for it.
+  void AddCode(int slot, std::uint32_t key, int code) {
     slots_[slot] = key << kCodeBits | (static_cast<std::uint32_t>(code) & kCodeMask);
   }
 
+private:
   static int Hash(std::uint32_t key) { return static_cast<int>(((key >> 4) ^ key) % gif::kHashTableSize); }
 
-private:
   static constexpr int kCodeBits = gif::kMaxCodeBits;
   static constexpr std::uint32_t kCodeMask = (1u << kCodeBits) - 1;
   // A key of all ones marks an empty slot; real keys stay below it because codes stop

@@ -1,6 +1,9 @@
 #pragma once
 // The LZW compressor: the standard GIF dictionary coding with variable-width codes of
 // up to 12 bits; the dictionary is cleared when code 4094 has been assigned.
+#include <array>
+#include <cstdint>
+
 #include "gif/encode/gif_encoder.h"
 #include "gif/encode/hash_table.h"
 
@@ -13,6 +16,17 @@ protected:
   void EncodeData() override;
 
 private:
+  // A power of two above every code, so that a prefix code needs no masking.
+  static constexpr int kRecentSize = gif::kMaxCode + 1;
+
+  // PutCode's work, inlined into the coding loop.
+  void SendCode(int code);
+
   int nextCode_ = 0;
   THashTable dictionary_;
+  // A small, lossy copy of the entries met most recently (key × 4096 + code, one per
+  // cheaply hashed position). Most pixels of a picture find their entry here without
+  // the full hash and probe. Entries stay valid until the next clear, which empties
+  // both, so the codes found are the dictionary's own.
+  std::array<std::uint32_t, kRecentSize> recent_{};
 };

@@ -8,8 +8,9 @@ void TRLEEncoder::EncodeData() {
   EmitClear();
   runPixel_ = -1;
   int runLength = 0;
+  TPixelWalk walk = StartWalk();
   do {
-    const int pixel = TakePixel();
+    const int pixel = TakePixel(walk);
     if (runLength > 0 && pixel != runPixel_) {
       FlushRun(runLength);
       runLength = 0;
@@ -20,7 +21,7 @@ void TRLEEncoder::EncodeData() {
       runPixel_ = pixel;
       runLength = 1;
     }
-  } while (NextPixel());
+  } while (NextPixel(walk));
   FlushRun(runLength);
 }
 

@@ -26,8 +26,9 @@ public:
 protected:
   void EmitClear() override {}
   void EncodeData() override {
-    do seen.push_back(TakePixel());
-    while (NextPixel());
+    TPixelWalk walk = StartWalk();
+    do seen.push_back(TakePixel(walk));
+    while (NextPixel(walk));
   }
 };
 

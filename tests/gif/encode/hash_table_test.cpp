@@ -6,6 +6,17 @@
 
 namespace {
 
+int Find(const THashTable& table, std::uint32_t key) {
+  int slot = 0;
+  return table.FindCode(key, slot);
+}
+
+void Add(THashTable& table, std::uint32_t key, int code) {
+  int slot = 0;
+  ASSERT_EQ(table.FindCode(key, slot), THashTable::kNoCode);
+  table.AddCode(slot, key, code);
+}
+
 // The slot a key hashes to, restated here.
 int SlotOf(std::uint32_t key) { return static_cast<int>(((key >> 4) ^ key) % 8009); }
 
@@ -19,15 +30,15 @@ std::vector<std::uint32_t> KeysAt(int slot, std::size_t count) {
 
 TEST(HashTableTest, FindsWhatWasAddedAndNothingElse) {
   THashTable table;
-  EXPECT_EQ(table.FindCode(0), THashTable::kNoCode);
-  table.AddCode(0, 258);
-  table.AddCode(4094u << 8 | 255, 4094);
-  EXPECT_EQ(table.FindCode(0), 258);
-  EXPECT_EQ(table.FindCode(4094u << 8 | 255), 4094);
-  EXPECT_EQ(table.FindCode(1), THashTable::kNoCode);
+  EXPECT_EQ(Find(table, 0), THashTable::kNoCode);
+  Add(table, 0, 258);
+  Add(table, 4094u << 8 | 255, 4094);
+  EXPECT_EQ(Find(table, 0), 258);
+  EXPECT_EQ(Find(table, 4094u << 8 | 255), 4094);
+  EXPECT_EQ(Find(table, 1), THashTable::kNoCode);
   table.ClearAll();
-  EXPECT_EQ(table.FindCode(0), THashTable::kNoCode);
-  EXPECT_EQ(table.FindCode(4094u << 8 | 255), THashTable::kNoCode);
+  EXPECT_EQ(Find(table, 0), THashTable::kNoCode);
+  EXPECT_EQ(Find(table, 4094u << 8 | 255), THashTable::kNoCode);
 }
 
 TEST(HashTableTest, CollidingKeysAreFoundPastTheLastSlot) {
@@ -36,9 +47,9 @@ TEST(HashTableTest, CollidingKeysAreFoundPastTheLastSlot) {
     THashTable table;
     const auto keys = KeysAt(slot, 12);
     ASSERT_EQ(keys.size(), 12u);
-    for (std::size_t i = 0; i < keys.size(); ++i) table.AddCode(keys[i], static_cast<int>(300 + i));
-    for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(table.FindCode(keys[i]), static_cast<int>(300 + i));
-    EXPECT_EQ(table.FindCode(KeysAt(slot, 13).back()), THashTable::kNoCode);
+    for (std::size_t i = 0; i < keys.size(); ++i) Add(table, keys[i], static_cast<int>(300 + i));
+    for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(Find(table, keys[i]), static_cast<int>(300 + i));
+    EXPECT_EQ(Find(table, KeysAt(slot, 13).back()), THashTable::kNoCode);
   }
 }
 
@@ -54,10 +65,9 @@ TEST(HashTableTest, MoreKeysThanOneDoublingCycleHasSlotsAreStoredAndFound) {
 
   THashTable table;
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    ASSERT_EQ(table.FindCode(keys[i]), THashTable::kNoCode);
-    table.AddCode(keys[i], static_cast<int>(i % 4095));
+    Add(table, keys[i], static_cast<int>(i % 4095));
   }
-  for (std::size_t i = 0; i < keys.size(); ++i) ASSERT_EQ(table.FindCode(keys[i]), static_cast<int>(i % 4095));
+  for (std::size_t i = 0; i < keys.size(); ++i) ASSERT_EQ(Find(table, keys[i]), static_cast<int>(i % 4095));
 }
 
 }  // namespace
