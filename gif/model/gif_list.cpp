@@ -1,0 +1,18 @@
+#include "gif/model/gif_list.h"
+
+#include "gif/model/extension.h"
+#include "gif/model/image.h"
+#include "gif/model/sub_image.h"
+#include "platform/graphic.h"
+
+TGIFImageList::~TGIFImageList() { Reset(); }
+
+void TGIFImageList::SaveToStream(TStream& stream) {
+  const int n = Count();
+  for (int i = 0; i < n; ++i) {
+    (*this)[i].SaveToStream(stream);
+    Image().ReportProgress(this, TProgressStage::Running, PercentOf(i + 1, n), false, {}, "Saving...");
+  }
+}
+
+TGIFExtensionList::~TGIFExtensionList() { Reset(); }
