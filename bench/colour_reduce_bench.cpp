@@ -23,8 +23,10 @@ TBitmap TextPage(TPixelFormat format) {
       const int roll = static_cast<int>((seed >> 16) % 100);
       const bool inLine = y % 16 >= 2 && y % 16 < 14 && x >= 8 && x < kWidth - 8;
       std::uint8_t v = 255;
-      if (inLine && roll < 18) v = 0;
-      else if (inLine && roll < 24) v = static_cast<std::uint8_t>(64 + roll * 5);
+      if (inLine && roll < 18)
+        v = 0;
+      else if (inLine && roll < 24)
+        v = static_cast<std::uint8_t>(64 + roll * 5);
       row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = v;
     }
   }
@@ -52,16 +54,21 @@ void ReduceDevicePage(benchmark::State& state) {
     state.PauseTiming();
     TBitmap page = original;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(ReduceToPalette(page, TReductionMethod::WebCube216, TDitherMethod::Nearest, 8, nullptr));
+    benchmark::DoNotOptimize(
+        ReduceToPalette(page, TReductionMethod::WebCube216, TDitherMethod::Nearest, 8, nullptr));
   }
   ReportPerPixel(state);
 }
 
-void WebCubeNearest(benchmark::State& state) { Reduce(state, TReductionMethod::WebCube216, TDitherMethod::Nearest); }
+void WebCubeNearest(benchmark::State& state) {
+  Reduce(state, TReductionMethod::WebCube216, TDitherMethod::Nearest);
+}
 void OptimizedFloydSteinberg(benchmark::State& state) {
   Reduce(state, TReductionMethod::Optimized, TDitherMethod::FloydSteinberg);
 }
-void GrayScaleNearest(benchmark::State& state) { Reduce(state, TReductionMethod::GrayScale256, TDitherMethod::Nearest); }
+void GrayScaleNearest(benchmark::State& state) {
+  Reduce(state, TReductionMethod::GrayScale256, TDitherMethod::Nearest);
+}
 
 }  // namespace
 

@@ -9,13 +9,19 @@
 
 int BitsPerPixel(TPixelFormat format) {
   switch (format) {
-    case pf1bit: return 1;
-    case pf4bit: return 4;
-    case pf8bit: return 8;
+    case pf1bit:
+      return 1;
+    case pf4bit:
+      return 4;
+    case pf8bit:
+      return 8;
     case pf15bit:
-    case pf16bit: return 16;
-    case pf24bit: return 24;
-    default: return 32;
+    case pf16bit:
+      return 16;
+    case pf24bit:
+      return 24;
+    default:
+      return 32;
   }
 }
 
@@ -39,9 +45,12 @@ std::uint8_t Expand6(unsigned v) { return static_cast<std::uint8_t>((v << 2) | (
 
 int IndexAt(const std::uint8_t* row, int x, TPixelFormat format) {
   switch (format) {
-    case pf1bit: return (row[x >> 3] >> (7 - (x & 7))) & 1;
-    case pf4bit: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
-    default: return row[x];
+    case pf1bit:
+      return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case pf4bit:
+      return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+    default:
+      return row[x];
   }
 }
 
@@ -54,9 +63,10 @@ void SetIndexAt(std::uint8_t* row, int x, TPixelFormat format, int index) {
     }
     case pf4bit:
       row[x >> 1] = static_cast<std::uint8_t>((x & 1) ? ((row[x >> 1] & 0xF0) | (index & 0x0F))
-                                                       : ((row[x >> 1] & 0x0F) | (index << 4)));
+                                                      : ((row[x >> 1] & 0x0F) | (index << 4)));
       break;
-    default: row[x] = static_cast<std::uint8_t>(index);
+    default:
+      row[x] = static_cast<std::uint8_t>(index);
   }
 }
 
@@ -129,7 +139,8 @@ int NearestIndex(const std::vector<TRGBQuad>& table, Rgb c) {
   int best = 0;
   int bestDistance = INT_MAX;
   for (std::size_t i = 0; i < table.size(); ++i) {
-    const int d = std::abs(table[i].red - c.r) + std::abs(table[i].green - c.g) + std::abs(table[i].blue - c.b);
+    const int d =
+        std::abs(table[i].red - c.r) + std::abs(table[i].green - c.g) + std::abs(table[i].blue - c.b);
     if (d < bestDistance) {
       bestDistance = d;
       best = static_cast<int>(i);
@@ -239,7 +250,9 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
   const int stride = StrideFor(width_, format);
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height_), 0);
   std::vector<TRGBQuad> table = colorTable_;
-  auto target = [&](int y) { return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride); };
+  auto target = [&](int y) {
+    return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride);
+  };
 
   if (IsIndexed(format) && IsIndexed(format_) && BitsPerPixel(format) >= BitsPerPixel(format_)) {
     for (int y = 0; y < height_; ++y)

@@ -16,10 +16,10 @@ enum TPixelFormat : std::uint8_t {
   pf1bit = 1,
   pf4bit = 2,
   pf8bit = 3,
-  pf15bit = 4,  // 5-5-5, blue in the low bits
-  pf16bit = 5,  // 5-6-5, blue in the low bits
-  pf24bit = 6,  // blue, green, red
-  pf32bit = 7,  // blue, green, red, unused
+  pf15bit = 4,   // 5-5-5, blue in the low bits
+  pf16bit = 5,   // 5-6-5, blue in the low bits
+  pf24bit = 6,   // blue, green, red
+  pf32bit = 7,   // blue, green, red, unused
   pfCustom = 8,  // stored as 32 bits
 };
 

@@ -20,7 +20,9 @@ constexpr std::array<std::uint32_t, 3> kMasks555 = {0x7C00, 0x03E0, 0x001F};
 constexpr std::array<std::uint32_t, 3> kMasks565 = {0xF800, 0x07E0, 0x001F};
 constexpr std::array<std::uint32_t, 3> kMasks888 = {0xFF0000, 0x00FF00, 0x0000FF};
 
-std::uint32_t U32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24); }
+std::uint32_t U32(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24);
+}
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 void Put32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
@@ -46,13 +48,20 @@ void Skip(TStream& stream, std::uint64_t count) {
 TPixelFormat FormatFor(int bits, std::uint32_t compression, const std::array<std::uint32_t, 3>& masks) {
   if (compression == kUncompressed) {
     switch (bits) {
-      case 1: return pf1bit;
-      case 4: return pf4bit;
-      case 8: return pf8bit;
-      case 16: return pf15bit;
-      case 24: return pf24bit;
-      case 32: return pf32bit;
-      default: Invalid();
+      case 1:
+        return pf1bit;
+      case 4:
+        return pf4bit;
+      case 8:
+        return pf8bit;
+      case 16:
+        return pf15bit;
+      case 24:
+        return pf24bit;
+      case 32:
+        return pf32bit;
+      default:
+        Invalid();
     }
   }
   if (compression == kBitFields) {
@@ -154,7 +163,8 @@ void TBitmap::LoadFromStream(TStream& stream) {
 void TBitmap::SaveToStream(TStream& stream) const {
   const bool bitFields = format_ == pf16bit;
   const std::uint32_t infoBytes = bitFields ? kMaskedInfoHeaderSize : kInfoHeaderSize;
-  const auto tableBytes = static_cast<std::uint32_t>(IsIndexed(format_) ? colorTable_.size() * sizeof(TRGBQuad) : 0);
+  const auto tableBytes =
+      static_cast<std::uint32_t>(IsIndexed(format_) ? colorTable_.size() * sizeof(TRGBQuad) : 0);
   const std::uint32_t offset = kFileHeaderSize + infoBytes + tableBytes;
   const auto imageBytes = static_cast<std::uint32_t>(pixels_.size());
   std::uint8_t header[kFileHeaderSize + kMaskedInfoHeaderSize] = {};

@@ -20,7 +20,8 @@ using detail::TOctreeNode;
 // The bit of each channel at this depth: red gives 4, green 2, blue 1.
 std::size_t ChildIndex(std::uint8_t red, std::uint8_t green, std::uint8_t blue, int depth) {
   const int shift = 7 - depth;
-  return static_cast<std::size_t>((((red >> shift) & 1) << 2) | (((green >> shift) & 1) << 1) | ((blue >> shift) & 1));
+  return static_cast<std::size_t>((((red >> shift) & 1) << 2) | (((green >> shift) & 1) << 1) |
+                                  ((blue >> shift) & 1));
 }
 
 void CollectLeaves(const TOctreeNode& node, std::vector<TRGBQuad>& table) {
@@ -40,7 +41,8 @@ void CollectLeaves(const TOctreeNode& node, std::vector<TRGBQuad>& table) {
 
 }  // namespace
 
-TColorQuantizer::TColorQuantizer(int maxColors, int colorBits) : maxColors_(maxColors), colorBits_(colorBits) {}
+TColorQuantizer::TColorQuantizer(int maxColors, int colorBits)
+    : maxColors_(maxColors), colorBits_(colorBits) {}
 
 TColorQuantizer::~TColorQuantizer() = default;
 

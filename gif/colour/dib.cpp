@@ -23,7 +23,9 @@ void Put16(std::uint8_t* p, std::uint16_t v) {
 
 }  // namespace
 
-TDIBReader::TDIBReader(TBitmap& bitmap, TPixelFormat format) : TDIB(bitmap, format) { bitmap.SetPixelFormat(format); }
+TDIBReader::TDIBReader(TBitmap& bitmap, TPixelFormat format) : TDIB(bitmap, format) {
+  bitmap.SetPixelFormat(format);
+}
 
 std::uint8_t* TDIBReader::RowPointer(int row) { return Bitmap().ScanLine(row); }
 

@@ -15,8 +15,8 @@ public:
 
   // Maps the pixel at CurrentColumn (which must lie in 0...RowWidth-1), advances the column
   // by StepDirection and returns the palette index; the colour chosen goes to the out values.
-  virtual std::uint8_t DitherPixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
-                                   std::uint8_t& outGreen, std::uint8_t& outBlue) {
+  virtual std::uint8_t DitherPixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                                   std::uint8_t& outRed, std::uint8_t& outGreen, std::uint8_t& outBlue) {
     const std::uint8_t index = lookup_.MapColor(red, green, blue, outRed, outGreen, outBlue);
     Advance();
     return index;

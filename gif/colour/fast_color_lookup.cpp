@@ -12,7 +12,9 @@ int CellKey(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return (red >> 3) | ((green >> 3) << 5) | ((blue >> 3) << 10);
 }
 
-int ColorCountOf(const TPalette* palette) { return palette ? static_cast<int>(palette->Entries().size()) : 0; }
+int ColorCountOf(const TPalette* palette) {
+  return palette ? static_cast<int>(palette->Entries().size()) : 0;
+}
 
 // Always 256 places, the unused ones black, so that any index byte reads a defined entry.
 std::vector<TPaletteEntry> EntryCopy(const TPalette* palette) {
@@ -24,9 +26,7 @@ std::vector<TPaletteEntry> EntryCopy(const TPalette* palette) {
 }  // namespace
 
 TFastColorLookup::TFastColorLookup(const TPalette* palette)
-    : TColorLookup(ColorCountOf(palette)),
-      entries_(EntryCopy(palette)),
-      cache_(kCells, kEmptyCell) {
+    : TColorLookup(ColorCountOf(palette)), entries_(EntryCopy(palette)), cache_(kCells, kEmptyCell) {
   // Ascending, so a cell holding several palette colours belongs to the lowest index.
   for (int i = 0; i < ColorCount(); ++i) {
     const TPaletteEntry& e = entries_[static_cast<std::size_t>(i)];

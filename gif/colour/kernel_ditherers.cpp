@@ -30,26 +30,21 @@ using detail::TKernelTap;
 
 constexpr std::size_t kChannels = 3;
 
-constexpr TKernelTap kStuckiTaps[] = {
-    {0, 1, 8},  {0, 2, 4},                                                    //
-    {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2},                  //
-    {2, -2, 1}, {2, -1, 2}, {2, 0, 4}, {2, 1, 2}, {2, 2, 1}};
-constexpr TKernelTap kSierraTaps[] = {
-    {0, 1, 5},  {0, 2, 3},                                                    //
-    {1, -2, 2}, {1, -1, 4}, {1, 0, 5}, {1, 1, 4}, {1, 2, 2},                  //
-    {2, -1, 2}, {2, 0, 3},  {2, 1, 2}};
-constexpr TKernelTap kJaJuNiTaps[] = {
-    {0, 1, 7},  {0, 2, 5},                                                    //
-    {1, -2, 3}, {1, -1, 5}, {1, 0, 7}, {1, 1, 5}, {1, 2, 3},                  //
-    {2, -2, 1}, {2, -1, 3}, {2, 0, 5}, {2, 1, 3}, {2, 2, 1}};
-constexpr TKernelTap kSteveArcheTaps[] = {
-    {0, 2, 32},                                                               //
-    {1, -3, 12}, {1, -1, 26}, {1, 1, 30}, {1, 3, 16},                         //
-    {2, -2, 12}, {2, 0, 26},  {2, 2, 12},                                     //
-    {3, -3, 5},  {3, -1, 12}, {3, 1, 12}, {3, 3, 5}};
-constexpr TKernelTap kBurkesTaps[] = {
-    {0, 1, 8},  {0, 2, 4},                                                    //
-    {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2}};
+constexpr TKernelTap kStuckiTaps[] = {{0, 1, 8},  {0, 2, 4},                                    //
+                                      {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2},  //
+                                      {2, -2, 1}, {2, -1, 2}, {2, 0, 4}, {2, 1, 2}, {2, 2, 1}};
+constexpr TKernelTap kSierraTaps[] = {{0, 1, 5},  {0, 2, 3},                                    //
+                                      {1, -2, 2}, {1, -1, 4}, {1, 0, 5}, {1, 1, 4}, {1, 2, 2},  //
+                                      {2, -1, 2}, {2, 0, 3},  {2, 1, 2}};
+constexpr TKernelTap kJaJuNiTaps[] = {{0, 1, 7},  {0, 2, 5},                                    //
+                                      {1, -2, 3}, {1, -1, 5}, {1, 0, 7}, {1, 1, 5}, {1, 2, 3},  //
+                                      {2, -2, 1}, {2, -1, 3}, {2, 0, 5}, {2, 1, 3}, {2, 2, 1}};
+constexpr TKernelTap kSteveArcheTaps[] = {{0, 2, 32},                                        //
+                                          {1, -3, 12}, {1, -1, 26}, {1, 1, 30}, {1, 3, 16},  //
+                                          {2, -2, 12}, {2, 0, 26},  {2, 2, 12},              //
+                                          {3, -3, 5},  {3, -1, 12}, {3, 1, 12}, {3, 3, 5}};
+constexpr TKernelTap kBurkesTaps[] = {{0, 1, 8},  {0, 2, 4},  //
+                                      {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2}};
 
 constexpr TDiffusionKernel kStucki{3, 2, 42, kStuckiTaps};
 constexpr TDiffusionKernel kSierra{3, 2, 32, kSierraTaps};
@@ -62,7 +57,8 @@ constexpr TDiffusionKernel kBurkes{2, 2, 32, kBurkesTaps};
 constexpr bool IsWellFormed(const TDiffusionKernel& kernel) {
   int sum = 0;
   for (const TKernelTap& tap : kernel.taps) {
-    if (tap.row < 0 || tap.row >= kernel.rows || tap.offset < -kernel.margin || tap.offset > kernel.margin) return false;
+    if (tap.row < 0 || tap.row >= kernel.rows || tap.offset < -kernel.margin || tap.offset > kernel.margin)
+      return false;
     if (tap.row == 0 && tap.offset <= 0) return false;  // only pixels still to come
     sum += tap.weight;
   }
@@ -77,10 +73,13 @@ TKernelDitherer::TKernelDitherer(int width, TColorLookup& lookup, const detail::
     : TDitherEngine(width, lookup),
       kernel_(kernel),
       rows_(static_cast<std::size_t>(kernel.rows),
-            std::vector<int>((static_cast<std::size_t>(width) + 2 * static_cast<std::size_t>(kernel.margin)) * kChannels, 0)) {}
+            std::vector<int>(
+                (static_cast<std::size_t>(width) + 2 * static_cast<std::size_t>(kernel.margin)) * kChannels,
+                0)) {}
 
 std::uint8_t TKernelDitherer::DitherPixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                                          std::uint8_t& outRed, std::uint8_t& outGreen, std::uint8_t& outBlue) {
+                                          std::uint8_t& outRed, std::uint8_t& outGreen,
+                                          std::uint8_t& outBlue) {
   // Column x uses cell x + margin, so the kernel's reach past either edge lands in spare cells.
   const auto cell = static_cast<std::size_t>(CurrentColumn() + kernel_.margin);
   const int* current = rows_[0].data() + cell * kChannels;

@@ -20,12 +20,18 @@ constexpr int kSystemFramedColors = 256;
 TPaletteHandle BuildPalette(TReductionMethod method, TDIBReader& reader, TBitmap& source, int paletteBits,
                             const TPalette* customPalette) {
   switch (method) {
-    case TReductionMethod::System20: return BuildSystemPalette();
-    case TReductionMethod::Halftone256: return BuildHalftonePalette();
-    case TReductionMethod::SystemGray4: return BuildSystemGrayPalette();
-    case TReductionMethod::Monochrome: return BuildMonochromePalette();
-    case TReductionMethod::GrayScale256: return BuildGrayPalette();
-    case TReductionMethod::WebCube216: return BuildWebCubePalette();
+    case TReductionMethod::System20:
+      return BuildSystemPalette();
+    case TReductionMethod::Halftone256:
+      return BuildHalftonePalette();
+    case TReductionMethod::SystemGray4:
+      return BuildSystemGrayPalette();
+    case TReductionMethod::Monochrome:
+      return BuildMonochromePalette();
+    case TReductionMethod::GrayScale256:
+      return BuildGrayPalette();
+    case TReductionMethod::WebCube216:
+      return BuildWebCubePalette();
     case TReductionMethod::Optimized:
       if (paletteBits < 0 || paletteBits > kMaxPaletteBits) throw GIFException("Palette bits out of range");
       return BuildOptimizedPalette(reader, 1 << paletteBits, kColorBits, false);
@@ -33,19 +39,27 @@ TPaletteHandle BuildPalette(TReductionMethod method, TDIBReader& reader, TBitmap
       return BuildOptimizedPaletteFromBitmap(source, kSystemFramedColors, kColorBits, true);
     case TReductionMethod::CustomPalette:
       return customPalette ? std::make_unique<TPalette>(*customPalette) : nullptr;
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 
 std::unique_ptr<TDitherEngine> CreateDitherer(TDitherMethod dither, int width, TColorLookup& lookup) {
   switch (dither) {
-    case TDitherMethod::FloydSteinberg: return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
-    case TDitherMethod::Stucki: return std::make_unique<TStuckiDitherer>(width, lookup);
-    case TDitherMethod::Sierra: return std::make_unique<TSierraDitherer>(width, lookup);
-    case TDitherMethod::JaJuNi: return std::make_unique<TJaJuNiDitherer>(width, lookup);
-    case TDitherMethod::SteveArche: return std::make_unique<TSteveArcheDitherer>(width, lookup);
-    case TDitherMethod::Burkes: return std::make_unique<TBurkesDitherer>(width, lookup);
-    default: return nullptr;
+    case TDitherMethod::FloydSteinberg:
+      return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
+    case TDitherMethod::Stucki:
+      return std::make_unique<TStuckiDitherer>(width, lookup);
+    case TDitherMethod::Sierra:
+      return std::make_unique<TSierraDitherer>(width, lookup);
+    case TDitherMethod::JaJuNi:
+      return std::make_unique<TJaJuNiDitherer>(width, lookup);
+    case TDitherMethod::SteveArche:
+      return std::make_unique<TSteveArcheDitherer>(width, lookup);
+    case TDitherMethod::Burkes:
+      return std::make_unique<TBurkesDitherer>(width, lookup);
+    default:
+      return nullptr;
   }
 }
 
@@ -74,14 +88,16 @@ void WriteResult(TBitmap& result, TDIBReader& reader, const TPalette* palette, W
 
 // Leaves `result` empty when the lookup has no colours or the dither value is unknown.
 template <class Lookup>
-void MapThrough(TBitmap& result, TDIBReader& reader, const TPalette* palette, Lookup& lookup, TDitherMethod dither) {
+void MapThrough(TBitmap& result, TDIBReader& reader, const TPalette* palette, Lookup& lookup,
+                TDitherMethod dither) {
   if (lookup.ColorCount() == 0) return;
   if (dither == TDitherMethod::Nearest) {
     TBoundDitherEngine<Lookup> walker(reader.Width(), lookup);
     WriteResult(result, reader, palette, walker);
     return;
   }
-  if (const auto ditherer = CreateDitherer(dither, reader.Width(), lookup)) WriteResult(result, reader, palette, *ditherer);
+  if (const auto ditherer = CreateDitherer(dither, reader.Width(), lookup))
+    WriteResult(result, reader, palette, *ditherer);
 }
 
 }  // namespace
@@ -100,9 +116,15 @@ std::unique_ptr<TBitmap> ReduceToPalette(TBitmap& source, TReductionMethod metho
   const TPaletteHandle palette = BuildPalette(method, reader, source, paletteBits, customPalette);
   auto map = [&](auto&& lookup) { MapThrough(*result, reader, palette.get(), lookup, dither); };
   switch (method) {
-    case TReductionMethod::Monochrome: map(TMonochromeLookup()); break;
-    case TReductionMethod::GrayScale256: map(TGrayScaleLookup()); break;
-    case TReductionMethod::WebCube216: map(TNetscapeColorLookup()); break;
+    case TReductionMethod::Monochrome:
+      map(TMonochromeLookup());
+      break;
+    case TReductionMethod::GrayScale256:
+      map(TGrayScaleLookup());
+      break;
+    case TReductionMethod::WebCube216:
+      map(TNetscapeColorLookup());
+      break;
     default:
       // An unknown method builds no palette; CustomPalette without one has no colours.
       if (palette || method == TReductionMethod::CustomPalette) map(TFastColorLookup(palette.get()));

@@ -147,11 +147,16 @@ TEST(BitmapTest, MalformedBmpImagesRaiseAndLeaveTheBitmapAsItWas) {
     std::uint32_t value;
   };
   const Mutation mutations[] = {
-      {"tall picture, little data", 22, 0x00FFFFFF}, {"height past the limit", 22, 0x7FFFFFFF},
-      {"row size overflows", 18, 0x7FFFFFFF},        {"negative width", 18, 0x80000000},
-      {"header larger than the stream", 14, 0x7FFFFFF0}, {"pixels before the colour table", 10, 20},
-      {"no planes", 26, 0 | (8u << 16)},              {"unknown depth", 26, 1 | (7u << 16)},
-      {"run-length compressed", 30, 1},             {"bit fields for 8 bits", 30, 3},
+      {"tall picture, little data", 22, 0x00FFFFFF},
+      {"height past the limit", 22, 0x7FFFFFFF},
+      {"row size overflows", 18, 0x7FFFFFFF},
+      {"negative width", 18, 0x80000000},
+      {"header larger than the stream", 14, 0x7FFFFFF0},
+      {"pixels before the colour table", 10, 20},
+      {"no planes", 26, 0 | (8u << 16)},
+      {"unknown depth", 26, 1 | (7u << 16)},
+      {"run-length compressed", 30, 1},
+      {"bit fields for 8 bits", 30, 3},
       {"offset past the end", 10, 0xFFFFFFF0},
   };
   for (const Mutation& m : mutations) {
@@ -164,7 +169,8 @@ TEST(BitmapTest, MalformedBmpImagesRaiseAndLeaveTheBitmapAsItWas) {
     EXPECT_EQ(bitmap.PixelFormat(), pf24bit) << m.what;
   }
   for (std::size_t cut = 1; cut < image.size(); cut += 7) {
-    TMemoryStream stream = StreamOf(std::vector<std::uint8_t>(image.begin(), image.end() - static_cast<std::ptrdiff_t>(cut)));
+    TMemoryStream stream =
+        StreamOf(std::vector<std::uint8_t>(image.begin(), image.end() - static_cast<std::ptrdiff_t>(cut)));
     TBitmap bitmap;
     EXPECT_THROW(bitmap.LoadFromStream(stream), Exception) << cut;
     EXPECT_TRUE(bitmap.Empty());
@@ -182,7 +188,8 @@ TEST(BitmapTest, MovingTakesThePictureAndLeavesAnEmptyBitmap) {
   TBitmap moved = std::move(source);
   EXPECT_EQ(Colors24(moved), Colors24(Strip24()));
   ASSERT_NE(moved.Mask(), nullptr);
-  EXPECT_TRUE(source.Empty());  // NOLINT(bugprone-use-after-move): the moved-from state is part of the contract
+  EXPECT_TRUE(
+      source.Empty());  // NOLINT(bugprone-use-after-move): the moved-from state is part of the contract
   EXPECT_EQ(source.Mask(), nullptr);
 }
 

@@ -25,7 +25,8 @@ TEST(ColorQuantizerTest, OneColourIsOneExactLeaf) {
 TEST(ColorQuantizerTest, LeavesStayWithinTheLimitAfterEveryPixel) {
   TColorQuantizer quantizer(8, 8);
   for (int i = 0; i < 500; ++i) {
-    quantizer.AddColor(static_cast<std::uint8_t>(i * 37), static_cast<std::uint8_t>(i * 11), static_cast<std::uint8_t>(i));
+    quantizer.AddColor(static_cast<std::uint8_t>(i * 37), static_cast<std::uint8_t>(i * 11),
+                       static_cast<std::uint8_t>(i));
     ASSERT_LE(quantizer.LeafCount(), 8) << i;
   }
   EXPECT_EQ(Colors(quantizer).size(), static_cast<std::size_t>(quantizer.LeafCount()));
@@ -58,14 +59,6 @@ TEST(ColorQuantizerTest, ChannelSumsHoldMoreBrightPixelsThanThirtyTwoBitsCould) 
   TColorQuantizer quantizer(1, 8);
   for (int i = 0; i < 8'500'000; ++i) quantizer.AddColor(255, 255, 255);  // beyond 2^31 / 255
   EXPECT_THAT(Colors(quantizer), ElementsAre(Rgb{255, 255, 255}));
-}
-
-TEST(ColorQuantizerTest, ProcessImageReadsEveryPixel) {
-  TBitmap picture = Picture24(3, 2, [](int x, int y) { return Rgb{x == 2 && y == 1 ? 255 : 0, 0, 0}; });
-  TDIBReader reader(picture, pf24bit);
-  TColorQuantizer quantizer(256, 8);
-  quantizer.ProcessImage(reader);
-  EXPECT_THAT(Colors(quantizer), ElementsAre(Rgb{0, 0, 0}, Rgb{255, 0, 0}));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "gif/colour/fixed_lookups.h"
-#include "gif/colour/recording_lookup.h"
 
 namespace {
 
@@ -33,12 +32,6 @@ TEST(DitherEngineTest, RowsRunAlternatelyRightAndLeft) {
 
   TBoundDitherEngine<TMonochromeLookup> bound(3, lookup);
   EXPECT_THAT(Columns(bound, 2), ElementsAre(0, 1, 2, 2, 1, 0));
-}
-
-TEST(DitherEngineTest, AsksForEveryColourAsGivenWhateverTheAnswers) {
-  TRecordingLookup lookup([](int, int, Rgb) { return Rgb{1, 2, 3}; });
-  TDitherEngine walker(2, lookup);
-  EXPECT_THAT(WalkUniform(walker, lookup, 2, {200, 100, 50}), ::testing::Each(Rgb{200, 100, 50}));
 }
 
 }  // namespace

@@ -13,8 +13,9 @@ TEST(FixedPalettesTest, WebCubeRunsRedOutermostBlueInnermost) {
   const TPaletteHandle cube = BuildWebCubePalette();
   ASSERT_EQ(cube->Count(), 216);
   const std::vector<TPaletteEntry> start = cube->Entries(0, 7);
-  EXPECT_EQ(start, (std::vector<TPaletteEntry>{E(0, 0, 0, 0), E(0, 0, 51, 0), E(0, 0, 102, 0), E(0, 0, 153, 0),
-                                               E(0, 0, 204, 0), E(0, 0, 255, 0), E(0, 51, 0, 0)}));
+  EXPECT_EQ(start,
+            (std::vector<TPaletteEntry>{E(0, 0, 0, 0), E(0, 0, 51, 0), E(0, 0, 102, 0), E(0, 0, 153, 0),
+                                        E(0, 0, 204, 0), E(0, 0, 255, 0), E(0, 51, 0, 0)}));
   EXPECT_EQ((*cube)[36], E(51, 0, 0, 0));
   EXPECT_EQ((*cube)[86], E(102, 102, 102, 0));
   EXPECT_EQ((*cube)[215], E(255, 255, 255, 0));

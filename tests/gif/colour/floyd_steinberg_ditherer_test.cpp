@@ -27,7 +27,8 @@ TEST(FloydSteinbergDithererTest, SpreadsOnePixelsErrorAheadAndIntoTheRowBelow) {
     for (int x = 0; x < 9; ++x) {
       const auto found = weights.find({x, y});
       const int k = found == weights.end() ? 0 : found->second;
-      const Rgb expected{kInput.r + (k * 128 + 8) / 16, kInput.g + (k * 100 + 8) / 16, kInput.b + (k * 60 + 8) / 16};
+      const Rgb expected{kInput.r + (k * 128 + 8) / 16, kInput.g + (k * 100 + 8) / 16,
+                         kInput.b + (k * 60 + 8) / 16};
       EXPECT_EQ(asked[static_cast<std::size_t>(y * 9 + x)], expected) << x << "," << y;
     }
 }

@@ -29,11 +29,25 @@ std::unique_ptr<TDitherEngine> Make(int width, TColorLookup& lookup) {
 }
 
 const Kernel kKernels[] = {
-    {"Stucki", Make<TStuckiDitherer>, 42, {{{0, 0, 0, 0, 8, 4, 0}, {0, 2, 4, 8, 4, 2, 0}, {0, 1, 2, 4, 2, 1, 0}}}},
-    {"Sierra", Make<TSierraDitherer>, 32, {{{0, 0, 0, 0, 5, 3, 0}, {0, 2, 4, 5, 4, 2, 0}, {0, 0, 2, 3, 2, 0, 0}}}},
-    {"JaJuNi", Make<TJaJuNiDitherer>, 48, {{{0, 0, 0, 0, 7, 5, 0}, {0, 3, 5, 7, 5, 3, 0}, {0, 1, 3, 5, 3, 1, 0}}}},
-    {"SteveArche", Make<TSteveArcheDitherer>, 200,
-     {{{0, 0, 0, 0, 0, 32, 0}, {12, 0, 26, 0, 30, 0, 16}, {0, 12, 0, 26, 0, 12, 0}, {5, 0, 12, 0, 12, 0, 5}}}},
+    {"Stucki",
+     Make<TStuckiDitherer>,
+     42,
+     {{{0, 0, 0, 0, 8, 4, 0}, {0, 2, 4, 8, 4, 2, 0}, {0, 1, 2, 4, 2, 1, 0}}}},
+    {"Sierra",
+     Make<TSierraDitherer>,
+     32,
+     {{{0, 0, 0, 0, 5, 3, 0}, {0, 2, 4, 5, 4, 2, 0}, {0, 0, 2, 3, 2, 0, 0}}}},
+    {"JaJuNi",
+     Make<TJaJuNiDitherer>,
+     48,
+     {{{0, 0, 0, 0, 7, 5, 0}, {0, 3, 5, 7, 5, 3, 0}, {0, 1, 3, 5, 3, 1, 0}}}},
+    {"SteveArche",
+     Make<TSteveArcheDitherer>,
+     200,
+     {{{0, 0, 0, 0, 0, 32, 0},
+       {12, 0, 26, 0, 30, 0, 16},
+       {0, 12, 0, 26, 0, 12, 0},
+       {5, 0, 12, 0, 12, 0, 5}}}},
     {"Burkes", Make<TBurkesDitherer>, 32, {{{0, 0, 0, 0, 8, 4, 0}, {0, 2, 4, 8, 4, 2, 0}}}},
 };
 
@@ -54,7 +68,8 @@ void ExpectSpread(const Kernel& kernel, int width, int height, int x0, int y0) {
       const int w = row >= 0 && row < 4 && offset >= -3 && offset <= 3
                         ? kernel.weights[static_cast<std::size_t>(row)][static_cast<std::size_t>(offset + 3)]
                         : 0;
-      const Rgb expected{kInput.r + Shift(w, kError.r, kernel.divisor), kInput.g + Shift(w, kError.g, kernel.divisor),
+      const Rgb expected{kInput.r + Shift(w, kError.r, kernel.divisor),
+                         kInput.g + Shift(w, kError.g, kernel.divisor),
                          kInput.b + Shift(w, kError.b, kernel.divisor)};
       ASSERT_EQ(asked[static_cast<std::size_t>(y * width + x)], expected) << x << "," << y;
     }

@@ -42,7 +42,8 @@ private:
 inline std::vector<Rgb> WalkUniform(TDitherEngine& walker, TRecordingLookup& lookup, int height, Rgb input) {
   lookup.Start(walker.RowWidth(), height);
   for (lookup.y = 0; lookup.y < height; ++lookup.y) {
-    for (lookup.x = walker.CurrentColumn(); lookup.x >= 0 && lookup.x < walker.RowWidth(); lookup.x = walker.CurrentColumn()) {
+    for (lookup.x = walker.CurrentColumn(); lookup.x >= 0 && lookup.x < walker.RowWidth();
+         lookup.x = walker.CurrentColumn()) {
       std::uint8_t r, g, b;
       walker.DitherPixel(static_cast<std::uint8_t>(input.r), static_cast<std::uint8_t>(input.g),
                          static_cast<std::uint8_t>(input.b), r, g, b);

@@ -56,14 +56,6 @@ TEST(ReduceToPaletteTest, PagePixelsGetTheirCubeIndexAndThePictureSurvivesInTwen
     }
 }
 
-TEST(ReduceToPaletteTest, BlackTextOnWhiteGivesOnlyZeroAndTwoHundredFifteen) {
-  TBitmap page = DevicePicture(40, 20, [](int x, int y) { return (x + y) % 5 == 0 ? Rgb{0, 0, 0} : kWhite; });
-  const auto result = ReducePage(page);
-  const std::vector<std::uint8_t> indices = Indices(*result);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 40; ++x) ASSERT_EQ(indices[static_cast<std::size_t>(y * 40 + x)], (x + y) % 5 == 0 ? 0 : 215);
-}
-
 TEST(ReduceToPaletteTest, MethodNoneReturnsATwentyFourBitCopyAndLeavesTheSource) {
   TBitmap source = DevicePicture(5, 3, [](int x, int y) { return Rgb{x * 50, y * 80, 7}; });
   const TBitmap before = source;
@@ -80,19 +72,25 @@ TEST(ReduceToPaletteTest, MethodNoneReturnsATwentyFourBitCopyAndLeavesTheSource)
 TEST(ReduceToPaletteTest, UnknownSettingsOrNoColoursGiveAnEmptyBitmapWithoutError) {
   TBitmap source = Picture24(4, 4, [](int, int) { return kWhite; });
   const TPalette empty;
-  EXPECT_TRUE(ReduceToPalette(source, TReductionMethod::WebCube216, static_cast<TDitherMethod>(7), 8, nullptr)->Empty());
-  EXPECT_TRUE(ReduceToPalette(source, static_cast<TReductionMethod>(10), TDitherMethod::Nearest, 8, nullptr)->Empty());
-  EXPECT_TRUE(ReduceToPalette(source, TReductionMethod::CustomPalette, TDitherMethod::Nearest, 8, nullptr)->Empty());
-  EXPECT_TRUE(ReduceToPalette(source, TReductionMethod::CustomPalette, TDitherMethod::Nearest, 8, &empty)->Empty());
+  EXPECT_TRUE(ReduceToPalette(source, TReductionMethod::WebCube216, static_cast<TDitherMethod>(7), 8, nullptr)
+                  ->Empty());
+  EXPECT_TRUE(ReduceToPalette(source, static_cast<TReductionMethod>(10), TDitherMethod::Nearest, 8, nullptr)
+                  ->Empty());
+  EXPECT_TRUE(
+      ReduceToPalette(source, TReductionMethod::CustomPalette, TDitherMethod::Nearest, 8, nullptr)->Empty());
+  EXPECT_TRUE(
+      ReduceToPalette(source, TReductionMethod::CustomPalette, TDitherMethod::Nearest, 8, &empty)->Empty());
 }
 
 TEST(ReduceToPaletteTest, PaletteBitsOutsideZeroToEightFailForOptimized) {
   TBitmap source = Picture24(4, 4, [](int x, int) { return Rgb{x * 60, 0, 0}; });
   for (int bits : {-1, 9, 31})
-    EXPECT_THAT([&] { ReduceToPalette(source, TReductionMethod::Optimized, TDitherMethod::Nearest, bits, nullptr); },
-                ThrowsMessage<GIFException>(StrEq("Palette bits out of range")));
+    EXPECT_THAT(
+        [&] { ReduceToPalette(source, TReductionMethod::Optimized, TDitherMethod::Nearest, bits, nullptr); },
+        ThrowsMessage<GIFException>(StrEq("Palette bits out of range")));
   // Zero bits is a one-colour palette: the mean colour.
-  const auto result = ReduceToPalette(source, TReductionMethod::Optimized, TDitherMethod::Nearest, 0, nullptr);
+  const auto result =
+      ReduceToPalette(source, TReductionMethod::Optimized, TDitherMethod::Nearest, 0, nullptr);
   EXPECT_THAT(Indices(*result), Each(0));
   EXPECT_EQ(TableColor(*result, 0), (Rgb{90, 0, 0}));
 }
@@ -101,8 +99,11 @@ TEST(ReduceToPaletteTest, TheWalkIsSerpentineEvenForNearest) {
   // (8,8,8) and (15,15,15) share a cache cell. Row 1 runs right to left, so (15,15,15)
   // claims the cell for the grey 16 first and (8,8,8), a tie that would go to black, follows it.
   const TPalette palette({{0, 0, 0, 0}, {16, 16, 16, 0}});
-  TBitmap source = Picture24(2, 2, [](int x, int y) { return y == 0 ? kWhite : x == 0 ? Rgb{8, 8, 8} : Rgb{15, 15, 15}; });
-  const auto result = ReduceToPalette(source, TReductionMethod::CustomPalette, TDitherMethod::Nearest, 8, &palette);
+  TBitmap source = Picture24(2, 2, [](int x, int y) {
+    return y == 0 ? kWhite : x == 0 ? Rgb{8, 8, 8} : Rgb{15, 15, 15};
+  });
+  const auto result =
+      ReduceToPalette(source, TReductionMethod::CustomPalette, TDitherMethod::Nearest, 8, &palette);
   EXPECT_THAT(Indices(*result), ElementsAre(1, 1, 1, 1));
 }
 
@@ -139,10 +140,14 @@ std::vector<MethodCase> MethodCases() {
       {TReductionMethod::Monochrome, [](TBitmap&) { return BuildMonochromePalette(); }},
       {TReductionMethod::GrayScale256, [](TBitmap&) { return BuildGrayPalette(); }},
       {TReductionMethod::WebCube216, [](TBitmap&) { return BuildWebCubePalette(); }},
-      {TReductionMethod::Optimized, [](TBitmap& b) { return BuildOptimizedPaletteFromBitmap(b, 16, 8, false); }},
-      {TReductionMethod::OptimizedSystem, [](TBitmap& b) { return BuildOptimizedPaletteFromBitmap(b, 256, 8, true); }},
-      {TReductionMethod::CustomPalette, [](TBitmap&) {
-         return std::make_unique<TPalette>(std::vector<TPaletteEntry>{{10, 200, 30, 0}, {250, 5, 5, 0}, {0, 0, 90, 0}});
+      {TReductionMethod::Optimized,
+       [](TBitmap& b) { return BuildOptimizedPaletteFromBitmap(b, 16, 8, false); }},
+      {TReductionMethod::OptimizedSystem,
+       [](TBitmap& b) { return BuildOptimizedPaletteFromBitmap(b, 256, 8, true); }},
+      {TReductionMethod::CustomPalette,
+       [](TBitmap&) {
+         return std::make_unique<TPalette>(
+             std::vector<TPaletteEntry>{{10, 200, 30, 0}, {250, 5, 5, 0}, {0, 0, 90, 0}});
        }},
   };
 }
@@ -156,7 +161,8 @@ TEST(ReduceToPaletteTest, EveryMethodWithEveryDitherGivesEightBitsOverItsPalette
       TBitmap source = Picture24(11, 7, colorAt);
       TBitmap copy = source;
       const TPaletteHandle expected = c.palette(copy);
-      const auto result = ReduceToPalette(source, c.method, static_cast<TDitherMethod>(dither), 4, custom.get());
+      const auto result =
+          ReduceToPalette(source, c.method, static_cast<TDitherMethod>(dither), 4, custom.get());
 
       ASSERT_EQ(result->PixelFormat(), pf8bit);
       ASSERT_EQ(result->Width(), 11);
@@ -175,7 +181,8 @@ TEST(ReduceToPaletteTest, APictureAlreadyInThePaletteComesThroughUnchangedByEver
   auto colorAt = [](int x, int y) { return Rgb{(x % 6) * 51, (y % 6) * 51, ((x + y) % 6) * 51}; };
   for (int dither = 0; dither <= 6; ++dither) {
     TBitmap source = Picture24(13, 9, colorAt);
-    const auto result = ReduceToPalette(source, TReductionMethod::WebCube216, static_cast<TDitherMethod>(dither), 8, nullptr);
+    const auto result =
+        ReduceToPalette(source, TReductionMethod::WebCube216, static_cast<TDitherMethod>(dither), 8, nullptr);
     const std::vector<std::uint8_t> indices = Indices(*result);
     for (int y = 0; y < 9; ++y)
       for (int x = 0; x < 13; ++x)
