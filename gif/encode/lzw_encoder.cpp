@@ -1,13 +1,9 @@
 #include "gif/encode/lzw_encoder.h"
 
 namespace {
-constexpr int kCodeBits = gif::kMaxCodeBits;
-constexpr std::uint32_t kCodeMask = (1u << kCodeBits) - 1;
-constexpr std::uint32_t kNoEntry = ~0u;  // its key part matches no key
+constexpr std::uint16_t kNoPixel = 0xFFFF;  // above every pixel value
 // Spreads the pixel values over the recent-entry positions of one prefix.
 constexpr int kPixelSpread = 0x9E5;
-
-std::uint32_t Entry(std::uint32_t key, int code) { return key << kCodeBits | static_cast<std::uint32_t>(code); }
 }  // namespace
 
 inline void TLZWEncoder::SendCode(int code) {
@@ -28,39 +24,40 @@ void TLZWEncoder::EmitClear() {
   clearPending_ = true;
   PutCode(clearCode_);  // at the width in use, so after 12-bit codes the clear is 12 bits
   dictionary_.ClearAll();
-  recent_.fill(kNoEntry);
+  recent_.fill({0, kNoPixel});
   nextCode_ = firstFreeCode_;
 }
 
 void TLZWEncoder::EncodeData() {
   EmitClear();
   TPixelWalk walk = StartWalk();
-  int prefix = TakePixel(walk);
+  unsigned prefix = TakePixel(walk);  // unsigned: indexing needs no sign extension
   while (NextPixel(walk)) {
-    const int pixel = TakePixel(walk);
-    const auto key = static_cast<std::uint32_t>(prefix << 8 | pixel);
-    // The pixel's share of the position is ready before the prefix is known.
-    std::uint32_t& recent = recent_[prefix ^ ((pixel * kPixelSpread) & (kRecentSize - 1))];
-    if (recent >> kCodeBits == key) {
-      prefix = static_cast<int>(recent & kCodeMask);
+    const unsigned pixel = TakePixel(walk);
+    // The pixel's share of the position is ready before the prefix is known; the
+    // prefix then costs one XOR and one load per pixel.
+    TRecentEntry& recent = recent_[prefix ^ ((pixel * kPixelSpread) & (kRecentSize - 1u))];
+    if (recent.pixel == pixel) {
+      prefix = recent.code;
       continue;
     }
+    const std::uint32_t key = prefix << 8 | pixel;
     int slot = 0;
     if (const int code = dictionary_.FindCode(key, slot); code != THashTable::kNoCode) {
-      recent = Entry(key, code);
-      prefix = code;
+      recent = {static_cast<std::uint16_t>(code), static_cast<std::uint16_t>(pixel)};
+      prefix = static_cast<unsigned>(code);
       continue;
     }
     // The code goes out before its entry is added, and the width test above sees the
     // next free code as it was: a decoder widens its codes at the same point.
-    SendCode(prefix);
+    SendCode(static_cast<int>(prefix));
     if (nextCode_ >= gif::kMaxCode) {
       EmitClear();
     } else {
       dictionary_.AddCode(slot, key, nextCode_);
-      recent = Entry(key, nextCode_++);
+      recent = {static_cast<std::uint16_t>(nextCode_++), static_cast<std::uint16_t>(pixel)};
     }
     prefix = pixel;
   }
-  PutCode(prefix);
+  PutCode(static_cast<int>(prefix));
 }

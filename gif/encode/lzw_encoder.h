@@ -24,9 +24,14 @@ private:
 
   int nextCode_ = 0;
   THashTable dictionary_;
-  // A small, lossy copy of the entries met most recently (key × 4096 + code, one per
-  // cheaply hashed position). Most pixels of a picture find their entry here without
-  // the full hash and probe. Entries stay valid until the next clear, which empties
-  // both, so the codes found are the dictionary's own.
-  std::array<std::uint32_t, kRecentSize> recent_{};
+  // A small, lossy copy of the entries met most recently: one per position prefix XOR
+  // a spread of the pixel. Given the position, the pixel alone tells the key, so an
+  // entry holds just pixel and code. Most pixels of a picture find their entry here
+  // without the full hash and probe. Entries stay valid until the next clear, which
+  // empties both tables, so the codes found are the dictionary's own.
+  struct TRecentEntry {
+    std::uint16_t code;
+    std::uint16_t pixel;  // above every pixel value when empty
+  };
+  std::array<TRecentEntry, kRecentSize> recent_{};
 };
