@@ -181,12 +181,14 @@ void TGIFColorMap::CopyFrom(const TGIFColorMap& source) {
 
 bool TGIFColorMap::OptimizeByUse() {
   if (count_ <= 1) return false;
-  sorted_ = true;
 
-  // Pixel values at or beyond Count are counted in the spare pairs and never sorted.
   TUseTable use;
   for (int k = 0; k < gif::kMaxColors; ++k) use[static_cast<std::size_t>(k)] = {0, k};
   CountUse(use);
+  // A pixel beyond the table cannot be renumbered: refuse before anything changes.
+  for (int k = count_; k < gif::kMaxColors; ++k)
+    if (use[static_cast<std::size_t>(k)].Count != 0) throw GIFException("Color not in color table");
+  sorted_ = true;
   const std::span<TColorUse> pairs(use.data(), static_cast<std::size_t>(count_));
   SortByUse(pairs, 0, count_ - 1);
 

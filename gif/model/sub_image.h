@@ -12,6 +12,7 @@
 #include "platform/bitmap.h"
 #include "platform/palette.h"
 
+class TDIBReader;
 class TGIFGraphicControlExtension;
 
 class TGIFSubImage final : public TGIFItem {
@@ -100,6 +101,16 @@ private:
   void ImportGraphic(TGraphic& source);
   // Builds the frame from a bitmap: size, colour map and pixels.
   void ImportBitmap(TBitmap& source);
+  // Row imports by the bit depth of the indexed raster read; progress every 32 rows.
+  template <class RowImport>
+  void ForEachImportRow(RowImport&& import);
+  void ImportRows1(TDIBReader& reader);
+  void ImportRows4(TDIBReader& reader);
+  void ImportRows8(TDIBReader& reader);
+  // Builds the colour map from the colours in order of first appearance.
+  void ImportRows24(TDIBReader& reader);
+  // Pixels set in the mask become a transparent colour added to the colour map.
+  void ApplyMask(const TBitmap& mask);
   void SetBitmapCache(std::unique_ptr<TBitmap> bitmap);
   void ReleaseBitmapCache() { bitmapCache_.reset(); }
   void WriteDescriptor(TStream& stream) const;

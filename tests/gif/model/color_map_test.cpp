@@ -225,4 +225,13 @@ TEST_F(ColorMapTest, GlobalMapSortsOverEveryFrameItColors) {
   EXPECT_THAT(PixelsOf(image.Images()[2]), ElementsAre(0, 0));
 }
 
+TEST(ColorMapUseTest, OptimizeByUseRefusesAPixelBeyondTheTable) {
+  TGIFImage image;
+  TGIFSubImage& frame = AddFrame(image, 0, 0, 3, 1, {0x0000FF, 0x00FF00}, {1, 2, 0});
+  EXPECT_THAT([&] { frame.ColorMap().OptimizeByUse(); },
+              ThrowsMessage<GIFException>(StrEq("Color not in color table")));
+  EXPECT_FALSE(frame.ColorMap().Sorted());
+  EXPECT_THAT(PixelsOf(frame), ElementsAre(1, 2, 0));
+}
+
 }  // namespace
