@@ -57,7 +57,9 @@ void TGIFEncoder::Encode(TStream& stream, int bitDepth, int colorCount, const st
 }
 
 void TGIFEncoder::FlushBits() {
-  for (; bitCount_ > 0; bitCount_ -= 8, accumulator_ >>= 8) writer_->PutByte(static_cast<std::uint8_t>(accumulator_));
+  // Whole bytes have gone out with their code: at most one partial byte is left.
+  if (bitCount_ > 0) writer_->PutBytes(accumulator_, 1);
+  accumulator_ = 0;
   bitCount_ = 0;
 }
 

@@ -75,11 +75,11 @@ protected:
 private:
   void PackCode(int code) {
     // Locals: the byte stores below may alias any member.
-    std::uint32_t bits = accumulator_ | static_cast<std::uint32_t>(code) << bitCount_;
-    int count = bitCount_ + codeWidth_;
-    for (; count >= 8; count -= 8, bits >>= 8) writer_->PutByte(static_cast<std::uint8_t>(bits));
-    accumulator_ = bits;
-    bitCount_ = count;
+    const std::uint32_t bits = accumulator_ | static_cast<std::uint32_t>(code) << bitCount_;
+    const int count = bitCount_ + codeWidth_;  // at most 7 + 12
+    writer_->PutBytes(bits, count >> 3);
+    accumulator_ = bits >> (count & ~7);
+    bitCount_ = count & 7;
   }
   void FlushBits();
   // Inline like the rest of the walk: the walk's address must not escape the loop.
