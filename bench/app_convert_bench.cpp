@@ -1,0 +1,138 @@
+// End-to-end book conversion: pages per second on a long book, the wrap of a 4.4 MB text,
+// and peak memory; beside the same job scripted with Pillow, run in the same process.
+// The peer needs Debian's python3-pil:  apt-get install -y python3-pil
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QGuiApplication>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/line_wrap.h"
+#include "app/main_state.h"
+#include "app/page_drawing.h"
+#include "app/text_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSourceRoot = fs::path(__FILE__).parent_path().parent_path();
+const fs::path kSample = kSourceRoot / "samples" / "zegarmistrz.txt";
+const fs::path kPeer = kSourceRoot.parent_path() / "shared" / "peers" / "book2gif_pillow.py";
+
+// A folder of its own for one measurement, removed afterwards.
+class TScratch {
+public:
+  TScratch() {
+    std::string name = (fs::temp_directory_path() / "stronix-bench-XXXXXX").string();
+    path_ = ::mkdtemp(name.data());
+  }
+  ~TScratch() { fs::remove_all(path_); }
+  TScratch(const TScratch&) = delete;
+  TScratch& operator=(const TScratch&) = delete;
+  const fs::path& Path() const { return path_; }
+
+private:
+  fs::path path_;
+};
+
+// The sample book repeated until it holds at least `bytes` bytes.
+std::string LongBook(std::size_t bytes) {
+  std::ostringstream sample;
+  sample << std::ifstream(kSample, std::ios::binary).rdbuf();
+  std::string book;
+  while (book.size() < bytes) book += sample.str();
+  return book;
+}
+
+std::string WriteBook(const TScratch& scratch, std::size_t bytes) {
+  const std::string path = (scratch.Path() / "book.txt").string();
+  std::ofstream(path, std::ios::binary) << LongBook(bytes);
+  return path;
+}
+
+double PeakMegabytes() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_WrapBook(benchmark::State& state) {
+  const std::string text = NormaliseLineBreaks(LongBook(4'400'000));
+  const TPageFont font;
+  std::size_t lines = 0;
+  for (auto _ : state) lines = WrapText(text, font).size();
+  state.counters["MB"] = static_cast<double>(text.size()) / 1e6;
+  state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_WrapBook)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_DrawPage(benchmark::State& state) {
+  TMainState main;
+  TPageRaster raster;
+  const TLineList lines = main.Memo().Lines();
+  for (auto _ : state) {
+    TLineList page = lines;
+    ClearPage(raster, main.Memo());
+    DrawPage(raster, main.Memo(), page);
+  }
+  state.counters["pages/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DrawPage)->Unit(benchmark::kMicrosecond);
+
+// Book sizes: 1.1 MB makes about 2 600 pages, 4.4 MB about 10 400.
+void BM_ConvertBook(benchmark::State& state) {
+  TScratch scratch;
+  const std::string book = WriteBook(scratch, static_cast<std::size_t>(state.range(0)));
+  int files = 0;
+  for (auto _ : state) {
+    TMainState main;
+    main.LoadTextFile(book);
+    files = main.Generate();
+  }
+  state.counters["files"] = files;
+  state.counters["pages/s"] = benchmark::Counter(
+      static_cast<double>(files) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_ConvertBook)
+    ->Arg(1'100'000)
+    ->Arg(4'400'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
+void BM_PillowPeer(benchmark::State& state) {
+  if (std::system("python3 -c 'import PIL' 2>/dev/null") != 0) {
+    state.SkipWithError("python3-pil is missing: apt-get install -y python3-pil");
+    return;
+  }
+  TScratch scratch;
+  const std::string book = WriteBook(scratch, static_cast<std::size_t>(state.range(0)));
+  const std::string command = "python3 '" + kPeer.string() + "' '" + book + "' '" +
+                              (scratch.Path() / "out").string() + "' >/dev/null";
+  for (auto _ : state)
+    if (std::system(command.c_str()) != 0) state.SkipWithError("the peer script failed");
+  const auto files = std::distance(fs::directory_iterator(scratch.Path() / "out"), fs::directory_iterator());
+  state.counters["files"] = static_cast<double>(files);
+  state.counters["pages/s"] = benchmark::Counter(
+      static_cast<double>(files) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PillowPeer)->Arg(1'100'000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,163 @@
+#include "cli/options.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <string_view>
+
+namespace {
+
+// The largest font the command line takes; far past the size at which no line fits.
+constexpr int kMaxPixelHeight = 5000;
+
+[[noreturn]] void Refuse(const std::string& message) { throw EUsageError(message); }
+
+int ParseInt(std::string_view option, const std::string& value, int low, int high) {
+  int number = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (error != std::errc() || end != value.data() + value.size() || number < low || number > high)
+    Refuse(std::string(option) + " takes a whole number from " + std::to_string(low) + " to " +
+           std::to_string(high) + ", not \"" + value + "\"");
+  return number;
+}
+
+double ParsePoints(const std::string& value) {
+  std::size_t used = 0;
+  double points = 0;
+  try {
+    points = std::stod(value, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used != value.size() || !(points > 0) || FontHeightOfPoints(points) < -kMaxPixelHeight)
+    Refuse("--size takes a size in points above 0 and up to " + std::to_string(kMaxPixelHeight * 72 / 96) +
+           ", not \"" + value + "\"");
+  return points;
+}
+
+TColor ParseColor(std::string_view option, const std::string& value) {
+  const std::string_view hex = std::string_view(value).substr(value.starts_with('#') ? 1 : 0);
+  unsigned rgb = 0;
+  const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), rgb, 16);
+  if (hex.size() != 6 || error != std::errc() || end != hex.data() + hex.size())
+    Refuse(std::string(option) + " takes a colour as RRGGBB in hexadecimal, not \"" + value + "\"");
+  return MakeColor(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                   static_cast<std::uint8_t>(rgb));
+}
+
+std::optional<TFontScript> ParseScript(const std::string& value) {
+  if (value == "auto") return std::nullopt;
+  if (const auto script = ScriptFromName(value)) return script;
+  std::string names;
+  for (const TFontScript script : kAllScripts) names += std::string(ScriptName(script)) + ", ";
+  Refuse("--script takes auto or one of " + names.substr(0, names.size() - 2) + ", not \"" + value + "\"");
+}
+
+struct TOptionSpec {
+  std::string_view name;
+  std::string_view shortName;
+  bool takesValue;
+  bool forLines;  // `lines` takes what changes the wrapping and the squeeze
+  std::function<void(TCliOptions&, const std::string&)> apply;
+};
+
+const std::vector<TOptionSpec>& OptionSpecs() {
+  static const std::vector<TOptionSpec> specs = {
+      {"--output", "-o", true, false, [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
+      {"--font", "", true, true, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
+      {"--size", "", true, true,
+       [](TCliOptions& o, const std::string& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
+      {"--pixel-height", "", true, true,
+       [](TCliOptions& o, const std::string& v) {
+         o.fontHeight = -ParseInt("--pixel-height", v, 1, kMaxPixelHeight);
+       }},
+      {"--bold", "", false, true, [](TCliOptions& o, const std::string&) { o.bold = true; }},
+      {"--italic", "", false, true, [](TCliOptions& o, const std::string&) { o.italic = true; }},
+      {"--underline", "", false, true, [](TCliOptions& o, const std::string&) { o.underline = true; }},
+      {"--strikeout", "", false, true, [](TCliOptions& o, const std::string&) { o.strikeOut = true; }},
+      {"--script", "", true, true, [](TCliOptions& o, const std::string& v) { o.script = ParseScript(v); }},
+      {"--text-color", "", true, false,
+       [](TCliOptions& o, const std::string& v) { o.textColor = ParseColor("--text-color", v); }},
+      {"--background", "", true, false,
+       [](TCliOptions& o, const std::string& v) { o.background = ParseColor("--background", v); }},
+      {"--colors", "", true, false,
+       [](TCliOptions& o, const std::string& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
+      {"--keep-blank-lines", "", false, true,
+       [](TCliOptions& o, const std::string&) { o.keepBlankLines = true; }},
+  };
+  return specs;
+}
+
+const TOptionSpec* FindOption(std::string_view name) {
+  for (const auto& spec : OptionSpecs())
+    if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name)) return &spec;
+  return nullptr;
+}
+
+TCommand ParseCommand(const std::string& word) {
+  if (word == "convert") return TCommand::Convert;
+  if (word == "lines") return TCommand::Lines;
+  if (word == "help" || word == "--help" || word == "-h") return TCommand::Help;
+  Refuse("unknown command \"" + word + "\"; the commands are convert and lines");
+}
+
+}  // namespace
+
+int FontHeightOfPoints(double points) { return -static_cast<int>(std::lround(points * 96 / 72)); }
+
+TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
+  TCliOptions options;
+  if (args.empty()) Refuse("no command given");
+  options.command = ParseCommand(args[0]);
+  if (options.command == TCommand::Help) return options;
+
+  const std::string_view commandName = args[0];
+  bool sizeGiven = false, pixelHeightGiven = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg[0] != '-') {
+      if (!options.book.empty()) Refuse("only one book at a time: \"" + arg + "\" is one too many");
+      options.book = arg;
+      continue;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const TOptionSpec* spec = FindOption(name);
+    if (!spec) Refuse("unknown option " + name);
+    if (options.command == TCommand::Lines && !spec->forLines)
+      Refuse(std::string(spec->name) + " does not apply to " + std::string(commandName));
+    std::string value;
+    if (equals != std::string::npos) {
+      if (!spec->takesValue) Refuse(name + " takes no value");
+      value = arg.substr(equals + 1);
+    } else if (spec->takesValue) {
+      if (++i == args.size()) Refuse(name + " needs a value");
+      value = args[i];
+    }
+    sizeGiven |= spec->name == "--size";
+    pixelHeightGiven |= spec->name == "--pixel-height";
+    spec->apply(options, value);
+  }
+  if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
+  if (options.book.empty()) Refuse(std::string(commandName) + " needs a book: a text file");
+  return options;
+}
+
+std::string UsageText() {
+  return "Usage:\n"
+         "  stronix-cli convert BOOK.txt [-o DIR] [--font FAMILY] [--size PT | --pixel-height PX]\n"
+         "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
+         "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
+         "              [--keep-blank-lines]\n"
+         "  stronix-cli lines BOOK.txt [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
+         "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
+         "\n"
+         "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
+         "pixels into DIR (default: the book's folder). lines prints the lines the pages hold.\n"
+         "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
+         "set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and\n"
+         "--text-color and --background then override it. --script auto reads a book that is\n"
+         "valid UTF-8 as UTF-8, any other as Windows-1250 (central-european). Scripts: western,\n"
+         "central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese, thai, utf-8.\n"
+         "Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n";
+}

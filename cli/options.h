@@ -1,0 +1,39 @@
+#pragma once
+// The command line of stronix-cli: a command, a book and the settings of the page look.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/color.h"
+#include "app/font_script.h"
+
+// A command line that cannot be followed; the message says why.
+class EUsageError : public std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+enum class TCommand { Convert, Lines, Help };
+
+struct TCliOptions {
+  TCommand command = TCommand::Help;
+  std::string book;
+  std::optional<std::string> outputFolder;  // -o: else the book's folder
+  std::optional<std::string> fontFace;
+  std::optional<int> fontHeight;  // negative pixel height, from --size or --pixel-height
+  bool bold = false, italic = false, underline = false, strikeOut = false;
+  std::optional<TFontScript> script;  // none: detected from the book
+  std::optional<int> colorSet;        // 1 to 4
+  std::optional<TColor> textColor;
+  std::optional<TColor> background;
+  bool keepBlankLines = false;
+};
+
+// Parses the arguments after the program name. EUsageError on anything it cannot take.
+TCliOptions ParseCommandLine(const std::vector<std::string>& args);
+
+// The usage text.
+std::string UsageText();
+
+// Points at 96 pixels per inch as a font dialog turns them into a height: −round(pt × 96 / 72).
+int FontHeightOfPoints(double points);

@@ -1,0 +1,136 @@
+// Runs the built stronix-cli as a user would and looks at its exit code, its output and
+// the files it writes.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/gif_decode.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::IsEmpty;
+using testing::StartsWith;
+
+struct TRun {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+std::string Quoted(const std::string& arg) {
+  std::string quoted = "'";
+  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string Slurp(const std::string& path) {
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+class StronixCliTest : public testing::Test {
+protected:
+  TRun Cli(const std::vector<std::string>& args) {
+    std::string command = Quoted(STRONIX_CLI_PATH);
+    for (const auto& arg : args) command.append(" ").append(Quoted(arg));
+    command.append(" >").append(Quoted(io_.File("out")));
+    command.append(" 2>").append(Quoted(io_.File("err"))).append(" </dev/null");
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(io_.File("out")), Slurp(io_.File("err"))};
+  }
+  std::string Book(const std::string& name, const std::string& bytes) {
+    std::ofstream(books_.File(name), std::ios::binary) << bytes;
+    return books_.File(name);
+  }
+
+  TempDir io_, books_;
+};
+
+TEST_F(StronixCliTest, ConvertWritesIntoTheBooksFolder) {
+  std::string text;
+  for (int i = 1; i <= 20; ++i) text += "Linia " + std::to_string(i) + "\n";
+  const std::string book = Book("ksiazka.txt", text);
+  const TRun run = Cli({"convert", book});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "gotowe...\nWrote 3 files to " + books_.Path().string() +
+                         "/: the title page 0000.gif and pages 0001.gif to 0002.gif\n");
+  EXPECT_THAT(run.err, IsEmpty());  // not a terminal: no progress bar
+  EXPECT_THAT(books_.Names(), ElementsAre("0000.gif", "0001.gif", "0002.gif", "ksiazka.txt"));
+  EXPECT_EQ(DecodeGifFile(books_.File("0002.gif")).frames.at(0).width, 480);
+}
+
+TEST_F(StronixCliTest, ConvertTakesTheLookFromTheOptions) {
+  const std::string book = Book("zielona.txt", "MMMM\n");
+  TempDir out;
+  const TRun run = Cli({"convert", book, "-o", out.Path().string(), "--colors", "1", "--background", "00FF00",
+                        "--size", "24", "--bold"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_THAT(out.Names(), ElementsAre("0000.gif", "0001.gif"));
+  const DecodedFrame frame = DecodeGifFile(out.File("0001.gif")).frames.at(0);
+  EXPECT_EQ(frame.localColors[frame.pixels[0]], (DecodedColor{0, 255, 0}));
+  EXPECT_THAT(frame.localColors, testing::Contains(DecodedColor{255, 255, 255}));
+}
+
+TEST_F(StronixCliTest, LinesPrintsThePageLinesAsBytes) {
+  std::string words;
+  for (int i = 0; i < 30; ++i) words += "s\xB3owo ";
+  const std::string book = Book("linie.txt", "pierwsza\r\n\n\n\n\xBF\xF3\xB3w\n" + words + "\n");
+  const TRun squeezed = Cli({"lines", book});
+  ASSERT_EQ(squeezed.exitCode, 0) << squeezed.err;
+  EXPECT_THAT(squeezed.out, StartsWith("pierwsza\n\n\xBF\xF3\xB3w\ns\xB3owo "));
+  EXPECT_GT(std::count(squeezed.out.begin(), squeezed.out.end(), '\n'), 4);
+  const TRun kept = Cli({"lines", book, "--keep-blank-lines", "--size", "8"});
+  EXPECT_THAT(kept.out, StartsWith("pierwsza\n\n\n\n\xBF\xF3\xB3w\n"));
+}
+
+TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessage) {
+  const std::string missing = books_.File("brak.txt");
+  TRun run = Cli({"convert", missing});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + missing + "\n");
+
+  const std::string book = Book("a.txt", "tekst\n");
+  const std::string file = Book("plik", "x");
+  run = Cli({"convert", book, "-o", file});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "stronix-cli: Cannot create file " + file + "/0000.gif\n");
+
+  run = Cli({"convert", book, "--size", "1"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "stronix-cli: Floating point division by zero\n");
+
+  run = Cli({"convert", book, "--size", "164"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, HasSubstr("Czcionka jest za du\xC5\xBC"
+                                 "a"));
+  EXPECT_THAT(books_.Names(), ElementsAre("a.txt", "plik"));
+}
+
+TEST_F(StronixCliTest, BadCommandLinesExitWithUsage) {
+  TRun run = Cli({"convert", Book("a.txt", "x"), "--colors", "7"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err,
+              StartsWith("stronix-cli: --colors takes a whole number from 1 to 4, not \"7\"\n\nUsage:"));
+  run = Cli({});
+  EXPECT_EQ(run.exitCode, 2);
+  run = Cli({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_THAT(run.out, StartsWith("Usage:"));
+}
+
+TEST_F(StronixCliTest, AnEmptyBookWritesNothing) {
+  const TRun run = Cli({"convert", Book("pusta.txt", "")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_THAT(run.out, HasSubstr("nothing was written"));
+  EXPECT_THAT(books_.Names(), ElementsAre("pusta.txt"));
+}
+
+}  // namespace
