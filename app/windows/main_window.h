@@ -40,7 +40,6 @@ public:
 
 protected:
   bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
 private:
   void createControls();
