@@ -10,8 +10,6 @@
 
 #include "gif/encode/gif_writer.h"
 
-class TStream;
-
 class TGIFEncoder {
 public:
   virtual ~TGIFEncoder();
