@@ -98,6 +98,10 @@ void CreateControls(QWidget* form, const std::function<QWidget*(QWidget* parent)
     control->setObjectName(spec.name);
     control->setGeometry(spec.geometry);
     if (spec.fontHeight != 0) control->setFont(SansSerifFont(spec.fontHeight, spec.bold));
+    // Labels size themselves to their caption, as the designer's labels do, so a face a
+    // little wider than the designed one does not cut the caption.
+    if (spec.kind == Label)
+      control->resize(std::max(spec.geometry.width(), control->sizeHint().width()), spec.geometry.height());
     widgets.emplace(spec.name, control);
   }
   std::vector<QWidget*> chain;

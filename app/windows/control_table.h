@@ -28,6 +28,6 @@ std::span<const TControlSpec> Form1Controls();
 
 // Creates the table's controls on `form`, each named after its row. The text box is made
 // by `makeMemo` (it shows a model the table knows nothing of). Labels lie beneath the
-// controls that follow them, and Tab moves through the controls as the tab orders say,
-// container by container.
+// controls that follow them and widen to their caption when it needs more room; Tab moves
+// through the controls as the tab orders say, container by container.
 void CreateControls(QWidget* form, const std::function<QWidget*(QWidget* parent)>& makeMemo);

@@ -9,6 +9,7 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+  SetUpClassicLook();
 
   TQtDialogs dialogs;
   TForm1 Form1(dialogs);

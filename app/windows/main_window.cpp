@@ -73,6 +73,11 @@ bool TForm1::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+  pomoc_->close();
+  QWidget::closeEvent(event);
+}
+
 void TForm1::Button1Click() {
   guarded([this] {
     const auto path = dialogs_.OpenTextFile();

@@ -40,6 +40,7 @@ public:
 
 protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void createControls();

@@ -1,5 +1,6 @@
 #include "app/windows/window_style.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace {
@@ -10,6 +11,14 @@ constexpr int kFrameWidth = 2 * 4;
 constexpr int kFrameHeight = 2 * 4 + 19;
 
 }  // namespace
+
+void SetUpClassicLook() {
+  // The default sans face is a good deal wider; Liberation Sans has Arial's widths.
+  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial"});
+  QApplication::setStyle("Windows");
+  // The dialogs and message boxes speak in the same font as the windows.
+  QApplication::setFont(SansSerifFont(11));
+}
 
 QFont SansSerifFont(int pixelHeight, bool bold) {
   QFont font("MS Sans Serif");

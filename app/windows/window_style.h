@@ -9,6 +9,12 @@ class QWidget;
 // The application's title: the main window's caption and the title of its message boxes.
 inline constexpr char kApplicationTitle[] = "Stronix - by morvik 2006";
 
+// Gives the application the look its layout was designed in: the classic Windows style,
+// whose check boxes and group boxes the positions assume; "MS Sans Serif" −11 for every
+// window and dialog; and, where the system lacks that face, one of near enough widths that
+// the captions fit. Call once, after the application is made and before any window.
+void SetUpClassicLook();
+
 // The interface font, "MS Sans Serif", at a pixel height (the layout gives heights in pixels).
 QFont SansSerifFont(int pixelHeight, bool bold = false);
 

@@ -1,0 +1,156 @@
+#include "app/windows/control_table.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "app/windows/main_window.h"
+#include "window_test_support.h"
+
+namespace {
+
+struct TExpectedControl {
+  const char* name;
+  const char* className;
+  const char* parent;
+  QRect geometry;
+  const char* caption;
+  int fontPixels;
+  bool bold;
+};
+
+// The layout as designed, written out independently of the table it checks.
+const TExpectedControl kExpected[] = {
+    {"Panel1", "QFrame", "Form1", {3, 3, 606, 288}, "", 11, false},
+    {"Label1", "QLabel", "Panel1", {40, 112, 427, 37}, "TRWA PRZETWARZANIE...", 32, true},
+    {"Label2", "QLabel", "Panel1", {510, 48, 83, 13}, "przy generowaniu", 11, false},
+    {"Button1", "QPushButton", "Panel1", {490, 6, 112, 22}, "Załaduj TXT", 11, false},
+    {"Button2", "QPushButton", "Panel1", {491, 228, 111, 51}, "Generuj", 11, false},
+    {"Memo1", "TMemoView", "Panel1", {8, 7, 480, 272}, "", 11, false},
+    {"GroupBox2", "QGroupBox", "Panel1", {490, 64, 113, 129}, "czcionka", 11, false},
+    {"Edit1", "QLineEdit", "GroupBox2", {4, 15, 104, 21}, "abcDEF", 11, false},
+    {"Button3", "QPushButton", "GroupBox2", {42, 60, 65, 25}, "Font", 11, false},
+    {"Button4", "QPushButton", "GroupBox2", {4, 60, 34, 25}, "Tło", 11, false},
+    {"Label3", "QLabel", "GroupBox2", {4, 88, 43, 13}, "Zestawy:", 11, false},
+    {"Button6", "QPushButton", "GroupBox2", {3, 105, 23, 19}, "1", 11, false},
+    {"Button7", "QPushButton", "GroupBox2", {29, 105, 23, 19}, "2", 11, false},
+    {"Button8", "QPushButton", "GroupBox2", {56, 105, 23, 19}, "3", 11, false},
+    {"Button9", "QPushButton", "GroupBox2", {82, 105, 23, 19}, "4", 11, false},
+    {"CheckBox1", "QCheckBox", "Panel1", {493, 32, 108, 17}, "usuwaj puste linie", 11, false},
+    {"GroupBox1", "QGroupBox", "Form1", {3, 293, 398, 52}, "Katalog docelowy do składowania plików GIF", 11, false},
+    {"katalog_docelowy", "QLineEdit", "GroupBox1", {5, 18, 380, 24}, nullptr, 13, false},
+    {"Button5", "QPushButton", "Form1", {494, 295, 115, 50}, "Wyjdź", 11, false},
+    {"Button10", "QPushButton", "Form1", {410, 320, 75, 25}, "Help", 11, false},
+};
+
+QString CaptionOf(QWidget* control) {
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* box = qobject_cast<QGroupBox*>(control)) return box->title();
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+  return {};
+}
+
+class ControlTableTest : public TApplicationTest {
+protected:
+  ControlTableTest() { form.show(); }
+
+  QWidget* control(const char* name) { return form.findChild<QWidget*>(name); }
+
+  ::testing::NiceMock<TMockDialogs> dialogs;
+  TForm1 form{dialogs};
+};
+
+TEST_F(ControlTableTest, EveryControlHasItsKindParentPlaceCaptionAndFont) {
+  ASSERT_EQ(Form1Controls().size(), std::size(kExpected));
+  for (const auto& expected : kExpected) {
+    SCOPED_TRACE(expected.name);
+    QWidget* widget = control(expected.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->inherits(expected.className));
+    EXPECT_EQ(widget->parentWidget()->objectName(), expected.parent);
+    EXPECT_EQ(widget->pos(), expected.geometry.topLeft());
+    EXPECT_EQ(widget->height(), expected.geometry.height());
+    // Labels may widen to their caption; everything else keeps its designed width.
+    if (qobject_cast<QLabel*>(widget)) {
+      EXPECT_GE(widget->width(), expected.geometry.width());
+    } else {
+      EXPECT_EQ(widget->width(), expected.geometry.width());
+    }
+    if (expected.caption) {
+      EXPECT_EQ(CaptionOf(widget), QString::fromUtf8(expected.caption));
+    }
+    EXPECT_EQ(widget->font().pixelSize(), expected.fontPixels);
+    EXPECT_EQ(widget->font().bold(), expected.bold);
+    if (expected.name != std::string_view("Memo1")) {
+      EXPECT_EQ(widget->font().family(), "MS Sans Serif");
+    }
+  }
+}
+
+TEST_F(ControlTableTest, CaptionsAreWholeInTheirControls) {
+  for (auto* button : form.findChildren<QPushButton*>()) {
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 4, button->width())
+        << button->objectName().toStdString();
+  }
+  for (auto* box : form.findChildren<QGroupBox*>()) {
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()) + 16, box->width())
+        << box->objectName().toStdString();
+  }
+  // The check box's caption fits beside its box, and "przy generowaniu" reads as its
+  // second line: it starts where the caption's text does.
+  auto* checkBox = form.findChild<QCheckBox*>("CheckBox1");
+  QStyleOptionButton option;
+  option.initFrom(checkBox);
+  const QRect text = checkBox->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, checkBox);
+  EXPECT_LE(text.left() + checkBox->fontMetrics().horizontalAdvance(checkBox->text()), checkBox->width());
+  EXPECT_NEAR(checkBox->mapTo(&form, text.topLeft()).x(), control("Label2")->mapTo(&form, QPoint(0, 0)).x(), 2);
+}
+
+TEST_F(ControlTableTest, TabMovesThroughTheControlsContainerByContainer) {
+  const std::vector<std::string> order = {"Button1", "Button2", "Memo1",   "Edit1",     "Button3",
+                                          "Button4", "Button6", "Button7", "Button8",   "Button9",
+                                          "CheckBox1", "katalog_docelowy", "Button5", "Button10"};
+  std::vector<std::string> chain;
+  QWidget* widget = control("Button1");
+  do {
+    const std::string name = widget->objectName().toStdString();
+    if (std::ranges::find(order, name) != order.end()) chain.push_back(name);
+    widget = widget->nextInFocusChain();
+  } while (widget != control("Button1"));
+  EXPECT_EQ(chain, order);
+}
+
+TEST_F(ControlTableTest, ResizingTheWindowMovesAndStretchesNothing) {
+  form.resize(900, 700);
+  QApplication::processEvents();
+  for (const auto& expected : kExpected)
+    EXPECT_EQ(control(expected.name)->pos(), expected.geometry.topLeft()) << expected.name;
+  EXPECT_EQ(control("Memo1")->size(), QSize(480, 272));
+  form.resize(300, 200);
+  QApplication::processEvents();
+  EXPECT_EQ(control("Button5")->geometry(), QRect(494, 295, 115, 50));
+}
+
+TEST_F(ControlTableTest, TheTextBoxIsASunkenBoxWithoutScrollBarsOverTheProcessingLabel) {
+  auto* memo = qobject_cast<QAbstractScrollArea*>(control("Memo1"));
+  EXPECT_EQ(memo->frameWidth(), 2);
+  EXPECT_EQ(memo->frameShadow(), QFrame::Sunken);
+  EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(memo->viewport()->size(), QSize(476, 268));
+  // The text box lies above the label: it is the later sibling.
+  const QObjectList& siblings = control("Panel1")->children();
+  EXPECT_GT(siblings.indexOf(memo), siblings.indexOf(control("Label1")));
+}
+
+}  // namespace
