@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <vector>
