@@ -1,0 +1,101 @@
+#include "cli/picture_file.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+#include <fstream>
+
+#include "platform/exceptions.h"
+#include "platform/stream.h"
+
+namespace {
+
+// Pixels at most this opaque become transparent in the GIF.
+constexpr int kTransparentAlpha = 127;
+
+std::vector<TRGBQuad> ColorTableOf(const QImage& image) {
+  std::vector<TRGBQuad> table;
+  for (const QRgb rgb : image.colorTable())
+    table.push_back({static_cast<std::uint8_t>(qBlue(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+                     static_cast<std::uint8_t>(qRed(rgb)), 0});
+  return table;
+}
+
+// A mask raster whose set pixels mark the transparent ones, or none when all are opaque.
+std::unique_ptr<TBitmap> TransparencyMask(const QImage& argb) {
+  auto mask = std::make_unique<TBitmap>(argb.width(), argb.height(), pf8bit);
+  mask->SetColorTable({{0, 0, 0, 0}, {255, 255, 255, 0}});
+  bool any = false;
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    std::uint8_t* out = mask->ScanLine(y);
+    for (int x = 0; x < argb.width(); ++x) {
+      if (qAlpha(in[x]) <= kTransparentAlpha) {
+        out[x] = 1;
+        any = true;
+      }
+    }
+  }
+  return any ? std::move(mask) : nullptr;
+}
+
+TBitmap IndexedBitmap(const QImage& image) {
+  const bool mono = image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
+  const QImage source = mono ? image.convertToFormat(QImage::Format_Mono) : image;
+  TBitmap bitmap(source.width(), source.height(), mono ? pf1bit : pf8bit);
+  bitmap.SetColorTable(ColorTableOf(source));
+  const auto rowBytes = static_cast<std::size_t>(mono ? (source.width() + 7) / 8 : source.width());
+  for (int y = 0; y < source.height(); ++y) std::copy_n(source.constScanLine(y), rowBytes, bitmap.ScanLine(y));
+  return bitmap;
+}
+
+// Transparent pixels (alpha of the pixel or of its palette entry) go into the bitmap's mask.
+void TakeTransparency(const QImage& image, TBitmap& bitmap) {
+  if (!image.hasAlphaChannel()) return;
+  if (auto mask = TransparencyMask(image.convertToFormat(QImage::Format_ARGB32))) {
+    bitmap.SetMask(std::move(mask));
+    bitmap.Transparent = true;
+  }
+}
+
+TBitmap TrueColorBitmap(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  // QImage's 32-bit rows are blue, green, red, unused in memory: the bitmap's own layout.
+  TBitmap bitmap(rgb.width(), rgb.height(), pf32bit);
+  for (int y = 0; y < rgb.height(); ++y)
+    std::copy_n(rgb.constScanLine(y), 4 * static_cast<std::size_t>(rgb.width()), bitmap.ScanLine(y));
+  return bitmap;
+}
+
+bool IsBmpFile(const std::string& path) {
+  char magic[2] = {};
+  std::ifstream(path, std::ios::binary).read(magic, 2);
+  return magic[0] == 'B' && magic[1] == 'M';
+}
+
+}  // namespace
+
+TBitmap LoadPicture(const std::string& path) {
+  if (!std::ifstream(path, std::ios::binary)) throw EFOpenError(path);
+  // Our own reader keeps a BMP's bit depth and colour table exactly as stored; anything it
+  // does not take (compressed rows, say) is left to the general readers.
+  if (IsBmpFile(path)) {
+    try {
+      TFileStream stream(path, TFileStream::Mode::OpenRead);
+      TBitmap bitmap;
+      bitmap.LoadFromStream(stream);
+      return bitmap;
+    } catch (const Exception&) {
+    }
+  }
+  QImageReader reader(QString::fromStdString(path));
+  const QImage image = reader.read();
+  if (image.isNull())
+    throw EInvalidGraphic(FormatMessage("Cannot read a picture from %s: %s",
+                                        {path, reader.errorString().toStdString()}));
+  const bool indexed = image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+                       image.format() == QImage::Format_MonoLSB;
+  TBitmap bitmap = indexed ? IndexedBitmap(image) : TrueColorBitmap(image);
+  TakeTransparency(image, bitmap);
+  return bitmap;
+}
