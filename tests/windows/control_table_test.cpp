@@ -60,7 +60,7 @@ QString CaptionOf(QWidget* control) {
   return {};
 }
 
-class ControlTableTest : public TApplicationTest {
+class ControlTableTest : public ::testing::Test {
 protected:
   ControlTableTest() { form.show(); }
 

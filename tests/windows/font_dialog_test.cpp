@@ -21,7 +21,7 @@ TEST(FontDialogSizes, PointsBecomeNegativePixelHeightsAt96Ppi) {
   EXPECT_EQ(PointsOfPixelHeight(-11), 8);
 }
 
-class FontDialogTest : public TApplicationTest {
+class FontDialogTest : public ::testing::Test {
 protected:
   template <class T>
   T& child(const char* name) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-class HelpWindowTest : public TApplicationTest {
+class HelpWindowTest : public ::testing::Test {
 protected:
   Tpomoc pomoc;
 };

@@ -33,7 +33,7 @@ void WriteFile(const std::string& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-class MainWindowTest : public TApplicationTest {
+class MainWindowTest : public ::testing::Test {
 protected:
   MainWindowTest() { form.show(); }
 

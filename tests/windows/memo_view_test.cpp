@@ -12,7 +12,7 @@
 
 namespace {
 
-class MemoViewTest : public TApplicationTest {
+class MemoViewTest : public ::testing::Test {
 protected:
   MemoViewTest() {
     view.resize(480, 272);

@@ -27,7 +27,7 @@ void WhenOpen(std::function<void(Dialog&)> answer) {
   });
 }
 
-class QtDialogsTest : public TApplicationTest {
+class QtDialogsTest : public ::testing::Test {
 protected:
   TQtDialogs dialogs;
   TFontChoice start = FontDialogStart(TPageFont{});

@@ -8,26 +8,29 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <memory>
 #include <set>
 
 #include "app/windows/dialogs.h"
 #include "app/windows/window_style.h"
 
-// The test program's application, made on first use.
-inline QApplication& TestApplication() {
-  static int argc = 1;
-  static char name[] = "windows_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
-  [[maybe_unused]] static const bool lookSet = (SetUpClassicLook(), true);
-  return application;
-}
+// The test program's application, with the look the program gives itself: made before the
+// first test and gone before the program exits (a static one would outlive Qt's own statics).
+class TQtEnvironment : public ::testing::Environment {
+public:
+  void SetUp() override {
+    application_ = std::make_unique<QApplication>(argc_, argv_);
+    SetUpClassicLook();
+  }
+  void TearDown() override { application_.reset(); }
 
-// A fixture base: the application exists before the fixture's widgets are made.
-class TApplicationTest : public ::testing::Test {
-protected:
-  TApplicationTest() { TestApplication(); }
+private:
+  int argc_ = 1;
+  char name_[14] = "windows_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> application_;
 };
+inline ::testing::Environment* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
 
 class TMockDialogs : public TDialogs {
 public:
