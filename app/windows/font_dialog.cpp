@@ -60,7 +60,8 @@ constexpr TScriptLabel kScriptLabels[] = {
 };
 static_assert(std::size(kScriptLabels) == std::size(kAllScripts));
 
-// Sizes are not limited; this is only how far the size box counts.
+// The size box needs some range; this one is far beyond any page (from 164 pt on not one
+// line fits), so no size a user could want is refused.
 constexpr int kMaxPoints = 1638;
 
 QVariant ColorData(TColor color) { return QVariant::fromValue(static_cast<uint>(color)); }
