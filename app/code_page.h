@@ -13,7 +13,7 @@ public:
   explicit TCodePage(TFontScript script);
 
   bool SingleByte() const { return script_ != TFontScript::Utf8; }
-  // The character a byte stands for; single-byte code pages only.
+  // The character a byte stands for: any byte of a single-byte code page, an ASCII byte in UTF-8.
   char16_t CharOf(unsigned char byte) const { return table_[byte]; }
   // The bytes as characters of this code page.
   QString Decode(std::string_view bytes) const;

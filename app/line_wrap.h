@@ -14,5 +14,6 @@ inline constexpr int kWrapWidth = 480 - 2 * 2;
 // text has none). A line that is too wide breaks after its last space that fits; the
 // spaces at a break stay at the end of the upper line and take no width, as in a text
 // box. A word wider than the width breaks between characters; a single character wider
-// than the width makes a line of its own. In UTF-8 a character is never split.
+// than the width makes a line of its own. In UTF-8 a character is never split. A tab is
+// measured as the space-wide gap it is drawn as, and is not a place to break.
 TLineList WrapText(std::string_view text, const TPageFont& font);

@@ -9,6 +9,7 @@ namespace {
 
 // The largest font the command line takes; far past the size at which no line fits.
 constexpr int kMaxPixelHeight = 5000;
+constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
 
 [[noreturn]] void Refuse(const std::string& message) { throw EUsageError(message); }
 
@@ -29,8 +30,8 @@ double ParsePoints(const std::string& value) {
   } catch (const std::exception&) {
     used = 0;
   }
-  if (used != value.size() || !(points > 0) || FontHeightOfPoints(points) < -kMaxPixelHeight)
-    Refuse("--size takes a size in points above 0 and up to " + std::to_string(kMaxPixelHeight * 72 / 96) +
+  if (used != value.size() || !(points > 0) || points > kMaxPoints)
+    Refuse("--size takes a size in points above 0 and up to " + std::to_string(static_cast<int>(kMaxPoints)) +
            ", not \"" + value + "\"");
   return points;
 }

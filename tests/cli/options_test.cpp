@@ -89,6 +89,8 @@ TEST(OptionsTest, BadValuesAreRefusedWithTheReason) {
                 "--size takes a size in points above 0 and up to 3750, not \"-3\"");
   ExpectRefused({"convert", "a.txt", "--size", "nan"},
                 "--size takes a size in points above 0 and up to 3750, not \"nan\"");
+  ExpectRefused({"convert", "a.txt", "--size", "1e300"},
+                "--size takes a size in points above 0 and up to 3750, not \"1e300\"");
   ExpectRefused({"convert", "a.txt", "--text-color", "red"},
                 "--text-color takes a colour as RRGGBB in hexadecimal, not \"red\"");
   ExpectRefused({"convert", "a.txt", "--background", "12345"},
