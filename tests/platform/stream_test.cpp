@@ -8,6 +8,7 @@
 #include "platform/exceptions.h"
 #include "platform/safe_file_stream.h"
 #include "support/gif_decode.h"
+#include "support/refusing_stream.h"
 #include "support/temp_dir.h"
 
 using ::testing::StrEq;
@@ -15,19 +16,7 @@ using ::testing::ThrowsMessage;
 
 namespace {
 
-// Takes at most `limit` bytes in all, then refuses.
-class RefusingStream : public TStream {
-public:
-  explicit RefusingStream(std::size_t limit) : limit_(limit) {}
-  std::size_t Write(const void*, std::size_t count) override {
-    const std::size_t n = std::min(count, limit_);
-    limit_ -= n;
-    return n;
-  }
-
-private:
-  std::size_t limit_;
-};
+using test_support::RefusingStream;
 
 TEST(StreamTest, CheckedWriteRaisesStreamWriteErrorWhenBytesAreRefused) {
   RefusingStream stream(3);

@@ -6,7 +6,7 @@
 #include "encode_test_support.h"
 #include "gif/encode/encoder_factory.h"
 #include "platform/exceptions.h"
-#include "refusing_stream.h"
+#include "support/refusing_stream.h"
 #include "text_page.h"
 
 using ::testing::ElementsAre;
@@ -133,7 +133,7 @@ TEST_P(EncoderFailureTest, RefusedSubBlockRaisesStreamWriteError) {
   const auto encoder = CreateEncoder(GetParam());
   const auto picture = MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 256, encode_test::NoisyFrame());
   for (const std::size_t limit : {1u, 2u, 300u}) {
-    encode_test::RefusingStream stream(limit);
+    test_support::RefusingStream stream(limit);
     EXPECT_THAT([&] { encoder->Encode(stream, 8, 256, picture.pixels.data(), false, picture.height, picture.width); },
                 ThrowsMessage<EWriteError>(StrEq("Stream write error")));
     EXPECT_EQ(stream.Taken().size(), limit);
@@ -142,7 +142,7 @@ TEST_P(EncoderFailureTest, RefusedSubBlockRaisesStreamWriteError) {
 
 TEST_P(EncoderFailureTest, FirstErrorWinsWhenThePartialBlockIsRefusedToo) {
   const auto encoder = CreateEncoder(GetParam());
-  encode_test::RefusingStream stream(1);  // the code-size byte only
+  test_support::RefusingStream stream(1);  // the code-size byte only
   const std::uint8_t pixels[] = {1, 2, 3, 250, 4};
   EXPECT_THAT([&] { encoder->Encode(stream, 8, 200, pixels, false, 1, 5); },
               ThrowsMessage<GIFException>(StrEq("Color not in color table")));

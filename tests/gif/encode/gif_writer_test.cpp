@@ -6,7 +6,7 @@
 #include <numeric>
 
 #include "platform/exceptions.h"
-#include "refusing_stream.h"
+#include "support/refusing_stream.h"
 
 using ::testing::ElementsAre;
 using ::testing::StrEq;
@@ -67,7 +67,7 @@ TEST(GIFWriterTest, CloseWritesNothingWhenNoBytesArePending) {
 }
 
 TEST(GIFWriterTest, RefusedBlockRaisesStreamWriteErrorAndIsNotSentAgain) {
-  encode_test::RefusingStream stream(100);
+  test_support::RefusingStream stream(100);
   TGIFWriter writer(stream);
   writer.Write(Sequence(3).data(), 3);
   writer.FlushBlock();

@@ -21,11 +21,6 @@ constexpr TColor kRed = 0x0000FF;
 constexpr TColor kGreen = 0x00FF00;
 constexpr TColor kBlue = 0xFF0000;
 
-std::vector<TColor> Colors(TGIFColorMap& map) {
-  std::vector<TColor> colors;
-  for (int i = 0; i < map.Count(); ++i) colors.push_back(map.ColorAt(i));
-  return colors;
-}
 
 class ColorMapTest : public ::testing::Test {
 protected:

@@ -12,6 +12,7 @@
 using ::testing::ElementsAre;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
+using model_test::Colors;
 using model_test::PixelsOf;
 using model_test::SavedBytes;
 
@@ -19,12 +20,6 @@ namespace {
 
 constexpr TColor kRed = 0x0000FF;
 constexpr TColor kBlue = 0xFF0000;
-
-std::vector<TColor> ColorsOf(TGIFColorMap& map) {
-  std::vector<TColor> colors;
-  for (int i = 0; i < map.Count(); ++i) colors.push_back(map.ColorAt(i));
-  return colors;
-}
 
 // A page-like raster: white with a few black and grey strokes, in the display format.
 TBitmap PageRaster(int width = 480, int height = 272) {
@@ -122,7 +117,7 @@ TEST(FrameImportTest, TrueColourWithoutReductionListsColoursInOrderOfAppearance)
     return x == 1 ? Rgb{0, 0, 255} : Rgb{255, 0, 0};
   });
   frame.AssignFrom(&picture);
-  EXPECT_THAT(ColorsOf(frame.ColorMap()), ElementsAre(kRed, kBlue, 0x00FF00u));
+  EXPECT_THAT(Colors(frame.ColorMap()), ElementsAre(kRed, kBlue, 0x00FF00u));
   EXPECT_THAT(PixelsOf(frame), ElementsAre(0, 1, 0, 2, 2, 2));
 }
 
@@ -197,7 +192,7 @@ TEST(FrameImportTest, MaskedPixelsBecomeATransparentColour) {
 
   TGIFSubImage& frame = image.Images()[0];
   // Sorted by use before the mask is applied, then black appended as the transparent colour.
-  EXPECT_THAT(ColorsOf(frame.ColorMap()), ElementsAre(kRed, kBlue, 0u));
+  EXPECT_THAT(Colors(frame.ColorMap()), ElementsAre(kRed, kBlue, 0u));
   EXPECT_THAT(PixelsOf(frame), ElementsAre(0, 0, 0, 2));
   ASSERT_NE(frame.ControlExtension(), nullptr);
   EXPECT_TRUE(frame.ControlExtension()->Transparent());

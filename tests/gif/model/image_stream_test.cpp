@@ -11,6 +11,7 @@
 #include "model_fixtures.h"
 #include "platform/exceptions.h"
 #include "support/gif_decode.h"
+#include "support/refusing_stream.h"
 #include "support/temp_dir.h"
 
 using ::testing::ElementsAre;
@@ -23,19 +24,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Takes at most `limit` bytes in all, then refuses.
-class RefusingStream : public TStream {
-public:
-  explicit RefusingStream(std::size_t limit) : limit_(limit) {}
-  std::size_t Write(const void*, std::size_t count) override {
-    const std::size_t n = std::min(count, limit_);
-    limit_ -= n;
-    return n;
-  }
-
-private:
-  std::size_t limit_;
-};
+using test_support::RefusingStream;
 
 struct Progress {
   const TObject* sender;

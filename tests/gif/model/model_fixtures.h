@@ -29,6 +29,13 @@ inline TGIFSubImage& AddFrame(TGIFImage& image, int left, int top, int width, in
   return image.Images()[index];
 }
 
+// The colours of a map, in entry order.
+inline std::vector<TColor> Colors(TGIFColorMap& map) {
+  std::vector<TColor> colors;
+  for (int i = 0; i < map.Count(); ++i) colors.push_back(map.ColorAt(i));
+  return colors;
+}
+
 inline std::vector<std::uint8_t> PixelsOf(const TGIFSubImage& frame) {
   return {frame.Pixels().begin(), frame.Pixels().end()};
 }

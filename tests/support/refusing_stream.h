@@ -6,7 +6,7 @@
 
 #include "platform/stream.h"
 
-namespace encode_test {
+namespace test_support {
 
 class RefusingStream : public TStream {
 public:
@@ -25,4 +25,4 @@ private:
   std::vector<std::uint8_t> taken_;
 };
 
-}  // namespace encode_test
+}  // namespace test_support
