@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "platform/exceptions.h"
@@ -21,91 +20,62 @@ TEST(MainStateTest, StartsWithTheAboutTextAndTheDefaultLook) {
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_TRUE(lines[0].starts_with("Autor programu:   "));
   EXPECT_TRUE(lines[1].starts_with("           www:"));
-  EXPECT_EQ(lines[2], "");
   EXPECT_EQ(lines[3], "Ostatnia wersja:  29 grudnia 2006 godz 00:47");
-  EXPECT_EQ(lines[4], "");
+  EXPECT_EQ(lines[2] + lines[4], "");
   EXPECT_EQ(lines[5], std::string(35, '-'));
   EXPECT_EQ(lines[6],
             "Program s\xB3u\xBFy do przygotowywania ksi\xB9\xBF"
             "ek w celu czytania z u\xBFyciem ");
   EXPECT_EQ(lines[11], std::string(35, '-'));
-  EXPECT_TRUE(lines[12].starts_with("pozdrowienia dla: "));
-  EXPECT_TRUE(lines[12].ends_with("."));
-
-  EXPECT_EQ(state.Memo().Font(), TPageFont{});
-  EXPECT_EQ(state.Memo().Font().face, "Times New Roman");
-  EXPECT_EQ(state.Memo().Font().height, -16);
-  EXPECT_EQ(state.Memo().Font().script, TFontScript::CentralEuropean);
-  EXPECT_EQ(state.Memo().Font().color, clBlack);
+  EXPECT_TRUE(lines[12].starts_with("pozdrowienia dla: ") && lines[12].ends_with("."));
+  EXPECT_EQ(state.Memo().Font(), TPageFont{});  // Times New Roman, -16, Central European, black
   EXPECT_EQ(state.Memo().Color(), clWhite);
   EXPECT_EQ(state.Settings().targetFolder, HomeFolder());
+  EXPECT_TRUE(state.Settings().targetFolder.ends_with('/'));
   EXPECT_EQ(state.Settings().chosenFileName, "");
   EXPECT_TRUE(state.Settings().squeezeBlankLines);
 }
 
-TEST(MainStateTest, HomeFolderEndsWithASlash) {
-  const char* home = std::getenv("HOME");
-  ASSERT_NE(home, nullptr);
-  EXPECT_EQ(HomeFolder(), std::string(home) + (std::string(home).ends_with('/') ? "" : "/"));
-}
-
-TEST(MainStateTest, LoadingTakesTextFolderAndName) {
+TEST(MainStateTest, ALoadTakesTextFolderAndNameAndAFailedOneNothing) {
   TempDir dir;
   const std::string path = dir.File("ksiazka.txt");
   std::ofstream(path, std::ios::binary) << "jeden\ndwa\n";
   TMainState state;
   state.LoadTextFile(path);
-  EXPECT_EQ(state.Memo().Text(), "jeden\r\ndwa\r\n");
   EXPECT_THAT(state.Memo().Lines(), ElementsAre("jeden", "dwa"));
+  EXPECT_EQ(state.Settings().targetFolder, dir.Path().string() + "/");
+  EXPECT_EQ(state.Settings().chosenFileName, path);
+  const std::string missing = dir.File("brak") + "/zla.txt";
+  EXPECT_THAT([&] { state.LoadTextFile(missing); },
+              ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + missing)));
+  EXPECT_EQ(state.Memo().Text(), "jeden\r\ndwa\r\n");
   EXPECT_EQ(state.Settings().targetFolder, dir.Path().string() + "/");
   EXPECT_EQ(state.Settings().chosenFileName, path);
 }
 
-TEST(MainStateTest, AFailedLoadChangesNothing) {
-  TempDir dir;
-  const std::string good = dir.File("dobra.txt");
-  std::ofstream(good, std::ios::binary) << "tekst";
-  TMainState state;
-  state.LoadTextFile(good);
-  const std::string missing = dir.File("brak") + "/zla.txt";
-  EXPECT_THAT([&] { state.LoadTextFile(missing); },
-              ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + missing)));
-  EXPECT_EQ(state.Memo().Text(), "tekst");
-  EXPECT_EQ(state.Settings().targetFolder, dir.Path().string() + "/");
-  EXPECT_EQ(state.Settings().chosenFileName, good);
-}
-
-TEST(MainStateTest, GeneratingBeforeAnyLoadConvertsTheAboutText) {
+TEST(MainStateTest, GeneratingBeforeAnyLoadConvertsTheAboutTextAndThenGotowe) {
   TempDir dir;
   TMainState state;
   state.Settings().targetFolder = dir.Path().string() + "/";
   EXPECT_EQ(state.Generate(), 2);  // 13 lines: one page
+  EXPECT_EQ(state.Memo().Text(), "gotowe...\r\n");
+  EXPECT_EQ(state.Generate(), 2);
   EXPECT_THAT(dir.Names(), ElementsAre("0000.gif", "0001.gif"));
-  EXPECT_EQ(state.Memo().Text(), "gotowe...\r\n");
 }
 
-TEST(MainStateTest, AnEmptyBookWritesNothing) {
+TEST(MainStateTest, EmptyAndUtf16Books) {
   TempDir dir;
-  const std::string path = dir.File("pusta.txt");
-  std::ofstream(path, std::ios::binary) << "";
-  TMainState state;
-  state.LoadTextFile(path);
-  EXPECT_EQ(state.Generate(), 0);
-  EXPECT_THAT(dir.Names(), ElementsAre("pusta.txt"));
-  EXPECT_EQ(state.Memo().Text(), "gotowe...\r\n");
-}
-
-TEST(MainStateTest, AUtf16BookIsCutAtItsFirstZeroByte) {
-  TempDir dir;
-  const std::string path = dir.File("utf16.txt");
-  std::ofstream(path, std::ios::binary) << std::string(
+  std::ofstream(dir.File("pusta.txt"), std::ios::binary) << "";
+  std::ofstream(dir.File("utf16.txt"), std::ios::binary) << std::string(
       "\xFF\xFE"
       "A\0B\0",
       6);
   TMainState state;
-  state.LoadTextFile(path);
+  state.LoadTextFile(dir.File("pusta.txt"));
+  EXPECT_EQ(state.Generate(), 0);
+  state.LoadTextFile(dir.File("utf16.txt"));
   EXPECT_THAT(state.Memo().Lines(), ElementsAre("\xFF\xFE"
-                                                "A"));
+                                                "A"));  // cut at the first zero byte
   EXPECT_EQ(state.Generate(), 2);
 }
 

@@ -12,11 +12,8 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 struct TWorkedRow {
-  int fontHeight;
-  int size;
-  int linesPerPage;
-  std::vector<int> textY;
-  std::vector<int> titleY;
+  int fontHeight, size, linesPerPage;
+  std::vector<int> textY, titleY;
 };
 
 const TWorkedRow kWorkedTable[] = {
@@ -51,23 +48,16 @@ TEST(PageLayoutTest, EveryRowOfTheWorkedTable) {
   }
 }
 
-// Places where the extended factors differ from exact decimals or from double precision.
+// Where the extended factors part from exact decimals, or from double precision.
 TEST(PageLayoutTest, ExtendedPrecisionDecidesTheBorderCases) {
   EXPECT_EQ(TitleLineY(4, 50), 524);  // 9.9 × 50 lies just below 495
   EXPECT_EQ(TextLineY(6, 10), 85);    // double precision gives 84
 }
 
-TEST(PageLayoutTest, SizeFollowsThePixelHeightNotThePointSize) {
-  EXPECT_EQ(ComputeLayout(-13).size, 9);  // chosen as 10 pt
-  EXPECT_EQ(ComputeLayout(-219).size, 164);
-}
-
-TEST(PageLayoutTest, AOnePointFontDividesByZero) {
+TEST(PageLayoutTest, TinyAndHugeFonts) {
   EXPECT_THAT([] { ComputeLayout(-1); },
               ThrowsMessage<EZeroDivide>(StrEq("Floating point division by zero")));
-}
-
-TEST(PageLayoutTest, AFontOf164PointsFitsNoLine) {
+  EXPECT_EQ(ComputeLayout(-219).size, 164);
   EXPECT_EQ(ComputeLayout(-219).linesPerPage, 0);
   EXPECT_EQ(ComputeLayout(-217).linesPerPage, 1);  // s = 162
 }
