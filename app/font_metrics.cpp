@@ -13,6 +13,7 @@ QFont MakeQFont(const TPageFont& font) {
   qfont.setStrikeOut(font.strikeOut);
   qfont.setKerning(false);
   qfont.setStyleStrategy(QFont::NoSubpixelAntialias);
+  qfont.setHintingPreference(QFont::PreferFullHinting);
   return qfont;
 }
 

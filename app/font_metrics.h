@@ -10,8 +10,10 @@
 
 // The Qt font for a page font. The negative height is the em height, which is what Qt's
 // pixel size means, so the pixel size is its magnitude. Kerning is off so that a line is
-// as wide as its characters' advances add up to; smoothing is greyscale only, since
-// coloured sub-pixel fringes would turn into specks once the page is reduced to a palette.
+// as wide as its characters' advances add up to. Full hinting gives whole-pixel advances
+// and crisp stems, as a desktop text box draws them, with fewer in-between shades to
+// survive the palette; smoothing is greyscale only, since coloured sub-pixel fringes
+// would turn into specks once the page is reduced to a palette.
 QFont MakeQFont(const TPageFont& font);
 
 // A line's cell: from its top to the baseline, and its height. The font's ascent and
