@@ -1,25 +1,26 @@
 #include "app/about_text.h"
 
+#include "app/code_page.h"
+
 std::string AboutText() {
+  // Written here in UTF-8; the text box holds Windows-1250 bytes, its initial font's code page.
   static const char* const kLines[] = {
-      "Autor programu:   Zesp\xF3\xB3 Stronix",
+      "Autor programu:   Zespół Stronix",
       "           www: stronix.example.org",
       "",
       "Ostatnia wersja:  29 grudnia 2006 godz 00:47",
       "",
       "-----------------------------------",
-      "Program s\xB3u\xBFy do przygotowywania ksi\xB9\xBF"
-      "ek w celu czytania z u\xBFyciem ",
-      "przegl\xB9"
-      "darki zdj\xEA\xE6 w konsoli przeno\x9Cnej. Ka\xBF"
-      "da strona ksi\xB9\xBFki",
-      "staje si\xEA osobnym obrazkiem GIF o wymiarach 480 x 272 punkty.",
-      "Wczytaj plik tekstowy, wybierz czcionk\xEA i kolory,",
-      "a potem naci\x9Cnij przycisk Generuj.",
+      "Program służy do przygotowywania książek w celu czytania z użyciem ",
+      "przeglądarki zdjęć w konsoli przenośnej. Każda strona książki",
+      "staje się osobnym obrazkiem GIF o wymiarach 480 x 272 punkty.",
+      "Wczytaj plik tekstowy, wybierz czcionkę i kolory,",
+      "a potem naciśnij przycisk Generuj.",
       "-----------------------------------",
       "pozdrowienia dla: Ala, Bolek, Czesia, Darek.",
   };
+  const TCodePage& codePage = CodePageOf(TFontScript::CentralEuropean);
   std::string text;
-  for (const char* line : kLines) text.append(line).append("\r\n");
+  for (const char* line : kLines) text.append(codePage.FromUtf8(line)).append("\r\n");
   return text;
 }

@@ -40,10 +40,11 @@ private:
   int ascent_ = 0;
 };
 
-// The title texts are Windows-1250; a UTF-8 page font gets them as UTF-8.
-std::string TitleText(std::string_view cp1250, TFontScript script) {
-  if (script != TFontScript::Utf8) return std::string(cp1250);
-  return CodePageOf(TFontScript::CentralEuropean).Decode(cp1250).toStdString();
+// The title texts are Windows-1250 bytes whatever the font's script, as the tool has
+// always drawn them; a UTF-8 page font gets them as UTF-8. Written here in UTF-8.
+std::string TitleText(std::string_view utf8, TFontScript script) {
+  return script == TFontScript::Utf8 ? std::string(utf8)
+                                     : CodePageOf(TFontScript::CentralEuropean).FromUtf8(utf8);
 }
 
 }  // namespace
@@ -56,12 +57,10 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
   // File names are UTF-8 here; the page shows them in the font's own code page.
   const std::string lines[kTitleLineCount] = {
       "  Book: " + CodePageOf(script).FromUtf8(FileNamePart(chosenFileName)),
-      TitleText("  Strony przygotowa\xB3 program Stronix", script),
+      TitleText("  Strony przygotował program Stronix", script),
       "  www.stronix.example.org",
-      TitleText("  pozdrowienia dla psp-czytelnik\xF3w", script),
-      TitleText("  Mi\xB3"
-                "ej lektury!",
-                script),
+      TitleText("  pozdrowienia dla psp-czytelników", script),
+      TitleText("  Miłej lektury!", script),
   };
   TLinePainter painter(raster, box);
   for (int line = 1; line <= kTitleLineCount; ++line)

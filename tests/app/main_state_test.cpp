@@ -23,9 +23,7 @@ TEST(MainStateTest, StartsWithTheAboutTextAndTheDefaultLook) {
   EXPECT_EQ(lines[3], "Ostatnia wersja:  29 grudnia 2006 godz 00:47");
   EXPECT_EQ(lines[2] + lines[4], "");
   EXPECT_EQ(lines[5], std::string(35, '-'));
-  EXPECT_EQ(lines[6],
-            "Program s\xB3u\xBFy do przygotowywania ksi\xB9\xBF"
-            "ek w celu czytania z u\xBFyciem ");
+  EXPECT_EQ(lines[6], "Program s\263u\277y do przygotowywania ksi\271\277ek w celu czytania z u\277yciem ");
   EXPECT_EQ(lines[11], std::string(35, '-'));
   EXPECT_TRUE(lines[12].starts_with("pozdrowienia dla: ") && lines[12].ends_with("."));
   EXPECT_EQ(state.Memo().Font(), TPageFont{});  // Times New Roman, -16, Central European, black
