@@ -98,9 +98,10 @@ TEncodeOptions ParseEncodeCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string EncodeUsageText() {
-  return "  stronix-cli encode IMAGE OUT.gif [--reduction " + NameList(kReductions) + "]\n" +
-         "                     [--dither " + NameList(kDithers) + "]\n" +
-         "                     [--palette-bits 0..8] [--compression " + NameList(kCompressions) + "]\n";
+  return "  stronix-cli encode IMAGE OUT.gif [--reduction METHOD] [--dither METHOD]\n"
+         "              [--palette-bits 0..8] [--compression " +
+         NameList(kCompressions) + "]\n" + "      reduction: " + NameList(kReductions) + "\n" +
+         "      dither:    " + NameList(kDithers) + "\n";
 }
 
 int RunEncode(const TEncodeOptions& options, std::ostream& out, std::ostream& err) {

@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/encode_command.h"
 #include "cli/options.h"
 
 namespace {
@@ -20,14 +22,19 @@ void KeepOnlySeriousQtMessages(QtMsgType type, const QMessageLogContext&, const 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
   TCliOptions options;
+  std::optional<TEncodeOptions> encode;
   try {
-    options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!args.empty() && args[0] == "encode")
+      encode = ParseEncodeCommandLine(std::vector<std::string>(args.begin() + 1, args.end()));
+    else
+      options = ParseCommandLine(args);
   } catch (const EUsageError& e) {
     std::cerr << "stronix-cli: " << e.what() << "\n\n" << UsageText();
     return kExitUsage;
   }
-  if (options.command == TCommand::Help) {
+  if (!encode && options.command == TCommand::Help) {
     std::cout << UsageText();
     return kExitSuccess;
   }
@@ -35,5 +42,6 @@ int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   qInstallMessageHandler(KeepOnlySeriousQtMessages);
   QGuiApplication application(argc, argv);
+  if (encode) return RunEncode(*encode, std::cout, std::cerr);
   return RunCommand(options, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
 }

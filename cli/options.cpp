@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/encode_command.h"
+
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -99,7 +101,7 @@ TCommand ParseCommand(const std::string& word) {
   if (word == "convert") return TCommand::Convert;
   if (word == "lines") return TCommand::Lines;
   if (word == "help" || word == "--help" || word == "-h") return TCommand::Help;
-  Refuse("unknown command \"" + word + "\"; the commands are convert and lines");
+  Refuse("unknown command \"" + word + "\"; the commands are convert, lines and encode");
 }
 
 }  // namespace
@@ -151,7 +153,8 @@ std::string UsageText() {
          "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
          "              [--keep-blank-lines]\n"
          "  stronix-cli lines BOOK.txt [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
-         "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
+         "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n" +
+         EncodeUsageText() +
          "\n"
          "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
          "pixels into DIR (default: the book's folder). lines prints the lines the pages hold.\n"
@@ -160,5 +163,8 @@ std::string UsageText() {
          "--text-color and --background then override it. --script auto reads a book that is\n"
          "valid UTF-8 as UTF-8, any other as Windows-1250 (central-european). Scripts: western,\n"
          "central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese, thai, utf-8.\n"
-         "Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n";
+         "Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n"
+         "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"
+         "216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures\n"
+         "keep their own colours.\n";
 }

@@ -51,7 +51,7 @@ TEST(OptionsTest, ConvertTakesEveryOption) {
 TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{}, "no command given"},
-      {{"print", "a.txt"}, "unknown command \"print\"; the commands are convert and lines"},
+      {{"print", "a.txt"}, "unknown command \"print\"; the commands are convert, lines and encode"},
       {{"convert"}, "convert needs a book: a text file"},
       {{"convert", "a.txt", "b.txt"}, "only one book at a time: \"b.txt\" is one too many"},
       {{"convert", "a.txt", "--fast"}, "unknown option --fast"},

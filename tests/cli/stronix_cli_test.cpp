@@ -116,4 +116,20 @@ TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
   EXPECT_THAT(Cli({"--help"}).out, StartsWith("Usage:"));
 }
 
+TEST_F(StronixCliTest, EncodeWritesAPictureAsAGif) {
+  // A 2 x 1 binary PPM: red, white.
+  const std::string picture = Book("bild.ppm", std::string("P6\n2 1\n255\n\xFF\x00\x00\xFF\xFF\xFF", 17));
+  const std::string gif = books_.File("bild.gif");
+  const TRun run = Cli({"encode", picture, gif, "--compression", "rle"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const DecodedFrame frame = DecodeGifFile(gif).frames.at(0);
+  EXPECT_THAT(frame.pixels, ElementsAre(180, 215));
+
+  const TRun bad = Cli({"encode", picture, gif, "--dither", "ordered"});
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_THAT(bad.err, StartsWith("stronix-cli: --dither takes one of nearest|"));
+  EXPECT_EQ(Cli({"encode", books_.File("none.png"), books_.File("x.gif")}).exitCode, 1);
+  EXPECT_THAT(books_.Names(), ElementsAre("bild.gif", "bild.ppm"));
+}
+
 }  // namespace
