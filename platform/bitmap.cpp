@@ -257,6 +257,17 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (IsIndexed(format) && IsIndexed(format_) && BitsPerPixel(format) >= BitsPerPixel(format_)) {
     for (int y = 0; y < height_; ++y)
       for (int x = 0; x < width_; ++x) SetIndexAt(target(y), x, format, IndexAt(ScanLine(y), x, format_));
+  } else if (BitsPerPixel(format_) == 32 && format == pf24bit) {
+    // Every page takes this road on its way to the GIF writer: drop the unused byte.
+    for (int y = 0; y < height_; ++y) {
+      const std::uint8_t* in = ScanLine(y);
+      std::uint8_t* out = target(y);
+      for (int x = 0; x < width_; ++x, in += 4, out += 3) {
+        out[0] = in[0];
+        out[1] = in[1];
+        out[2] = in[2];
+      }
+    }
   } else {
     std::vector<Rgb> colors(static_cast<std::size_t>(width_));
     if (IsIndexed(format)) {

@@ -15,11 +15,18 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-mode_t CurrentUmask() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
+// Read once: umask can only be read by setting it, and a run creates thousands of files.
+mode_t ProcessUmask() {
+  static const mode_t mask = [] {
+    const mode_t current = ::umask(0);
+    ::umask(current);
+    return current;
+  }();
   return mask;
 }
+
+// Large enough that a page goes to the file in one write.
+constexpr std::size_t kBufferSize = 64 * 1024;
 
 }  // namespace
 
@@ -30,13 +37,14 @@ TSafeFileStream::TSafeFileStream(std::string path) : path_(std::move(path)) {
   const int fd = ::mkstemp(tempPath_.data());
   if (fd < 0) throw EFCreateError(path_);
   // mkstemp makes the file private; give it the permissions a plain create would.
-  ::fchmod(fd, 0666 & ~CurrentUmask());
+  ::fchmod(fd, 0666 & ~ProcessUmask());
   file_ = ::fdopen(fd, "wb");
   if (!file_) {
     ::close(fd);
     ::unlink(tempPath_.c_str());
     throw EFCreateError(path_);
   }
+  std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
 }
 
 TSafeFileStream::~TSafeFileStream() { Discard(); }

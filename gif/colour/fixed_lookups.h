@@ -2,6 +2,8 @@
 // Lookups that compute the index arithmetically; each matches one fixed palette of
 // fixed_palettes.h entry for entry, so none needs the palette itself. Defined here so
 // that a walker bound to one of them can inline the arithmetic per pixel.
+#include <array>
+
 #include "gif/colour/color_lookup.h"
 
 namespace detail {
@@ -13,6 +15,13 @@ constexpr int kMonochromeThreshold = 127 * 256;
 // The +3 moves every boundary below the midpoint between two steps: 48 already rounds up.
 constexpr int CubeLevel(std::uint8_t v) { return (v + 3) / kCubeStep; }
 
+// CubeLevel of every byte, read once per channel on the page path.
+inline constexpr auto kCubeLevels256 = [] {
+  std::array<std::uint8_t, 256> levels{};
+  for (int v = 0; v < 256; ++v) levels[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(CubeLevel(static_cast<std::uint8_t>(v)));
+  return levels;
+}();
+
 // Luminance times 256; the weights add up to 256.
 constexpr int LuminanceSum(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return 77 * red + 150 * green + 29 * blue;
@@ -23,11 +32,14 @@ constexpr int LuminanceSum(std::uint8_t red, std::uint8_t green, std::uint8_t bl
 // The 6 x 6 x 6 cube of BuildWebCubePalette: each channel goes to level (v + 3) / 51.
 class TNetscapeColorLookup final : public TColorLookup {
 public:
+  // The answer depends on the colour alone, never on earlier questions.
+  static constexpr bool kOrderFree = true;
+
   TNetscapeColorLookup() : TColorLookup(detail::kCubeLevels * detail::kCubeLevels * detail::kCubeLevels) {}
 
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
                         std::uint8_t& outGreen, std::uint8_t& outBlue) override {
-    const int r = detail::CubeLevel(red), g = detail::CubeLevel(green), b = detail::CubeLevel(blue);
+    const int r = detail::kCubeLevels256[red], g = detail::kCubeLevels256[green], b = detail::kCubeLevels256[blue];
     outRed = static_cast<std::uint8_t>(r * detail::kCubeStep);
     outGreen = static_cast<std::uint8_t>(g * detail::kCubeStep);
     outBlue = static_cast<std::uint8_t>(b * detail::kCubeStep);
@@ -38,6 +50,9 @@ public:
 // The 256 greys of BuildGrayPalette, by luminance (77 R + 150 G + 29 B) / 256.
 class TGrayScaleLookup final : public TColorLookup {
 public:
+  // The answer depends on the colour alone, never on earlier questions.
+  static constexpr bool kOrderFree = true;
+
   TGrayScaleLookup() : TColorLookup(256) {}
 
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
@@ -51,6 +66,9 @@ public:
 // Black and white of BuildMonochromePalette: white when the luminance sum exceeds 127 x 256.
 class TMonochromeLookup final : public TColorLookup {
 public:
+  // The answer depends on the colour alone, never on earlier questions.
+  static constexpr bool kOrderFree = true;
+
   TMonochromeLookup() : TColorLookup(2) {}
 
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,

@@ -79,10 +79,26 @@ void WalkRows(TDIBReader& reader, TDIBWriter& writer, Walker& walker) {
   }
 }
 
-template <class Walker>
-void WriteResult(TBitmap& result, TDIBReader& reader, const TPalette* palette, Walker& walker) {
+// Nearest mapping through a lookup whose answers do not depend on the order of the
+// questions: the serpentine walk would give the same indices, so each row is mapped in
+// one straight pass the compiler can keep tight. This is the page path.
+template <class Lookup>
+void MapRowsInOrder(TDIBReader& reader, TDIBWriter& writer, Lookup& lookup) {
+  const int width = reader.Width();
+  for (int y = 0; y < reader.Height(); ++y) {
+    const std::uint8_t* pixel = reader.RowPointer(y);
+    std::uint8_t* target = writer.RowPointer(y);
+    for (int x = 0; x < width; ++x, pixel += 3) {
+      std::uint8_t red, green, blue;
+      target[x] = lookup.Lookup::MapColor(pixel[2], pixel[1], pixel[0], red, green, blue);
+    }
+  }
+}
+
+template <class Walk>
+void WriteResult(TBitmap& result, TDIBReader& reader, const TPalette* palette, Walk&& walk) {
   TDIBWriter writer(result, pf8bit, reader.Width(), reader.Height(), palette);
-  WalkRows(reader, writer, walker);
+  walk(writer);
   writer.Deliver();
 }
 
@@ -92,12 +108,16 @@ void MapThrough(TBitmap& result, TDIBReader& reader, const TPalette* palette, Lo
                 TDitherMethod dither) {
   if (lookup.ColorCount() == 0) return;
   if (dither == TDitherMethod::Nearest) {
-    TBoundDitherEngine<Lookup> walker(reader.Width(), lookup);
-    WriteResult(result, reader, palette, walker);
+    if constexpr (requires { Lookup::kOrderFree; }) {
+      WriteResult(result, reader, palette, [&](TDIBWriter& writer) { MapRowsInOrder(reader, writer, lookup); });
+    } else {
+      TBoundDitherEngine<Lookup> walker(reader.Width(), lookup);
+      WriteResult(result, reader, palette, [&](TDIBWriter& writer) { WalkRows(reader, writer, walker); });
+    }
     return;
   }
   if (const auto ditherer = CreateDitherer(dither, reader.Width(), lookup))
-    WriteResult(result, reader, palette, *ditherer);
+    WriteResult(result, reader, palette, [&](TDIBWriter& writer) { WalkRows(reader, writer, *ditherer); });
 }
 
 }  // namespace
