@@ -92,8 +92,8 @@ const std::vector<TOptionSpec>& OptionSpecs() {
 }
 
 const TOptionSpec* FindOption(std::string_view name) {
-  for (const auto& spec : OptionSpecs())
-    if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name)) return &spec;
+  for (const auto& option : OptionSpecs())
+    if (option.name == name || (!option.shortName.empty() && option.shortName == name)) return &option;
   return nullptr;
 }
 
@@ -125,21 +125,21 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const TOptionSpec* spec = FindOption(name);
-    if (!spec) Refuse("unknown option " + name);
-    if (options.command == TCommand::Lines && !spec->forLines)
-      Refuse(std::string(spec->name) + " does not apply to " + std::string(commandName));
+    const TOptionSpec* option = FindOption(name);
+    if (!option) Refuse("unknown option " + name);
+    if (options.command == TCommand::Lines && !option->forLines)
+      Refuse(std::string(option->name) + " does not apply to " + std::string(commandName));
     std::string value;
     if (equals != std::string::npos) {
-      if (!spec->takesValue) Refuse(name + " takes no value");
+      if (!option->takesValue) Refuse(name + " takes no value");
       value = arg.substr(equals + 1);
-    } else if (spec->takesValue) {
+    } else if (option->takesValue) {
       if (++i == args.size()) Refuse(name + " needs a value");
       value = args[i];
     }
-    sizeGiven |= spec->name == "--size";
-    pixelHeightGiven |= spec->name == "--pixel-height";
-    spec->apply(options, value);
+    sizeGiven |= option->name == "--size";
+    pixelHeightGiven |= option->name == "--pixel-height";
+    option->apply(options, value);
   }
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
   if (options.book.empty()) Refuse(std::string(commandName) + " needs a book: a text file");

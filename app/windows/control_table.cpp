@@ -43,10 +43,10 @@ constexpr TControlSpec kControls[] = {
     {"Button10", Button, nullptr, QRect(410, 320, 75, 25), "Help", 3, 0, false},
 };
 
-QWidget* MakeControl(const TControlSpec& spec, QWidget* parent,
+QWidget* MakeControl(const TControlSpec& entry, QWidget* parent,
                      const std::function<QWidget*(QWidget* parent)>& makeMemo) {
-  const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-  switch (spec.kind) {
+  const QString caption = QString::fromUtf8(entry.caption ? entry.caption : "");
+  switch (entry.kind) {
     case Panel: {
       auto* panel = new QFrame(parent);
       panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -75,8 +75,8 @@ QWidget* MakeControl(const TControlSpec& spec, QWidget* parent,
 void CollectTabChain(std::string_view parent, const std::map<std::string_view, QWidget*>& widgets,
                      std::vector<QWidget*>& chain) {
   std::vector<const TControlSpec*> children;
-  for (const TControlSpec& spec : kControls)
-    if (std::string_view(spec.parent ? spec.parent : "") == parent && spec.tabOrder >= 0) children.push_back(&spec);
+  for (const TControlSpec& entry : kControls)
+    if (std::string_view(entry.parent ? entry.parent : "") == parent && entry.tabOrder >= 0) children.push_back(&entry);
   std::ranges::sort(children, {}, &TControlSpec::tabOrder);
   for (const TControlSpec* child : children) {
     if (child->kind == Panel || child->kind == GroupBox)
@@ -92,17 +92,17 @@ std::span<const TControlSpec> Form1Controls() { return kControls; }
 
 void CreateControls(QWidget* form, const std::function<QWidget*(QWidget* parent)>& makeMemo) {
   std::map<std::string_view, QWidget*> widgets;
-  for (const TControlSpec& spec : kControls) {
-    QWidget* parent = spec.parent ? widgets.at(spec.parent) : form;
-    QWidget* control = MakeControl(spec, parent, makeMemo);
-    control->setObjectName(spec.name);
-    control->setGeometry(spec.geometry);
-    if (spec.fontHeight != 0) control->setFont(SansSerifFont(spec.fontHeight, spec.bold));
+  for (const TControlSpec& entry : kControls) {
+    QWidget* parent = entry.parent ? widgets.at(entry.parent) : form;
+    QWidget* control = MakeControl(entry, parent, makeMemo);
+    control->setObjectName(entry.name);
+    control->setGeometry(entry.geometry);
+    if (entry.fontHeight != 0) control->setFont(SansSerifFont(entry.fontHeight, entry.bold));
     // Labels size themselves to their caption, as the designer's labels do, so a face a
     // little wider than the designed one does not cut the caption.
-    if (spec.kind == Label)
-      control->resize(std::max(spec.geometry.width(), control->sizeHint().width()), spec.geometry.height());
-    widgets.emplace(spec.name, control);
+    if (entry.kind == Label)
+      control->resize(std::max(entry.geometry.width(), control->sizeHint().width()), entry.geometry.height());
+    widgets.emplace(entry.name, control);
   }
   std::vector<QWidget*> chain;
   CollectTabChain("", widgets, chain);
