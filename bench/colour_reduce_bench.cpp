@@ -3,36 +3,13 @@
 
 #include <cstdint>
 
+#include "bench/text_raster.h"
 #include "gif/colour/reduce_to_palette.h"
 #include "platform/bitmap.h"
 
 namespace {
 
-constexpr int kWidth = 480;
-constexpr int kHeight = 272;
-constexpr int kPixels = kWidth * kHeight;
-
-// Dark glyph strokes with a few grey edge pixels on white, in lines of 16 rows.
-TBitmap TextPage(TPixelFormat format) {
-  TBitmap page(kWidth, kHeight, pf24bit);
-  std::uint32_t seed = 12345;
-  for (int y = 0; y < kHeight; ++y) {
-    std::uint8_t* row = page.ScanLine(y);
-    for (int x = 0; x < kWidth; ++x) {
-      seed = seed * 1103515245u + 12345u;
-      const int roll = static_cast<int>((seed >> 16) % 100);
-      const bool inLine = y % 16 >= 2 && y % 16 < 14 && x >= 8 && x < kWidth - 8;
-      std::uint8_t v = 255;
-      if (inLine && roll < 18)
-        v = 0;
-      else if (inLine && roll < 24)
-        v = static_cast<std::uint8_t>(64 + roll * 5);
-      row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = v;
-    }
-  }
-  page.SetPixelFormat(format);
-  return page;
-}
+constexpr int kPixels = kTextRasterWidth * kTextRasterHeight;
 
 void ReportPerPixel(benchmark::State& state) {
   state.counters["per_pixel"] = benchmark::Counter(static_cast<double>(state.iterations()) * kPixels,

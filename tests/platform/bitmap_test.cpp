@@ -110,6 +110,21 @@ TEST(BitmapTest, EveryTrueColourFormatConvertsBackToTheSameTwentyFourBits) {
   }
 }
 
+TEST(BitmapTest, ThirtyTwoBitRowsOfAnyWidthPackIntoTwentyFourBitsExactly) {
+  // Widths around the four-pixel step, two rows so that row padding is crossed too.
+  for (int width : {1, 3, 4, 5, 7, 8, 9}) {
+    TBitmap bitmap(width, 2, pf24bit);
+    for (int y = 0; y < 2; ++y)
+      for (int i = 0; i < 3 * width; ++i) bitmap.ScanLine(y)[i] = static_cast<std::uint8_t>(17 * y + 5 * i + 1);
+    const TBitmap original = bitmap;
+    bitmap.SetPixelFormat(pfDevice);
+    bitmap.SetPixelFormat(pf24bit);
+    for (int y = 0; y < 2; ++y)
+      EXPECT_TRUE(std::equal(bitmap.ScanLine(y), bitmap.ScanLine(y) + 3 * width, original.ScanLine(y)))
+          << "width " << width << " row " << y;
+  }
+}
+
 TEST(BitmapTest, SixteenBitsKeepTheirLayoutThroughABmpImage) {
   for (TPixelFormat format : {pf15bit, pf16bit}) {
     TBitmap bitmap = Strip24();
