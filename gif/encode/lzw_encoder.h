@@ -21,6 +21,11 @@ private:
 
   // PutCode's work, inlined into the coding loop.
   void SendCode(int code);
+  // Notes a new entry that lengthens the chain of runs of the run pixel.
+  void NoteRunEntry(unsigned prefix, unsigned pixel, int code);
+  // With the one-pixel string of the run pixel as prefix and the run pixel just taken:
+  // consumes the longest run the dictionary already codes and returns its code.
+  unsigned JumpRun(TPixelWalk& walk);
 
   int nextCode_ = 0;
   THashTable dictionary_;
@@ -34,4 +39,12 @@ private:
     std::uint16_t pixel;  // above every pixel value when empty
   };
   std::array<TRecentEntry, kRecentSize> recent_{};
+  // Runs of one pixel value p (the first whose pair p p enters the dictionary after a
+  // clear): runCodes_[k] is the code of k copies of p, for k = 1 ... runLength_. The
+  // dictionary can only hold p^(k+1) once it holds p^k, so the chain has no gaps, and a
+  // run of p after the prefix p is matched to its longest coded length in one step
+  // instead of one lookup per pixel. Long runs of the background make up most of a page.
+  unsigned runPixel_ = 0;
+  int runLength_ = 0;
+  std::array<std::uint16_t, kRecentSize> runCodes_{};
 };

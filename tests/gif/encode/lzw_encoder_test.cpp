@@ -167,6 +167,35 @@ TEST(LZWEncoderTest, RandomPicturesMatchTheReferenceAndDecodeWithGiflib) {
   }
 }
 
+// Long runs of one background value beside short runs of others: the runs of the
+// background are matched many pixels at a time, across several clears.
+TEST(LZWEncoderTest, LongRunsMatchTheReferenceAcrossClears) {
+  std::mt19937 random(77);
+  for (const bool interlaced : {false, true}) {
+    std::vector<std::uint8_t> pixels;
+    while (pixels.size() < 480u * 272u) {
+      const int background = std::uniform_int_distribution<int>(1, 3000)(random);
+      pixels.insert(pixels.end(), static_cast<std::size_t>(background), 215);
+      const int others = std::uniform_int_distribution<int>(1, 12)(random);
+      for (int i = 0; i < others; ++i)
+        pixels.push_back(static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 215)(random)));
+    }
+    pixels.resize(480u * 272u);
+    const auto picture = MakePicture(480, 272, 216, pixels);
+    const auto encoded = EncodeLzw(picture, interlaced);
+    // The reference codes the pixels in the order the walk reads them.
+    std::vector<std::uint8_t> walked = pixels;
+    if (interlaced) {
+      walked.clear();
+      for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+        for (int row = start; row < 272; row += step)
+          walked.insert(walked.end(), pixels.begin() + row * 480, pixels.begin() + (row + 1) * 480);
+    }
+    EXPECT_EQ(encoded, ReferenceLzw(MakePicture(480, 272, 216, walked)));
+    EXPECT_EQ(DecodeGif(encode_test::WrapInGif(encoded, 480, 272, interlaced)).frames.at(0).pixels, pixels);
+  }
+}
+
 TEST(LZWEncoderTest, TextPageAndNoisyFrameStayByteExact) {
   const auto page = MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 216,
                                 encode_test::TextPage().Pixels());
