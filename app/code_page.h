@@ -1,6 +1,6 @@
 #pragma once
-// Internal to app/: how the book's bytes read in a script. The bytes themselves are never
-// converted; only what is measured and drawn is decoded.
+// How the book's bytes read in a script; the windows show them through it too. The bytes
+// themselves are never converted: only what is measured and drawn is decoded.
 #include <QString>
 #include <array>
 #include <string>

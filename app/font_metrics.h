@@ -1,5 +1,6 @@
 #pragma once
-// Internal to app/: the page font as Qt knows it, and the widths the wrapping measures with.
+// The page font as Qt knows it (the windows draw the book in it too), and the widths the
+// wrapping measures with.
 #include <QFont>
 #include <array>
 #include <string_view>
