@@ -29,6 +29,9 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(d
   connectHandlers();
   createHelpWindow();
   showState();
+  // Activation refreshes it again; this covers a desktop that shows the window without
+  // activating it, so the preview never starts in the interface font.
+  RefreshPreview();
 }
 
 void TForm1::createControls() {

