@@ -1,18 +1,47 @@
 #include "app/conversion_run.h"
 
+#include <filesystem>
+
 #include "app/blank_lines.h"
+#include "app/delivery/book_name.h"
+#include "app/delivery/free_space.h"
+#include "app/delivery/part_folders.h"
 #include "app/page_drawing.h"
 #include "app/page_layout.h"
+#include "app/page_pipeline.h"
+#include "app/pagination.h"
 #include "gif/model/image.h"
+#include "platform/stream.h"
 
 namespace {
 
 // The four GIF-writer steps for one file: a fresh image with the default settings takes
 // the raster as its one frame and is written out, then destroyed.
-void WritePicture(TPageRaster& raster, const std::string& path) {
+TPageBytes EncodePicture(TPageRaster& raster) {
   TGIFImage image;
   image.AssignFrom(&raster.Bitmap());
-  image.WriteToFile(path);
+  TMemoryStream stream;
+  image.SaveToStream(stream);
+  return stream.Bytes();
+}
+
+// The target folder text split into the folder the pages go to and what precedes each
+// page's label: "/books/" gives "/books/" and "", "/books/x" gives "/books/" and "x".
+std::pair<std::string, std::string> SplitTarget(const std::string& target) {
+  const auto slash = target.rfind('/');
+  if (slash == std::string::npos) return {"./", target};
+  return {target.substr(0, slash + 1), target.substr(slash + 1)};
+}
+
+// The part folders of an older, longer book past this one's last part.
+std::vector<std::string> StaleParts(const std::string& folder, const TPartFolders& parts, int files) {
+  std::vector<std::string> stale;
+  if (!parts.HasParts()) return stale;
+  std::error_code error;
+  for (int part = parts.PartCount(files - 1) + 1; std::filesystem::is_directory(folder + parts.PartFolder(part), error);
+       ++part)
+    stale.push_back(parts.PartFolder(part));
+  return stale;
 }
 
 }  // namespace
@@ -32,38 +61,50 @@ TLineList PageLines(const TTextBox& box, bool squeezeBlankLines) {
   return lines;
 }
 
-int RunConversion(TTextBox& box, TPageRaster& raster, const TRunSettings& settings,
-                  const TRunProgress& progress) {
-  const bool hasLines = box.LineCount() > 0;
-  TLineList lines = PageLines(box, settings.squeezeBlankLines);
-
-  int total = 0;
-  if (hasLines) {
+TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor,
+                         const TFileWriter& writer) {
+  TRunReport report;
+  if (box.LineCount() > 0) {
+    const TLineList lines = PageLines(box, settings.squeezeBlankLines);
     // Checked before the first file, so that a font that fits no line writes nothing
     // instead of drawing empty pages forever.
     const int perPage = ComputeLayout(box.Font().height).linesPerPage;
     if (perPage <= 0) throw EFontTooLarge();
-    total = 1 + static_cast<int>((lines.size() + static_cast<std::size_t>(perPage) - 1) /
-                                 static_cast<std::size_t>(perPage));
-  }
-  int written = 0;
-  const auto write = [&](const std::string& name) {
-    WritePicture(raster, settings.targetFolder + name);
-    ++written;
-    if (progress) progress(written, total);
-  };
+    const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
+    const int total = 1 + static_cast<int>(pages.size());
 
-  if (hasLines) {
-    ClearPage(raster, box);
-    DrawTitlePage(raster, box, settings.chosenFileName);
-    write("0000.gif");
-  }
-  for (int number = 1; !lines.empty(); ++number) {
-    ClearPage(raster, box);
-    DrawPage(raster, box, lines);
-    write(PageLabel(number) + ".gif");
+    const auto [folder, prefix] = SplitTarget(settings.targetFolder);
+    const TPartFolders parts(settings.pagesPerFolder, settings.partName.empty()
+                                                          ? FatSafeBookName(settings.chosenFileName)
+                                                          : settings.partName);
+    const auto placeOf = [&, prefix = prefix](int index) {
+      const std::string name = PageLabel(index) + ".gif";
+      return parts.HasParts() ? parts.FolderOf(index) + "/" + name : prefix + name;
+    };
+    CheckFreeSpace(folder, total);
+    TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
+
+    const auto makeMaker = [&]() -> TPageMaker {
+      return [&box, &settings, &lines, &pages, raster = std::make_shared<TPageRaster>()](int index) {
+        ClearPage(*raster, box);
+        if (index == 0)
+          DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
+        else
+          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
+        return EncodePicture(*raster);
+      };
+    };
+    RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {
+      staged.AddPage(placeOf(index), page.data(), page.size());
+      if (monitor) {
+        monitor->PageDone(index + 1, total);
+        if (index + 1 < total && monitor->CancelRequested()) throw ERunCancelled();
+      }
+    });
+    const TStagedBook::TCommit commit = staged.Commit(settings.pageTimes, StaleParts(folder, parts, total));
+    report = {total, commit.oldPagesRemoved, commit.folders};
   }
   box.Clear();
   box.AppendLine("gotowe...");
-  return written;
+  return report;
 }

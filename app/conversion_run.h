@@ -2,10 +2,12 @@
 // The conversion run ("Generuj"): the text box's lines become a title picture "0000.gif"
 // and the page pictures 0001.gif, 0002.gif, ... in the target folder.
 #include <functional>
+#include <vector>
 #include <string>
 #include <string_view>
 
-#include "app/page_raster.h"
+#include "app/delivery/staged_book.h"
+#include "app/run_monitor.h"
 #include "app/text_box.h"
 #include "platform/exceptions.h"
 
@@ -20,10 +22,30 @@ struct TRunSettings {
   std::string targetFolder;    // the prefix of every output path, normally ending in "/"
   std::string chosenFileName;  // the book's path, for the title page; empty before any load
   bool squeezeBlankLines = true;
+  // A display line that is kChapterMark alone starts a new page; off, such lines are dropped.
+  bool chapterPages = false;
+  // Modification times ascend in page order, 2 s apart, the last page at the run's end.
+  bool pageTimes = true;
+  // 0: every page in the target folder; K >= 10: sibling folders "<Name> 01", "<Name> 02", ...
+  // of at most K pages each.
+  int pagesPerFolder = 0;
+  // The part folders' "<Name>"; empty: the chosen file's name made safe for FAT.
+  std::string partName;
+  // Page workers; 0: one per core.
+  int jobs = 0;
+  // A missing target folder is made, with its parents (a card's book folder, -o DIR).
+  bool createFolder = false;
+  // The title page's first line names this (a book's title and author, in the book's
+  // script) instead of the file; empty: the file name.
+  std::string bookTitle;
 };
 
-// Called after every file with the files written so far and the files the run writes.
-using TRunProgress = std::function<void(int written, int total)>;
+// What a run did.
+struct TRunReport {
+  int filesWritten = 0;      // title page included
+  int oldPagesRemoved = 0;   // pages of an earlier, longer book
+  std::vector<std::string> folders;  // where the pages are, in reading order
+};
 
 // A page number as its file is named: four digits, zero-padded, or all of its digits
 // from 10000 on.
@@ -33,10 +55,11 @@ std::string PageLabel(int number);
 TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
 
 // Converts the text box's display lines: the title picture when there is a line, then
-// the pages, squeezed first when asked. The box is left holding "gotowe..." and a line
-// break. Returns the number of files written. EZeroDivide for a layout size of 0 and
-// EFontTooLarge when N ≤ 0, both before any file is written; the GIF writer's failures
-// ("Cannot create file %s", ...) end the run where they happen, leaving complete files
-// only and the text box unchanged.
-int RunConversion(TTextBox& box, TPageRaster& raster, const TRunSettings& settings,
-                  const TRunProgress& progress = {});
+// the pages, squeezed first when asked. The pages reach the target folder together, only
+// when every one is complete: they replace the book there, and pages of an older, longer
+// book go. The box is left holding "gotowe..." and a line break. EZeroDivide for a layout
+// size of 0 and EFontTooLarge when N ≤ 0, EFolderBusy when another run holds the folder;
+// the GIF writer's and the files' failures ("Cannot create file %s", ...) and
+// ERunCancelled end the run with the folder as it was and the text box unchanged.
+TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor = nullptr,
+                         const TFileWriter& writer = WriteWholeFile);

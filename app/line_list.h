@@ -3,5 +3,10 @@
 // A deque, because pages consume it from the front.
 #include <deque>
 #include <string>
+#include <string_view>
 
 using TLineList = std::deque<std::string>;
+
+// A source line that is this alone marks where a chapter starts (books read from EPUB, FB2
+// and HTML); a run with chapter pages on starts a new page there.
+inline constexpr char kChapterMark[] = "\f";

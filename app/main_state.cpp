@@ -6,7 +6,26 @@
 #include <cstdlib>
 
 #include "app/about_text.h"
+#include "app/font_script.h"
 #include "app/text_file.h"
+
+namespace {
+
+// The text without its chapter-mark lines.
+std::string WithoutChapterMarks(const std::string& text) {
+  const std::string markLine = std::string(kChapterMark) + "\r\n";
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", start), text.size());
+    const std::size_t next = std::min(end + 2, text.size());
+    if (text.compare(start, next - start, markLine) != 0) out.append(text, start, next - start);
+    start = next;
+  }
+  return out;
+}
+
+}  // namespace
 
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
@@ -25,12 +44,40 @@ TMainState::TMainState() {
 }
 
 void TMainState::LoadTextFile(const std::string& path) {
-  std::string text = ReadTextFile(path);
-  if (text != memo_.Text()) memo_.SetText(text);
+  TLoadedBook book{.path = path};
+  TTextFile file = ReadBookText(path);
+  book.text = std::move(file.text);
+  book.bytesAfterNul = file.bytesAfterNul;
+
+  if (DetectScript(book.text) == TFontScript::Utf8 && memo_.Font().script != TFontScript::Utf8) {
+    TPageFont font = memo_.Font();
+    font.script = TFontScript::Utf8;
+    memo_.SetFont(font);
+  }
+  if (book.hasChapters) settings_.chapterPages = true;
   settings_.targetFolder = TargetFolderOf(path);
   settings_.chosenFileName = path;
+  settings_.bookTitle = book.title;
+  book_ = std::move(book);
+  showBook();
 }
 
-int TMainState::Generate(const TRunProgress& progress) {
-  return RunConversion(memo_, raster_, settings_, progress);
+void TMainState::SetChapterPages(bool on) {
+  settings_.chapterPages = on;
+  if (book_) showBook();
+}
+
+void TMainState::showBook() {
+  const std::string& text = book_->text;
+  if (book_->hasChapters && !settings_.chapterPages) {
+    std::string shown = WithoutChapterMarks(text);
+    if (shown != memo_.Text()) memo_.SetText(shown);
+  } else if (text != memo_.Text()) {
+    memo_.SetText(text);
+  }
+}
+
+TRunReport TMainState::Generate(TRunMonitor* monitor) {
+  if (book_) showBook();
+  return RunConversion(memo_, settings_, monitor);
 }

@@ -1,13 +1,22 @@
 #pragma once
 // Everything the main window holds apart from its widgets: the text box with the book and
-// the look of the pages, the target folder, the chosen file, the squeeze check box and the
+// the look of the pages, the loaded book, the target folder, the run's settings and the
 // page raster. The window shows this state and calls these operations; the command line
 // drives the same state.
+#include <optional>
 #include <string>
 
 #include "app/conversion_run.h"
-#include "app/page_raster.h"
 #include "app/text_box.h"
+
+// A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
+struct TLoadedBook {
+  std::string path;
+  std::string text;          // as the text box takes it; chapter marks kept
+  std::string title;         // "Title — Author" from a markup book's metadata, else empty
+  bool hasChapters = false;  // read from EPUB, FB2 or HTML
+  std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
+};
 
 class TMainState {
 public:
@@ -19,19 +28,30 @@ public:
   const TTextBox& Memo() const { return memo_; }
   TRunSettings& Settings() { return settings_; }
   const TRunSettings& Settings() const { return settings_; }
+  // The loaded book, none before the first successful load.
+  const std::optional<TLoadedBook>& Book() const { return book_; }
 
-  // "Załaduj TXT" once a file is chosen: the text box takes the file's text, the target
-  // folder becomes the file's folder and the file becomes the chosen one. On failure
-  // (EFOpenError, EOutOfResources) nothing changes.
+  // "Załaduj TXT" once a file is chosen: a plain-text, EPUB, FB2 or HTML book. The text box
+  // takes its text (from its first line), the target folder becomes the file's folder and
+  // the file becomes the chosen one. A book in UTF-8 (or UTF-16) switches the script to
+  // UTF-8; any other keeps the script in force. Markup books turn chapter pages on. On
+  // failure nothing changes.
   void LoadTextFile(const std::string& path);
 
-  // "Generuj": the conversion run over the current state. Returns the files written.
-  int Generate(const TRunProgress& progress = {});
+  // Turns chapter pages on or off; the text box shows the book's chapter marks only when on.
+  void SetChapterPages(bool on);
+
+  // "Generuj": converts the loaded book (before any load, what the text box shows) with the
+  // look and settings in force; the text box then shows "gotowe...". May run on a worker
+  // thread, provided nothing else touches the state until it returns.
+  TRunReport Generate(TRunMonitor* monitor = nullptr);
 
 private:
+  void showBook();
+
   TTextBox memo_;
   TRunSettings settings_;
-  TPageRaster raster_;
+  std::optional<TLoadedBook> book_;
 };
 
 // The user's home folder followed by "/" (HOME, else the password database, else "/").

@@ -51,12 +51,13 @@ std::string TitleText(std::string_view utf8, TFontScript script) {
 
 void ClearPage(TPageRaster& raster, const TTextBox& box) { raster.PaintTarget().fill(ToQColor(box.Color())); }
 
-void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName) {
+void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
+                   std::string_view bookTitle) {
   const int size = ComputeLayout(box.Font().height).size;
   const TFontScript script = box.Font().script;
   // File names are UTF-8 here; the page shows them in the font's own code page.
   const std::string lines[kTitleLineCount] = {
-      "  Book: " + CodePageOf(script).FromUtf8(FileNamePart(chosenFileName)),
+      "  Book: " + CodePageOf(script).FromUtf8(bookTitle.empty() ? FileNamePart(chosenFileName) : bookTitle),
       TitleText("  Strony przygotował program Stronix", script),
       "  www.stronix.example.org",
       TitleText("  pozdrowienia dla psp-czytelników", script),
@@ -71,10 +72,13 @@ void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines) {
   const TPageLayout layout = ComputeLayout(box.Font().height);
   const int count = std::min<int>(layout.linesPerPage, static_cast<int>(lines.size()));
   if (count <= 0) return;
-  {
-    TLinePainter painter(raster, box);
-    for (int k = 1; k <= count; ++k)
-      painter.DrawLine(TextLineY(k, layout.size), lines[static_cast<std::size_t>(k - 1)]);
-  }
+  DrawPageLines(raster, box, lines, {0, count});
   lines.erase(lines.begin(), lines.begin() + count);
+}
+
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineList& lines, TPageSpan page) {
+  const int size = ComputeLayout(box.Font().height).size;
+  TLinePainter painter(raster, box);
+  for (int k = 1; k <= page.count; ++k)
+    painter.DrawLine(TextLineY(k, size), lines[page.first + static_cast<std::size_t>(k - 1)]);
 }

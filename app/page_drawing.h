@@ -6,17 +6,23 @@
 #include <string_view>
 
 #include "app/line_list.h"
+#include "app/pagination.h"
 #include "app/page_raster.h"
 #include "app/text_box.h"
 
 // Fills the whole raster with the text box's colour.
 void ClearPage(TPageRaster& raster, const TTextBox& box);
 
-// Draws the five title lines: the book's file name (the file-name part of
-// `chosenFileName`, empty before any file was chosen), a line about the pages, our web
-// address, the greeting to the readers and a closing wish. EZeroDivide for a layout size of 0.
-void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName);
+// Draws the five title lines: the book (its title and author as `bookTitle` in UTF-8, or
+// when that is empty the file-name part of `chosenFileName`, empty before any file was
+// chosen), a line about the pages, our web address, the greeting to the readers and a
+// closing wish. EZeroDivide for a layout size of 0.
+void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
+                   std::string_view bookTitle = {});
 
 // Draws the first N lines of `lines` (fewer when fewer remain) and removes them from it.
 // When not one line fits (N ≤ 0) nothing is drawn or removed. EZeroDivide for a layout size of 0.
 void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines);
+
+// Draws the lines of one page of `lines`, leaving the list as it is.
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineList& lines, TPageSpan page);

@@ -1,7 +1,11 @@
 #include "app/text_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include "platform/exceptions.h"
 
@@ -26,25 +30,80 @@ private:
 
 void ThrowTooLarge() { throw EOutOfResources("Text exceeds memo capacity"); }
 
-// Reads up to the first NUL byte, never holding more than the capacity allows.
-std::string ReadUpToNul(const std::string& path, std::size_t capacity) {
+// How far into a file a NUL byte marks it as no text at all.
+constexpr std::size_t kBinaryProbe = 8 * 1024;
+
+bool IsUtf16(std::string_view bytes) {
+  return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// The file's bytes, at most `capacity` of them (the memo limit counts the bytes as read)
+// unless a NUL comes first, and the file's size.
+std::string ReadBytes(const std::string& path, std::size_t capacity, std::size_t& fileSize) {
   const TFileHandle file(path);
-  if (!file.IsOpen()) throw EFOpenError(path);
-  std::string text;
+  if (!file.IsOpen()) throw EFOpenError(path, errno);
+  struct stat status {};
+  fileSize = ::fstat(file.Descriptor(), &status) == 0 && S_ISREG(status.st_mode)
+                 ? static_cast<std::size_t>(status.st_size)
+                 : 0;
+  std::string bytes;
   char chunk[1 << 16];
   for (;;) {
     const ssize_t count = ::read(file.Descriptor(), chunk, sizeof chunk);
-    if (count < 0) throw EFOpenError(path);  // a folder, or a device that fails
-    if (count == 0) return text;
-    const std::string_view read(chunk, static_cast<std::size_t>(count));
-    const std::string_view kept = read.substr(0, read.find('\0'));
-    if (text.size() + kept.size() > capacity) ThrowTooLarge();
-    text += kept;
-    if (kept.size() != read.size()) return text;
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) throw EFOpenError(path, errno);  // a folder, or a device that fails
+    if (count == 0) return bytes;
+    if (bytes.size() + static_cast<std::size_t>(count) > capacity) {
+      // Past the limit only what follows a NUL may go unread.
+      const std::size_t nul = (bytes + std::string(chunk, static_cast<std::size_t>(count))).find('\0');
+      if (nul == std::string::npos || nul > capacity) ThrowTooLarge();
+    }
+    bytes.append(chunk, static_cast<std::size_t>(count));
+    if (bytes.size() > capacity && bytes.find('\0') != std::string::npos) return bytes;
+  }
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | c >> 18);
+    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
 
 }  // namespace
+
+std::string Utf16ToUtf8(std::string_view bytes) {
+  const bool bigEndian = bytes.starts_with("\xFE\xFF");
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
+  };
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;  // a lone surrogate
+    }
+    AppendUtf8(out, c);
+  }
+  if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);  // a cut-off last unit
+  return out;
+}
 
 std::string NormaliseLineBreaks(std::string_view text) {
   std::string out;
@@ -74,8 +133,28 @@ std::string_view FileNamePart(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+ENotText::ENotText(std::string_view path)
+    : Exception(FormatMessage("%s is not a text file: it holds NUL bytes", {path})) {}
+
+TTextFile ReadBookText(const std::string& path, std::size_t capacity) {
+  std::size_t fileSize = 0;
+  std::string bytes = ReadBytes(path, capacity, fileSize);
+  fileSize = std::max(fileSize, bytes.size());
+  TTextFile file;
+  if (IsUtf16(bytes)) {
+    bytes = Utf16ToUtf8(bytes);
+    fileSize = bytes.size();
+    file.fromUtf16 = true;
+  } else if (bytes.find('\0') < kBinaryProbe) {
+    throw ENotText(path);
+  }
+  const std::size_t nul = std::min(bytes.find('\0'), bytes.size());
+  file.bytesAfterNul = fileSize - nul;
+  bytes.resize(nul);
+  file.text = NormaliseLineBreaks(bytes);
+  return file;
+}
+
 std::string ReadTextFile(const std::string& path, std::size_t capacity) {
-  std::string text = NormaliseLineBreaks(ReadUpToNul(path, capacity));
-  if (text.size() > capacity) ThrowTooLarge();
-  return text;
+  return ReadBookText(path, capacity).text;
 }

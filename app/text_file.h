@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The most text the text box takes, in bytes after the line breaks are normalised. It
+#include "platform/exceptions.h"
+
+// The most text the text box takes, in bytes as read from the file. It
 // keeps a mistaken multi-gigabyte file from exhausting memory; books are a few megabytes.
 inline constexpr std::size_t kMaxTextBytes = std::size_t{256} << 20;
 
@@ -19,7 +21,27 @@ std::string TargetFolderOf(std::string_view path);
 // The file-name part of a path: everything after its last "/", extension included.
 std::string_view FileNamePart(std::string_view path);
 
-// A file's text as the text box takes it: read whole, cut at the first NUL byte, line
-// breaks normalised. EFOpenError "Cannot open file %s" when it cannot be read;
-// EOutOfResources "Text exceeds memo capacity" when it holds more than `capacity` bytes.
+// A book's text as read from its file.
+struct TTextFile {
+  std::string text;               // as the text box takes it
+  std::size_t bytesAfterNul = 0;  // left out after a NUL byte
+  bool fromUtf16 = false;         // decoded from UTF-16 to UTF-8
+};
+
+// A file holding NUL bytes near its start, and so no text.
+class ENotText : public Exception {
+public:
+  explicit ENotText(std::string_view path);
+};
+
+// A file's text as the text box takes it: read whole, a UTF-16 file (byte-order mark
+// FF FE or FE FF) decoded to UTF-8, cut at the first NUL byte, line breaks normalised.
+// EFOpenError "Cannot open file %s" when it cannot be read; ENotText when a NUL comes in
+// its first 8 KiB and it is not UTF-16; EOutOfResources "Text exceeds memo capacity" when
+// it holds more than `capacity` bytes before its first NUL.
+TTextFile ReadBookText(const std::string& path, std::size_t capacity = kMaxTextBytes);
+// The text of ReadBookText alone.
 std::string ReadTextFile(const std::string& path, std::size_t capacity = kMaxTextBytes);
+
+// UTF-16 bytes after their byte-order mark as UTF-8; unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes);

@@ -1,11 +1,21 @@
 #include "cli/commands.h"
 
+#include <QFontInfo>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <new>
+#include <set>
 
 #include "app/appearance.h"
+#include "app/code_page.h"
 #include "app/conversion_run.h"
+#include "app/delivery/book_name.h"
+#include "app/delivery/card_finder.h"
+#include "app/font_metrics.h"
 #include "app/main_state.h"
+#include "app/text_file.h"
 #include "cli/progress_bar.h"
 
 namespace {
@@ -13,29 +23,131 @@ namespace {
 // A folder as a prefix of output paths.
 std::string FolderPrefix(const std::string& folder) { return folder.ends_with('/') ? folder : folder + "/"; }
 
-void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal) {
-  int written = 0;
-  {
-    TProgressBar bar(err, terminal);
-    written = state.Generate([&](int done, int total) { bar.Update(done, total); });
-  }
-  const std::string& folder = state.Settings().targetFolder;
+// The bar on the terminal, and the stop asked for by a signal.
+class TCliMonitor : public TRunMonitor {
+public:
+  TCliMonitor(TProgressBar& bar, const TRunMonitor* stop) : bar_(bar), stop_(stop) {}
+  void PageDone(int done, int total) override { bar_.Update(done, total); }
+  bool CancelRequested() const override { return stop_ && stop_->CancelRequested(); }
+
+private:
+  TProgressBar& bar_;
+  const TRunMonitor* stop_;
+};
+
+void Report(const TRunReport& report, const std::string& folder, std::ostream& out) {
   out << "gotowe...\n";
-  if (written == 0)
+  if (report.filesWritten == 0) {
     out << "The book holds no line: nothing was written to " << folder << '\n';
-  else
-    out << "Wrote " << written << " files to " << folder << ": the title page 0000.gif and pages 0001.gif to "
-        << PageLabel(written - 1) << ".gif\n";
+    return;
+  }
+  out << "Wrote " << report.filesWritten << " files to ";
+  for (std::size_t i = 0; i < report.folders.size(); ++i) out << (i ? ", " : "") << report.folders[i];
+  out << ": the title page 0000.gif and pages 0001.gif to " << PageLabel(report.filesWritten - 1) << ".gif";
+  if (report.oldPagesRemoved > 0) out << "; removed " << report.oldPagesRemoved << " pages of the earlier book";
+  out << '\n';
 }
 
-void PrintLines(const TMainState& state, std::ostream& out) {
-  for (const auto& line : PageLines(state.Memo(), state.Settings().squeezeBlankLines)) out << line << '\n';
+void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
+  TRunReport report;
+  {
+    TProgressBar bar(err, terminal);
+    TCliMonitor monitor(bar, stop);
+    report = state.Generate(&monitor);
+  }
+  Report(report, state.Settings().targetFolder, out);
+}
+
+void PrintLines(const TMainState& state, bool raw, std::ostream& out) {
+  const TCodePage& codePage = CodePageOf(state.Memo().Font().script);
+  for (const auto& line : PageLines(state.Memo(), state.Settings().squeezeBlankLines)) {
+    if (raw || !codePage.SingleByte())
+      out << line << '\n';
+    else
+      out << codePage.Decode(line).toStdString() << '\n';
+  }
+}
+
+// What the command line says besides the result: text left out, a font stood in for.
+void Warn(const TMainState& state, const TCliOptions& options, const std::string& book, std::ostream& err);
+
+// A font family the system lacks is stood in for by another: say which.
+void WarnOfSubstitutedFont(const TMainState& state, const TCliOptions& options, std::ostream& err) {
+  if (!options.fontFace) return;
+  const QString used = QFontInfo(MakeQFont(state.Memo().Font())).family();
+  if (used.compare(QString::fromStdString(*options.fontFace), Qt::CaseInsensitive) != 0)
+    err << "stronix-cli: warning: no font \"" << *options.fontFace << "\"; using \"" << used.toStdString()
+        << "\"\n";
+}
+
+void Warn(const TMainState& state, const TCliOptions& options, const std::string& book, std::ostream& err) {
+  if (const auto& loaded = state.Book(); loaded && loaded->bytesAfterNul > 0)
+    err << "stronix-cli: " << book << ": the text ends at a NUL byte; " << loaded->bytesAfterNul
+        << " bytes after it were left out\n";
+  WarnOfSubstitutedFont(state, options, err);
+}
+
+// Where each book goes: one book into -o DIR or its own folder as the window does;
+// several books, or a card, each into a folder of its own named after the book (or its
+// part folders, side by side, where the viewer reads one level).
+class TTargets {
+public:
+  explicit TTargets(const TCliOptions& options) : options_(options) {
+    if (options.toCard) base_ = FolderPrefix(TheCardPhotoFolder(MountedVolumes()));
+    else if (options.outputFolder) base_ = FolderPrefix(*options.outputFolder);
+  }
+
+  void Apply(TRunSettings& settings, const std::string& book) {
+    const bool ownFolder = options_.toCard || options_.books.size() > 1;
+    if (!ownFolder) {
+      if (!base_.empty()) settings.targetFolder = base_;
+      settings.createFolder = !base_.empty();
+      return;
+    }
+    const std::string name = UniqueBookName(FatSafeBookName(book), taken_);
+    taken_.insert(name);
+    const std::string base = base_.empty() ? TargetFolderOf(book) : base_;
+    settings.partName = name;
+    settings.targetFolder = options_.pagesPerFolder > 0 ? base : base + name + "/";
+    settings.createFolder = true;
+  }
+
+private:
+  const TCliOptions& options_;
+  std::string base_;
+  std::set<std::string> taken_;
+};
+
+int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
+               const TRunMonitor* stop) {
+  TTargets targets(options);
+  int code = kExitSuccess;
+  for (const std::string& book : options.books) {
+    try {
+      TMainState state;
+      PrepareState(state, options, book);
+      Warn(state, options, book, err);
+      targets.Apply(state.Settings(), book);
+      if (options.books.size() > 1) out << book << ": ";
+      Convert(state, out, err, terminal, stop);
+    } catch (const ERunCancelled& e) {
+      err << "stronix-cli: " << e.what() << '\n';
+      return kExitCancelled;
+    } catch (const std::bad_alloc&) {
+      err << "stronix-cli: Out of memory\n";
+      code = kExitFailure;
+    } catch (const std::exception& e) {
+      err << "stronix-cli: " << MessageWithReason(e) << '\n';
+      code = kExitFailure;
+    }
+  }
+  return code;
 }
 
 }  // namespace
 
-void PrepareState(TMainState& state, const TCliOptions& options) {
-  state.LoadTextFile(std::filesystem::absolute(options.book).string());
+void PrepareState(TMainState& state, const TCliOptions& options, const std::string& book) {
+  state.LoadTextFile(std::filesystem::absolute(book).string());
   TTextBox& memo = state.Memo();
   TPageFont font = memo.Font();
   font.face = options.fontFace.value_or(font.face);
@@ -54,22 +166,36 @@ void PrepareState(TMainState& state, const TCliOptions& options) {
     memo.SetFont(font);
   }
   if (options.background) memo.SetColor(*options.background);
-  if (options.outputFolder) state.Settings().targetFolder = FolderPrefix(*options.outputFolder);
-  state.Settings().squeezeBlankLines = !options.keepBlankLines;
+  TRunSettings& settings = state.Settings();
+  settings.squeezeBlankLines = !options.keepBlankLines;
+  settings.pageTimes = options.pageTimes;
+  settings.pagesPerFolder = options.pagesPerFolder;
+  settings.jobs = options.jobs;
+  state.SetChapterPages(options.chapterPages);
 }
 
-int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal) {
+int FinishOutput(std::ostream& out, std::ostream& err, int code) {
+  // The stream keeps no reason of its own; errno still holds the failed write's.
+  out.flush();
+  if (out) return code;
+  const int error = errno;
+  err << "stronix-cli: cannot write the output" << (error ? std::string(": ") + std::strerror(error) : "") << '\n';
+  return kExitFailure;
+}
+
+int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
+               const TRunMonitor* monitor) {
+  if (options.command == TCommand::Convert) return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
   try {
     TMainState state;
-    PrepareState(state, options);
-    if (options.command == TCommand::Convert)
-      Convert(state, out, err, terminal);
-    else
-      PrintLines(state, out);
-    out.flush();
-    return kExitSuccess;
+    PrepareState(state, options, options.books.front());
+    Warn(state, options, options.books.front(), err);
+    PrintLines(state, options.raw, out);
+    return FinishOutput(out, err, kExitSuccess);
+  } catch (const std::bad_alloc&) {
+    err << "stronix-cli: Out of memory\n";
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << e.what() << '\n';
-    return kExitFailure;
+    err << "stronix-cli: " << MessageWithReason(e) << '\n';
   }
+  return kExitFailure;
 }

@@ -1,15 +1,18 @@
-// stronix-cli: turns a plain-text book into numbered 480 x 272 GIF pages without a window.
+// stronix-cli: turns a book into numbered 480 x 272 GIF pages without a window.
 #include <unistd.h>
 
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/run_monitor.h"
 #include "cli/commands.h"
 #include "cli/encode_command.h"
+#include "cli/interrupt.h"
 #include "cli/options.h"
 
 namespace {
@@ -19,29 +22,68 @@ void KeepOnlySeriousQtMessages(QtMsgType type, const QMessageLogContext&, const 
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
-}  // namespace
+// Asks the run to stop once SIGINT or SIGTERM came.
+class TSignalMonitor : public TRunMonitor {
+public:
+  bool CancelRequested() const override { return InterruptSignal() != 0; }
+};
 
-int main(int argc, char** argv) {
+int UsageError(const std::string& message) {
+  std::cerr << "stronix-cli: " << message << "\nTry 'stronix-cli --help'.\n";
+  return kExitUsage;
+}
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const auto& arg : args) {
+    if (arg == "--") return false;
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
+int Run(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   TCliOptions options;
   std::optional<TEncodeOptions> encode;
+  const bool isEncode = !args.empty() && args[0] == "encode";
+  if (isEncode && AsksForHelp(args)) {
+    std::cout << "Usage:\n" << EncodeUsageText();
+    return FinishOutput(std::cout, std::cerr, kExitSuccess);
+  }
   try {
-    if (!args.empty() && args[0] == "encode")
+    if (isEncode)
       encode = ParseEncodeCommandLine(std::vector<std::string>(args.begin() + 1, args.end()));
     else
       options = ParseCommandLine(args);
   } catch (const EUsageError& e) {
-    std::cerr << "stronix-cli: " << e.what() << "\n\n" << UsageText();
-    return kExitUsage;
+    return UsageError(e.what());
   }
-  if (!encode && options.command == TCommand::Help) {
-    std::cout << UsageText();
-    return kExitSuccess;
+  if (!encode && (options.command == TCommand::Help || options.help)) {
+    std::cout << UsageText(options.command);
+    return FinishOutput(std::cout, std::cerr, kExitSuccess);
+  }
+  if (!encode && options.command == TCommand::Version) {
+    std::cout << "stronix-cli " << STRONIX_VERSION << '\n';
+    return FinishOutput(std::cout, std::cerr, kExitSuccess);
   }
   // Text is measured and drawn off screen: no display is needed.
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   qInstallMessageHandler(KeepOnlySeriousQtMessages);
   QGuiApplication application(argc, argv);
   if (encode) return RunEncode(*encode, std::cout, std::cerr);
-  return RunCommand(options, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
+  InstallInterruptHandlers();
+  const TSignalMonitor monitor;
+  const int code = RunCommand(options, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0, &monitor);
+  return code == kExitCancelled ? 128 + InterruptSignal() : code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "stronix-cli: Out of memory\n";
+    return kExitFailure;
+  }
 }

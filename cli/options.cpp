@@ -2,6 +2,8 @@
 
 #include "cli/encode_command.h"
 
+#include "app/delivery/part_folders.h"
+
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -12,6 +14,8 @@ namespace {
 // The largest font the command line takes; far past the size at which no line fits.
 constexpr int kMaxPixelHeight = 5000;
 constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
+constexpr int kMaxPagesPerFolder = 1000000;
+constexpr int kMaxJobs = 256;
 
 [[noreturn]] void Refuse(const std::string& message) { throw EUsageError(message); }
 
@@ -56,37 +60,51 @@ std::optional<TFontScript> ParseScript(const std::string& value) {
   Refuse("--script takes auto or one of " + names.substr(0, names.size() - 2) + ", not \"" + value + "\"");
 }
 
+// Which commands take an option: `lines` takes what changes the wrapping and the squeeze.
+enum TTakenBy { kConvertOnly = 1, kLinesOnly = 2, kBoth = 3 };
+
 struct TOptionSpec {
   std::string_view name;
   std::string_view shortName;
   bool takesValue;
-  bool forLines;  // `lines` takes what changes the wrapping and the squeeze
+  int takenBy;
   std::function<void(TCliOptions&, const std::string&)> apply;
 };
 
 const std::vector<TOptionSpec>& OptionSpecs() {
   static const std::vector<TOptionSpec> specs = {
-      {"--output", "-o", true, false, [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
-      {"--font", "", true, true, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
-      {"--size", "", true, true,
+      {"--output", "-o", true, kConvertOnly, [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
+      {"--font", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
+      {"--size", "", true, kBoth,
        [](TCliOptions& o, const std::string& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
-      {"--pixel-height", "", true, true,
+      {"--pixel-height", "", true, kBoth,
        [](TCliOptions& o, const std::string& v) {
          o.fontHeight = -ParseInt("--pixel-height", v, 1, kMaxPixelHeight);
        }},
-      {"--bold", "", false, true, [](TCliOptions& o, const std::string&) { o.bold = true; }},
-      {"--italic", "", false, true, [](TCliOptions& o, const std::string&) { o.italic = true; }},
-      {"--underline", "", false, true, [](TCliOptions& o, const std::string&) { o.underline = true; }},
-      {"--strikeout", "", false, true, [](TCliOptions& o, const std::string&) { o.strikeOut = true; }},
-      {"--script", "", true, true, [](TCliOptions& o, const std::string& v) { o.script = ParseScript(v); }},
-      {"--text-color", "", true, false,
+      {"--bold", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.bold = true; }},
+      {"--italic", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.italic = true; }},
+      {"--underline", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.underline = true; }},
+      {"--strikeout", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.strikeOut = true; }},
+      {"--script", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.script = ParseScript(v); }},
+      {"--text-color", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) { o.textColor = ParseColor("--text-color", v); }},
-      {"--background", "", true, false,
+      {"--background", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) { o.background = ParseColor("--background", v); }},
-      {"--colors", "", true, false,
+      {"--colors", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
-      {"--keep-blank-lines", "", false, true,
+      {"--keep-blank-lines", "", false, kBoth,
        [](TCliOptions& o, const std::string&) { o.keepBlankLines = true; }},
+      {"--chapter-pages", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
+      {"--no-page-times", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
+      {"--pages-per-folder", "", true, kConvertOnly,
+       [](TCliOptions& o, const std::string& v) {
+         o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);
+       }},
+      {"--to-card", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.toCard = true; }},
+      {"--jobs", "-j", true, kConvertOnly,
+       [](TCliOptions& o, const std::string& v) { o.jobs = ParseInt("--jobs", v, 1, kMaxJobs); }},
+      {"--raw", "", false, kLinesOnly, [](TCliOptions& o, const std::string&) { o.raw = true; }},
+      {"--help", "-h", false, kBoth, [](TCliOptions& o, const std::string&) { o.help = true; }},
   };
   return specs;
 }
@@ -101,6 +119,7 @@ TCommand ParseCommand(const std::string& word) {
   if (word == "convert") return TCommand::Convert;
   if (word == "lines") return TCommand::Lines;
   if (word == "help" || word == "--help" || word == "-h") return TCommand::Help;
+  if (word == "--version") return TCommand::Version;
   Refuse("unknown command \"" + word + "\"; the commands are convert, lines and encode");
 }
 
@@ -112,22 +131,28 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   TCliOptions options;
   if (args.empty()) Refuse("no command given");
   options.command = ParseCommand(args[0]);
-  if (options.command == TCommand::Help) return options;
+  if (options.command == TCommand::Help || options.command == TCommand::Version) return options;
 
   const std::string_view commandName = args[0];
-  bool sizeGiven = false, pixelHeightGiven = false;
+  const int command = options.command == TCommand::Lines ? kLinesOnly : kConvertOnly;
+  bool sizeGiven = false, pixelHeightGiven = false, optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.size() < 2 || arg[0] != '-') {
-      if (!options.book.empty()) Refuse("only one book at a time: \"" + arg + "\" is one too many");
-      options.book = arg;
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      if (command == kLinesOnly && !options.books.empty())
+        Refuse("lines takes one book: \"" + arg + "\" is one too many");
+      options.books.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
       continue;
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
     const TOptionSpec* option = FindOption(name);
     if (!option) Refuse("unknown option " + name);
-    if (options.command == TCommand::Lines && !option->forLines)
+    if ((option->takenBy & command) == 0)
       Refuse(std::string(option->name) + " does not apply to " + std::string(commandName));
     std::string value;
     if (equals != std::string::npos) {
@@ -141,29 +166,62 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     pixelHeightGiven |= option->name == "--pixel-height";
     option->apply(options, value);
   }
+  if (options.help) return options;
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
-  if (options.book.empty()) Refuse(std::string(commandName) + " needs a book: a text file");
+  if (options.toCard && options.outputFolder) Refuse("give either -o or --to-card, not both");
+  if (options.books.empty()) Refuse(std::string(commandName) + " needs a book");
   return options;
 }
 
+namespace {
+
+constexpr std::string_view kConvertUsage =
+    "  stronix-cli convert BOOK... [-o DIR | --to-card] [--font FAMILY] [--size PT | --pixel-height PX]\n"
+    "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
+    "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
+    "              [--keep-blank-lines] [--chapter-pages] [--no-page-times]\n"
+    "              [--pages-per-folder K] [--jobs N]\n";
+constexpr std::string_view kLinesUsage =
+    "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
+    "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
+    "              [--chapter-pages] [--raw]\n";
+constexpr std::string_view kLookText =
+    "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
+    "set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and\n"
+    "--text-color and --background then override it. --script auto reads a book that is\n"
+    "valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:\n"
+    "western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,\n"
+    "thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n"
+    "Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter\n"
+    "on a new page (and a form feed line of a text book).\n";
+constexpr std::string_view kConvertText =
+    "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
+    "pixels into DIR (default: the book's folder; made when missing). Several books go each into\n"
+    "a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory\n"
+    "card. The pages replace the book in the folder all at once, and pages of an older, longer\n"
+    "book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless\n"
+    "--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling\n"
+    "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n";
+constexpr std::string_view kLinesText =
+    "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n";
+
+}  // namespace
+
+std::string UsageText(TCommand command) {
+  switch (command) {
+    case TCommand::Convert:
+      return "Usage:\n" + std::string(kConvertUsage) + "\n" + std::string(kConvertText) + std::string(kLookText);
+    case TCommand::Lines:
+      return "Usage:\n" + std::string(kLinesUsage) + "\n" + std::string(kLinesText) + std::string(kLookText);
+    default:
+      return UsageText();
+  }
+}
+
 std::string UsageText() {
-  return "Usage:\n"
-         "  stronix-cli convert BOOK.txt [-o DIR] [--font FAMILY] [--size PT | --pixel-height PX]\n"
-         "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
-         "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
-         "              [--keep-blank-lines]\n"
-         "  stronix-cli lines BOOK.txt [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
-         "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n" +
-         EncodeUsageText() +
-         "\n"
-         "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
-         "pixels into DIR (default: the book's folder). lines prints the lines the pages hold.\n"
-         "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
-         "set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and\n"
-         "--text-color and --background then override it. --script auto reads a book that is\n"
-         "valid UTF-8 as UTF-8, any other as Windows-1250 (central-european). Scripts: western,\n"
-         "central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese, thai, utf-8.\n"
-         "Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n"
+  return "Usage:\n" + std::string(kConvertUsage) + std::string(kLinesUsage) + EncodeUsageText() +
+         "  stronix-cli COMMAND --help | --help | --version\n\n" + std::string(kConvertText) +
+         std::string(kLinesText) + std::string(kLookText) +
          "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"
          "216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures\n"
          "keep their own colours.\n";

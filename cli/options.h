@@ -13,12 +13,14 @@ class EUsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class TCommand { Convert, Lines, Help };
+enum class TCommand { Convert, Lines, Help, Version };
 
 struct TCliOptions {
   TCommand command = TCommand::Help;
-  std::string book;
+  bool help = false;  // `COMMAND --help`: that command's usage
+  std::vector<std::string> books;  // `lines` takes one
   std::optional<std::string> outputFolder;  // -o: else the book's folder
+  bool toCard = false;                      // into PSP/PHOTO on the one memory card
   std::optional<std::string> fontFace;
   std::optional<int> fontHeight;  // negative pixel height, from --size or --pixel-height
   bool bold = false, italic = false, underline = false, strikeOut = false;
@@ -27,13 +29,19 @@ struct TCliOptions {
   std::optional<TColor> textColor;
   std::optional<TColor> background;
   bool keepBlankLines = false;
+  bool chapterPages = false;
+  bool pageTimes = true;
+  int pagesPerFolder = 0;  // 0: no part folders
+  int jobs = 0;            // 0: one page worker per core
+  bool raw = false;        // `lines`: the book's own bytes instead of UTF-8
 };
 
 // Parses the arguments after the program name. EUsageError on anything it cannot take.
 TCliOptions ParseCommandLine(const std::vector<std::string>& args);
 
-// The usage text.
+// The usage text: the whole, or one command's.
 std::string UsageText();
+std::string UsageText(TCommand command);
 
 // Points at 96 pixels per inch as a font dialog turns them into a height: −round(pt × 96 / 72).
 int FontHeightOfPoints(double points);

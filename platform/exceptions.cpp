@@ -1,5 +1,7 @@
 #include "platform/exceptions.h"
 
+#include <cstring>
+
 std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
   std::string out;
   auto next = args.begin();
@@ -18,12 +20,24 @@ EConvertError EConvertError::CannotAssign(std::string_view source, std::string_v
   return EConvertError(FormatMessage("Cannot assign a %s to a %s", {source, target}));
 }
 
-EFCreateError::EFCreateError(std::string_view path)
-    : EStreamError(FormatMessage("Cannot create file %s", {path})) {}
+void Exception::SetSystemError(int error) { reason_ = error != 0 ? std::strerror(error) : ""; }
 
-EFOpenError::EFOpenError(std::string_view path)
-    : EStreamError(FormatMessage("Cannot open file %s", {path})) {}
+std::string MessageWithReason(const std::exception& error) {
+  const auto* own = dynamic_cast<const Exception*>(&error);
+  if (!own || own->Reason().empty()) return error.what();
+  return own->Message() + ": " + own->Reason();
+}
 
-EWriteError::EWriteError() : EStreamError("Stream write error") {}
+EFCreateError::EFCreateError(std::string_view path, int systemError)
+    : EStreamError(FormatMessage("Cannot create file %s", {path})) {
+  SetSystemError(systemError);
+}
+
+EFOpenError::EFOpenError(std::string_view path, int systemError)
+    : EStreamError(FormatMessage("Cannot open file %s", {path})) {
+  SetSystemError(systemError);
+}
+
+EWriteError::EWriteError(int systemError) : EStreamError("Stream write error") { SetSystemError(systemError); }
 
 EReadError::EReadError() : EStreamError("Stream read error") {}

@@ -10,10 +10,21 @@ public:
   explicit Exception(std::string message) : message_(std::move(message)) {}
   const char* what() const noexcept override { return message_.c_str(); }
   const std::string& Message() const noexcept { return message_; }
+  // The system's reason for a failed file operation ("No space left on device"), shown
+  // beside the exact message; empty when the system gave none.
+  const std::string& Reason() const noexcept { return reason_; }
+
+protected:
+  // Takes the reason from an errno value; 0 leaves it empty.
+  void SetSystemError(int error);
 
 private:
   std::string message_;
+  std::string reason_;
 };
+
+// The message followed by ": " and the system's reason when there is one.
+std::string MessageWithReason(const std::exception& error);
 
 // Formats a message with "%s" placeholders, each replaced by the next argument.
 std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args);
@@ -41,17 +52,17 @@ class EStreamError : public Exception {
 // "Cannot create file %s" with the path as given.
 class EFCreateError : public EStreamError {
 public:
-  explicit EFCreateError(std::string_view path);
+  explicit EFCreateError(std::string_view path, int systemError = 0);
 };
 // "Cannot open file %s" with the path as given.
 class EFOpenError : public EStreamError {
 public:
-  explicit EFOpenError(std::string_view path);
+  explicit EFOpenError(std::string_view path, int systemError = 0);
 };
 // "Stream write error": a sink took fewer bytes than it was given.
 class EWriteError : public EStreamError {
 public:
-  EWriteError();
+  explicit EWriteError(int systemError = 0);
 };
 class EReadError : public EStreamError {
 public:

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <map>
 #include <fstream>
 #include <set>
 #include <string>
@@ -12,6 +14,7 @@
 #include "app/appearance.h"
 #include "app/font_metrics.h"
 #include "app/page_layout.h"
+#include "platform/folder_lock.h"
 #include "support/gif_decode.h"
 #include "support/temp_dir.h"
 
@@ -41,17 +44,47 @@ std::vector<std::string> Names(int files) {
   return names;
 }
 
+// Records the progress and asks to stop after `stopAfter` files.
+class TRecordingMonitor : public TRunMonitor {
+public:
+  explicit TRecordingMonitor(int stopAfter = 0) : stopAfter_(stopAfter) {}
+  void PageDone(int done, int total) override { reported.push_back(done * 10 + total), last_ = done; }
+  bool CancelRequested() const override { return stopAfter_ > 0 && last_ >= stopAfter_; }
+  std::vector<int> reported;
+
+private:
+  int stopAfter_;
+  int last_ = 0;
+};
+
+// Every file's bytes, by name: the whole state of a folder.
+std::map<std::string, std::string> Contents(const TempDir& dir) {
+  std::map<std::string, std::string> contents;
+  for (const auto& name : dir.Names()) {
+    std::ifstream file(dir.File(name), std::ios::binary);
+    contents[name] = std::string(std::istreambuf_iterator<char>(file), {});
+  }
+  return contents;
+}
+
 class ConversionRunTest : public testing::Test {
 protected:
   std::string Folder() const { return dir_.Path().string() + "/"; }
-  int Run(const TRunProgress& progress = {}) {
-    return RunConversion(box_, raster_, {Folder(), "", true}, progress);
+  int Run(TRunMonitor* monitor = nullptr, const TFileWriter& writer = WriteWholeFile, int jobs = 0) {
+    TRunSettings settings{.targetFolder = Folder(), .squeezeBlankLines = true, .pageTimes = false, .jobs = jobs};
+    return RunConversion(box_, settings, monitor, writer).filesWritten;
   }
   DecodedFrame Frame(const std::string& name) const { return DecodeGifFile(dir_.File(name)).frames.at(0); }
+  // A book of `lines` lines written into the folder, the box then holding `next`.
+  std::map<std::string, std::string> OldBook(int lines, const std::string& next) {
+    box_.SetText(Book(lines));
+    Run();
+    box_.SetText(next);
+    return Contents(dir_);
+  }
 
   TempDir dir_;
   TTextBox box_;
-  TPageRaster raster_;
 };
 
 TEST(PageLabelTest, FourDigitsThenAllDigits) {
@@ -63,10 +96,10 @@ TEST(PageLabelTest, FourDigitsThenAllDigits) {
 
 TEST_F(ConversionRunTest, ABookBecomesTheTitleAndCeilLOverNPagesOfTheWebCube) {
   box_.SetText(Book(40));
-  std::vector<int> reported;
-  EXPECT_EQ(Run([&](int written, int total) { reported.push_back(written * 10 + total); }), 5);
+  TRecordingMonitor monitor;
+  EXPECT_EQ(Run(&monitor), 5);
   EXPECT_THAT(dir_.Names(), ElementsAreArray(Names(5)));  // 40 lines, 13 a page
-  EXPECT_THAT(reported, ElementsAre(15, 25, 35, 45, 55));
+  EXPECT_THAT(monitor.reported, ElementsAre(15, 25, 35, 45, 55));
   EXPECT_EQ(box_.Text(), "gotowe...\r\n");
 
   const int cell = CellOf(MakeQFont(box_.Font())).height;
@@ -123,7 +156,7 @@ TEST_F(ConversionRunTest, PageCountsFollowTheLinesPerPage) {
   for (const auto& [text, files] : cases) {
     TempDir dir;
     box_.SetText(text);
-    EXPECT_EQ(RunConversion(box_, raster_, {dir.Path().string() + "/", "", true}), files);
+    EXPECT_EQ(RunConversion(box_, {dir.Path().string() + "/", "", true}).filesWritten, files);
     EXPECT_THAT(dir.Names(), ElementsAreArray(Names(files)));
     EXPECT_EQ(box_.Text(), "gotowe...\r\n");
   }
@@ -135,7 +168,7 @@ TEST_F(ConversionRunTest, FoldersThatCannotBeWrittenFailOnTheTitle) {
     box_.SetText(Book(3));
     EXPECT_THAT(
         [&] {
-          RunConversion(box_, raster_, {folder, "", true});
+          RunConversion(box_, {folder, "", true});
         },
         ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + folder + "0000.gif")));
     EXPECT_EQ(box_.Text(), Book(3));
@@ -161,14 +194,61 @@ TEST_F(ConversionRunTest, FontsThatFitNoLineWriteNothing) {
   }
 }
 
-TEST_F(ConversionRunTest, AFailureMidwayLeavesOnlyCompleteFiles) {
-  box_.SetText(Book(60));
-  std::filesystem::create_directory(dir_.File("0002.gif"));  // a name the run cannot take
-  EXPECT_THAT([&] { Run(); },
-              ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + dir_.File("0002.gif"))));
-  EXPECT_THAT(dir_.Names(), ElementsAre("0000.gif", "0001.gif", "0002.gif"));  // no temporary files
-  EXPECT_EQ(Frame("0001.gif").width, kPageWidth);
-  EXPECT_EQ(box_.Text(), Book(60));
+TEST_F(ConversionRunTest, AFailedOrCancelledRunLeavesTheOldBookByteForByte) {
+  const auto failAt = [](int page) -> TFileWriter {
+    return [page, count = 0](const std::string& path, const std::string& shown, const void* data,
+                             std::size_t size) mutable {
+      if (++count == page) throw EWriteError(ENOSPC);
+      WriteWholeFile(path, shown, data, size);
+    };
+  };
+  const auto before = OldBook(60, Book(200));
+  EXPECT_THAT([&] { Run(nullptr, failAt(11)); },
+              ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  TRecordingMonitor stopAfterThree(3);
+  EXPECT_THAT([&] { Run(&stopAfterThree); }, ThrowsMessage<ERunCancelled>(testing::HasSubstr("Przerwano")));
+  std::filesystem::create_directory(dir_.File("0007.gif"));  // a name the pages cannot take
+  EXPECT_THAT([&] { Run(); }, ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + dir_.File("0007.gif"))));
+  std::filesystem::remove(dir_.File("0007.gif"));
+  EXPECT_EQ(Contents(dir_), before);  // no staging folder, lock or temporary file either
+  EXPECT_EQ(box_.Text(), Book(200));
+}
+
+TEST_F(ConversionRunTest, AShorterBookRemovesTheLongerBooksLastPagesOnly) {
+  OldBook(60, Book(20));
+  std::ofstream(dir_.File("notatki.txt")) << "x";
+  std::ofstream(dir_.File("0009.gif")) << "GIF89a not a page";
+  std::filesystem::copy_file(dir_.File("0005.gif"), dir_.File("page.gif"));
+  const TRunReport report = RunConversion(box_, {.targetFolder = Folder(), .pageTimes = false});
+  EXPECT_EQ(report.filesWritten, 3);
+  EXPECT_EQ(report.oldPagesRemoved, 3);  // 0003.gif to 0005.gif
+  EXPECT_THAT(dir_.Names(), ElementsAre("0000.gif", "0001.gif", "0002.gif", "0009.gif", "notatki.txt", "page.gif"));
+}
+
+TEST_F(ConversionRunTest, OneRunAtATimeAndWhatAKilledRunLeftIsCleared) {
+  box_.SetText(Book(20));
+  {
+    TFolderLock other(Folder(), Folder() + "0000.gif");
+    EXPECT_THAT([&] { Run(); }, ThrowsMessage<EFolderBusy>(testing::HasSubstr(Folder())));
+    EXPECT_THAT(dir_.Names(), ElementsAre(TFolderLock::kFileName));
+  }
+  std::filesystem::create_directories(dir_.File(".stronix-staging/czesc"));
+  std::ofstream(dir_.File(".stronix-staging/0001.gif")) << "half";
+  std::ofstream(dir_.File(".0003.gif.a1B2c3")) << "half";
+  EXPECT_EQ(Run(), 3);
+  EXPECT_THAT(dir_.Names(), ElementsAreArray(Names(3)));
+}
+
+TEST_F(ConversionRunTest, EveryWorkerCountGivesTheSameBytes) {
+  const auto pages = [&](int jobs) {
+    box_.SetText(Book(400));
+    Run(nullptr, WriteWholeFile, jobs);
+    return Contents(dir_);
+  };
+  const auto one = pages(1);
+  EXPECT_EQ(one.size(), 32u);
+  EXPECT_EQ(pages(2), one);
+  EXPECT_EQ(pages(5), one);
 }
 
 }  // namespace

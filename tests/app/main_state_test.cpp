@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "platform/exceptions.h"
 #include "support/temp_dir.h"
@@ -55,26 +57,35 @@ TEST(MainStateTest, GeneratingBeforeAnyLoadConvertsTheAboutTextAndThenGotowe) {
   TempDir dir;
   TMainState state;
   state.Settings().targetFolder = dir.Path().string() + "/";
-  EXPECT_EQ(state.Generate(), 2);  // 13 lines: one page
+  EXPECT_EQ(state.Generate().filesWritten, 2);  // 13 lines: one page
   EXPECT_EQ(state.Memo().Text(), "gotowe...\r\n");
-  EXPECT_EQ(state.Generate(), 2);
+  EXPECT_EQ(state.Generate().filesWritten, 2);
   EXPECT_THAT(dir.Names(), ElementsAre("0000.gif", "0001.gif"));
 }
 
-TEST(MainStateTest, EmptyAndUtf16Books) {
+TEST(MainStateTest, EmptyAndUtf16BooksAndALoadedBookConvertsAgain) {
   TempDir dir;
   std::ofstream(dir.File("pusta.txt"), std::ios::binary) << "";
-  std::ofstream(dir.File("utf16.txt"), std::ios::binary) << std::string(
-      "\xFF\xFE"
-      "A\0B\0",
-      6);
+  std::ofstream(dir.File("utf16.txt"), std::ios::binary) << std::string("\xFF\xFE" "A\0\x42\x01", 6);
   TMainState state;
   state.LoadTextFile(dir.File("pusta.txt"));
-  EXPECT_EQ(state.Generate(), 0);
+  EXPECT_EQ(state.Generate().filesWritten, 0);
   state.LoadTextFile(dir.File("utf16.txt"));
-  EXPECT_THAT(state.Memo().Lines(), ElementsAre("\xFF\xFE"
-                                                "A"));  // cut at the first zero byte
-  EXPECT_EQ(state.Generate(), 2);
+  EXPECT_THAT(state.Memo().Lines(), ElementsAre("A\xC5\x82"));  // "Ał" in UTF-8
+  EXPECT_EQ(state.Memo().Font().script, TFontScript::Utf8);
+  EXPECT_EQ(state.Generate().filesWritten, 2);
+  EXPECT_EQ(state.Memo().Text(), "gotowe...\r\n");
+  // A second run converts the book again, not "gotowe...".
+  std::ifstream first(dir.File("0001.gif"), std::ios::binary);
+  const std::string page((std::istreambuf_iterator<char>(first)), {});
+  std::filesystem::remove(dir.File("0001.gif"));
+  EXPECT_EQ(state.Generate().filesWritten, 2);
+  std::ifstream again(dir.File("0001.gif"), std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), {}), page);
+  // A failed load changes neither the book nor the target.
+  EXPECT_THROW(state.LoadTextFile(dir.File("brak.txt")), EFOpenError);
+  EXPECT_EQ(state.Book()->path, dir.File("utf16.txt"));
+  EXPECT_EQ(state.Settings().targetFolder, dir.Path().string() + "/");
 }
 
 }  // namespace

@@ -38,14 +38,25 @@ TEST(TargetFolderTest, FolderAndNameOfAPath) {
 TEST_F(TextFileTest, ReadsUpToTheFirstNulAndNormalises) {
   EXPECT_EQ(ReadTextFile(Write("cr.txt", "one\rtwo\r")), "one\r\ntwo\r\n");
   EXPECT_EQ(ReadTextFile(Write("empty.txt", "")), "");
-  EXPECT_EQ(ReadTextFile(Write("nul.txt", std::string("ab\r\0cd\n", 7))), "ab\r\n");
-  EXPECT_EQ(ReadTextFile(Write("utf16.txt", std::string("\xFF\xFE"
-                                                        "A\0b\0",
-                                                        6))),
-            "\xFF\xFE"
-            "A");
   const std::string big(200000, 'x');  // more than one read
   EXPECT_EQ(ReadTextFile(Write("big.txt", big)), big);
+  const TTextFile late = ReadBookText(Write("nul.txt", big + std::string("\0tail\n", 6)));
+  EXPECT_EQ(late.text, big);
+  EXPECT_EQ(late.bytesAfterNul, 6u);
+}
+
+TEST_F(TextFileTest, Utf16BooksBecomeUtf8AndBinaryFilesAreRefused) {
+  // "Łódź\n" and a clef (a surrogate pair), little- and big-endian.
+  const std::string le("\xFF\xFE\x41\x01\xF3\x00\x64\x00\x7A\x01\x0A\x00\x34\xD8\x1E\xDD", 16);
+  const std::string be("\xFE\xFF\x01\x41\x00\xF3\x00\x64\x01\x7A\x00\x0A\xD8\x34\xDD\x1E", 16);
+  for (const auto& bytes : {le, be}) {
+    const TTextFile file = ReadBookText(Write("utf16.txt", bytes));
+    EXPECT_EQ(file.text, "\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n\xF0\x9D\x84\x9E");
+    EXPECT_TRUE(file.fromUtf16);
+  }
+  const std::string path = Write("program.bin", std::string("\x7F" "ELF\x02\x01\x01\0\0", 9));
+  EXPECT_THAT([&] { ReadTextFile(path); },
+              ThrowsMessage<ENotText>(StrEq(path + " is not a text file: it holds NUL bytes")));
 }
 
 TEST_F(TextFileTest, WhatCannotBeReadCannotBeOpened) {
@@ -53,15 +64,14 @@ TEST_F(TextFileTest, WhatCannotBeReadCannotBeOpened) {
     EXPECT_THAT([&] { ReadTextFile(path); }, ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + path)));
 }
 
-TEST_F(TextFileTest, TextOverCapacityIsRefused) {
+TEST_F(TextFileTest, TheLimitCountsTheBytesAsRead) {
   EXPECT_EQ(ReadTextFile(Write("ten.txt", std::string(10, 'a')), 10).size(), 10u);
-  EXPECT_EQ(
-      ReadTextFile(Write("late_nul.txt", std::string(10, 'a') + '\0' + std::string(99, 'b')), 10).size(),
-      10u);
-  // Eleven bytes; and ten bytes on disk that are fifteen once every LF is a CR LF.
-  for (const std::string& text : {std::string(11, 'a'), std::string("a\na\na\na\na\n")})
-    EXPECT_THAT([&] { ReadTextFile(Write("over.txt", text), 10); },
-                ThrowsMessage<EOutOfResources>(StrEq("Text exceeds memo capacity")));
+  // Ten bytes on disk are fifteen once every LF is a CR LF: still within the limit.
+  EXPECT_EQ(ReadTextFile(Write("lf.txt", "a\na\na\na\na\n"), 10).size(), 15u);
+  const std::string late = std::string(9000, 'a') + '\0' + std::string(99, 'b');
+  EXPECT_EQ(ReadTextFile(Write("late_nul.txt", late), 9000).size(), 9000u);
+  EXPECT_THAT([&] { ReadTextFile(Write("over.txt", std::string(11, 'a')), 10); },
+              ThrowsMessage<EOutOfResources>(StrEq("Text exceeds memo capacity")));
 }
 
 }  // namespace

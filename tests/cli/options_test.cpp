@@ -36,7 +36,7 @@ TEST(OptionsTest, ConvertTakesEveryOption) {
                                           "3",
                                           "--keep-blank-lines"});
   EXPECT_EQ(o.command, TCommand::Convert);
-  EXPECT_EQ(o.book, "book.txt");
+  EXPECT_THAT(o.books, testing::ElementsAre("book.txt"));
   EXPECT_EQ(o.outputFolder, "out");
   EXPECT_EQ(o.fontFace, "Arial");
   EXPECT_EQ(o.fontHeight, -13);
@@ -48,12 +48,30 @@ TEST(OptionsTest, ConvertTakesEveryOption) {
   EXPECT_EQ(ParseCommandLine({"lines", "b.txt", "--script", "auto"}).script, std::nullopt);
 }
 
+TEST(OptionsTest, SeveralBooksNewOptionsHelpAndTheEndOfOptions) {
+  const TCliOptions o = ParseCommandLine({"convert", "a.epub", "--chapter-pages", "--no-page-times",
+                                          "--pages-per-folder=500", "--to-card", "-j", "2", "--", "-b.txt",
+                                          "--bold"});
+  EXPECT_THAT(o.books, testing::ElementsAre("a.epub", "-b.txt", "--bold"));
+  EXPECT_TRUE(o.chapterPages && o.toCard && !o.pageTimes && !o.bold);
+  EXPECT_EQ(o.pagesPerFolder, 500);
+  EXPECT_EQ(o.jobs, 2);
+  EXPECT_TRUE(ParseCommandLine({"lines", "--help"}).help);
+  EXPECT_TRUE(ParseCommandLine({"lines", "a.txt", "--raw"}).raw);
+  EXPECT_EQ(ParseCommandLine({"--version"}).command, TCommand::Version);
+}
+
 TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{}, "no command given"},
       {{"print", "a.txt"}, "unknown command \"print\"; the commands are convert, lines and encode"},
-      {{"convert"}, "convert needs a book: a text file"},
-      {{"convert", "a.txt", "b.txt"}, "only one book at a time: \"b.txt\" is one too many"},
+      {{"convert"}, "convert needs a book"},
+      {{"lines", "a.txt", "b.txt"}, "lines takes one book: \"b.txt\" is one too many"},
+      {{"lines", "a.txt", "--jobs", "2"}, "--jobs does not apply to lines"},
+      {{"convert", "a.txt", "--raw"}, "--raw does not apply to convert"},
+      {{"convert", "a.txt", "--to-card", "-o", "x"}, "give either -o or --to-card, not both"},
+      {{"convert", "a.txt", "--pages-per-folder", "9"},
+       "--pages-per-folder takes a whole number from 10 to 1000000, not \"9\""},
       {{"convert", "a.txt", "--fast"}, "unknown option --fast"},
       {{"convert", "a.txt", "--font"}, "--font needs a value"},
       {{"convert", "a.txt", "--bold=yes"}, "--bold takes no value"},

@@ -74,15 +74,18 @@ TEST_F(StronixCliTest, ConvertTakesTheLookFromTheOptions) {
   EXPECT_THAT(frame.localColors, testing::Contains(DecodedColor{255, 255, 255}));
 }
 
-TEST_F(StronixCliTest, LinesPrintsThePageLinesAsBytes) {
+TEST_F(StronixCliTest, LinesPrintsThePageLinesInUtf8OrAsBytes) {
   std::string words;
   for (int i = 0; i < 30; ++i) words += "s\xB3owo ";
   const std::string book = Book("linie.txt", "pierwsza\r\n\n\n\n\xBF\xF3\xB3w\n" + words + "\n");
   const TRun squeezed = Cli({"lines", book});
   ASSERT_EQ(squeezed.exitCode, 0) << squeezed.err;
-  EXPECT_THAT(squeezed.out, StartsWith("pierwsza\n\n\xBF\xF3\xB3w\ns\xB3owo "));
+  EXPECT_THAT(squeezed.out, StartsWith("pierwsza\n\n\xC5\xBC\xC3\xB3\xC5\x82w\ns\xC5\x82owo "));  // "żółw"
   EXPECT_GT(std::count(squeezed.out.begin(), squeezed.out.end(), '\n'), 4);  // the long line wrapped
-  EXPECT_THAT(Cli({"lines", book, "--keep-blank-lines"}).out, StartsWith("pierwsza\n\n\n\n\xBF\xF3\xB3w\n"));
+  EXPECT_THAT(Cli({"lines", book, "--keep-blank-lines", "--raw"}).out,
+              StartsWith("pierwsza\n\n\n\n\xBF\xF3\xB3w\n"));
+  const int full = std::system((Quoted(STRONIX_CLI_PATH) + " lines " + Quoted(book) + " >/dev/full 2>/dev/null").c_str());
+  EXPECT_EQ(WEXITSTATUS(full), 1);
 }
 
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
@@ -90,8 +93,10 @@ TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
   const std::string book = Book("a.txt", "tekst\n");
   const std::string file = Book("plik", "x");
   const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"convert", missing}, "stronix-cli: Cannot open file " + missing + "\n"},
-      {{"convert", book, "-o", file}, "stronix-cli: Cannot create file " + file + "/0000.gif\n"},
+      {{"convert", missing}, "stronix-cli: Cannot open file " + missing + ": No such file or directory\n"},
+      {{"convert", book, "-o", file}, "stronix-cli: Cannot create file " + file + "/0000.gif: Not a directory\n"},
+      {{"convert", Book("program", std::string("\x7F" "ELF\0", 5))},
+       "stronix-cli: " + books_.File("program") + " is not a text file: it holds NUL bytes\n"},
       {{"convert", book, "--size", "1"}, "stronix-cli: Floating point division by zero\n"},
       {{"convert", book, "--size", "164"},
        "stronix-cli: Czcionka jest za du\xC5\xBC"
@@ -104,16 +109,45 @@ TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, message);
   }
-  EXPECT_THAT(books_.Names(), ElementsAre("a.txt", "plik"));
+  EXPECT_THAT(books_.Names(), ElementsAre("a.txt", "plik", "program"));
 }
 
 TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
   const TRun run = Cli({"convert", Book("a.txt", "x"), "--colors", "7"});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_THAT(run.err,
-              StartsWith("stronix-cli: --colors takes a whole number from 1 to 4, not \"7\"\n\nUsage:"));
+  EXPECT_EQ(run.err, "stronix-cli: --colors takes a whole number from 1 to 4, not \"7\"\nTry 'stronix-cli --help'.\n");
   EXPECT_EQ(Cli({}).exitCode, 2);
   EXPECT_THAT(Cli({"--help"}).out, StartsWith("Usage:"));
+  for (const std::string command : {"convert", "lines", "encode"}) {
+    const TRun help = Cli({command, "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_THAT(help.out, StartsWith("Usage:\n  stronix-cli " + command));
+  }
+  EXPECT_EQ(Cli({"--version"}).out, "stronix-cli " STRONIX_VERSION "\n");
+}
+
+TEST_F(StronixCliTest, SeveralBooksEachIntoItsOwnFolderAndOneBadBookFailsAlone) {
+  TempDir out;
+  const TRun run = Cli({"convert", "-o", out.File("nowy/dir"), "--", Book("-a.txt", "a\n"), books_.File("brak.txt"),
+                        Book("b:c.txt", "b\n")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n");
+  EXPECT_THAT(run.out, HasSubstr("-a.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/-a/")));
+  EXPECT_THAT(run.out, HasSubstr("b:c.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
+}
+
+TEST_F(StronixCliTest, SigtermStopsTheRunAndLeavesTheOldBook) {
+  std::string text;
+  for (int i = 0; i < 40000; ++i) text += "Wiersz " + std::to_string(i) + "\n";
+  const std::string book = Book("dluga.txt", text);
+  TempDir out;
+  std::ofstream(out.File("0000.gif")) << "stara";
+  const std::string command = Quoted(STRONIX_CLI_PATH) + " convert " + Quoted(book) + " -o " +
+                              Quoted(out.Path().string()) + " >/dev/null 2>&1 & pid=$!; sleep 0.5; kill -TERM $pid; wait $pid";
+  const int status = std::system(("sh -c " + Quoted(command)).c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 143);
+  EXPECT_THAT(out.Names(), ElementsAre("0000.gif"));
+  EXPECT_EQ(Slurp(out.File("0000.gif")), "stara");
 }
 
 TEST_F(StronixCliTest, EncodeWritesAPictureAsAGif) {

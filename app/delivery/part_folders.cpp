@@ -1,0 +1,31 @@
+#include "app/delivery/part_folders.h"
+
+#include <cstdio>
+
+#include "platform/exceptions.h"
+
+void CheckPagesPerFolder(int pagesPerFolder) {
+  if (pagesPerFolder != 0 && pagesPerFolder < kMinPagesPerFolder)
+    throw Exception(FormatMessage("Pages per folder must be at least %s, not %s",
+                                  {std::to_string(kMinPagesPerFolder), std::to_string(pagesPerFolder)}));
+}
+
+TPartFolders::TPartFolders(int pagesPerFolder, std::string bookName)
+    : pagesPerFolder_(pagesPerFolder), bookName_(std::move(bookName)) {
+  CheckPagesPerFolder(pagesPerFolder);
+}
+
+int TPartFolders::PartOf(int page) const {
+  if (!HasParts()) return 0;
+  return page <= 0 ? 1 : (page - 1) / pagesPerFolder_ + 1;
+}
+
+std::string TPartFolders::PartFolder(int part) const {
+  char number[16];
+  std::snprintf(number, sizeof number, "%02d", part);
+  return bookName_ + " " + number;
+}
+
+std::string TPartFolders::FolderOf(int page) const { return HasParts() ? PartFolder(PartOf(page)) : ""; }
+
+int TPartFolders::PartCount(int lastPage) const { return PartOf(lastPage); }

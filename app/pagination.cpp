@@ -1,0 +1,20 @@
+#include "app/pagination.h"
+
+std::vector<TPageSpan> Paginate(const TLineList& lines, int perPage, bool chapterPages) {
+  std::vector<TPageSpan> pages;
+  TPageSpan page;
+  const auto close = [&] {
+    if (page.count > 0) pages.push_back(page);
+    page = {};
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (chapterPages && lines[i] == kChapterMark) {
+      close();
+      continue;
+    }
+    if (page.count == 0) page.first = i;
+    if (++page.count == perPage) close();
+  }
+  close();
+  return pages;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// SIGINT and SIGTERM on the command line: the run stops after its current page and
+// cleans up, then the program exits with 128 + the signal's number.
+
+// Catches SIGINT and SIGTERM once; a second one ends the program at once.
+void InstallInterruptHandlers();
+// The signal that asked the program to stop, 0 while none has.
+int InterruptSignal();
