@@ -5,7 +5,6 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
-#include <new>
 #include <set>
 
 #include "app/appearance.h"
@@ -133,9 +132,6 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
     } catch (const ERunCancelled& e) {
       err << "stronix-cli: " << e.what() << '\n';
       return kExitCancelled;
-    } catch (const std::bad_alloc&) {
-      err << "stronix-cli: Out of memory\n";
-      code = kExitFailure;
     } catch (const std::exception& e) {
       err << "stronix-cli: " << MessageWithReason(e) << '\n';
       code = kExitFailure;
@@ -192,8 +188,6 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
     Warn(state, options, options.books.front(), err);
     PrintLines(state, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
-  } catch (const std::bad_alloc&) {
-    err << "stronix-cli: Out of memory\n";
   } catch (const std::exception& e) {
     err << "stronix-cli: " << MessageWithReason(e) << '\n';
   }

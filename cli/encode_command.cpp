@@ -117,9 +117,9 @@ int RunEncode(const TEncodeOptions& options, std::ostream& out, std::ostream& er
     image.WriteToFile(options.output);
     out << options.output << ": " << image.Width() << " x " << image.Height() << ", "
         << image.Images()[0].ColorMap().Count() << " colours\n";
-    return kExitSuccess;
-  } catch (const Exception& e) {
-    err << "stronix-cli: " << e.what() << '\n';
+    return FinishOutput(out, err, kExitSuccess);
+  } catch (const std::exception& e) {
+    err << "stronix-cli: " << MessageWithReason(e) << '\n';
     return kExitFailure;
   }
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QString>
+#include <cerrno>
 #include <fstream>
 
 #include "platform/exceptions.h"
@@ -76,7 +77,7 @@ bool IsBmpFile(const std::string& path) {
 }  // namespace
 
 TBitmap LoadPicture(const std::string& path) {
-  if (!std::ifstream(path, std::ios::binary)) throw EFOpenError(path);
+  if (!std::ifstream(path, std::ios::binary)) throw EFOpenError(path, errno);
   // Our own reader keeps a BMP's bit depth and colour table exactly as stored; anything it
   // does not take (compressed rows, say) is left to the general readers.
   if (IsBmpFile(path)) {
@@ -85,6 +86,9 @@ TBitmap LoadPicture(const std::string& path) {
       TBitmap bitmap;
       bitmap.LoadFromStream(stream);
       return bitmap;
+    } catch (const EReadError&) {
+      // The general readers would pad the missing rows; a cut-off file is no picture.
+      throw EInvalidGraphic(FormatMessage("Cannot read a picture from %s: the file is cut short", {path}));
     } catch (const Exception&) {
     }
   }

@@ -1,6 +1,7 @@
 #include "platform/exceptions.h"
 
 #include <cstring>
+#include <new>
 
 std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
   std::string out;
@@ -23,6 +24,7 @@ EConvertError EConvertError::CannotAssign(std::string_view source, std::string_v
 void Exception::SetSystemError(int error) { reason_ = error != 0 ? std::strerror(error) : ""; }
 
 std::string MessageWithReason(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error)) return "Out of memory";
   const auto* own = dynamic_cast<const Exception*>(&error);
   if (!own || own->Reason().empty()) return error.what();
   return own->Message() + ": " + own->Reason();

@@ -23,7 +23,8 @@ private:
   std::string reason_;
 };
 
-// The message followed by ": " and the system's reason when there is one.
+// The message followed by ": " and the system's reason when there is one; "Out of memory"
+// for a failed allocation.
 std::string MessageWithReason(const std::exception& error);
 
 // Formats a message with "%s" placeholders, each replaced by the next argument.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include "platform/exceptions.h"
@@ -35,14 +36,15 @@ TSafeFileStream::TSafeFileStream(std::string path) : path_(std::move(path)) {
   const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
   tempPath_ = FolderOf(path_) + "." + name + ".XXXXXX";
   const int fd = ::mkstemp(tempPath_.data());
-  if (fd < 0) throw EFCreateError(path_);
+  if (fd < 0) throw EFCreateError(path_, errno);
   // mkstemp makes the file private; give it the permissions a plain create would.
   ::fchmod(fd, 0666 & ~ProcessUmask());
   file_ = ::fdopen(fd, "wb");
   if (!file_) {
+    const int error = errno;
     ::close(fd);
     ::unlink(tempPath_.c_str());
-    throw EFCreateError(path_);
+    throw EFCreateError(path_, error);
   }
   std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
 }
@@ -57,14 +59,16 @@ void TSafeFileStream::Commit() {
   if (!file_) throw EWriteError();
   const bool failed = std::ferror(file_) != 0;
   const bool closeFailed = std::fclose(file_) != 0;
+  const int error = errno;
   file_ = nullptr;
   if (failed || closeFailed) {
     Discard();
-    throw EWriteError();
+    throw EWriteError(error);
   }
   if (std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+    const int renameError = errno;
     Discard();
-    throw EFCreateError(path_);
+    throw EFCreateError(path_, renameError);
   }
   tempPath_.clear();
 }

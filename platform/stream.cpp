@@ -1,6 +1,7 @@
 #include "platform/stream.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "platform/exceptions.h"
@@ -39,8 +40,8 @@ void TMemoryStream::Clear() {
 TFileStream::TFileStream(const std::string& path, Mode mode)
     : file_(std::fopen(path.c_str(), mode == Mode::Create ? "wb" : "rb")) {
   if (!file_) {
-    if (mode == Mode::Create) throw EFCreateError(path);
-    throw EFOpenError(path);
+    if (mode == Mode::Create) throw EFCreateError(path, errno);
+    throw EFOpenError(path, errno);
   }
 }
 
@@ -61,5 +62,5 @@ void TFileStream::Close() {
   const bool failed = std::ferror(file_) != 0;
   const bool closeFailed = std::fclose(file_) != 0;
   file_ = nullptr;
-  if (failed || closeFailed) throw EWriteError();
+  if (failed || closeFailed) throw EWriteError(errno);
 }

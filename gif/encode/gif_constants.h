@@ -34,6 +34,7 @@ inline constexpr std::uint8_t kImageReserved = 0x18;
 inline constexpr std::uint8_t kImageSizeMask = 0x07;
 
 inline constexpr int kMaxColors = 256;
+inline constexpr int kMaxDimension = 65535;  // widths, heights and positions are 16-bit words
 inline constexpr int kMaxSubBlock = 255;
 inline constexpr int kBlockBufferSize = kMaxSubBlock + 1;  // the length byte, then the data
 

@@ -2,6 +2,7 @@
 // first reduced to 8 bits with the owning image's settings.
 #include <algorithm>
 #include <array>
+#include <string>
 #include <memory>
 
 #include "gif/colour/dib.h"
@@ -49,6 +50,10 @@ private:
 }  // namespace
 
 void TGIFSubImage::ImportBitmap(TBitmap& source) {
+  // Checked before anything changes: a larger size would be cut to 16 bits in the stream.
+  if (source.Width() > gif::kMaxDimension || source.Height() > gif::kMaxDimension)
+    throw GIFException(FormatMessage("A GIF picture is at most 65535 pixels wide and high, not %s x %s",
+                                     {std::to_string(source.Width()), std::to_string(source.Height())}));
   Reset();
   if (source.Empty()) return;
   SetWidth(source.Width());

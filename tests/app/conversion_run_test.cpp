@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 #include <map>
@@ -212,6 +215,33 @@ TEST_F(ConversionRunTest, AFailedOrCancelledRunLeavesTheOldBookByteForByte) {
   std::filesystem::remove(dir_.File("0007.gif"));
   EXPECT_EQ(Contents(dir_), before);  // no staging folder, lock or temporary file either
   EXPECT_EQ(box_.Text(), Book(200));
+}
+
+// A small tmpfs mounted over a folder for the length of a test (root only).
+class TSmallDisk {
+public:
+  explicit TSmallDisk(const std::string& folder) : folder_(folder) {
+    const std::string command = "mount -t tmpfs -o size=256k tmpfs '" + folder + "' 2>/dev/null";
+    mounted_ = ::geteuid() == 0 && std::system(command.c_str()) == 0;
+  }
+  ~TSmallDisk() {
+    if (mounted_) std::system(("umount '" + folder_ + "'").c_str());
+  }
+  bool Mounted() const { return mounted_; }
+
+private:
+  std::string folder_;
+  bool mounted_ = false;
+};
+
+TEST_F(ConversionRunTest, AFullDiskMidRunLeavesTheOldBook) {
+  const TSmallDisk disk(dir_.Path().string());
+  if (!disk.Mounted()) GTEST_SKIP() << "needs root to mount a small tmpfs";
+  std::string dense;  // full lines: pages of about 14 KB, more than the space check counts on
+  for (int i = 0; i < 300; ++i) dense += std::to_string(i) + " Litwo, ojczyzno moja! ty jeste\xB6 jak zdrowie; ile ci\xEA trzeba\r\n";
+  const auto before = OldBook(30, dense);  // 25 files pass the space check, then fill the disk
+  EXPECT_THAT([&] { Run(); }, ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  EXPECT_EQ(Contents(dir_), before);
 }
 
 TEST_F(ConversionRunTest, AShorterBookRemovesTheLongerBooksLastPagesOnly) {

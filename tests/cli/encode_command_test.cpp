@@ -5,7 +5,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <atomic>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <new>
 #include <sstream>
 
 #include "cli/commands.h"
@@ -17,6 +21,31 @@
 
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+
+// Allocations above this size fail, as they would on a machine out of memory. Every form
+// of new and delete is replaced, so that the sanitizers see them paired.
+std::atomic<std::size_t> failAllocationsAbove = SIZE_MAX;
+
+void* operator new(std::size_t size) {
+  if (size > failAllocationsAbove.load()) throw std::bad_alloc();
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return ::operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return ::operator new(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return ::operator new(size, tag); }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
+void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
 
 namespace {
 
@@ -116,7 +145,7 @@ TEST_F(EncodeCommandTest, TransparentPixelsBecomeTheTransparentColour) {
 TEST_F(EncodeCommandTest, BadInputIsReportedAndWritesNothing) {
   const TResult missing = Encode({dir_.File("missing.png"), Output()});
   EXPECT_EQ(missing.exitCode, kExitFailure);
-  EXPECT_EQ(missing.err, "stronix-cli: Cannot open file " + dir_.File("missing.png") + "\n");
+  EXPECT_EQ(missing.err, "stronix-cli: Cannot open file " + dir_.File("missing.png") + ": No such file or directory\n");
 
   std::ofstream(dir_.File("text.png")) << "not a picture";
   const TResult garbage = Encode({dir_.File("text.png"), Output()});
@@ -129,9 +158,39 @@ TEST_F(EncodeCommandTest, BadInputIsReportedAndWritesNothing) {
   ASSERT_TRUE(Gradient(2, 2).save(QString::fromStdString(dir_.File("in.png"))));
   const TResult noFolder = Encode({dir_.File("in.png"), dir_.File("no/such/out.gif")});
   EXPECT_EQ(noFolder.exitCode, kExitFailure);
-  EXPECT_EQ(noFolder.err, "stronix-cli: Cannot create file " + dir_.File("no/such/out.gif") + "\n");
+  EXPECT_EQ(noFolder.err,
+            "stronix-cli: Cannot create file " + dir_.File("no/such/out.gif") + ": No such file or directory\n");
 
   EXPECT_FALSE(std::ifstream(Output()).good());
+}
+
+TEST_F(EncodeCommandTest, WhatAGifCannotHoldOrMemoryCannotTakeLeavesTheOldFile) {
+  const auto saveBmp = [&](const TBitmap& bitmap, const std::string& name, std::size_t cut = 0) {
+    TMemoryStream bytes;
+    bitmap.SaveToStream(bytes);
+    std::ofstream(dir_.File(name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.Bytes().data()), static_cast<std::streamsize>(bytes.Size() - cut));
+    return dir_.File(name);
+  };
+  std::ofstream(Output()) << "old";
+  for (const auto& [width, height] : {std::pair{65536, 1}, std::pair{1, 65536}}) {
+    const TResult result = Encode({saveBmp(TBitmap(width, height, pf24bit), "huge.bmp"), Output()});
+    EXPECT_EQ(result.exitCode, kExitFailure);
+    EXPECT_EQ(result.err, "stronix-cli: A GIF picture is at most 65535 pixels wide and high, not " +
+                              std::to_string(width) + " x " + std::to_string(height) + "\n");
+  }
+  // A BMP cut off in its rows is refused rather than padded.
+  EXPECT_THAT(Encode({saveBmp(TBitmap(16, 16, pf24bit), "cut.bmp", 40), Output()}).err,
+              HasSubstr("the file is cut short"));
+
+  ASSERT_TRUE(Gradient(600, 600).save(QString::fromStdString(dir_.File("big.png"))));
+  failAllocationsAbove = 1 << 20;  // the 600 x 600 true-colour bitmap needs more
+  const TResult starved = Encode({dir_.File("big.png"), Output()});
+  failAllocationsAbove = SIZE_MAX;
+  EXPECT_EQ(starved.exitCode, kExitFailure);
+  EXPECT_EQ(starved.err, "stronix-cli: Out of memory\n");
+  std::ifstream old(Output());
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
 }
 
 TEST(EncodeCommandLineTest, RefusesValuesOutsideTheLists) {
