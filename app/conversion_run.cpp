@@ -55,8 +55,9 @@ std::string PageLabel(int number) {
   return digits.size() < 4 ? std::string(4 - digits.size(), '0') + digits : digits;
 }
 
-TLineList PageLines(const TTextBox& box, bool squeezeBlankLines) {
-  TLineList lines = box.Lines();
+TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
+  const TLineList& all = box.Lines();
+  TLineViews lines(all.begin(), all.end());
   if (squeezeBlankLines) SqueezeBlankLines(lines);
   return lines;
 }
@@ -65,7 +66,7 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
                          const TFileWriter& writer) {
   TRunReport report;
   if (box.LineCount() > 0) {
-    const TLineList lines = PageLines(box, settings.squeezeBlankLines);
+    const TLineViews lines = PageLines(box, settings.squeezeBlankLines);
     // Checked before the first file, so that a font that fits no line writes nothing
     // instead of drawing empty pages forever.
     const int perPage = ComputeLayout(box.Font().height).linesPerPage;

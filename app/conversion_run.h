@@ -51,8 +51,9 @@ struct TRunReport {
 // from 10000 on.
 std::string PageLabel(int number);
 
-// A run's working list: a copy of the text box's display lines, squeezed when asked.
-TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
+// A run's working list: the text box's display lines, squeezed when asked; valid while
+// the box's text and font stay as they are.
+TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines);
 
 // Converts the text box's display lines: the title picture when there is a line, then
 // the pages, squeezed first when asked. The pages reach the target folder together, only

@@ -46,10 +46,10 @@ TMainState::TMainState() {
 void TMainState::LoadTextFile(const std::string& path) {
   TLoadedBook book{.path = path};
   TTextFile file = ReadBookText(path);
-  book.text = std::move(file.text);
+  book.text = std::make_shared<const std::string>(std::move(file.text));
   book.bytesAfterNul = file.bytesAfterNul;
 
-  if (DetectScript(book.text) == TFontScript::Utf8 && memo_.Font().script != TFontScript::Utf8) {
+  if (DetectScript(*book.text) == TFontScript::Utf8 && memo_.Font().script != TFontScript::Utf8) {
     TPageFont font = memo_.Font();
     font.script = TFontScript::Utf8;
     memo_.SetFont(font);
@@ -68,12 +68,12 @@ void TMainState::SetChapterPages(bool on) {
 }
 
 void TMainState::showBook() {
-  const std::string& text = book_->text;
+  const std::string& text = *book_->text;
   if (book_->hasChapters && !settings_.chapterPages) {
     std::string shown = WithoutChapterMarks(text);
     if (shown != memo_.Text()) memo_.SetText(shown);
-  } else if (text != memo_.Text()) {
-    memo_.SetText(text);
+  } else if (&text != &memo_.Text() && text != memo_.Text()) {
+    memo_.SetText(book_->text);
   }
 }
 

@@ -3,6 +3,7 @@
 // the look of the pages, the loaded book, the target folder, the run's settings and the
 // page raster. The window shows this state and calls these operations; the command line
 // drives the same state.
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,7 +13,7 @@
 // A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
 struct TLoadedBook {
   std::string path;
-  std::string text;          // as the text box takes it; chapter marks kept
+  std::shared_ptr<const std::string> text;  // as the text box takes it; chapter marks kept
   std::string title;         // "Title — Author" from a markup book's metadata, else empty
   bool hasChapters = false;  // read from EPUB, FB2 or HTML
   std::size_t bytesAfterNul = 0;  // text left out after a NUL byte

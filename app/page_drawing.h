@@ -25,4 +25,4 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
 void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines);
 
 // Draws the lines of one page of `lines`, leaving the list as it is.
-void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineList& lines, TPageSpan page);
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page);

@@ -1,6 +1,6 @@
 #include "app/pagination.h"
 
-std::vector<TPageSpan> Paginate(const TLineList& lines, int perPage, bool chapterPages) {
+std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapterPages) {
   std::vector<TPageSpan> pages;
   TPageSpan page;
   const auto close = [&] {

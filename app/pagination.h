@@ -16,4 +16,4 @@ struct TPageSpan {
 // The pages of a working list at `perPage` lines a page (≥ 1): the lines in order, the
 // next page starting when one is full. With `chapterPages` a line that is kChapterMark
 // alone also ends the page before it (an empty page never comes of it) and is drawn on none.
-std::vector<TPageSpan> Paginate(const TLineList& lines, int perPage, bool chapterPages);
+std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapterPages);

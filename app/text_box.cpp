@@ -3,13 +3,21 @@
 #include "app/line_wrap.h"
 
 void TTextBox::SetText(std::string_view text) {
-  text_ = std::string(text.substr(0, text.find('\0')));
+  text_ = std::make_shared<const std::string>(text.substr(0, text.find('\0')));
+  lines_.reset();
+}
+
+void TTextBox::SetText(std::shared_ptr<const std::string> text) {
+  if (!text || text->find('\0') != std::string::npos) return SetText(text ? std::string_view(*text) : "");
+  text_ = std::move(text);
   lines_.reset();
 }
 
 void TTextBox::AppendLine(std::string_view line) {
-  text_ += line.substr(0, line.find('\0'));
-  text_ += "\r\n";
+  std::string text = *text_;
+  text += line.substr(0, line.find('\0'));
+  text += "\r\n";
+  text_ = std::make_shared<const std::string>(std::move(text));
   lines_.reset();
 }
 
@@ -22,6 +30,6 @@ void TTextBox::SetFont(const TPageFont& font) {
 }
 
 const TLineList& TTextBox::Lines() const {
-  if (!lines_) lines_ = WrapText(text_, font_);
+  if (!lines_) lines_ = WrapText(*text_, font_);
   return *lines_;
 }

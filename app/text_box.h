@@ -2,6 +2,7 @@
 // What the main window's text box holds: the book's text and the look of the pages (its
 // font, with the text colour, and its own colour, the page background). Its display lines
 // are the text wrapped to the box's width in its font; they are the page lines.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,10 +13,12 @@
 
 class TTextBox {
 public:
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const { return *text_; }
   // Replaces the text; the box holds it only up to its first NUL byte.
   void SetText(std::string_view text);
-  void Clear() { SetText({}); }
+  // The same, sharing the string instead of copying it (a book is held once).
+  void SetText(std::shared_ptr<const std::string> text);
+  void Clear() { SetText(std::string_view()); }
   // Appends a line and a line break.
   void AppendLine(std::string_view line);
 
@@ -30,7 +33,7 @@ public:
   int LineCount() const { return static_cast<int>(Lines().size()); }
 
 private:
-  std::string text_;
+  std::shared_ptr<const std::string> text_ = std::make_shared<const std::string>();
   TPageFont font_;
   TColor color_ = clWhite;
   mutable std::optional<TLineList> lines_;

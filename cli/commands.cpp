@@ -5,7 +5,12 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <algorithm>
+#include <atomic>
 #include <set>
+#include <sstream>
+#include <thread>
+#include <vector>
 
 #include "app/appearance.h"
 #include "app/code_page.h"
@@ -117,25 +122,88 @@ private:
   std::set<std::string> taken_;
 };
 
+// What converting one book said, kept until it can be printed in the books' order.
+struct TBookRun {
+  std::ostringstream out, err;
+  int code = kExitSuccess;
+};
+
+int ConvertBook(const TCliOptions& options, const std::string& book, const TRunSettings& target,
+                std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
+  try {
+    TMainState state;
+    PrepareState(state, options, book);
+    Warn(state, options, book, err);
+    TRunSettings& settings = state.Settings();
+    settings.targetFolder = target.targetFolder.empty() ? settings.targetFolder : target.targetFolder;
+    settings.partName = target.partName;
+    settings.createFolder = target.createFolder;
+    settings.jobs = target.jobs;
+    if (options.books.size() > 1) out << book << ": ";
+    Convert(state, out, err, terminal, stop);
+    return kExitSuccess;
+  } catch (const ERunCancelled& e) {
+    err << "stronix-cli: " << e.what() << '\n';
+    return kExitCancelled;
+  } catch (const std::exception& e) {
+    err << "stronix-cli: " << MessageWithReason(e) << '\n';
+    return kExitFailure;
+  }
+}
+
+// Books this small keep one core busy at most (their own serial steps outweigh their
+// pages), so several of them run side by side, a core each.
+constexpr std::uintmax_t kSmallBookBytes = 256 * 1024;
+
+bool AllSmall(const std::vector<std::string>& books) {
+  return std::ranges::all_of(books, [](const std::string& book) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(book, error);
+    return !error && size <= kSmallBookBytes;
+  });
+}
+
 int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
                const TRunMonitor* stop) {
-  TTargets targets(options);
-  int code = kExitSuccess;
-  for (const std::string& book : options.books) {
-    try {
-      TMainState state;
-      PrepareState(state, options, book);
-      Warn(state, options, book, err);
-      targets.Apply(state.Settings(), book);
-      if (options.books.size() > 1) out << book << ": ";
-      Convert(state, out, err, terminal, stop);
-    } catch (const ERunCancelled& e) {
-      err << "stronix-cli: " << e.what() << '\n';
-      return kExitCancelled;
-    } catch (const std::exception& e) {
-      err << "stronix-cli: " << MessageWithReason(e) << '\n';
-      code = kExitFailure;
+  std::vector<TRunSettings> targets(options.books.size());
+  try {
+    TTargets places(options);
+    for (std::size_t i = 0; i < options.books.size(); ++i) {
+      places.Apply(targets[i], options.books[i]);
+      targets[i].jobs = options.jobs;
     }
+  } catch (const std::exception& e) {
+    err << "stronix-cli: " << MessageWithReason(e) << '\n';
+    return kExitFailure;
+  }
+  // Part folders of several books share one folder, which one run at a time holds.
+  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int side = options.books.size() > 1 && options.pagesPerFolder == 0 && AllSmall(options.books)
+                       ? std::min<int>(options.jobs > 0 ? options.jobs : cores, static_cast<int>(options.books.size()))
+                       : 1;
+  std::vector<TBookRun> runs(options.books.size());
+  std::atomic<std::size_t> next = 0;
+  const auto work = [&] {
+    for (std::size_t i; (i = next++) < runs.size();) {
+      TBookRun& run = runs[i];
+      if (side > 1) targets[i].jobs = 1;
+      run.code = side > 1 ? ConvertBook(options, options.books[i], targets[i], run.out, run.err, false, stop)
+                          : ConvertBook(options, options.books[i], targets[i], out, err, terminal, stop);
+      if (run.code == kExitCancelled) next = runs.size();
+    }
+  };
+  if (side == 1) {
+    work();
+  } else {
+    std::vector<std::jthread> threads;
+    for (int t = 0; t < side; ++t) threads.emplace_back(work);
+    threads.clear();  // joins
+    for (const auto& run : runs) out << run.out.str(), err << run.err.str();
+  }
+  int code = kExitSuccess;
+  for (const auto& run : runs) {
+    if (run.code == kExitCancelled) return kExitCancelled;
+    if (run.code != kExitSuccess) code = run.code;
   }
   return code;
 }
