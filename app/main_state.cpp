@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/about_text.h"
+#include "app/books/book_reader.h"
 #include "app/font_script.h"
 #include "app/text_file.h"
 
@@ -23,6 +24,12 @@ std::string WithoutChapterMarks(const std::string& text) {
     start = next;
   }
   return out;
+}
+
+// What the title page names: the title, with the author after a dash when there is one.
+std::string TitleLine(const std::string& title, const std::string& author) {
+  if (title.empty()) return {};  // the file name, then
+  return author.empty() ? title : title + " \xE2\x80\x94 " + author;
 }
 
 }  // namespace
@@ -45,9 +52,15 @@ TMainState::TMainState() {
 
 void TMainState::LoadTextFile(const std::string& path) {
   TLoadedBook book{.path = path};
-  TTextFile file = ReadBookText(path);
-  book.text = std::make_shared<const std::string>(std::move(file.text));
-  book.bytesAfterNul = file.bytesAfterNul;
+  if (std::optional<TBook> markup = ReadMarkupBook(path, kMaxTextBytes)) {
+    book.text = std::make_shared<const std::string>(std::move(markup->text));
+    book.title = TitleLine(markup->title, markup->author);
+    book.hasChapters = true;
+  } else {
+    TTextFile file = ReadBookText(path);
+    book.text = std::make_shared<const std::string>(std::move(file.text));
+    book.bytesAfterNul = file.bytesAfterNul;
+  }
 
   if (DetectScript(*book.text) == TFontScript::Utf8 && memo_.Font().script != TFontScript::Utf8) {
     TPageFont font = memo_.Font();

@@ -88,4 +88,21 @@ TEST(MainStateTest, EmptyAndUtf16BooksAndALoadedBookConvertsAgain) {
   EXPECT_EQ(state.Settings().targetFolder, dir.Path().string() + "/");
 }
 
+TEST(MainStateTest, AMarkupBookBringsItsTitleAndChapterPages) {
+  TempDir dir;
+  std::ofstream(dir.File("ksiega.html"), std::ios::binary)
+      << "<html><head><title>Pan Tadeusz</title><meta name=\"author\" content=\"Adam Mickiewicz\"></head>"
+         "<body><h1>Ksi\xC4\x99ga pierwsza</h1><p>Litwo!</p><h1>Ksi\xC4\x99ga druga</h1><p>Kto</p></body></html>";
+  TMainState state;
+  state.LoadTextFile(dir.File("ksiega.html"));
+  EXPECT_EQ(state.Settings().bookTitle, "Pan Tadeusz \xE2\x80\x94 Adam Mickiewicz");
+  EXPECT_TRUE(state.Settings().chapterPages);
+  EXPECT_EQ(state.Memo().Font().script, TFontScript::Utf8);
+  EXPECT_THAT(state.Memo().Lines(), testing::Contains(kChapterMark));
+  EXPECT_EQ(state.Generate().filesWritten, 3);  // the title page and a page for each book
+  state.SetChapterPages(false);
+  EXPECT_THAT(state.Memo().Lines(), testing::Not(testing::Contains(kChapterMark)));
+  EXPECT_EQ(state.Generate().filesWritten, 2);
+}
+
 }  // namespace

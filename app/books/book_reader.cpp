@@ -1,0 +1,135 @@
+#include "app/books/book_reader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "app/books/book_format.h"
+#include "app/books/epub_reader.h"
+#include "app/books/fb2_reader.h"
+#include "app/books/html_reader.h"
+#include "app/books/zip_archive.h"
+
+// The readers live in their own namespace; this file is their public face.
+using namespace books;
+
+namespace {
+
+constexpr std::size_t kSniffBytes = 4096;
+constexpr char kEpubMimetype[] = "application/epub+zip";
+// A markup file is read whole; one larger than this is no book (markup outweighs its text).
+constexpr std::size_t kMaxMarkupFileBytes = std::size_t{256} << 20;
+
+// Owns an open file descriptor.
+class TFile {
+public:
+  explicit TFile(const std::string& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) throw EFOpenError(path, errno);
+  }
+  ~TFile() { ::close(fd_); }
+  TFile(const TFile&) = delete;
+  TFile& operator=(const TFile&) = delete;
+
+  // The first `count` bytes, or fewer when the file is shorter.
+  std::string Head(std::size_t count) { return ReadUpTo(count, false); }
+  // The whole file; EOutOfResources when it holds more than `limit` bytes.
+  std::string ReadAll(std::size_t limit) { return ReadUpTo(limit, true); }
+
+private:
+  std::string ReadUpTo(std::size_t limit, bool whole) {
+    std::string bytes;
+    char chunk[1 << 16];
+    while (bytes.size() < limit || whole) {
+      const ssize_t count = ::read(fd_, chunk, std::min(sizeof chunk, limit + 1 - bytes.size()));
+      if (count < 0) throw EFOpenError(path_, errno);  // a folder, or a failing device
+      if (count == 0) break;
+      bytes.append(chunk, static_cast<std::size_t>(count));
+      if (bytes.size() > limit && whole) throw EOutOfResources("Text exceeds memo capacity");
+    }
+    bytes.resize(std::min(bytes.size(), limit));
+    return bytes;
+  }
+
+  std::string path_;
+  int fd_;
+};
+
+bool IsEpubArchive(TZipArchive& archive) {
+  const std::optional<std::string> mimetype = archive.Read("mimetype");
+  return (mimetype && mimetype->starts_with(kEpubMimetype)) || archive.Contains("META-INF/container.xml");
+}
+
+// A ZIP archive holds an EPUB, an FB2 book, or (named so) a broken EPUB.
+TBookFormat ArchiveFormat(TZipArchive& archive, std::string_view name) {
+  if (IsEpubArchive(archive)) return TBookFormat::Epub;
+  if (!archive.FindBySuffix(".fb2").empty()) return TBookFormat::Fb2Zip;
+  return FormatByExtension(name) == TBookFormat::Epub ? TBookFormat::Epub : TBookFormat::Fb2Zip;
+}
+
+template <typename OpenArchive>
+TBookFormat Detect(std::string_view head, std::string_view name, OpenArchive openArchive) {
+  if (HasZipMagic(head)) {
+    try {
+      TZipArchive archive = openArchive();
+      return ArchiveFormat(archive, name);
+    } catch (const EBookError&) {
+      // A damaged archive is still one; reading it reports the damage.
+      return FormatByExtension(name) == TBookFormat::Epub ? TBookFormat::Epub : TBookFormat::Fb2Zip;
+    }
+  }
+  return SniffMarkup(head).value_or(FormatByExtension(name));
+}
+
+TBook ReadFb2Archive(TZipArchive& archive, std::size_t capacity) {
+  const std::string entry = archive.FindBySuffix(".fb2");
+  const std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
+  if (!bytes) throw EBookError("the archive holds no FB2 book");
+  return ReadFb2(*bytes, capacity);
+}
+
+TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity) {
+  return format == TBookFormat::Epub ? ReadEpub(archive, capacity) : ReadFb2Archive(archive, capacity);
+}
+
+TBook ReadMarkup(TBookFormat format, std::string_view bytes, std::size_t capacity) {
+  return format == TBookFormat::Fb2 ? ReadFb2(bytes, capacity) : ReadHtml(bytes, capacity);
+}
+
+bool IsArchiveFormat(TBookFormat format) {
+  return format == TBookFormat::Epub || format == TBookFormat::Fb2Zip;
+}
+
+}  // namespace
+
+TBookFormat DetectBookFormat(const std::string& path) {
+  const std::string head = TFile(path).Head(kSniffBytes);
+  return Detect(head, path, [&] { return TZipArchive(path, TUnpackLimits{}); });
+}
+
+TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name) {
+  return Detect(bytes.substr(0, kSniffBytes), name, [&] { return TZipArchive(bytes, TUnpackLimits{}); });
+}
+
+std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity) {
+  TFile file(path);
+  const TBookFormat format = DetectBookFormat(path);
+  if (format == TBookFormat::PlainText) return std::nullopt;
+  if (IsArchiveFormat(format)) {
+    TZipArchive archive(path, TUnpackLimits{});
+    return ReadArchive(format, archive, capacity);
+  }
+  return ReadMarkup(format, file.ReadAll(kMaxMarkupFileBytes), capacity);
+}
+
+std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,
+                                    const TUnpackLimits& unpack) {
+  const TBookFormat format = DetectBookFormat(bytes, name);
+  if (format == TBookFormat::PlainText) return std::nullopt;
+  if (IsArchiveFormat(format)) {
+    TZipArchive archive(bytes, unpack);
+    return ReadArchive(format, archive, capacity);
+  }
+  return ReadMarkup(format, bytes, capacity);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Books kept as EPUB, FB2 (plain or zipped) or HTML, read into the text the text box takes.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/books/book.h"
+#include "app/books/unpack_limits.h"
+
+enum class TBookFormat { PlainText, Epub, Fb2, Fb2Zip, Html };
+
+// The book's format, decided by its content (ZIP magic with an EPUB mimetype or container,
+// the XML root FictionBook, <html or <!DOCTYPE html), the extension only breaking ties.
+// EFOpenError "Cannot open file %s" when the file cannot be read.
+TBookFormat DetectBookFormat(const std::string& path);
+// The same for a book held in memory; `name` supplies the extension.
+TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name);
+
+// Reads an EPUB, FB2 (plain or zipped) or HTML book; std::nullopt when the file is plain
+// text, which the caller reads as text. EFOpenError "Cannot open file %s" when it cannot be
+// read; EBookError for a bad book; EOutOfResources "Text exceeds memo capacity" past
+// `capacity` bytes of text.
+std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity = std::size_t{256} << 20);
+// The same for a book held in memory; `name` supplies the extension.
+std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name,
+                                    std::size_t capacity = std::size_t{256} << 20,
+                                    const TUnpackLimits& unpack = {});

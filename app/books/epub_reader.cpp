@@ -1,0 +1,156 @@
+#include "app/books/epub_reader.h"
+
+#include <libxml/uri.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "app/books/markup_text.h"
+#include "app/books/text_builder.h"
+#include "app/books/xml_document.h"
+
+namespace books {
+
+namespace {
+
+constexpr char kContainerPath[] = "META-INF/container.xml";
+constexpr char kEncryptionPath[] = "META-INF/encryption.xml";
+
+struct TManifestItem {
+  std::string href;                 // as the package document writes it
+  std::optional<std::string> path;  // inside the archive; none when the href leaves it
+  std::string mediaType;
+};
+
+// Font obfuscation (IDPF and Adobe) scrambles embedded fonts only; the text stays readable.
+bool IsFontObfuscation(std::string_view algorithm) {
+  return algorithm == "http://www.idpf.org/2008/embedding" || algorithm == "http://ns.adobe.com/pdf/enc#RC";
+}
+
+void RejectEncryptedContent(TZipArchive& archive) {
+  const std::optional<std::string> bytes = archive.Read(kEncryptionPath);
+  if (!bytes) return;
+  const TXmlDocument doc = ParseXml(*bytes, kEncryptionPath);
+  for (const xmlNode* data : ChildElements(xmlDocGetRootElement(doc.get()), "EncryptedData")) {
+    const std::string algorithm = Attribute(FirstChildElement(data, "EncryptionMethod"), "Algorithm");
+    if (!IsFontObfuscation(algorithm)) throw EBookError("the book is protected (DRM) and cannot be read");
+  }
+}
+
+std::string PackagePath(TZipArchive& archive) {
+  const std::optional<std::string> bytes = archive.Read(kContainerPath);
+  if (!bytes) throw EBookError("the EPUB book has no META-INF/container.xml");
+  const TXmlDocument doc = ParseXml(*bytes, kContainerPath);
+  const xmlNode* rootfiles = FirstChildElement(xmlDocGetRootElement(doc.get()), "rootfiles");
+  for (const xmlNode* rootfile : ChildElements(rootfiles, "rootfile")) {
+    std::string path = Attribute(rootfile, "full-path");
+    if (!path.empty()) return path;
+  }
+  throw EBookError("the EPUB book's container names no package document");
+}
+
+// An href of the package document as a path in the archive: relative to the package's
+// folder, fragment dropped, percent escapes decoded, "." and ".." resolved.
+std::optional<std::string> ResolveHref(const std::string& packagePath, const std::string& href) {
+  std::string relative = href.substr(0, href.find('#'));
+  if (char* unescaped = xmlURIUnescapeString(relative.c_str(), 0, nullptr)) {
+    relative = unescaped;
+    xmlFree(unescaped);
+  }
+  const std::size_t slash = packagePath.rfind('/');
+  const std::string joined = (slash == std::string::npos ? "" : packagePath.substr(0, slash + 1)) + relative;
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= joined.size()) {
+    std::size_t end = joined.find('/', start);
+    if (end == std::string::npos) end = joined.size();
+    const std::string part = joined.substr(start, end - start);
+    if (part == "..") {
+      if (parts.empty()) return std::nullopt;
+      parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  std::string path;
+  for (const std::string& part : parts) path += (path.empty() ? "" : "/") + part;
+  return path;
+}
+
+std::string JoinedCreators(const xmlNode* metadata) {
+  std::string authors;
+  for (const xmlNode* creator : ChildElements(metadata, "creator")) {
+    const std::string name = CollapsedText(creator);
+    if (name.empty()) continue;
+    if (!authors.empty()) authors += ", ";
+    authors += name;
+  }
+  return authors;
+}
+
+bool IsMarkupItem(std::string_view mediaType) {
+  return mediaType == "application/xhtml+xml" || mediaType == "text/html" ||
+         mediaType == "text/x-oeb1-document" || mediaType.empty();
+}
+
+void AppendItemText(std::string_view bytes, TTextBuilder& builder) {
+  // XHTML that is not well formed is still read, the way a browser would read it.
+  TXmlDocument doc = TryParseXml(bytes);
+  if (!doc || !xmlDocGetRootElement(doc.get())) doc = ParseHtml(bytes);
+  const xmlNode* html = xmlDocGetRootElement(doc.get());
+  const xmlNode* body = FirstChildElement(html, "body");
+  AppendMarkupText(body ? body : html, HtmlRole, builder);
+}
+
+}  // namespace
+
+TBook ReadEpub(TZipArchive& archive, std::size_t capacity) {
+  RejectEncryptedContent(archive);
+  const std::string packagePath = PackagePath(archive);
+  const std::optional<std::string> packageBytes = archive.Read(packagePath);
+  if (!packageBytes)
+    throw EBookError(FormatMessage("the EPUB book has no package document %s", {packagePath}));
+  const TXmlDocument package = ParseXml(*packageBytes, packagePath);
+  const xmlNode* root = xmlDocGetRootElement(package.get());
+
+  TBook book;
+  const xmlNode* metadata = FirstChildElement(root, "metadata");
+  if (const xmlNode* title = FirstChildElement(metadata, "title")) book.title = CollapsedText(title);
+  book.author = JoinedCreators(metadata);
+
+  std::map<std::string, TManifestItem> manifest;
+  for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {
+    const std::string href = Attribute(item, "href");
+    manifest[Attribute(item, "id")] = {href, ResolveHref(packagePath, href), Attribute(item, "media-type")};
+  }
+  const xmlNode* spine = FirstChildElement(root, "spine");
+  if (!spine) throw EBookError("the EPUB book's package document has no spine");
+
+  // Items outside the reading order (linear="no": notes, pop-ups) follow the main text.
+  std::vector<const xmlNode*> itemrefs = ChildElements(spine, "itemref");
+  std::stable_partition(itemrefs.begin(), itemrefs.end(),
+                        [](const xmlNode* itemref) { return Attribute(itemref, "linear") != "no"; });
+  TTextBuilder builder(capacity);
+  for (const xmlNode* itemref : itemrefs) {
+    const std::string id = Attribute(itemref, "idref");
+    const auto item = manifest.find(id);
+    if (item == manifest.end()) {
+      throw EBookError(FormatMessage("the EPUB book's spine names %s, which its manifest lacks", {id}));
+    }
+    if (!IsMarkupItem(item->second.mediaType)) continue;  // a picture page
+    const std::optional<std::string> bytes =
+        item->second.path ? archive.Read(*item->second.path) : std::nullopt;
+    if (!bytes) {
+      throw EBookError(
+          FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->second.href}));
+    }
+    builder.Chapter();
+    AppendItemText(*bytes, builder);
+  }
+  book.text = builder.Finish();
+  return book;
+}
+
+}  // namespace books

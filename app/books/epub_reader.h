@@ -1,0 +1,14 @@
+#pragma once
+// EPUB 2 and 3: container, package document, spine, and the text of each spine item.
+#include <cstddef>
+
+#include "app/books/book.h"
+#include "app/books/zip_archive.h"
+
+namespace books {
+
+// Reads the EPUB book in the archive. EBookError when it is incomplete, malformed or
+// protected; EOutOfResources past `capacity` bytes of text.
+TBook ReadEpub(TZipArchive& archive, std::size_t capacity);
+
+}  // namespace books

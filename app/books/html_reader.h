@@ -1,0 +1,14 @@
+#pragma once
+// HTML and XHTML pages: the body's text; the title and author from the head.
+#include <cstddef>
+#include <string_view>
+
+#include "app/books/book.h"
+
+namespace books {
+
+// Reads an HTML page with the tolerant parser (any tag soup reads). EOutOfResources past
+// `capacity` bytes of text.
+TBook ReadHtml(std::string_view bytes, std::size_t capacity);
+
+}  // namespace books

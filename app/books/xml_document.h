@@ -1,0 +1,35 @@
+#pragma once
+// Parsed XML and HTML documents (libxml2), owned, with the few lookups the readers need.
+#include <libxml/tree.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace books {
+
+struct TXmlDocFree {
+  void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+using TXmlDocument = std::unique_ptr<xmlDoc, TXmlDocFree>;
+
+// Strict XML, no network, no external DTD, no entity expansion; null when not well formed.
+TXmlDocument TryParseXml(std::string_view bytes);
+// As TryParseXml, but EBookError "<what> is not well-formed XML" when it fails.
+TXmlDocument ParseXml(std::string_view bytes, std::string_view what);
+// The tolerant HTML parser, for tag soup; never fails on content.
+TXmlDocument ParseHtml(std::string_view bytes);
+
+// The element's name without its namespace prefix, as written.
+std::string_view LocalName(const xmlNode* node);
+bool IsElement(const xmlNode* node, std::string_view localName);
+// The element children of `parent` with the local name, in document order.
+std::vector<const xmlNode*> ChildElements(const xmlNode* parent, std::string_view localName);
+const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localName);
+// An attribute's value by local name, any namespace; empty when absent.
+std::string Attribute(const xmlNode* node, std::string_view localName);
+// All text below the node, its white space collapsed and trimmed (metadata values).
+std::string CollapsedText(const xmlNode* node);
+
+}  // namespace books

@@ -1,0 +1,61 @@
+#include "app/books/book_reader.h"
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "books/book_fixtures.h"
+#include "support/temp_dir.h"
+
+using ::testing::ThrowsMessage;
+
+TEST(BookReader, DetectsTheFormatByContentBeforeExtension) {
+  const std::string epub = MakeZip({{"mimetype", "application/epub+zip"}});
+  const std::string fb2zip = MakeZip({{"b.fb2", "<FictionBook/>"}});
+  const struct {
+    std::string bytes;
+    std::string name;
+    TBookFormat format;
+  } cases[] = {
+      {epub, "book.zip", TBookFormat::Epub},
+      {MakeZip({{"META-INF/container.xml", "<container/>"}}), "book", TBookFormat::Epub},
+      {fb2zip, "book.epub", TBookFormat::Fb2Zip},
+      {MakeZip({{"a.txt", ""}}), "book.epub", TBookFormat::Epub},
+      {MakeZip({{"a.txt", ""}}), "book.txt", TBookFormat::Fb2Zip},
+      {"<?xml version=\"1.0\"?>\n<!-- c --><FictionBook xmlns=\"x\">", "book.txt", TBookFormat::Fb2},
+      {"\xEF\xBB\xBF<fb:FictionBook>", "book", TBookFormat::Fb2},
+      {"  <!doctype HTML><p>", "book.txt", TBookFormat::Html},
+      {"<HTML><body>", "book.fb2", TBookFormat::Html},
+      {std::string("\xFF\xFE<\0h\0t\0m\0l\0>\0", 14), "book.txt", TBookFormat::Html},
+      {"<p>fragment", "page.htm", TBookFormat::Html},
+      {"<p>fragment", "page.txt", TBookFormat::PlainText},
+      {"just words", "book.EPUB", TBookFormat::Epub},
+      {"just words", "book.fb2", TBookFormat::Fb2},
+      {"just words", "book.fb2.zip", TBookFormat::Fb2Zip},
+      {"just words", "book.txt", TBookFormat::PlainText},
+      {"", "book", TBookFormat::PlainText},
+  };
+  for (const auto& sample : cases) {
+    EXPECT_EQ(DetectBookFormat(sample.bytes, sample.name), sample.format)
+        << sample.name << ": " << sample.bytes;
+  }
+}
+
+TEST(BookReader, ReadsFilesAndLeavesPlainTextToTheCaller) {
+  TempDir dir;
+  const auto write = [&](const std::string& name, const std::string& bytes) {
+    std::ofstream(dir.File(name), std::ios::binary) << bytes;
+    return dir.File(name);
+  };
+  EXPECT_FALSE(ReadMarkupBook(write("a.txt", "plain <b>text</b>")).has_value());
+  EXPECT_EQ(ReadMarkupBook(write("a.html", "<p>x</p><p>y</p>"))->text, "x\r\ny\r\n");
+  EXPECT_EQ(DetectBookFormat(write("a.bin", MakeZip({{"b.fb2", "<FictionBook/>"}}))), TBookFormat::Fb2Zip);
+  EXPECT_EQ(ReadMarkupBook(
+                write("b.fb2.zip", MakeZip({{"b.fb2", "<FictionBook><body><p>z</p></body></FictionBook>"}})))
+                ->text,
+            "z\r\n");
+  const std::string missing = dir.File("missing.epub");
+  EXPECT_THAT([&] { ReadMarkupBook(missing); }, ThrowsMessage<EFOpenError>("Cannot open file " + missing));
+  EXPECT_THAT([&] { DetectBookFormat(dir.Path().string()); },
+              ThrowsMessage<EFOpenError>("Cannot open file " + dir.Path().string()));
+}

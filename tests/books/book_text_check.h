@@ -1,0 +1,25 @@
+#pragma once
+// The shape every extracted book text keeps, whatever the input: valid UTF-8, lines ending
+// in CR LF, never two blank lines in a row, no chapter mark first, no blank or mark last.
+#include <string>
+#include <string_view>
+
+#include "app/books/utf8.h"
+
+// Empty when the text keeps its shape; otherwise what is wrong with it.
+inline std::string BookTextFault(std::string_view text) {
+  if (!books::IsValidUtf8(text)) return "invalid UTF-8";
+  if (text.empty()) return {};
+  if (!text.ends_with("\r\n")) return "the last line lacks CR LF";
+  if (text.starts_with("\f\r\n")) return "a chapter mark before the text";
+  if (text.starts_with("\r\n")) return "a blank line before the text";
+  if (text.ends_with("\r\n\r\n") || text.ends_with("\f\r\n")) return "a blank line or mark after the text";
+  if (text.find("\r\n\r\n\r\n") != std::string_view::npos) return "two blank lines in a row";
+  for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 2)) {
+    if (at + 1 >= text.size() || text[at + 1] != '\n') return "a CR without LF";
+  }
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
+    if (at == 0 || text[at - 1] != '\r') return "an LF without CR";
+  }
+  return {};
+}

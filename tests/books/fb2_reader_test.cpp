@@ -1,0 +1,93 @@
+#include <gmock/gmock.h>
+
+#include "app/books/book_reader.h"
+#include "books/book_fixtures.h"
+
+using ::testing::ElementsAre;
+using ::testing::ThrowsMessage;
+
+namespace {
+
+const std::string kFb2 = R"(<?xml version="1.0" encoding="UTF-8"?>
+<FictionBook xmlns="http://www.gribuser.ru/xml/fictionbook/2.0" xmlns:l="http://www.w3.org/1999/xlink">
+ <description><title-info><genre>prose</genre>
+  <author><first-name>Lew</first-name><middle-name>N.</middle-name><last-name>Tołstoj</last-name></author>
+  <author><nickname>anon</nickname></author>
+  <book-title>Wojna   i pokój</book-title></title-info></description>
+ <body>
+  <title><p>Wojna i pokój</p></title>
+  <epigraph><p>Motto line.</p><text-author>Someone</text-author></epigraph>
+  <section><title><p>Tom I</p><p>Rozdział 1</p></title>
+   <p>First <emphasis>para</emphasis><a l:href="#n1" type="note">[1]</a>.</p>
+   <empty-line/>
+   <p>Second.</p>
+   <poem><title><p>Song</p></title>
+    <stanza><v>Verse one,</v><v>verse two.</v></stanza>
+    <stanza><v>Verse three.</v></stanza>
+    <text-author>Poet</text-author></poem>
+   <section><title><p>Inner</p></title><p>Nested.</p><image l:href="#pic"/></section>
+  </section>
+  <section><p>No title here.</p></section>
+ </body>
+ <body name="notes">
+  <section id="n1"><title><p>1</p></title><p>The note.</p></section>
+  <section id="n2"><title><p>2</p></title><p>Another.</p></section>
+ </body>
+ <binary id="pic" content-type="image/png">iVBORw0KGgo=</binary>
+</FictionBook>)";
+
+const std::vector<std::string> kExpected = {
+    "Wojna i pokój",  "", "Motto line.", "Someone", "",      "\f", "Tom I",      "Rozdział 1", "",
+    "First para[1].", "", "Second.",     "",        "Song",  "",   "Verse one,", "verse two.", "",
+    "Verse three.",   "", "Poet",        "",        "Inner", "",   "Nested.",    "",           "\f",
+    "No title here.", "", "\f",          "notes",   "",      "1",  "The note.",  "",           "2",
+    "Another."};
+
+TBook Read(const std::string& bytes, const std::string& name) { return ReadMarkupBook(bytes, name).value(); }
+
+}  // namespace
+
+TEST(Fb2Reader, ReadsSectionsPoemsAndNotesInOrder) {
+  const TBook book = Read(kFb2, "book.fb2");
+  EXPECT_EQ(book.title, "Wojna i pokój");
+  EXPECT_EQ(book.author, "Lew N. Tołstoj, anon");
+  EXPECT_EQ(Lines(book.text), kExpected);
+}
+
+TEST(Fb2Reader, ReadsTheBookInsideAZip) {
+  const TBook book = Read(MakeZip({{"readme.txt", "x"}, {"Tolstoj.FB2", kFb2}}), "book.fb2.zip");
+  EXPECT_EQ(book.title, "Wojna i pokój");
+  EXPECT_EQ(Lines(book.text), kExpected);
+}
+
+TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {
+  const std::string cp1251 =
+      "<?xml version=\"1.0\" encoding=\"windows-1251\"?><FictionBook><body><p>\xCC\xE8\xF0</p></body>"
+      "<body name=\"notes\"><title><p>Notes</p></title><section><p>n</p></section></body></FictionBook>";
+  EXPECT_THAT(Lines(Read(cp1251, "x.fb2").text),
+              ElementsAre("\xD0\x9C\xD0\xB8\xD1\x80", "", "\f", "Notes", "", "n"));
+}
+
+TEST(Fb2Reader, RefusesBadBooks) {
+  const TUnpackLimits limits;
+  const struct {
+    std::string bytes;
+    std::string name;
+    std::string message;
+  } cases[] = {
+      {"<FictionBook><body><p>open</body></FictionBook>", "a.fb2", "the FB2 book is not well-formed XML"},
+      {"<?xml version=\"1.0\"?><book/>", "a.fb2", "the FB2 book has no FictionBook element"},
+      {"plain words", "a.fb2", "the FB2 book is not well-formed XML"},
+      {"plain words", "a.fb2.zip", "the book is not a valid ZIP archive"},
+      {MakeZip({{"a.txt", "words"}}), "a.fb2.zip", "the archive holds no FB2 book"},
+      {MakeZip({{"a.fb2", "<FictionBook><body>" + std::string(3 << 20, ' ') + "</body></FictionBook>"}}),
+       "a.zip", "the archive's entry a.fb2 unpacks more than 100 times its size (a ZIP bomb)"},
+      {MakeZip({{"../a.fb2", kFb2}}), "a.fb2.zip",
+       "the archive holds an entry outside itself (\"..\"): ../a.fb2"},
+  };
+  for (const auto& bad : cases) {
+    EXPECT_THAT([&] { ReadMarkupBook(bad.bytes, bad.name, 1 << 20, limits); },
+                ThrowsMessage<EBookError>(bad.message))
+        << bad.message;
+  }
+}

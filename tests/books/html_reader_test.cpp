@@ -1,0 +1,53 @@
+#include <gmock/gmock.h>
+
+#include "app/books/book_reader.h"
+#include "app/books/utf8.h"
+#include "books/book_fixtures.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+TBook ReadHtmlPage(const std::string& html) {
+  const std::optional<TBook> book = ReadMarkupBook(html, "page.html");
+  if (!book) throw std::runtime_error("read as plain text");
+  return *book;
+}
+
+}  // namespace
+
+TEST(HtmlReader, ExtractsTheBodyAsABrowserFlowsIt) {
+  const TBook book = ReadHtmlPage(
+      "<!DOCTYPE html><html><head><title> The  Clock </title><meta name=\"author\" content=\"A. Writer\">"
+      "<script>var x = '<p>no</p>';</script></head><body>\n"
+      "<h1>Part  One</h1><h2>Subtitle</h2>\n"
+      "<p>Tick &amp; tock,\n   said <b>the</b><i>clock</i>&nbsp;&#8212;&#x41;<img src=x.png>.</p>"
+      "<div>line<br>break<br><br><br>after</div><ul><li>one</li><li>two</li></ul>"
+      "<table><tr><td>a</td><td>b</td></tr><tr><th>c</th></tr></table>"
+      "<style>p{}</style><pre>  keep\n    this</pre>"
+      "<h2>Part Two</h2><p>end</p><h3>minor</h3><p>last</p></body></html>");
+  EXPECT_EQ(book.title, "The Clock");
+  EXPECT_EQ(book.author, "A. Writer");
+  EXPECT_THAT(Lines(book.text),
+              ElementsAre("Part One", "", "Subtitle", "",
+                          "Tick & tock, said theclock\xC2\xA0\xE2\x80\x94"
+                          "A.",
+                          "line", "break", "", "after", "one", "two", "a b", "c", "  keep", "    this", "",
+                          "\f", "Part Two", "", "end", "", "minor", "", "last"));
+}
+
+TEST(HtmlReader, ReadsTagSoupAndDeclaredCharsets) {
+  EXPECT_THAT(Lines(ReadHtmlPage("<html><body><p>open <b>bold<p>next</i> &unknown; &lt;ok&gt;").text),
+              ElementsAre("open bold", "next &unknown; <ok>"));
+  EXPECT_THAT(
+      Lines(ReadHtmlPage("<html><head><meta charset=\"windows-1250\"></head><body>\xB9\xE6</body></html>")
+                .text),
+      ElementsAre("\xC4\x85\xC4\x87"));
+  // Found by fuzzing: bytes the parser cannot decode never reach the page as broken UTF-8.
+  const TBook broken = ReadHtmlPage(
+      "<html><head><title>a\x9E</title></head><body>x &\xB9"
+      "amp; \x9E\xC3\x9D\x8D</body>");
+  EXPECT_TRUE(books::IsValidUtf8(broken.title + broken.text)) << broken.title << broken.text;
+  EXPECT_THAT(Lines(ReadHtmlPage("\xEF\xBB\xBF<html><body>\xC5\xBC\xC3\xB3\xC5\x82w</body></html>").text),
+              ElementsAre("\xC5\xBC\xC3\xB3\xC5\x82w"));
+}
