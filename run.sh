@@ -33,7 +33,6 @@ echo "  built build/cli/stronix-cli and build/app/windows/stronix"
 book=samples/zegarmistrz.txt
 out=out/sample
 mkdir -p "$out"
-rm -f "$out"/*.gif
 ./build/cli/stronix-cli convert "$book" -o "$out"
 pages=$(find "$out" -maxdepth 1 -name '*.gif' | wc -l)
 echo "The sample book $book is now $pages GIF files (0000.gif is the title page) in $(pwd)/$out/"
