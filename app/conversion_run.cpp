@@ -10,18 +10,16 @@
 #include "app/page_layout.h"
 #include "app/page_pipeline.h"
 #include "app/pagination.h"
-#include "gif/model/image.h"
+#include "gif/model/page_encoder.h"
 #include "platform/stream.h"
 
 namespace {
 
-// The four GIF-writer steps for one file: a fresh image with the default settings takes
-// the raster as its one frame and is written out, then destroyed.
-TPageBytes EncodePicture(TPageRaster& raster) {
-  TGIFImage image;
-  image.AssignFrom(&raster.Bitmap());
+// The page's GIF bytes: what a fresh image with the default settings writes after taking
+// the raster as its one frame.
+TPageBytes EncodePicture(TPageEncoder& encoder, const TPageRaster& raster) {
   TMemoryStream stream;
-  image.SaveToStream(stream);
+  encoder.Encode(raster.Bitmap(), stream);
   return stream.Bytes();
 }
 
@@ -86,13 +84,14 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
     TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
 
     const auto makeMaker = [&]() -> TPageMaker {
-      return [&box, &settings, &lines, &pages, raster = std::make_shared<TPageRaster>()](int index) {
+      return [&box, &settings, &lines, &pages, raster = std::make_shared<TPageRaster>(),
+              encoder = std::make_shared<TPageEncoder>()](int index) {
         ClearPage(*raster, box);
         if (index == 0)
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
           DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
-        return EncodePicture(*raster);
+        return EncodePicture(*encoder, *raster);
       };
     };
     RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {

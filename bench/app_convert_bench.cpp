@@ -1,5 +1,7 @@
 // End-to-end book conversion: pages per second on a long book, the wrap of a 4.4 MB text,
-// and peak memory; beside the same job scripted with Pillow, run in the same process.
+// and peak memory; beside the same job scripted with Pillow, run in the same process. One
+// page from text to GIF bytes, in a file or in memory: through the image model as every
+// page went before, beside the page encoder.
 // The peer needs Debian's python3-pil:  apt-get install -y python3-pil
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -11,11 +13,17 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "app/delivery/staged_book.h"
 #include "app/line_wrap.h"
 #include "app/main_state.h"
 #include "app/page_drawing.h"
 #include "app/text_file.h"
+#include "gif/model/image.h"
+#include "gif/model/page_encoder.h"
+#include "platform/safe_file_stream.h"
+#include "platform/stream.h"
 
 namespace {
 
@@ -72,6 +80,12 @@ void BM_WrapBook(benchmark::State& state) {
 }
 BENCHMARK(BM_WrapBook)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Pages per second, one page per iteration.
+void PageCounter(benchmark::State& state) {
+  state.counters["pages/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 void BM_DrawPage(benchmark::State& state) {
   TMainState main;
   TPageRaster raster;
@@ -81,10 +95,99 @@ void BM_DrawPage(benchmark::State& state) {
     ClearPage(raster, main.Memo());
     DrawPage(raster, main.Memo(), page);
   }
-  state.counters["pages/s"] =
-      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  PageCounter(state);
 }
 BENCHMARK(BM_DrawPage)->Unit(benchmark::kMicrosecond);
+
+// The sample book's pages, drawn one after another on one raster, from the start again
+// when the book ends: both page writers below get the same pages in the same order.
+class TPageFeed {
+public:
+  TPageFeed() {
+    main_.LoadTextFile(kSample.string());
+    book_ = main_.Memo().Lines();
+  }
+  // Clears the raster and draws the next page on it.
+  TPageRaster& NextPage() {
+    if (lines_.empty()) lines_ = book_;
+    ClearPage(raster_, main_.Memo());
+    DrawPage(raster_, main_.Memo(), lines_);
+    return raster_;
+  }
+
+private:
+  TMainState main_;
+  TPageRaster raster_;
+  TLineList book_;
+  TLineList lines_;
+};
+
+// Where one page's GIF bytes go (the benchmark argument "sink"): kept in memory, as the
+// run's page workers hand pages on; a file that appears whole, as WriteToFile writes it;
+// one plain write of the whole file, as the run's staging folder takes a page.
+enum TPageSink : int { kMemory = 0, kSafeFile = 1, kWholeFile = 2 };
+
+void Deliver(benchmark::State& state, const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  if (state.range(0) == kWholeFile)
+    WriteWholeFile(path, path, bytes.data(), bytes.size());
+  else
+    benchmark::DoNotOptimize(bytes.data());
+}
+
+// One page from text to GIF bytes as every page went before the page encoder: a fresh
+// image imports the raster (turning it to 24 bits, so the next drawing turns it back) and
+// writes itself.
+void BM_PageThroughImage(benchmark::State& state) {
+  TScratch scratch;
+  const std::string path = (scratch.Path() / "0001.gif").string();
+  TPageFeed feed;
+  for (auto _ : state) {
+    TPageRaster& raster = feed.NextPage();
+    TGIFImage image;
+    image.AssignFrom(&raster.Bitmap());
+    if (state.range(0) == kSafeFile) {
+      image.WriteToFile(path);
+    } else {
+      TMemoryStream stream;
+      image.SaveToStream(stream);
+      Deliver(state, path, stream.Bytes());
+    }
+  }
+  PageCounter(state);
+}
+BENCHMARK(BM_PageThroughImage)
+    ->ArgName("sink")
+    ->Arg(kSafeFile)
+    ->Arg(kWholeFile)
+    ->Arg(kMemory)
+    ->Unit(benchmark::kMicrosecond);
+
+// The same pages through one page encoder kept for the whole run, its bytes in one write.
+void BM_PageThroughEncoder(benchmark::State& state) {
+  TScratch scratch;
+  const std::string path = (scratch.Path() / "0001.gif").string();
+  TPageFeed feed;
+  TPageEncoder encoder;
+  for (auto _ : state) {
+    TPageRaster& raster = feed.NextPage();
+    if (state.range(0) == kSafeFile) {
+      TSafeFileStream file(path);
+      encoder.Encode(raster.Bitmap(), file);
+      file.Commit();
+    } else {
+      TMemoryStream stream;
+      encoder.Encode(raster.Bitmap(), stream);
+      Deliver(state, path, stream.Bytes());
+    }
+  }
+  PageCounter(state);
+}
+BENCHMARK(BM_PageThroughEncoder)
+    ->ArgName("sink")
+    ->Arg(kSafeFile)
+    ->Arg(kWholeFile)
+    ->Arg(kMemory)
+    ->Unit(benchmark::kMicrosecond);
 
 // Book sizes: 1.2 MB makes about 2 170 pages, 4.4 MB about 7 940.
 void BM_ConvertBook(benchmark::State& state) {
@@ -94,7 +197,7 @@ void BM_ConvertBook(benchmark::State& state) {
   for (auto _ : state) {
     TMainState main;
     main.LoadTextFile(book);
-    files = main.Generate();
+    files = main.Generate().filesWritten;
   }
   state.counters["files"] = files;
   state.counters["pages/s"] = benchmark::Counter(

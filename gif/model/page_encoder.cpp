@@ -1,0 +1,124 @@
+#include "gif/model/page_encoder.h"
+
+#include <cstring>
+
+#include "gif/colour/cube_rows.h"
+#include "gif/colour/fixed_palettes.h"
+#include "gif/encode/encoder_factory.h"
+#include "gif/encode/gif_constants.h"
+#include "gif/model/byte_order.h"
+#include "gif/model/image.h"
+#include "platform/bitmap.h"
+#include "platform/stream.h"
+
+namespace {
+
+// The reduced bitmap always carries a full table, the palette's colours and then black, and
+// the frame takes all of it, unsorted: the cube's 216 colours go out as 256 entries of 8 bits.
+constexpr int kTableColors = 256;
+constexpr int kTableBits = 8;
+static_assert(1 << (kTableBits - 1) < kTableColors && kTableColors <= 1 << kTableBits);
+// Larger pictures take the image's road: the reduction has a way of its own for them, and
+// the stream's sizes are 16 bits.
+constexpr long long kLargestDirectPixels = 500000;
+constexpr int kLargestSide = 0xFFFF;
+constexpr std::size_t kScreenDescriptorSize = 13;
+constexpr std::size_t kImageDescriptorSize = 10;
+
+// Appends everything written to it to a byte buffer that outlives it.
+class TAppendStream final : public TStream {
+public:
+  explicit TAppendStream(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+  std::size_t Write(const void* data, std::size_t count) override {
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    bytes_.insert(bytes_.end(), p, p + count);
+    return count;
+  }
+
+private:
+  std::vector<std::uint8_t>& bytes_;
+};
+
+}  // namespace
+
+TPageEncoder::TPageEncoder() : lzw_(CreateEncoder(kCompressLZW)) {
+  colorTable_.assign(3 * kTableColors, 0);
+  const TPaletteHandle cube = BuildWebCubePalette();
+  for (int k = 0; k < cube->Count(); ++k) {
+    const TPaletteEntry& e = (*cube)[k];
+    std::uint8_t* rgb = &colorTable_[static_cast<std::size_t>(3 * k)];
+    rgb[0] = e.red;
+    rgb[1] = e.green;
+    rgb[2] = e.blue;
+  }
+}
+
+TPageEncoder::~TPageEncoder() = default;
+
+void TPageEncoder::Encode(const TBitmap& page, TStream& out) {
+  bytes_.clear();
+  if (TakesDirectly(page))
+    EncodeDirectly(page);
+  else
+    EncodeThroughImage(page);
+  out.WriteBuffer(bytes_.data(), bytes_.size());
+}
+
+bool TPageEncoder::TakesDirectly(const TBitmap& page) const {
+  const TGIFImageDefaults& defaults = GIFImageDefaults;
+  return BitsPerPixel(page.PixelFormat()) == 32 && !page.Empty() && page.Width() <= kLargestSide &&
+         page.Height() <= kLargestSide &&
+         static_cast<long long>(page.Width()) * page.Height() <= kLargestDirectPixels &&
+         !(page.Transparent && page.Mask()) && defaults.ReductionMethod == TReductionMethod::WebCube216 &&
+         defaults.DitherMethod == TDitherMethod::Nearest && defaults.CompressionMethod != kCompressRLE;
+}
+
+void TPageEncoder::EncodeThroughImage(const TBitmap& page) {
+  // The import converts its source in place: it gets a copy.
+  TBitmap copy(page);
+  TGIFImage image;
+  image.AssignFrom(&copy);
+  TAppendStream stream(bytes_);
+  image.SaveToStream(stream);
+}
+
+void TPageEncoder::MapToCube(const TBitmap& page) {
+  const int width = page.Width();
+  const int height = page.Height();
+  indices_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  // A page is mostly its background, which its corner pixel nearly always shows.
+  std::uint32_t corner = 0;
+  std::memcpy(&corner, page.ScanLine(0), sizeof corner);
+  const TCubeRowMapper mapper(corner);
+  for (int y = 0; y < height; ++y)
+    mapper.MapRow(page.ScanLine(y),
+                  indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width);
+}
+
+void TPageEncoder::EncodeDirectly(const TBitmap& page) {
+  MapToCube(page);
+  const auto width = static_cast<std::uint16_t>(page.Width());
+  const auto height = static_cast<std::uint16_t>(page.Height());
+
+  // The logical screen is the frame's size. There is no global table: the packed fields
+  // still carry the resolution and size code of the largest table, the frame's.
+  std::uint8_t screen[kScreenDescriptorSize] = {};
+  std::memcpy(screen, gif::kSignature, 3);
+  std::memcpy(screen + 3, gif::kVersionText[gif::kVersion87a], 3);
+  detail::PutLE16(screen + 6, width);
+  detail::PutLE16(screen + 8, height);
+  screen[10] = static_cast<std::uint8_t>((((kTableBits - 1) * 16) & gif::kScreenResolutionMask) |
+                                         ((kTableBits - 1) & gif::kScreenSizeMask));
+
+  std::uint8_t descriptor[kImageDescriptorSize] = {gif::kImageSeparator};
+  detail::PutLE16(descriptor + 5, width);
+  detail::PutLE16(descriptor + 7, height);
+  descriptor[9] = static_cast<std::uint8_t>(gif::kImageLocalTable | ((kTableBits - 1) & gif::kImageSizeMask));
+
+  TAppendStream stream(bytes_);
+  stream.Write(screen, sizeof screen);
+  stream.Write(descriptor, sizeof descriptor);
+  stream.Write(colorTable_.data(), colorTable_.size());
+  lzw_->Encode(stream, kTableBits, kTableColors, indices_.data(), false, height, width);
+  stream.Write(&gif::kTrailer, 1);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// A page raster straight to GIF bytes: the bytes a fresh TGIFImage writes after importing
+// the page, without the image model, the 24-bit copy or fresh buffers for every page.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TBitmap;
+class TStream;
+class TGIFEncoder;
+
+class TPageEncoder {
+public:
+  TPageEncoder();
+  ~TPageEncoder();
+  TPageEncoder(const TPageEncoder&) = delete;
+  TPageEncoder& operator=(const TPageEncoder&) = delete;
+
+  // Writes to `out`, in one checked write, exactly the bytes a default-constructed
+  // TGIFImage writes after AssignFrom(&page) and SaveToStream. A 32-bit page under the
+  // unit-wide defaults is mapped straight to the 216-colour cube; any other page goes
+  // through that image, on a copy. `page` is never changed. The buffers stay for the next
+  // page. Raises what the image would raise; `out` then receives nothing.
+  //
+  // One encoder per thread: instances share nothing, but all read GIFImageDefaults, which
+  // must not change while pages are being encoded.
+  void Encode(const TBitmap& page, TStream& out);
+
+private:
+  bool TakesDirectly(const TBitmap& page) const;
+  void EncodeDirectly(const TBitmap& page);
+  void EncodeThroughImage(const TBitmap& page);
+  void MapToCube(const TBitmap& page);
+
+  // The frame's colour table as written: the cube, then black.
+  std::vector<std::uint8_t> colorTable_;
+  std::vector<std::uint8_t> indices_;  // one cube index per pixel, rows top to bottom
+  std::vector<std::uint8_t> bytes_;    // the page's whole GIF stream
+  std::unique_ptr<TGIFEncoder> lzw_;   // its tables are reused, its state reset per page
+};
