@@ -45,8 +45,9 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
     out << "The book holds no line: nothing was written to " << folder << '\n';
     return;
   }
-  out << "Wrote " << report.filesWritten << " files to ";
-  for (std::size_t i = 0; i < report.folders.size(); ++i) out << (i ? ", " : "") << report.folders[i];
+  out << "Wrote " << report.filesWritten << " files to " << report.folders.front();
+  if (report.folders.size() > 1)
+    out << " ... " << report.folders.back() << " (" << report.folders.size() << " folders)";
   out << ": the title page 0000.gif and pages 0001.gif to " << PageLabel(report.filesWritten - 1) << ".gif";
   if (report.oldPagesRemoved > 0) out << "; removed " << report.oldPagesRemoved << " pages of the earlier book";
   out << '\n';
