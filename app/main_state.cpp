@@ -51,7 +51,8 @@ TMainState::TMainState() {
 }
 
 void TMainState::LoadTextFile(const std::string& path) {
-  TLoadedBook book{.path = path};
+  TLoadedBook book;
+  book.path = path;
   if (std::optional<TBook> markup = ReadMarkupBook(path, kMaxTextBytes)) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
     book.title = TitleLine(markup->title, markup->author);

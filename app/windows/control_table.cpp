@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <map>
@@ -41,6 +43,19 @@ constexpr TControlSpec kControls[] = {
     {"katalog_docelowy", Edit, "GroupBox1", QRect(5, 18, 380, 24), "", 0, 13, false},
     {"Button5", Button, nullptr, QRect(494, 295, 115, 50), "Wyjdź", 2, 0, false},
     {"Button10", Button, nullptr, QRect(410, 320, 75, 25), "Help", 3, 0, false},
+    // Added later, where they move none of the above: the run's progress over the hidden
+    // text box, the folder buttons beside the target folder, the run's options in a row of
+    // their own below.
+    {"ProgressBar1", ProgressBar, "Panel1", QRect(40, 160, 427, 20), nullptr, -1, 0, false},
+    {"Label4", Label, "Panel1", QRect(40, 186, 427, 16), "", -1, 13, false},
+    {"Button11", Button, "Panel1", QRect(203, 212, 100, 25), "Przerwij", 5, 0, false},
+    {"Button12", Button, nullptr, QRect(404, 298, 25, 21), "…", 4, 0, false},
+    {"Button13", Button, nullptr, QRect(432, 298, 58, 21), "Na kartę", 5, 0, false},
+    {"CheckBox2", CheckBox, nullptr, QRect(8, 352, 150, 17), "rozdział od nowej strony", 6, 0, false},
+    {"CheckBox3", CheckBox, nullptr, QRect(165, 352, 180, 17), "czas plików w kolejności stron", 7, 0, false},
+    {"CheckBox4", CheckBox, nullptr, QRect(352, 352, 120, 17), "dziel na foldery po", 8, 0, false},
+    {"SpinEdit1", SpinBox, nullptr, QRect(474, 350, 56, 21), nullptr, 9, 0, false},
+    {"Label5", Label, nullptr, QRect(534, 354, 40, 13), "stron", -1, 0, false},
 };
 
 QWidget* MakeControl(const TControlSpec& entry, QWidget* parent,
@@ -67,6 +82,10 @@ QWidget* MakeControl(const TControlSpec& entry, QWidget* parent,
       return new QLineEdit(caption, parent);
     case CheckBox:
       return new QCheckBox(caption, parent);
+    case SpinBox:
+      return new QSpinBox(parent);
+    case ProgressBar:
+      return new QProgressBar(parent);
   }
   return nullptr;
 }

@@ -10,7 +10,7 @@
 
 class QWidget;
 
-enum class TControlKind { Panel, Label, Button, Memo, GroupBox, Edit, CheckBox };
+enum class TControlKind { Panel, Label, Button, Memo, GroupBox, Edit, CheckBox, SpinBox, ProgressBar };
 
 struct TControlSpec {
   const char* name;

@@ -11,12 +11,17 @@ class TDialogs {
 public:
   virtual ~TDialogs() = default;
 
-  // `OpenDialog1`: the full path of a chosen text file, or none when cancelled.
+  // `OpenDialog1`: the full path of a chosen book, or none when cancelled.
   virtual std::optional<std::string> OpenTextFile() = 0;
+  // The target folder chooser, opened on `current`: the chosen folder, or none when cancelled.
+  virtual std::optional<std::string> ChooseFolder(const std::string& current) = 0;
   // `FontDialog1`, opened on `start`: the font as confirmed, or none when cancelled.
   virtual std::optional<TFontChoice> ChooseFont(const TFontChoice& start) = 0;
   // `ColorDialog1`, opened on `current`: the confirmed colour, or none when cancelled.
   virtual std::optional<TColor> ChooseColor(TColor current) = 0;
-  // Reports a failed action with the failure's text.
-  virtual void ShowError(const std::string& text) = 0;
+  // Reports a failed action with the failure's exact text and the system's reason for it
+  // (empty when there is none).
+  virtual void ShowError(const std::string& text, const std::string& reason) = 0;
+  // Tells the user something that is no failure (a run stopped on request).
+  virtual void ShowNotice(const std::string& text) = 0;
 };

@@ -1,17 +1,22 @@
 #include "app/windows/main_window.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
+#include <QCloseEvent>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
+#include <QShortcut>
+#include <QSpinBox>
 
 #include <exception>
 #include <utility>
 
 #include "app/appearance.h"
 #include "app/font_metrics.h"
+#include "app/run_monitor.h"
+#include "app/windows/background_run.h"
 #include "app/windows/control_table.h"
 #include "app/windows/dialogs.h"
 #include "app/windows/help_window.h"
@@ -19,11 +24,30 @@
 #include "app/windows/qt_color.h"
 #include "app/windows/window_style.h"
 
-TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+namespace {
+
+// The window has grown by the row of run options below the original controls.
+constexpr QRect kOuterGeometry(193, 107, 626, 406);
+
+// Pages per folder when splitting: from 10 (fewer would scatter a book over too many
+// folders), 500 to begin with.
+constexpr int kMinPagesPerFolder = 10;
+constexpr int kMaxPagesPerFolder = 99999;
+constexpr int kInitialPagesPerFolder = 500;
+
+// The controls whose change would alter a run under way: disabled while it runs.
+// "przy generowaniu" is the check box's second line and greys with it.
+constexpr const char* kRunInputs[] = {"Button1",  "Button2",   "GroupBox2", "CheckBox1", "Label2",   "Button12",
+                                      "Button13", "CheckBox2", "CheckBox3", "CheckBox4", "SpinEdit1"};
+
+}  // namespace
+
+TForm1::TForm1(TDialogs& dialogs, QWidget* parent, TCardPhotoFolders cardFolders)
+    : QWidget(parent), dialogs_(dialogs), cardFolders_(std::move(cardFolders)) {
   setObjectName("Form1");
   setWindowTitle(QString::fromUtf8(kApplicationTitle));
   setFont(SansSerifFont(11));
-  SetOuterGeometry(this, QRect(193, 107, 626, 380));
+  SetOuterGeometry(this, kOuterGeometry);
 
   createControls();
   connectHandlers();
@@ -34,31 +58,59 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(d
   RefreshPreview();
 }
 
+// The run, if any, is cancelled and joined before the state it writes goes.
+TForm1::~TForm1() = default;
+
 void TForm1::createControls() {
   CreateControls(this, [this](QWidget* parent) { return memo_ = new TMemoView(state_.Memo(), parent); });
   edit1_ = findChild<QLineEdit*>("Edit1");
   checkBox1_ = findChild<QCheckBox*>("CheckBox1");
+  chapterPages_ = findChild<QCheckBox*>("CheckBox2");
+  pageTimes_ = findChild<QCheckBox*>("CheckBox3");
+  splitFolders_ = findChild<QCheckBox*>("CheckBox4");
+  pagesPerFolder_ = findChild<QSpinBox*>("SpinEdit1");
   targetFolder_ = findChild<QLineEdit*>("katalog_docelowy");
+  progressBar_ = findChild<QProgressBar*>("ProgressBar1");
+  progressText_ = findChild<QLabel*>("Label4");
+  cancelButton_ = findChild<QPushButton*>("Button11");
+  cardButton_ = findChild<QPushButton*>("Button13");
+
   targetFolder_->setReadOnly(true);
-  checkBox1_->setChecked(state_.Settings().squeezeBlankLines);
+  const TRunSettings& settings = state_.Settings();
+  checkBox1_->setChecked(settings.squeezeBlankLines);
+  pageTimes_->setChecked(settings.pageTimes);
+  pagesPerFolder_->setRange(kMinPagesPerFolder, kMaxPagesPerFolder);
+  pagesPerFolder_->setValue(kInitialPagesPerFolder);
+  splitFolders_->setChecked(false);
+  showRunning(false);
 }
 
 void TForm1::connectHandlers() {
   const std::pair<const char*, void (TForm1::*)()> handlers[] = {
-      {"Button1", &TForm1::Button1Click}, {"Button2", &TForm1::Button2Click},
-      {"Button3", &TForm1::Button3Click}, {"Button4", &TForm1::Button4Click},
-      {"Button5", &TForm1::Button5Click}, {"Button6", &TForm1::Button6Click},
-      {"Button7", &TForm1::Button7Click}, {"Button8", &TForm1::Button8Click},
-      {"Button9", &TForm1::Button9Click}, {"Button10", &TForm1::Button10Click},
+      {"Button1", &TForm1::Button1Click},     {"Button2", &TForm1::Button2Click},
+      {"Button3", &TForm1::Button3Click},     {"Button4", &TForm1::Button4Click},
+      {"Button5", &TForm1::Button5Click},     {"Button6", &TForm1::Button6Click},
+      {"Button7", &TForm1::Button7Click},     {"Button8", &TForm1::Button8Click},
+      {"Button9", &TForm1::Button9Click},     {"Button10", &TForm1::Button10Click},
+      {"Button11", &TForm1::Button11Click},   {"Button12", &TForm1::Button12Click},
+      {"Button13", &TForm1::Button13Click},   {"CheckBox2", &TForm1::CheckBox2Click},
+      {"CheckBox4", &TForm1::CheckBox4Click},
   };
+  // `clicked` comes from the user only, so showing the state in a check box calls nothing.
   for (const auto& [name, handler] : handlers)
-    connect(findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
+    connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this, handler);
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &TForm1::Button11Click);
 }
 
 void TForm1::createHelpWindow() { pomoc_ = new Tpomoc(this); }
 
 void TForm1::showState() {
   memo_->Refresh();
+  chapterPages_->setChecked(state_.Settings().chapterPages);
+  showTargetFolder();
+}
+
+void TForm1::showTargetFolder() {
   targetFolder_->setText(QString::fromStdString(state_.Settings().targetFolder));
 }
 
@@ -66,8 +118,12 @@ template <class Action>
 void TForm1::guarded(Action&& action) {
   try {
     std::forward<Action>(action)();
+  } catch (const ERunCancelled& cancelled) {
+    dialogs_.ShowNotice(cancelled.Message());
+  } catch (const Exception& error) {
+    dialogs_.ShowError(error.Message(), error.Reason());
   } catch (const std::exception& error) {
-    dialogs_.ShowError(error.what());
+    dialogs_.ShowError(error.what(), {});
   }
 }
 
@@ -77,32 +133,94 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  if (run_) {
+    // The worker stops after the page it is writing, a matter of milliseconds.
+    run_->Cancel();
+    endRun(false);
+  }
   pomoc_->close();
   QWidget::closeEvent(event);
 }
 
 void TForm1::Button1Click() {
-  guarded([this] {
-    const auto path = dialogs_.OpenTextFile();
-    if (!path) return;
-    state_.LoadTextFile(*path);
+  if (const auto path = dialogs_.OpenTextFile()) LoadBook(*path);
+}
+
+void TForm1::LoadBook(const std::string& path) {
+  guarded([&] {
+    state_.LoadTextFile(path);
+    // The book's own folder exists: nothing to create.
+    state_.Settings().createFolder = false;
     showState();
+    memo_->ScrollToTop();
+    RefreshPreview();
   });
 }
 
 void TForm1::Button2Click() {
-  state_.Settings().squeezeBlankLines = checkBox1_->isChecked();
-  memo_->hide();
-  // Once, so that the processing label is painted; the run then holds the thread to its end.
-  QCoreApplication::processEvents();
-  guarded([this] {
-    // Also when the run fails: its text is unchanged and the label must not stay over it.
-    const auto showMemo = qScopeGuard([this] {
-      memo_->Refresh();
-      memo_->show();
-    });
-    state_.Generate();
-  });
+  if (run_) return;
+  takeRunOptions();
+  run_ = std::make_unique<TBackgroundRun>([this](TRunMonitor& monitor) { state_.Generate(&monitor); });
+  connect(run_.get(), &TBackgroundRun::Progress, this, &TForm1::showProgress);
+  // Queued, so that the run object is not destroyed inside its own signal; by then a
+  // closing window may have ended the run already.
+  connect(
+      run_.get(), &TBackgroundRun::Ended, this,
+      [this] {
+        if (run_) endRun(true);
+      },
+      Qt::QueuedConnection);
+  showRunning(true);
+}
+
+void TForm1::takeRunOptions() {
+  TRunSettings& settings = state_.Settings();
+  settings.squeezeBlankLines = checkBox1_->isChecked();
+  settings.pageTimes = pageTimes_->isChecked();
+  settings.pagesPerFolder = splitFolders_->isChecked() ? pagesPerFolder_->value() : 0;
+}
+
+void TForm1::showRunning(bool running) {
+  // The hidden "Przerwij" would pass the focus on to whatever follows it.
+  const bool cancelHadFocus = cancelButton_->hasFocus();
+  for (const char* name : kRunInputs) findChild<QWidget*>(name)->setEnabled(!running);
+  showPagesPerFolderEnabled();
+  // The text box hides, so that "TRWA PRZETWARZANIE..." and the progress show in its place.
+  memo_->setVisible(!running);
+  progressBar_->setVisible(running);
+  progressText_->setVisible(running);
+  cancelButton_->setVisible(running);
+  cancelButton_->setEnabled(running);
+  if (running) {
+    progressBar_->setRange(0, 0);  // busy until the first page is done
+    progressText_->clear();
+    cancelButton_->setFocus();
+  } else {
+    if (cancelHadFocus) findChild<QWidget*>("Button2")->setFocus();
+    RefreshCardButton();
+  }
+}
+
+void TForm1::showPagesPerFolderEnabled() {
+  const bool enabled = !run_ && splitFolders_->isChecked();
+  pagesPerFolder_->setEnabled(enabled);
+  findChild<QWidget*>("Label5")->setEnabled(enabled);
+}
+
+void TForm1::showProgress(int done, int total) {
+  if (!run_) return;
+  progressBar_->setRange(0, total);
+  progressBar_->setValue(done);
+  progressText_->setText(QStringLiteral("strona %1 z %2").arg(done).arg(total));
+}
+
+void TForm1::endRun(bool report) {
+  run_->Wait();
+  const std::exception_ptr error = run_->Error();
+  run_.reset();
+  showRunning(false);
+  memo_->Refresh();
+  if (report && error) guarded([&] { std::rethrow_exception(error); });
 }
 
 void TForm1::Button3Click() {
@@ -137,7 +255,63 @@ void TForm1::applyColorSet(int number) {
 
 void TForm1::Button10Click() { pomoc_->show(); }
 
-void TForm1::FormActivate() { RefreshPreview(); }
+void TForm1::Button11Click() {
+  if (!run_) return;
+  run_->Cancel();
+  cancelButton_->setEnabled(false);
+  progressText_->setText(QStringLiteral("przerywanie..."));
+}
+
+void TForm1::Button12Click() {
+  const auto folder = dialogs_.ChooseFolder(state_.Settings().targetFolder);
+  if (!folder) return;
+  TRunSettings& settings = state_.Settings();
+  settings.targetFolder = *folder;
+  if (settings.targetFolder.empty() || settings.targetFolder.back() != '/') settings.targetFolder += '/';
+  // A chosen folder exists; only a card's book folder may be missing.
+  settings.createFolder = false;
+  showTargetFolder();
+}
+
+void TForm1::Button13Click() {
+  guarded([this] {
+    const std::vector<std::string> cards = cardFolders_();
+    if (cards.size() != 1) {  // taken out, or another put in, since the last look
+      RefreshCardButton();
+      return;
+    }
+    TRunSettings& settings = state_.Settings();
+    settings.targetFolder = CardBookFolder(cards.front(), settings.chosenFileName);
+    // The book's folder on the card is made by the run.
+    settings.createFolder = true;
+    showTargetFolder();
+  });
+}
+
+void TForm1::CheckBox2Click() {
+  state_.SetChapterPages(chapterPages_->isChecked());
+  memo_->Refresh();
+}
+
+void TForm1::CheckBox4Click() { showPagesPerFolderEnabled(); }
+
+void TForm1::FormActivate() {
+  // While a run is under way the state is the worker's.
+  if (run_) return;
+  RefreshPreview();
+  RefreshCardButton();
+}
+
+void TForm1::RefreshCardButton() {
+  if (run_) return;
+  bool oneCard = false;
+  try {
+    oneCard = cardFolders_().size() == 1;
+  } catch (const std::exception&) {
+    // Asked on every activation: a lookup that fails just offers no card, without a message.
+  }
+  cardButton_->setEnabled(oneCard);
+}
 
 void TForm1::RefreshPreview() {
   const TTextBox& box = state_.Memo();

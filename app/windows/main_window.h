@@ -1,14 +1,26 @@
 #pragma once
 // `Form1`, the main window: the text box with the book, the appearance controls, the
-// target folder and the buttons. It shows the main state and hands every action to it;
-// it reads no files and converts nothing itself. A failed action ends where it failed and
-// its text is reported through the dialogs.
+// target folder, the run's options and the buttons. It shows the main state and hands
+// every action to it; it reads no files and converts nothing itself. A failed action ends
+// where it failed and its text is reported through the dialogs.
+//
+// "Generuj" converts on a worker thread: meanwhile the window repaints and shows the
+// progress, the controls that would change the run are disabled, and "Przerwij", Esc or
+// closing the window stops the run after the page being written.
 #include <QWidget>
 
+#include <memory>
+
 #include "app/main_state.h"
+#include "app/windows/card_target.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class TBackgroundRun;
 class TDialogs;
 class TMemoView;
 class Tpomoc;
@@ -17,15 +29,24 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
 public:
-  // `dialogs` answers the window's questions and must outlive it.
-  explicit TForm1(TDialogs& dialogs, QWidget* parent = nullptr);
+  // `dialogs` answers the window's questions and must outlive it; `cardFolders` finds the
+  // mounted memory cards for "Na kartę".
+  explicit TForm1(TDialogs& dialogs, QWidget* parent = nullptr,
+                  TCardPhotoFolders cardFolders = MountedCardPhotoFolders);
+  ~TForm1() override;
 
+  // The state; not to be read while a run is under way.
   const TMainState& State() const { return state_; }
+  // Whether a conversion run is under way.
+  bool Running() const { return run_ != nullptr; }
   // The help window, owned by this one and closed with it.
   Tpomoc* pomoc() const { return pomoc_; }
 
-  void Button1Click();   // "Załaduj TXT": load a text file
-  void Button2Click();   // "Generuj": the conversion run
+  void Button1Click();   // "Załaduj TXT": load a book
+  // Loads the book at `path` as "Załaduj TXT" does once it is chosen (a book given on
+  // the command line or opened from a file manager).
+  void LoadBook(const std::string& path);
+  void Button2Click();   // "Generuj": start the conversion run
   void Button3Click();   // "Font": the font dialog
   void Button4Click();   // "Tło": the background colour dialog
   void Button5Click();   // "Wyjdź": close, which ends the program
@@ -34,9 +55,18 @@ public:
   void Button8Click();   // colour set "3"
   void Button9Click();   // colour set "4"
   void Button10Click();  // "Help": show the help window
+  void Button11Click();  // "Przerwij": stop the run after the current page
+  void Button12Click();  // "…": choose the target folder
+  void Button13Click();  // "Na kartę": the book's folder on the memory card
+  void CheckBox2Click();  // "rozdział od nowej strony"
+  void CheckBox4Click();  // "dziel na foldery po": the page count is asked only when on
   void FormActivate();
   // Gives the preview box `Edit1` the text box's font, text colour and background.
   void RefreshPreview();
+  // Enables "Na kartę" when exactly one memory card is mounted and no run is under way.
+  // Asked at start, on every activation (mounting a card takes the user elsewhere) and
+  // after each run; not polled, since a stalled mount would stall the window.
+  void RefreshCardButton();
 
 protected:
   bool event(QEvent* event) override;
@@ -47,16 +77,35 @@ private:
   void connectHandlers();
   void createHelpWindow();
   void showState();
+  void showTargetFolder();
   void applyColorSet(int number);
+  void takeRunOptions();
+  void showRunning(bool running);
+  void showProgress(int done, int total);
+  // The page count and its "stron" are enabled only while the split is ticked and no run is under way.
+  void showPagesPerFolderEnabled();
+  // The worker has returned: the book's place is the text box's again, the controls come
+  // back, and a failure or a cancellation is reported unless the window is closing.
+  void endRun(bool report);
   // Runs an action; a failure's text goes to the user and the action simply ends.
   template <class Action>
   void guarded(Action&& action);
 
   TDialogs& dialogs_;
+  TCardPhotoFolders cardFolders_;
   TMainState state_;
+  std::unique_ptr<TBackgroundRun> run_;
   TMemoView* memo_ = nullptr;
   QLineEdit* edit1_ = nullptr;
   QCheckBox* checkBox1_ = nullptr;
+  QCheckBox* chapterPages_ = nullptr;
+  QCheckBox* pageTimes_ = nullptr;
+  QCheckBox* splitFolders_ = nullptr;
+  QSpinBox* pagesPerFolder_ = nullptr;
   QLineEdit* targetFolder_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QLabel* progressText_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* cardButton_ = nullptr;
   Tpomoc* pomoc_ = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include "app/code_page.h"
 #include "app/font_metrics.h"
+#include "app/line_list.h"
 #include "app/text_box.h"
 #include "app/windows/qt_color.h"
 
@@ -41,6 +42,8 @@ void TMemoView::Refresh() {
   viewport()->update();
 }
 
+void TMemoView::ScrollToTop() { verticalScrollBar()->setValue(0); }
+
 int TMemoView::linePitch() const { return std::max(1, QFontMetrics(viewport()->font()).height()); }
 
 int TMemoView::VisibleRows() const { return viewport()->height() / linePitch(); }
@@ -67,8 +70,10 @@ void TMemoView::paintEvent(QPaintEvent*) {
   const int ascent = QFontMetrics(viewport()->font()).ascent();
   // One row more than fits whole, so a partly visible last row shows its top as a text box does.
   const int last = std::min(static_cast<int>(lines.size()), TopLine() + VisibleRows() + 1);
-  for (int line = TopLine(), y = 0; line < last; ++line, y += pitch)
-    painter.drawText(kTextLeft, y + ascent, codePage.Decode(lines[static_cast<std::size_t>(line)]));
+  for (int line = TopLine(), y = 0; line < last; ++line, y += pitch) {
+    const std::string& text = lines[static_cast<std::size_t>(line)];
+    if (text != kChapterMark) painter.drawText(kTextLeft, y + ascent, codePage.Decode(text));
+  }
 }
 
 void TMemoView::keyPressEvent(QKeyEvent* event) {

@@ -2,7 +2,8 @@
 // `Memo1` on screen: the text box's display lines, one per row, in its font and colours.
 // The view paints the model's lines as they are and never wraps on its own, so what the
 // user reads row by row is what the pages will hold line by line. It has no scroll bars
-// but scrolls with the arrows, Page Up/Down, Home/End and the mouse wheel.
+// but scrolls with the arrows, Page Up/Down, Home/End and the mouse wheel. A chapter mark
+// (a line that starts a chapter on a new page) shows as an empty row.
 #include <QAbstractScrollArea>
 
 class TTextBox;
@@ -17,6 +18,8 @@ public:
   // Takes up the box's text, font and colours after a change; keeps the scroll position
   // where it still fits.
   void Refresh();
+  // Shows the text from its first line, as after loading a book.
+  void ScrollToTop();
 
   // The first display line shown at the top.
   int TopLine() const;

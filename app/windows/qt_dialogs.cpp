@@ -3,16 +3,38 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "app/windows/font_dialog.h"
 #include "app/windows/qt_color.h"
 #include "app/windows/window_style.h"
 
+namespace {
+
+constexpr char kBookFilters[] =
+    "Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)";
+constexpr char kLastBookFolder[] = "lastBookFolder";
+
+QSettings UserSettings() { return QSettings("stronix", "stronix"); }
+
+}  // namespace
+
 std::optional<std::string> TQtDialogs::OpenTextFile() {
-  const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), "text file (*.txt)");
+  const QString start = UserSettings().value(kLastBookFolder).toString();
+  const QString path =
+      QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, QString::fromUtf8(kBookFilters));
   if (path.isEmpty()) return std::nullopt;
+  UserSettings().setValue(kLastBookFolder, QFileInfo(path).absolutePath());
   return path.toStdString();
+}
+
+std::optional<std::string> TQtDialogs::ChooseFolder(const std::string& current) {
+  const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString(),
+                                                           QString::fromStdString(current));
+  if (folder.isEmpty()) return std::nullopt;
+  return folder.toStdString();
 }
 
 std::optional<TFontChoice> TQtDialogs::ChooseFont(const TFontChoice& start) {
@@ -27,6 +49,14 @@ std::optional<TColor> TQtDialogs::ChooseColor(TColor current) {
   return FromQColor(color);
 }
 
-void TQtDialogs::ShowError(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), QString::fromUtf8(kApplicationTitle), QString::fromStdString(text));
+void TQtDialogs::ShowError(const std::string& text, const std::string& reason) {
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setInformativeText(QString::fromStdString(reason));
+  box.exec();
+}
+
+void TQtDialogs::ShowNotice(const std::string& text) {
+  QMessageBox::information(QApplication::activeWindow(), QString::fromUtf8(kApplicationTitle),
+                           QString::fromStdString(text));
 }

@@ -13,6 +13,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <set>
+#include <string>
+
 #include "app/windows/main_window.h"
 #include "window_test_support.h"
 
@@ -50,7 +53,23 @@ const TExpectedControl kExpected[] = {
     {"katalog_docelowy", "QLineEdit", "GroupBox1", {5, 18, 380, 24}, nullptr, 13, false},
     {"Button5", "QPushButton", "Form1", {494, 295, 115, 50}, "Wyjdź", 11, false},
     {"Button10", "QPushButton", "Form1", {410, 320, 75, 25}, "Help", 11, false},
+    {"ProgressBar1", "QProgressBar", "Panel1", {40, 160, 427, 20}, nullptr, 11, false},
+    {"Label4", "QLabel", "Panel1", {40, 186, 427, 16}, "", 13, false},
+    {"Button11", "QPushButton", "Panel1", {203, 212, 100, 25}, "Przerwij", 11, false},
+    {"Button12", "QPushButton", "Form1", {404, 298, 25, 21}, "…", 11, false},
+    {"Button13", "QPushButton", "Form1", {432, 298, 58, 21}, "Na kartę", 11, false},
+    {"CheckBox2", "QCheckBox", "Form1", {8, 352, 150, 17}, "rozdział od nowej strony", 11, false},
+    {"CheckBox3", "QCheckBox", "Form1", {165, 352, 180, 17}, "czas plików w kolejności stron", 11, false},
+    {"CheckBox4", "QCheckBox", "Form1", {352, 352, 120, 17}, "dziel na foldery po", 11, false},
+    {"SpinEdit1", "QSpinBox", "Form1", {474, 350, 56, 21}, nullptr, 11, false},
+    {"Label5", "QLabel", "Form1", {534, 354, 40, 13}, "stron", 11, false},
 };
+
+// The controls of the first layout come first; the rest were added around them.
+constexpr std::size_t kOriginalControls = 20;
+
+// Controls that share their place with the text box: they show only while a run hides it.
+const std::set<std::string> kUnderTheTextBox = {"Label1", "ProgressBar1", "Label4", "Button11"};
 
 QString CaptionOf(QWidget* control) {
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
@@ -110,20 +129,38 @@ TEST_F(ControlTableTest, CaptionsAreWholeInTheirControls) {
     EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()) + 16, box->width())
         << box->objectName().toStdString();
   }
-  // The check box's caption fits beside its box, and "przy generowaniu" reads as its
-  // second line: it starts where the caption's text does.
-  auto* checkBox = form.findChild<QCheckBox*>("CheckBox1");
-  QStyleOptionButton option;
-  option.initFrom(checkBox);
-  const QRect text = checkBox->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, checkBox);
-  EXPECT_LE(text.left() + checkBox->fontMetrics().horizontalAdvance(checkBox->text()), checkBox->width());
-  EXPECT_NEAR(checkBox->mapTo(&form, text.topLeft()).x(), control("Label2")->mapTo(&form, QPoint(0, 0)).x(), 2);
+  // Each check box's caption fits beside its box, and "przy generowaniu" reads as the
+  // first one's second line: it starts where the caption's text does.
+  for (auto* checkBox : form.findChildren<QCheckBox*>()) {
+    QStyleOptionButton option;
+    option.initFrom(checkBox);
+    const QRect text = checkBox->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, checkBox);
+    EXPECT_LE(text.left() + checkBox->fontMetrics().horizontalAdvance(checkBox->text()), checkBox->width())
+        << checkBox->objectName().toStdString();
+    if (checkBox->objectName() == "CheckBox1") {
+      EXPECT_NEAR(checkBox->mapTo(&form, text.topLeft()).x(), control("Label2")->mapTo(&form, QPoint(0, 0)).x(), 2);
+    }
+  }
+}
+
+TEST_F(ControlTableTest, AddedControlsLieInsideTheirParentAndCoverNoSibling) {
+  for (const auto& entry : Form1Controls().subspan(kOriginalControls)) {
+    QWidget* widget = control(entry.name);
+    EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << entry.name;
+    for (const auto& other : Form1Controls()) {
+      const std::string a = entry.name, b = other.name;
+      if (a == b || std::string_view(entry.parent ? entry.parent : "") != (other.parent ? other.parent : "")) continue;
+      if ((a == "Memo1" && kUnderTheTextBox.contains(b)) || (b == "Memo1" && kUnderTheTextBox.contains(a))) continue;
+      EXPECT_FALSE(widget->geometry().intersects(control(other.name)->geometry())) << a << " and " << b;
+    }
+  }
 }
 
 TEST_F(ControlTableTest, TabMovesThroughTheControlsContainerByContainer) {
   const std::vector<std::string> order = {"Button1", "Button2", "Memo1",   "Edit1",     "Button3",
                                           "Button4", "Button6", "Button7", "Button8",   "Button9",
-                                          "CheckBox1", "katalog_docelowy", "Button5", "Button10"};
+                                          "CheckBox1", "katalog_docelowy", "Button5", "Button10",
+                                          "Button12",  "Button13", "CheckBox2", "CheckBox3", "CheckBox4"};
   std::vector<std::string> chain;
   QWidget* widget = control("Button1");
   do {

@@ -4,54 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
 #include "app/windows/qt_color.h"
+#include "main_window_fixture.h"
 #include "support/gif_decode.h"
-#include "support/temp_dir.h"
-#include "window_test_support.h"
 
 namespace {
 
 using ::testing::_;
 using ::testing::ElementsAre;
 using ::testing::Invoke;
-using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::StrEq;
-
-// A short book in Windows-1250: "Zażółć gęślą jaźń" and friends.
-constexpr char kBook[] = "Rozdzia\xB3 1\nZa\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1\r\n\r\nKoniec";
-
-void WriteFile(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-class MainWindowTest : public ::testing::Test {
-protected:
-  MainWindowTest() { form.show(); }
-
-  // Loads `bytes` as dir/name through "Załaduj TXT".
-  void Load(const std::string& path, std::string_view bytes) {
-    WriteFile(path, bytes);
-    EXPECT_CALL(dialogs, OpenTextFile()).WillOnce(Return(path));
-    Click(form, "Button1");
-  }
-
-  TMemoView& memo() { return *form.findChild<TMemoView*>("Memo1"); }
-  QLineEdit& edit(const char* name) { return *form.findChild<QLineEdit*>(name); }
-  const TTextBox& box() { return form.State().Memo(); }
-
-  NiceMock<TMockDialogs> dialogs;
-  TForm1 form{dialogs};
-  TempDir dir;
-};
 
 TEST_F(MainWindowTest, StartsWithTheAboutTextAndInitialValues) {
   EXPECT_EQ(form.windowTitle(), "Stronix - by morvik 2006");
@@ -105,7 +80,7 @@ TEST_F(MainWindowTest, ColorSetsColourTheTextBoxThePreviewAndTheNextPages) {
     EXPECT_TRUE(shown.contains(Rgb(set.text)));
     EXPECT_TRUE(shown.contains(Rgb(set.background)));
 
-    Click(form, "Button2");
+    Generate();
     const DecodedFrame page = DecodeGifFile(dir.File("0001.gif")).frames.at(0);
     const auto colorAt = [&](std::size_t i) { return page.localColors.at(page.pixels.at(i)); };
     EXPECT_EQ(colorAt(0), (DecodedColor{RedOf(set.background), GreenOf(set.background), BlueOf(set.background)}));
@@ -126,7 +101,7 @@ TEST_F(MainWindowTest, LoadingAFileShowsItsLinesAndTakesItsFolder) {
 
 TEST_F(MainWindowTest, ARunWritesThePagesAndLeavesGotowe) {
   Load(dir.File("ksiazka.txt"), kBook);
-  Click(form, "Button2");
+  Generate();
   EXPECT_THAT(dir.Names(), ElementsAre("0000.gif", "0001.gif", "ksiazka.txt"));
   EXPECT_EQ(DecodeGifFile(dir.File("0001.gif")).screenWidth, 480);
   EXPECT_EQ(box().Text(), "gotowe...\r\n");
@@ -152,7 +127,7 @@ TEST_F(MainWindowTest, TheProcessingLabelIsPaintedWhileTheRunHidesTheBook) {
   QApplication::processEvents();
   TPaintCounter counter;
   form.findChild<QWidget*>("Label1")->installEventFilter(&counter);
-  Click(form, "Button2");
+  Generate();
   EXPECT_GT(counter.paints, 0);
   // Afterwards the book's place is the text box's again.
   EXPECT_FALSE(memo().isHidden());
@@ -164,12 +139,12 @@ TEST_F(MainWindowTest, TheCheckBoxDecidesWhetherBlankRunsAreSqueezed) {
   for (int i = 0; i < 11; ++i) book += "linia\n";
   book += "\n\n\nkoniec";
   Load(dir.File("a.txt"), book);
-  Click(form, "Button2");
+  Generate();
   EXPECT_FALSE(std::filesystem::exists(dir.File("0002.gif")));
 
   form.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
   Load(dir.File("a.txt"), book);
-  Click(form, "Button2");
+  Generate();
   EXPECT_TRUE(std::filesystem::exists(dir.File("0002.gif")));
 }
 
@@ -246,9 +221,9 @@ TEST_F(MainWindowTest, AFailedRunReportsItsTextAndShowsTheBookAgain) {
   const std::string text = box().Text();
 
   bool memoShownWhenReported = false;
-  EXPECT_CALL(dialogs, ShowError(StrEq("Cannot create file " + (folder / "0000.gif").string())))
-      .WillOnce(Invoke([&](const std::string&) { memoShownWhenReported = !memo().isHidden(); }));
-  Click(form, "Button2");
+  EXPECT_CALL(dialogs, ShowError(StrEq("Cannot create file " + (folder / "0000.gif").string()), _))
+      .WillOnce(Invoke([&](const std::string&, const std::string&) { memoShownWhenReported = !memo().isHidden(); }));
+  Generate();
   EXPECT_TRUE(memoShownWhenReported);
   EXPECT_FALSE(memo().isHidden());
   EXPECT_EQ(box().Text(), text);
@@ -257,10 +232,145 @@ TEST_F(MainWindowTest, AFailedRunReportsItsTextAndShowsTheBookAgain) {
 TEST_F(MainWindowTest, AFailedLoadReportsItsTextAndChangesNothing) {
   const std::string missing = dir.File("nie-ma.txt");
   EXPECT_CALL(dialogs, OpenTextFile()).WillOnce(Return(missing));
-  EXPECT_CALL(dialogs, ShowError(StrEq("Cannot open file " + missing)));
+  EXPECT_CALL(dialogs, ShowError(StrEq("Cannot open file " + missing), StrEq("No such file or directory")));
   Click(form, "Button1");
   EXPECT_EQ(box().LineCount(), 13);
   EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), HomeFolder());
+}
+
+// `count` lines "linia 0", "linia 1", ...
+std::string NumberedLines(int count) {
+  std::string book;
+  for (int i = 0; i < count; ++i) book += "linia " + std::to_string(i) + "\n";
+  return book;
+}
+
+void Activate(QWidget& window) {
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(&window, &activate);
+}
+
+TEST_F(MainWindowTest, ANewBookShowsFromItsFirstLine) {
+  Load(dir.File("a.txt"), NumberedLines(100));
+  QTest::keyClick(&memo(), Qt::Key_End);
+  ASSERT_GT(memo().TopLine(), 0);
+  Load(dir.File("b.txt"), NumberedLines(100));
+  EXPECT_EQ(memo().TopLine(), 0);
+}
+
+TEST_F(MainWindowTest, AUtf8BookShowsAndPagesExactlyAsTheSameTextInWindows1250) {
+  constexpr char kUtf8Book[] = "Rozdział 1\nZażółć gęślą jaźń\r\n\r\nKoniec";
+  for (const char* folder : {"cp1250", "utf8"}) std::filesystem::create_directory(dir.Path() / folder);
+  const auto file = [&](const char* folder, const char* name) { return (dir.Path() / folder / name).string(); };
+
+  Load(file("cp1250", "ksiazka.txt"), kBook);
+  const QImage shown1250 = memo().viewport()->grab().toImage();
+  Generate();
+  Load(file("utf8", "ksiazka.txt"), kUtf8Book);
+  EXPECT_EQ(box().Font().script, TFontScript::Utf8);
+  EXPECT_TRUE(memo().viewport()->grab().toImage() == shown1250);
+  EXPECT_EQ(edit("Edit1").font().family(), "Times New Roman");
+  EXPECT_CALL(dialogs, ChooseFont(_)).WillOnce(Invoke([](const TFontChoice& start) {
+    EXPECT_EQ(start.script, TFontScript::Utf8);
+    return std::nullopt;
+  }));
+  Click(form, "Button3");
+  Generate();
+
+  const auto bytes = [](const std::string& path) {
+    std::ostringstream out;
+    out << std::ifstream(path, std::ios::binary).rdbuf();
+    return out.str();
+  };
+  ASSERT_TRUE(std::filesystem::exists(file("utf8", "0001.gif")));
+  EXPECT_TRUE(bytes(file("utf8", "0001.gif")) == bytes(file("cp1250", "0001.gif")));
+}
+
+TEST_F(MainWindowTest, TheFolderButtonChoosesTheTargetUntilTheNextLoad) {
+  const auto pages = dir.Path() / "strony";
+  std::filesystem::create_directory(pages);
+  Load(dir.File("ksiazka.txt"), kBook);
+  EXPECT_CALL(dialogs, ChooseFolder(dir.Path().string() + "/")).WillOnce(Return(pages.string()));
+  Click(form, "Button12");
+  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), pages.string() + "/");
+  EXPECT_FALSE(form.State().Settings().createFolder);
+
+  EXPECT_CALL(dialogs, ChooseFolder(pages.string() + "/")).WillOnce(Return(std::nullopt));
+  Click(form, "Button12");
+  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), pages.string() + "/");
+
+  Generate();
+  EXPECT_TRUE(std::filesystem::exists(pages / "0001.gif"));
+  Load(dir.File("ksiazka.txt"), kBook);
+  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), dir.Path().string() + "/");
+}
+
+TEST_F(MainWindowTest, TheCardButtonNeedsExactlyOneCardAndSendsTheBookToItsOwnFolderThere) {
+  const auto photo = dir.Path() / "karta" / "PSP" / "PHOTO";
+  std::filesystem::create_directories(photo);
+  Load(dir.File("Pan Tadeusz.txt"), kBook);
+  auto& button = *form.findChild<QPushButton*>("Button13");
+
+  const std::pair<std::vector<std::string>, bool> mounted[] = {
+      {{}, false}, {{photo.string(), "/media/druga/PSP/PHOTO"}, false}, {{photo.string()}, true}};
+  for (const auto& [found, enabled] : mounted) {
+    cards = found;
+    Activate(form);
+    EXPECT_EQ(button.isEnabled(), enabled) << found.size() << " cards";
+  }
+  Click(form, "Button13");
+  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), (photo / "Pan Tadeusz").string() + "/");
+  EXPECT_TRUE(form.State().Settings().createFolder);
+  Generate();
+  EXPECT_TRUE(std::filesystem::exists(photo / "Pan Tadeusz" / "0001.gif"));
+}
+
+TEST_F(MainWindowTest, TheRunOptionBoxesReachTheRun) {
+  auto& pageTimes = *form.findChild<QCheckBox*>("CheckBox3");
+  auto& split = *form.findChild<QCheckBox*>("CheckBox4");
+  auto& perFolder = *form.findChild<QSpinBox*>("SpinEdit1");
+  EXPECT_TRUE(pageTimes.isChecked());
+  EXPECT_FALSE(split.isChecked());
+  EXPECT_FALSE(perFolder.isEnabled());
+  EXPECT_EQ(perFolder.value(), 500);
+  EXPECT_EQ(perFolder.minimum(), 10);
+
+  // Page times on: each page two seconds after the one before.
+  Load(dir.File("ksiazka.txt"), NumberedLines(20));
+  Generate();
+  const auto gap = [&] {
+    return std::filesystem::last_write_time(dir.File("0002.gif")) - std::filesystem::last_write_time(dir.File("0001.gif"));
+  };
+  EXPECT_EQ(gap(), std::chrono::seconds(2));
+  EXPECT_EQ(form.State().Settings().pagesPerFolder, 0);
+
+  pageTimes.click();
+  split.click();
+  EXPECT_TRUE(perFolder.isEnabled());
+  perFolder.setValue(25);
+  Load(dir.File("ksiazka.txt"), NumberedLines(20));
+  Generate();
+  EXPECT_FALSE(form.State().Settings().pageTimes);
+  EXPECT_EQ(form.State().Settings().pagesPerFolder, 25);
+
+  split.click();
+  EXPECT_FALSE(perFolder.isEnabled());
+  Generate();
+  EXPECT_EQ(form.State().Settings().pagesPerFolder, 0);
+}
+
+TEST_F(MainWindowTest, TheChapterBoxFollowsTheStateAndSwitchesChapterPages) {
+  auto& chapters = *form.findChild<QCheckBox*>("CheckBox2");
+  EXPECT_FALSE(chapters.isChecked());
+  Load(dir.File("ksiazka.html"), "<html><body><h1>Jeden</h1><p>Pierwszy.</p><h1>Dwa</h1><p>Drugi.</p></body></html>");
+  EXPECT_TRUE(chapters.isChecked());
+  EXPECT_TRUE(form.State().Settings().chapterPages);
+  const auto marks = [&] { return std::ranges::count(box().Lines(), std::string(kChapterMark)); };
+  EXPECT_GT(marks(), 0);
+
+  chapters.click();
+  EXPECT_FALSE(form.State().Settings().chapterPages);
+  EXPECT_EQ(marks(), 0);
 }
 
 }  // namespace

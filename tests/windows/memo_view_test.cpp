@@ -51,6 +51,16 @@ TEST_F(MemoViewTest, PaintsOneModelLinePerRowInThePageColours) {
   EXPECT_EQ(image.pixel(470, 260) & 0xFFFFFF, Rgb(clWhite));
 }
 
+TEST_F(MemoViewTest, AChapterMarkShowsAsAnEmptyRow) {
+  box.SetText("a\r\n" + std::string(kChapterMark) + "\r\nb\r\n");
+  view.Refresh();
+  ASSERT_EQ(box.Lines().at(1), kChapterMark);
+  const QImage image = view.viewport()->grab().toImage();
+  EXPECT_TRUE(RowHasInk(image, 0));
+  EXPECT_FALSE(RowHasInk(image, 1));
+  EXPECT_TRUE(RowHasInk(image, 2));
+}
+
 TEST_F(MemoViewTest, ShowsTheModelsWrapWithoutWrappingAgain) {
   // One text line wider than the box: the model breaks it, the view shows its rows.
   box.SetText(std::string(60, 'W') + "\r\n");

@@ -6,8 +6,10 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -29,23 +31,47 @@ void WhenOpen(std::function<void(Dialog&)> answer) {
 
 class QtDialogsTest : public ::testing::Test {
 protected:
+  // The user's settings go to a folder of the test's own.
+  QtDialogsTest() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings.File(""))); }
+
+  TempDir settings;
+  TempDir dir;
   TQtDialogs dialogs;
   TFontChoice start = FontDialogStart(TPageFont{});
 };
 
-TEST_F(QtDialogsTest, TheOpenDialogOffersTextFilesAndReturnsTheFullPath) {
-  TempDir dir;
-  const std::string path = dir.File("ksiazka.txt");
+TEST_F(QtDialogsTest, TheOpenDialogOffersBooksStartsWhereTheLastBookWasAndReturnsTheFullPath) {
+  std::filesystem::create_directory(dir.Path() / "Książki");
+  const std::string path = (dir.Path() / "Książki" / "pan tadeusz.epub").string();
   std::ofstream(path) << "tekst";
   WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
-    EXPECT_EQ(dialog.nameFilters(), QStringList{"text file (*.txt)"});
+    EXPECT_EQ(dialog.nameFilters(),
+              (QStringList{"Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm)", "Wszystkie pliki (*)"}));
     dialog.selectFile(QString::fromStdString(path));
     static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept is protected
   });
   EXPECT_EQ(dialogs.OpenTextFile(), path);
 
+  // Also for a dialog made anew, as in the program's next run.
+  WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.directory().absolutePath().toStdString(), (dir.Path() / "Książki").string());
+    dialog.reject();
+  });
+  EXPECT_EQ(TQtDialogs().OpenTextFile(), std::nullopt);
+}
+
+TEST_F(QtDialogsTest, TheFolderChooserOpensOnTheTargetAndReturnsTheChosenFolder) {
+  std::filesystem::create_directory(dir.Path() / "strony");
+  WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::Directory);
+    EXPECT_EQ(dialog.directory().absolutePath().toStdString(), dir.Path().string());
+    dialog.selectFile(QString::fromStdString((dir.Path() / "strony").string()));
+    static_cast<QDialog&>(dialog).accept();
+  });
+  EXPECT_EQ(dialogs.ChooseFolder(dir.Path().string() + "/"), (dir.Path() / "strony").string());
+
   WhenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-  EXPECT_EQ(dialogs.OpenTextFile(), std::nullopt);
+  EXPECT_EQ(dialogs.ChooseFolder(dir.Path().string()), std::nullopt);
 }
 
 TEST_F(QtDialogsTest, TheFontDialogReturnsTheConfirmedChoiceOrNothing) {
@@ -74,14 +100,25 @@ TEST_F(QtDialogsTest, TheColourDialogOpensOnTheCurrentColour) {
   EXPECT_EQ(dialogs.ChooseColor(MakeColor(1, 2, 3)), std::nullopt);
 }
 
-TEST_F(QtDialogsTest, AnErrorIsACriticalMessageUnderTheApplicationTitle) {
+TEST_F(QtDialogsTest, AnErrorIsACriticalMessageWithTheSystemsReasonBelowIt) {
   WhenOpen<QMessageBox>([](QMessageBox& box) {
     EXPECT_EQ(box.windowTitle(), "Stronix - by morvik 2006");
     EXPECT_EQ(box.text(), "Cannot create file /nie/ma/0000.gif");
+    EXPECT_EQ(box.informativeText(), "No such file or directory");
     EXPECT_EQ(box.icon(), QMessageBox::Critical);
     box.accept();
   });
-  dialogs.ShowError("Cannot create file /nie/ma/0000.gif");
+  dialogs.ShowError("Cannot create file /nie/ma/0000.gif", "No such file or directory");
+}
+
+TEST_F(QtDialogsTest, ANoticeIsAnInformationUnderTheApplicationTitle) {
+  WhenOpen<QMessageBox>([](QMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), "Stronix - by morvik 2006");
+    EXPECT_EQ(box.text(), "Przerwano: poprzednie strony zostały bez zmian.");
+    EXPECT_EQ(box.icon(), QMessageBox::Information);
+    box.accept();
+  });
+  dialogs.ShowNotice("Przerwano: poprzednie strony zostały bez zmian.");
 }
 
 }  // namespace

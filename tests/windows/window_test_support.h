@@ -35,9 +35,11 @@ inline ::testing::Environment* const kQtEnvironment = ::testing::AddGlobalTestEn
 class TMockDialogs : public TDialogs {
 public:
   MOCK_METHOD(std::optional<std::string>, OpenTextFile, (), (override));
+  MOCK_METHOD(std::optional<std::string>, ChooseFolder, (const std::string& current), (override));
   MOCK_METHOD(std::optional<TFontChoice>, ChooseFont, (const TFontChoice& start), (override));
   MOCK_METHOD(std::optional<TColor>, ChooseColor, (TColor current), (override));
-  MOCK_METHOD(void, ShowError, (const std::string& text), (override));
+  MOCK_METHOD(void, ShowError, (const std::string& text, const std::string& reason), (override));
+  MOCK_METHOD(void, ShowNotice, (const std::string& text), (override));
 };
 
 // Clicks the button of that object name below `root`, as the user would.
