@@ -54,8 +54,7 @@ std::string PageLabel(int number) {
 }
 
 TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
-  const TLineList& all = box.Lines();
-  TLineViews lines(all.begin(), all.end());
+  TLineViews lines = box.Lines();
   if (squeezeBlankLines) SqueezeBlankLines(lines);
   return lines;
 }

@@ -5,7 +5,7 @@
 namespace {
 
 // Appends the display lines of one text line (no line break inside).
-void WrapLine(std::string_view line, TGlyphWidths& widths, TLineList& out) {
+void WrapLine(std::string_view line, TGlyphWidths& widths, TLineViews& out) {
   if (line.empty()) {
     out.emplace_back();
     return;
@@ -40,9 +40,9 @@ void WrapLine(std::string_view line, TGlyphWidths& widths, TLineList& out) {
 
 }  // namespace
 
-TLineList WrapText(std::string_view text, const TPageFont& font) {
+TLineViews WrapText(std::string_view text, const TPageFont& font) {
   TGlyphWidths widths(font);
-  TLineList lines;
+  TLineViews lines;
   for (std::size_t start = 0;;) {
     const std::size_t end = std::min(text.find("\r\n", start), text.size());
     WrapLine(text.substr(start, end - start), widths, lines);

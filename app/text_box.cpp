@@ -29,7 +29,7 @@ void TTextBox::SetFont(const TPageFont& font) {
   if (rewrap) lines_.reset();
 }
 
-const TLineList& TTextBox::Lines() const {
+const TLineViews& TTextBox::Lines() const {
   if (!lines_) lines_ = WrapText(*text_, font_);
   return *lines_;
 }

@@ -29,12 +29,12 @@ public:
   void SetColor(TColor color) { color_ = color; }
 
   // The display lines, wrapped on first use after a change of text or font.
-  const TLineList& Lines() const;
+  const TLineViews& Lines() const;
   int LineCount() const { return static_cast<int>(Lines().size()); }
 
 private:
   std::shared_ptr<const std::string> text_ = std::make_shared<const std::string>();
   TPageFont font_;
   TColor color_ = clWhite;
-  mutable std::optional<TLineList> lines_;
+  mutable std::optional<TLineViews> lines_;  // views of *text_, which no one changes
 };

@@ -89,7 +89,7 @@ void PageCounter(benchmark::State& state) {
 void BM_DrawPage(benchmark::State& state) {
   TMainState main;
   TPageRaster raster;
-  const TLineList lines = main.Memo().Lines();
+  const TLineList lines(main.Memo().Lines().begin(), main.Memo().Lines().end());
   for (auto _ : state) {
     TLineList page = lines;
     ClearPage(raster, main.Memo());
@@ -105,7 +105,7 @@ class TPageFeed {
 public:
   TPageFeed() {
     main_.LoadTextFile(kSample.string());
-    book_ = main_.Memo().Lines();
+    book_.assign(main_.Memo().Lines().begin(), main_.Memo().Lines().end());
   }
   // Clears the raster and draws the next page on it.
   TPageRaster& NextPage() {

@@ -64,14 +64,14 @@ void TMemoView::resizeEvent(QResizeEvent* event) {
 void TMemoView::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   painter.setPen(ToQColor(box_.Font().color));
-  const TLineList& lines = box_.Lines();
+  const TLineViews& lines = box_.Lines();
   const TCodePage& codePage = CodePageOf(box_.Font().script);
   const int pitch = linePitch();
   const int ascent = QFontMetrics(viewport()->font()).ascent();
   // One row more than fits whole, so a partly visible last row shows its top as a text box does.
   const int last = std::min(static_cast<int>(lines.size()), TopLine() + VisibleRows() + 1);
   for (int line = TopLine(), y = 0; line < last; ++line, y += pitch) {
-    const std::string& text = lines[static_cast<std::size_t>(line)];
+    const std::string_view text = lines[static_cast<std::size_t>(line)];
     if (text != kChapterMark) painter.drawText(kTextLeft, y + ascent, codePage.Decode(text));
   }
 }

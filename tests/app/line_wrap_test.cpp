@@ -16,8 +16,10 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-std::string Joined(const TLineList& lines) {
-  return std::accumulate(lines.begin(), lines.end(), std::string());
+std::string Joined(const TLineViews& lines) {
+  std::string joined;
+  for (const std::string_view line : lines) joined += line;
+  return joined;
 }
 
 std::string Paragraph(int words) {
@@ -29,7 +31,7 @@ std::string Paragraph(int words) {
 
 // The rightmost inked column when the line is drawn at x = 1 as pages draw it, on an
 // image wider than the page.
-int RightmostInk(const std::string& line, const TPageFont& font) {
+int RightmostInk(std::string_view line, const TPageFont& font) {
   QImage image(1200, 300, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
@@ -61,7 +63,7 @@ TEST(LineWrapTest, LinesBreakAfterSpacesLoseNothingAndFitThePage) {
       font.italic = font.bold = italic;
       font.height = height;
       const std::string text = Paragraph(150);
-      const TLineList lines = WrapText(text, font);
+      const TLineViews lines = WrapText(text, font);
       ASSERT_GT(lines.size(), 3u);
       EXPECT_EQ(Joined(lines), text);
       for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -78,12 +80,13 @@ TEST(LineWrapTest, LinesBreakAfterSpacesLoseNothingAndFitThePage) {
 TEST(LineWrapTest, AWordWiderThanTheBoxBreaksBetweenCharacters) {
   const TPageFont font;
   const std::string word(300, 'm');
-  const TLineList lines = WrapText("ab " + word, font);
+  const std::string text = "ab " + word;
+  const TLineViews lines = WrapText(text, font);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], "ab ");  // the long word starts a line of its own
   EXPECT_EQ(Joined(lines), "ab " + word);
   EXPECT_LT(RightmostInk(lines[1], font), 480);
-  EXPECT_GT(RightmostInk(lines[1] + "m", font), kWrapWidth);  // greedy: one more would not fit
+  EXPECT_GT(RightmostInk(std::string(lines[1]) + "m", font), kWrapWidth);  // greedy: one more would not fit
   TPageFont huge;
   huge.height = -700;
   EXPECT_THAT(WrapText("WW", huge), ElementsAre("W", "W"));  // a glyph wider than the page stands alone
@@ -94,7 +97,7 @@ TEST(LineWrapTest, Utf8CharactersAreNeverSplit) {
   font.script = TFontScript::Utf8;
   std::string text;
   for (int i = 0; i < 200; ++i) text += "\xC5\xBC\xE2\x82\xAC";  // "ż€"
-  const TLineList lines = WrapText(text, font);
+  const TLineViews lines = WrapText(text, font);
   ASSERT_GT(lines.size(), 1u);
   EXPECT_EQ(Joined(lines), text);
   for (const auto& line : lines) EXPECT_TRUE(IsValidUtf8(line) && RightmostInk(line, font) < 480) << line;
