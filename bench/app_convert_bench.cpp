@@ -4,7 +4,6 @@
 // page went before, beside the page encoder.
 // The peer needs Debian's python3-pil:  apt-get install -y python3-pil
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QGuiApplication>
 #include <chrono>
@@ -20,6 +19,7 @@
 #include "app/main_state.h"
 #include "app/page_drawing.h"
 #include "app/text_file.h"
+#include "bench/bench_support.h"
 #include "gif/model/image.h"
 #include "gif/model/page_encoder.h"
 #include "platform/safe_file_stream.h"
@@ -31,23 +31,7 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceRoot = fs::path(__FILE__).parent_path().parent_path();
 const fs::path kSample = kSourceRoot / "samples" / "zegarmistrz.txt";
-const fs::path kPeer = kSourceRoot.parent_path() / "shared" / "peers" / "book2gif_pillow.py";
 
-// A folder of its own for one measurement, removed afterwards.
-class TScratch {
-public:
-  TScratch() {
-    std::string name = (fs::temp_directory_path() / "stronix-bench-XXXXXX").string();
-    path_ = ::mkdtemp(name.data());
-  }
-  ~TScratch() { fs::remove_all(path_); }
-  TScratch(const TScratch&) = delete;
-  TScratch& operator=(const TScratch&) = delete;
-  const fs::path& Path() const { return path_; }
-
-private:
-  fs::path path_;
-};
 
 // The sample book repeated until it holds at least `bytes` bytes.
 std::string LongBook(std::size_t bytes) {
@@ -64,11 +48,6 @@ std::string WriteBook(const TScratch& scratch, std::size_t bytes) {
   return path;
 }
 
-double PeakMegabytes() {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 void BM_WrapBook(benchmark::State& state) {
   const std::string text = NormaliseLineBreaks(LongBook(4'400'000));
@@ -199,9 +178,7 @@ void BM_ConvertBook(benchmark::State& state) {
     main.LoadTextFile(book);
     files = main.Generate().filesWritten;
   }
-  state.counters["files"] = files;
-  state.counters["pages/s"] = benchmark::Counter(
-      static_cast<double>(files) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  CountFiles(state, files);
   state.counters["peak_MB"] = PeakMegabytes();
 }
 BENCHMARK(BM_ConvertBook)
@@ -212,30 +189,11 @@ BENCHMARK(BM_ConvertBook)
     ->UseRealTime();
 
 void BM_PillowPeer(benchmark::State& state) {
-  if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) {
-    state.SkipWithError("python3-pil is missing: apt-get install -y python3-pil");
-    return;
-  }
-  TScratch scratch;
-  const std::string book = WriteBook(scratch, static_cast<std::size_t>(state.range(0)));
-  const std::string command = "/usr/bin/python3 '" + kPeer.string() + "' '" + book + "' '" +
-                              (scratch.Path() / "out").string() + "' >/dev/null";
-  for (auto _ : state)
-    if (std::system(command.c_str()) != 0) state.SkipWithError("the peer script failed");
-  const auto files = std::distance(fs::directory_iterator(scratch.Path() / "out"), fs::directory_iterator());
-  state.counters["files"] = static_cast<double>(files);
-  state.counters["pages/s"] = benchmark::Counter(
-      static_cast<double>(files) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  const TScratch scratch;
+  RunPillowPeer(state, WriteBook(scratch, static_cast<std::size_t>(state.range(0))));
 }
 BENCHMARK(BM_PillowPeer)->Arg(1'200'000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+STRONIX_BENCHMARK_MAIN()

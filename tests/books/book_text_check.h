@@ -1,9 +1,13 @@
 #pragma once
 // The shape every extracted book text keeps, whatever the input: valid UTF-8, lines ending
 // in CR LF, never two blank lines in a row, no chapter mark first, no blank or mark last.
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/books/book_reader.h"
 #include "app/books/utf8.h"
 
 // Empty when the text keeps its shape; otherwise what is wrong with it.
@@ -22,4 +26,19 @@ inline std::string BookTextFault(std::string_view text) {
     if (at == 0 || text[at - 1] != '\r') return "an LF without CR";
   }
   return {};
+}
+
+// A fuzzer's step: reads `bytes` as a book named `name` within small limits; a clear
+// refusal is a right answer, a badly shaped text aborts.
+inline void ReadFuzzedBook(std::string_view bytes, std::string_view name) {
+  try {
+    const std::optional<TBook> book =
+        ReadMarkupBook(bytes, name, std::size_t{1} << 20, TUnpackLimits{.maxTotal = std::size_t{8} << 20});
+    if (!book) return;
+    if (const std::string fault = BookTextFault(book->text); !fault.empty()) {
+      std::fprintf(stderr, "badly shaped text: %s\n", fault.c_str());
+      std::abort();
+    }
+  } catch (const Exception&) {
+  }
 }
