@@ -18,6 +18,7 @@
 #include "app/windows/memo_view.h"
 #include "app/windows/qt_color.h"
 #include "main_window_fixture.h"
+#include "books/book_fixtures.h"
 #include "support/gif_decode.h"
 
 namespace {
@@ -359,10 +360,18 @@ TEST_F(MainWindowTest, TheRunOptionBoxesReachTheRun) {
   EXPECT_EQ(form.State().Settings().pagesPerFolder, 0);
 }
 
-TEST_F(MainWindowTest, TheChapterBoxFollowsTheStateAndSwitchesChapterPages) {
+TEST_F(MainWindowTest, AnEpubShowsItsTextAndTheChapterBoxSwitchesChapterPages) {
   auto& chapters = *form.findChild<QCheckBox*>("CheckBox2");
   EXPECT_FALSE(chapters.isChecked());
-  Load(dir.File("ksiazka.html"), "<html><body><h1>Jeden</h1><p>Pierwszy.</p><h1>Dwa</h1><p>Drugi.</p></body></html>");
+  Load(dir.File("ksiazka.epub"),
+       MakeZip({{"mimetype", "application/epub+zip"},
+                {"META-INF/container.xml", Container("book.opf")},
+                {"book.opf", Package("<dc:title>Dwa</dc:title>", {{"a", "a.xhtml", "application/xhtml+xml"},
+                                                                   {"b", "b.xhtml", "application/xhtml+xml"}},
+                                     {"a", "b"})},
+                {"a.xhtml", Xhtml("<h1>Jeden</h1><p>Pierwszy.</p>")},
+                {"b.xhtml", Xhtml("<p>Drugi.</p>")}}));
+  EXPECT_THAT(box().Lines(), ElementsAre("Jeden", "", "Pierwszy.", "", kChapterMark, "Drugi."));
   EXPECT_TRUE(chapters.isChecked());
   EXPECT_TRUE(form.State().Settings().chapterPages);
   const auto marks = [&] { return std::ranges::count(box().Lines(), std::string(kChapterMark)); };
