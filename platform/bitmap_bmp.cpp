@@ -72,22 +72,26 @@ TPixelFormat FormatFor(int bits, std::uint32_t compression, const std::array<std
   Invalid();
 }
 
-// Reads the rows as stored. The buffer grows with what arrives, so a header that claims
-// a huge picture over a short stream fails on the read, not on the allocation.
+// Reads the rows as stored. The buffer grows with what arrives, a piece at a time even
+// within a row, so a header that claims a huge picture (or one huge row) over a short
+// stream fails on the read, not on the allocation.
 std::vector<std::uint8_t> ReadRows(TStream& stream, std::size_t stride, std::size_t rows) {
-  constexpr std::size_t kInitialReserve = std::size_t{1} << 20;
+  constexpr std::size_t kPiece = std::size_t{1} << 20;
   std::vector<std::uint8_t> data;
-  if (stride == 0) return data;
-  data.reserve(std::min(stride * rows, kInitialReserve));
-  for (std::size_t r = 0; r < rows; ++r) {
+  std::size_t left = stride * rows;
+  data.reserve(std::min(left, kPiece));
+  while (left > 0) {
+    const std::size_t n = std::min(left, kPiece);
     const std::size_t at = data.size();
-    data.resize(at + stride);
-    stream.ReadBuffer(data.data() + at, stride);
+    data.resize(at + n);
+    stream.ReadBuffer(data.data() + at, n);
+    left -= n;
   }
   return data;
 }
 
 void FlipRows(std::vector<std::uint8_t>& data, std::size_t stride, std::size_t rows) {
+  if (stride == 0) return;  // no pixels, however many rows the header claims
   for (std::size_t top = 0, bottom = rows; top + 1 < bottom; ++top, --bottom) {
     const auto a = data.begin() + static_cast<std::ptrdiff_t>(top * stride);
     const auto b = data.begin() + static_cast<std::ptrdiff_t>((bottom - 1) * stride);

@@ -5,6 +5,17 @@
 #include "gif/model/sub_image.h"
 #include "platform/graphic.h"
 
+template <class Item>
+TGIFList<Item>::~TGIFList() = default;
+
+template <class Item>
+void TGIFList<Item>::SaveToStream(TStream& stream) {
+  for (const auto& item : items_) item->SaveToStream(stream);
+}
+
+template class TGIFList<TGIFSubImage>;
+template class TGIFList<TGIFExtension>;
+
 TGIFImageList::~TGIFImageList() { Reset(); }
 
 void TGIFImageList::SaveToStream(TStream& stream) {

@@ -38,17 +38,20 @@ public:
     }
   }
   // Writes every item in list order.
-  virtual void SaveToStream(TStream& stream) {
-    for (const auto& item : items_) item->SaveToStream(stream);
-  }
+  virtual void SaveToStream(TStream& stream);
 
 protected:
-  ~TGIFList() override = default;
+  // Defined with SaveToStream in gif_list.cpp, where the item types are complete: a
+  // compiler may instantiate a template's virtual members wherever the class is used.
+  ~TGIFList() override;
 
 private:
   TGIFImage& image_;
   std::vector<std::unique_ptr<Item>> items_;
 };
+
+extern template class TGIFList<TGIFSubImage>;
+extern template class TGIFList<TGIFExtension>;
 
 // The frames of an image, in display and file order.
 class TGIFImageList final : public TGIFList<TGIFSubImage> {

@@ -35,8 +35,8 @@ TEST(OptimizedPaletteTest, TheSystemFrameHoldsWhateverThePictureHolds) {
 TEST(OptimizedPaletteTest, ColourCountsAndDepthsOutOfRangeAreRefused) {
   TBitmap picture = Picture24(1, 1, [](int, int) { return Rgb{1, 2, 3}; });
   TDIBReader reader(picture, pf24bit);
-  for (auto [colors, bits] : {std::pair{0, 8}, std::pair{257, 8}, std::pair{16, 0}, std::pair{16, 9}})
-    EXPECT_THAT([&] { BuildOptimizedPalette(reader, colors, bits, false); },
+  for (const auto& range : {std::pair{0, 8}, std::pair{257, 8}, std::pair{16, 0}, std::pair{16, 9}})
+    EXPECT_THAT([&] { BuildOptimizedPalette(reader, range.first, range.second, false); },
                 ThrowsMessage<GIFException>(StrEq("Palette bits out of range")));
 }
 

@@ -1,0 +1,54 @@
+// The encode command's way: a picture file read by LoadPicture, made a one-frame GIF with
+// the settings the first bytes choose, written to memory and read back by giflib.
+// Input: reduction, dither, palette bits, compression (one byte each), then the file.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "cli/picture_file.h"
+#include "fuzz/fuzz_support.h"
+#include "gif/model/image.h"
+#include "platform/exceptions.h"
+
+namespace {
+
+constexpr std::size_t kSettingBytes = 4;
+// Larger pictures only make the run slower; the size checks are covered by the unit tests.
+constexpr int kMaxSide = 512;
+
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  StartGuiApplication();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < kSettingBytes) return 0;
+  static TMemoryFile file;
+  file.Fill(data + kSettingBytes, size - kSettingBytes);
+
+  TBitmap picture;
+  try {
+    picture = LoadPicture(file.Path());
+  } catch (const Exception&) {
+    return 0;  // refused with a message: what the command reports
+  }
+  if (picture.Empty() || picture.Width() > kMaxSide || picture.Height() > kMaxSide) return 0;
+
+  TGIFImage image;
+  image.ReductionMethod = static_cast<TReductionMethod>(data[0] % 10);
+  image.DitherMethod = static_cast<TDitherMethod>(data[1] % 7);
+  image.PaletteBits = data[2] % 9;
+  image.CompressionMethod = data[3] % 2;
+  const int width = picture.Width(), height = picture.Height();
+  try {
+    image.AssignFrom(&picture);
+    CheckWrittenGif(image, width, height);
+  } catch (const Exception&) {
+    // Refused with a message, as the command reports it: a setting the picture cannot take
+    // (a custom palette without one, say), or an index beyond the picture's colour table.
+  }
+  return 0;
+}
