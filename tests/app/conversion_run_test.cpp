@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
@@ -68,6 +69,14 @@ std::map<std::string, std::string> Contents(const TempDir& dir) {
     contents[name] = std::string(std::istreambuf_iterator<char>(file), {});
   }
   return contents;
+}
+
+// The sorted names in a folder.
+std::vector<std::string> TempDirNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::ranges::sort(names);
+  return names;
 }
 
 class ConversionRunTest : public testing::Test {
@@ -269,16 +278,46 @@ TEST_F(ConversionRunTest, OneRunAtATimeAndWhatAKilledRunLeftIsCleared) {
   EXPECT_THAT(dir_.Names(), ElementsAreArray(Names(3)));
 }
 
-TEST_F(ConversionRunTest, EveryWorkerCountGivesTheSameBytes) {
-  const auto pages = [&](int jobs) {
-    box_.SetText(Book(400));
-    Run(nullptr, WriteWholeFile, jobs);
-    return Contents(dir_);
-  };
-  const auto one = pages(1);
-  EXPECT_EQ(one.size(), 32u);
-  EXPECT_EQ(pages(2), one);
-  EXPECT_EQ(pages(5), one);
+TEST_F(ConversionRunTest, EveryWorkerCountGivesTheSameBytesForEveryLook) {
+  box_.SetText(Book(3900));  // 300 pages at 13 lines
+  for (const char* face : {"Times New Roman", "Liberation Mono"}) {
+    for (int set = 1; set <= 4; ++set) {
+      SCOPED_TRACE(testing::Message() << face << ", set " << set);
+      TPageFont font = box_.Font();
+      font.face = face;
+      box_.SetFont(font);
+      ApplyColorSet(box_, set);
+      const std::string text = box_.Text();
+      const auto pages = [&](int jobs) {
+        box_.SetText(text);
+        Run(nullptr, WriteWholeFile, jobs);
+        return Contents(dir_);
+      };
+      const auto one = pages(1);
+      EXPECT_GE(one.size(), 300u);
+      EXPECT_TRUE(pages(2) == one);
+      if (set == 1) EXPECT_TRUE(pages(5) == one);
+      box_.SetText(text);
+    }
+  }
+}
+
+TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackItsLastPart) {
+  TRunSettings settings{.targetFolder = Folder(), .chosenFileName = "/ksi\xC4\x85\xC5\xBCki/Pan: Tadeusz.txt",
+                        .pageTimes = false, .pagesPerFolder = 10};
+  box_.SetText(Book(13 * 21));  // 21 pages: 0000-0010, 0011-0020, 0021
+  const TRunReport report = RunConversion(box_, settings);
+  EXPECT_EQ(report.filesWritten, 22);
+  EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01", "Pan_ Tadeusz 02", "Pan_ Tadeusz 03"));
+  std::vector<std::string> first = Names(11), second;
+  for (int page = 11; page <= 20; ++page) second.push_back(PageLabel(page) + ".gif");
+  EXPECT_THAT(TempDirNames(dir_.File("Pan_ Tadeusz 01")), ElementsAreArray(first));
+  EXPECT_THAT(TempDirNames(dir_.File("Pan_ Tadeusz 02")), ElementsAreArray(second));
+  EXPECT_THAT(TempDirNames(dir_.File("Pan_ Tadeusz 03")), ElementsAre("0021.gif"));
+
+  box_.SetText(Book(13 * 10));  // 10 pages: one part
+  EXPECT_EQ(RunConversion(box_, settings).oldPagesRemoved, 11);
+  EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01"));
 }
 
 }  // namespace

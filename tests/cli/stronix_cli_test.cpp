@@ -84,6 +84,9 @@ TEST_F(StronixCliTest, LinesPrintsThePageLinesInUtf8OrAsBytes) {
   EXPECT_GT(std::count(squeezed.out.begin(), squeezed.out.end(), '\n'), 4);  // the long line wrapped
   EXPECT_THAT(Cli({"lines", book, "--keep-blank-lines", "--raw"}).out,
               StartsWith("pierwsza\n\n\n\n\xBF\xF3\xB3w\n"));
+  const TRun substituted = Cli({"lines", book, "--font", "Brak Takiej"});
+  EXPECT_EQ(substituted.exitCode, 0);
+  EXPECT_THAT(substituted.err, StartsWith("stronix-cli: warning: no font \"Brak Takiej\"; using \""));
   const int full = std::system((Quoted(STRONIX_CLI_PATH) + " lines " + Quoted(book) + " >/dev/full 2>/dev/null").c_str());
   EXPECT_EQ(WEXITSTATUS(full), 1);
 }
