@@ -168,7 +168,7 @@ TEST_F(ConversionRunTest, PageCountsFollowTheLinesPerPage) {
   for (const auto& [text, files] : cases) {
     TempDir dir;
     box_.SetText(text);
-    EXPECT_EQ(RunConversion(box_, {dir.Path().string() + "/", "", true}).filesWritten, files);
+    EXPECT_EQ(RunConversion(box_, {.targetFolder = dir.Path().string() + "/"}).filesWritten, files);
     EXPECT_THAT(dir.Names(), ElementsAreArray(Names(files)));
     EXPECT_EQ(box_.Text(), "gotowe...\r\n");
   }
@@ -180,7 +180,7 @@ TEST_F(ConversionRunTest, FoldersThatCannotBeWrittenFailOnTheTitle) {
     box_.SetText(Book(3));
     EXPECT_THAT(
         [&] {
-          RunConversion(box_, {folder, "", true});
+          RunConversion(box_, {.targetFolder = folder});
         },
         ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + folder + "0000.gif")));
     EXPECT_EQ(box_.Text(), Book(3));
