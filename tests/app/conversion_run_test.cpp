@@ -61,6 +61,14 @@ private:
   int last_ = 0;
 };
 
+// A run into `folder` with the default settings, its pages' times left alone.
+TRunSettings Into(const std::string& folder) {
+  TRunSettings settings;
+  settings.targetFolder = folder;
+  settings.pageTimes = false;
+  return settings;
+}
+
 // Every file's bytes, by name: the whole state of a folder.
 std::map<std::string, std::string> Contents(const TempDir& dir) {
   std::map<std::string, std::string> contents;
@@ -83,7 +91,8 @@ class ConversionRunTest : public testing::Test {
 protected:
   std::string Folder() const { return dir_.Path().string() + "/"; }
   int Run(TRunMonitor* monitor = nullptr, const TFileWriter& writer = WriteWholeFile, int jobs = 0) {
-    TRunSettings settings{.targetFolder = Folder(), .squeezeBlankLines = true, .pageTimes = false, .jobs = jobs};
+    TRunSettings settings = Into(Folder());
+    settings.jobs = jobs;
     return RunConversion(box_, settings, monitor, writer).filesWritten;
   }
   DecodedFrame Frame(const std::string& name) const { return DecodeGifFile(dir_.File(name)).frames.at(0); }
@@ -168,7 +177,7 @@ TEST_F(ConversionRunTest, PageCountsFollowTheLinesPerPage) {
   for (const auto& [text, files] : cases) {
     TempDir dir;
     box_.SetText(text);
-    EXPECT_EQ(RunConversion(box_, {.targetFolder = dir.Path().string() + "/"}).filesWritten, files);
+    EXPECT_EQ(RunConversion(box_, Into(dir.Path().string() + "/")).filesWritten, files);
     EXPECT_THAT(dir.Names(), ElementsAreArray(Names(files)));
     EXPECT_EQ(box_.Text(), "gotowe...\r\n");
   }
@@ -180,7 +189,7 @@ TEST_F(ConversionRunTest, FoldersThatCannotBeWrittenFailOnTheTitle) {
     box_.SetText(Book(3));
     EXPECT_THAT(
         [&] {
-          RunConversion(box_, {.targetFolder = folder});
+          RunConversion(box_, Into(folder));
         },
         ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + folder + "0000.gif")));
     EXPECT_EQ(box_.Text(), Book(3));
@@ -234,7 +243,7 @@ public:
     mounted_ = ::geteuid() == 0 && std::system(command.c_str()) == 0;
   }
   ~TSmallDisk() {
-    if (mounted_) std::system(("umount '" + folder_ + "'").c_str());
+    if (mounted_ && std::system(("umount '" + folder_ + "'").c_str()) != 0) ADD_FAILURE() << "umount failed";
   }
   bool Mounted() const { return mounted_; }
 
@@ -258,7 +267,7 @@ TEST_F(ConversionRunTest, AShorterBookRemovesTheLongerBooksLastPagesOnly) {
   std::ofstream(dir_.File("notatki.txt")) << "x";
   std::ofstream(dir_.File("0009.gif")) << "GIF89a not a page";
   std::filesystem::copy_file(dir_.File("0005.gif"), dir_.File("page.gif"));
-  const TRunReport report = RunConversion(box_, {.targetFolder = Folder(), .pageTimes = false});
+  const TRunReport report = RunConversion(box_, Into(Folder()));
   EXPECT_EQ(report.filesWritten, 3);
   EXPECT_EQ(report.oldPagesRemoved, 3);  // 0003.gif to 0005.gif
   EXPECT_THAT(dir_.Names(), ElementsAre("0000.gif", "0001.gif", "0002.gif", "0009.gif", "notatki.txt", "page.gif"));
@@ -296,15 +305,18 @@ TEST_F(ConversionRunTest, EveryWorkerCountGivesTheSameBytesForEveryLook) {
       const auto one = pages(1);
       EXPECT_GE(one.size(), 300u);
       EXPECT_TRUE(pages(2) == one);
-      if (set == 1) EXPECT_TRUE(pages(5) == one);
+      if (set == 1) {
+        EXPECT_TRUE(pages(5) == one);
+      }
       box_.SetText(text);
     }
   }
 }
 
 TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackItsLastPart) {
-  TRunSettings settings{.targetFolder = Folder(), .chosenFileName = "/ksi\xC4\x85\xC5\xBCki/Pan: Tadeusz.txt",
-                        .pageTimes = false, .pagesPerFolder = 10};
+  TRunSettings settings = Into(Folder());
+  settings.chosenFileName = "/ksi\xC4\x85\xC5\xBCki/Pan: Tadeusz.txt";
+  settings.pagesPerFolder = 10;
   box_.SetText(Book(13 * 21));  // 21 pages: 0000-0010, 0011-0020, 0021
   const TRunReport report = RunConversion(box_, settings);
   EXPECT_EQ(report.filesWritten, 22);
