@@ -12,6 +12,11 @@
 #include "platform/stream.h"
 #include "support/gif_decode.h"
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  StartGuiApplication();
+  return 0;
+}
+
 void StartGuiApplication() {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;

@@ -13,7 +13,7 @@
 class TGIFImage;
 
 // Makes the process's one QGuiApplication (offscreen unless QT_QPA_PLATFORM says otherwise).
-// Call once, from LLVMFuzzerInitialize.
+// Every fuzzer's LLVMFuzzerInitialize, defined with it, calls it once.
 void StartGuiApplication();
 
 // Prints what went wrong and aborts, so that libFuzzer keeps the input as a crash.

@@ -16,13 +16,7 @@ constexpr std::size_t kSettingBytes = 4;
 // Larger pictures only make the run slower; the size checks are covered by the unit tests.
 constexpr int kMaxSide = 512;
 
-
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  StartGuiApplication();
-  return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < kSettingBytes) return 0;

@@ -46,11 +46,6 @@ TPageFont FontOf(const std::uint8_t* settings, std::string_view text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  StartGuiApplication();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < kSettingBytes) return 0;
   static TMemoryFile file;
