@@ -51,31 +51,6 @@ int Utf8SequenceLength(unsigned char lead) {
   return 1;
 }
 
-bool IsValidUtf8(std::string_view text) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* end = p + text.size();
-  while (p < end) {
-    const unsigned char lead = *p;
-    if (lead < 0x80) {
-      ++p;
-      continue;
-    }
-    const int length = Utf8SequenceLength(lead);
-    if (length == 1 || end - p < length) return false;
-    // The second byte's range excludes overlong forms, surrogates and values past U+10FFFF.
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-    if (p[1] < low || p[1] > high) return false;
-    for (int i = 2; i < length; ++i)
-      if ((p[i] & 0xC0) != 0x80) return false;
-    p += length;
-  }
-  return true;
-}
-
 TFontScript DetectScript(std::string_view text) {
   const bool marked = text.starts_with(kByteOrderMark);
   if (marked) text.remove_prefix(kByteOrderMark.size());

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/utf8.h"
+
 enum class TFontScript {
   Western,          // Windows-1252
   CentralEuropean,  // Windows-1250
@@ -37,7 +39,5 @@ std::string_view CodePageName(TFontScript script);
 // Utf8 when the text (after a leading byte-order mark) is valid UTF-8 and either had the
 // mark or holds a non-ASCII byte; CentralEuropean, the initial script, otherwise.
 TFontScript DetectScript(std::string_view text);
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values above U+10FFFF).
-bool IsValidUtf8(std::string_view text);
 // The length of the UTF-8 sequence that starts with `lead`: 1 for ASCII and stray bytes.
 int Utf8SequenceLength(unsigned char lead);

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/exceptions.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -47,37 +48,21 @@ std::string ReadBytes(const std::string& path, std::size_t capacity, std::size_t
                  ? static_cast<std::size_t>(status.st_size)
                  : 0;
   std::string bytes;
+  std::size_t nul = std::string::npos;  // the first NUL read so far
   char chunk[1 << 16];
   for (;;) {
     const ssize_t count = ::read(file.Descriptor(), chunk, sizeof chunk);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) throw EFOpenError(path, errno);  // a folder, or a device that fails
     if (count == 0) return bytes;
-    if (bytes.size() + static_cast<std::size_t>(count) > capacity) {
-      // Past the limit only what follows a NUL may go unread.
-      const std::size_t nul = (bytes + std::string(chunk, static_cast<std::size_t>(count))).find('\0');
+    const std::string_view read(chunk, static_cast<std::size_t>(count));
+    if (nul == std::string::npos && read.find('\0') != std::string_view::npos) nul = bytes.size() + read.find('\0');
+    bytes += read;
+    // Past the limit only what follows a NUL may go unread.
+    if (bytes.size() > capacity) {
       if (nul == std::string::npos || nul > capacity) ThrowTooLarge();
+      return bytes;
     }
-    bytes.append(chunk, static_cast<std::size_t>(count));
-    if (bytes.size() > capacity && bytes.find('\0') != std::string::npos) return bytes;
-  }
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | c >> 6);
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | c >> 12);
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | c >> 18);
-    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
 

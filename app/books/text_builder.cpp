@@ -1,7 +1,7 @@
 #include "app/books/text_builder.h"
 
 #include "app/books/book.h"
-#include "app/books/utf8.h"
+#include "platform/utf8.h"
 #include "platform/exceptions.h"
 
 namespace books {

@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "app/books/book.h"
-#include "app/books/utf8.h"
+#include "platform/utf8.h"
 
 namespace books {
 

@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "app/books/book_reader.h"
-#include "app/books/utf8.h"
+#include "platform/utf8.h"
 
 // Empty when the text keeps its shape; otherwise what is wrong with it.
 inline std::string BookTextFault(std::string_view text) {
-  if (!books::IsValidUtf8(text)) return "invalid UTF-8";
+  if (!IsValidUtf8(text)) return "invalid UTF-8";
   if (text.empty()) return {};
   if (!text.ends_with("\r\n")) return "the last line lacks CR LF";
   if (text.starts_with("\f\r\n")) return "a chapter mark before the text";

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "app/books/book_reader.h"
-#include "app/books/utf8.h"
+#include "platform/utf8.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;
@@ -47,7 +47,7 @@ TEST(HtmlReader, ReadsTagSoupAndDeclaredCharsets) {
   const TBook broken = ReadHtmlPage(
       "<html><head><title>a\x9E</title></head><body>x &\xB9"
       "amp; \x9E\xC3\x9D\x8D</body>");
-  EXPECT_TRUE(books::IsValidUtf8(broken.title + broken.text)) << broken.title << broken.text;
+  EXPECT_TRUE(IsValidUtf8(broken.title + broken.text)) << broken.title << broken.text;
   EXPECT_THAT(Lines(ReadHtmlPage("\xEF\xBB\xBF<html><body>\xC5\xBC\xC3\xB3\xC5\x82w</body></html>").text),
               ElementsAre("\xC5\xBC\xC3\xB3\xC5\x82w"));
 }
