@@ -101,6 +101,24 @@ bool IsArchiveFormat(TBookFormat format) {
   return format == TBookFormat::Epub || format == TBookFormat::Fb2Zip;
 }
 
+// Reads the book whose first bytes are `head`, opening its archive once when it is one
+// and fetching the whole file only for markup.
+template <typename OpenArchive, typename ReadWhole>
+std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity,
+                          OpenArchive openArchive, ReadWhole readWhole) {
+  if (HasZipMagic(head)) {
+    TZipArchive archive = openArchive();
+    return ReadArchive(ArchiveFormat(archive, name), archive, capacity);
+  }
+  const TBookFormat format = SniffMarkup(head).value_or(FormatByExtension(name));
+  if (format == TBookFormat::PlainText) return std::nullopt;
+  if (IsArchiveFormat(format)) {  // named so, but no archive: opening it says why
+    TZipArchive archive = openArchive();
+    return ReadArchive(format, archive, capacity);
+  }
+  return ReadMarkup(format, readWhole(), capacity);
+}
+
 }  // namespace
 
 TBookFormat DetectBookFormat(const std::string& path) {
@@ -114,22 +132,15 @@ TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name) {
 
 std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity) {
   TFile file(path);
-  const TBookFormat format = DetectBookFormat(path);
-  if (format == TBookFormat::PlainText) return std::nullopt;
-  if (IsArchiveFormat(format)) {
-    TZipArchive archive(path, TUnpackLimits{});
-    return ReadArchive(format, archive, capacity);
-  }
-  return ReadMarkup(format, file.ReadAll(kMaxMarkupFileBytes), capacity);
+  const std::string head = file.Head(kSniffBytes);
+  return Read(
+      head, path, capacity, [&] { return TZipArchive(path, TUnpackLimits{}); },
+      [&] { return head + file.ReadAll(kMaxMarkupFileBytes - head.size()); });
 }
 
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,
                                     const TUnpackLimits& unpack) {
-  const TBookFormat format = DetectBookFormat(bytes, name);
-  if (format == TBookFormat::PlainText) return std::nullopt;
-  if (IsArchiveFormat(format)) {
-    TZipArchive archive(bytes, unpack);
-    return ReadArchive(format, archive, capacity);
-  }
-  return ReadMarkup(format, bytes, capacity);
+  return Read(
+      bytes.substr(0, kSniffBytes), name, capacity, [&] { return TZipArchive(bytes, unpack); },
+      [&] { return bytes; });
 }
