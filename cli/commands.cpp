@@ -1,12 +1,12 @@
 #include "cli/commands.h"
 
 #include <QFontInfo>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <filesystem>
-#include <algorithm>
-#include <atomic>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -73,9 +73,6 @@ void PrintLines(const TMainState& state, bool raw, std::ostream& out) {
   }
 }
 
-// What the command line says besides the result: text left out, a font stood in for.
-void Warn(const TMainState& state, const TCliOptions& options, const std::string& book, std::ostream& err);
-
 // A font family the system lacks is stood in for by another: say which.
 void WarnOfSubstitutedFont(const TMainState& state, const TCliOptions& options, std::ostream& err) {
   if (!options.fontFace) return;
@@ -85,12 +82,20 @@ void WarnOfSubstitutedFont(const TMainState& state, const TCliOptions& options, 
         << "\"\n";
 }
 
+// What the command line says besides the result: text left out, a font stood in for.
 void Warn(const TMainState& state, const TCliOptions& options, const std::string& book, std::ostream& err) {
   if (const auto& loaded = state.Book(); loaded && loaded->bytesAfterNul > 0)
     err << "stronix-cli: " << book << ": the text ends at a NUL byte; " << loaded->bytesAfterNul
         << " bytes after it were left out\n";
   WarnOfSubstitutedFont(state, options, err);
 }
+
+// Where a book's pages go.
+struct TPlace {
+  std::string folder;    // empty: the book's own folder, as loading sets it
+  std::string partName;  // the part folders' "<Name>"; empty: from the book's file name
+  bool createFolder = false;
+};
 
 // Where each book goes: one book into -o DIR or its own folder as the window does;
 // several books, or a card, each into a folder of its own named after the book (or its
@@ -102,19 +107,13 @@ public:
     else if (options.outputFolder) base_ = FolderPrefix(*options.outputFolder);
   }
 
-  void Apply(TRunSettings& settings, const std::string& book) {
+  TPlace PlaceOf(const std::string& book) {
     const bool ownFolder = options_.toCard || options_.books.size() > 1;
-    if (!ownFolder) {
-      if (!base_.empty()) settings.targetFolder = base_;
-      settings.createFolder = !base_.empty();
-      return;
-    }
+    if (!ownFolder) return {base_, {}, !base_.empty()};
     const std::string name = UniqueBookName(FatSafeBookName(book), taken_);
     taken_.insert(name);
     const std::string base = base_.empty() ? TargetFolderOf(book) : base_;
-    settings.partName = name;
-    settings.targetFolder = options_.pagesPerFolder > 0 ? base : base + name + "/";
-    settings.createFolder = true;
+    return {options_.pagesPerFolder > 0 ? base : base + name + "/", name, true};
   }
 
 private:
@@ -129,17 +128,18 @@ struct TBookRun {
   int code = kExitSuccess;
 };
 
-int ConvertBook(const TCliOptions& options, const std::string& book, const TRunSettings& target,
+// `oneCore`: the book runs beside others, on one page worker.
+int ConvertBook(const TCliOptions& options, const std::string& book, const TPlace& place, bool oneCore,
                 std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
   try {
     TMainState state;
     PrepareState(state, options, book);
     Warn(state, options, book, err);
     TRunSettings& settings = state.Settings();
-    settings.targetFolder = target.targetFolder.empty() ? settings.targetFolder : target.targetFolder;
-    settings.partName = target.partName;
-    settings.createFolder = target.createFolder;
-    settings.jobs = target.jobs;
+    if (!place.folder.empty()) settings.targetFolder = place.folder;
+    settings.partName = place.partName;
+    settings.createFolder = place.createFolder;
+    if (oneCore) settings.jobs = 1;
     if (options.books.size() > 1) out << book << ": ";
     Convert(state, out, err, terminal, stop);
     return kExitSuccess;
@@ -166,13 +166,10 @@ bool AllSmall(const std::vector<std::string>& books) {
 
 int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
                const TRunMonitor* stop) {
-  std::vector<TRunSettings> targets(options.books.size());
+  std::vector<TPlace> places;
   try {
-    TTargets places(options);
-    for (std::size_t i = 0; i < options.books.size(); ++i) {
-      places.Apply(targets[i], options.books[i]);
-      targets[i].jobs = options.jobs;
-    }
+    TTargets targets(options);
+    for (const std::string& book : options.books) places.push_back(targets.PlaceOf(book));
   } catch (const std::exception& e) {
     err << "stronix-cli: " << MessageWithReason(e) << '\n';
     return kExitFailure;
@@ -187,9 +184,8 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
   const auto work = [&] {
     for (std::size_t i; (i = next++) < runs.size();) {
       TBookRun& run = runs[i];
-      if (side > 1) targets[i].jobs = 1;
-      run.code = side > 1 ? ConvertBook(options, options.books[i], targets[i], run.out, run.err, false, stop)
-                          : ConvertBook(options, options.books[i], targets[i], out, err, terminal, stop);
+      run.code = side > 1 ? ConvertBook(options, options.books[i], places[i], true, run.out, run.err, false, stop)
+                          : ConvertBook(options, options.books[i], places[i], false, out, err, terminal, stop);
       if (run.code == kExitCancelled) next = runs.size();
     }
   };
