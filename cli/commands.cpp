@@ -112,7 +112,7 @@ public:
     if (!ownFolder) return {base_, {}, !base_.empty()};
     const std::string name = UniqueBookName(FatSafeBookName(book), taken_);
     taken_.insert(name);
-    const std::string base = base_.empty() ? TargetFolderOf(book) : base_;
+    const std::string base = base_.empty() ? TargetFolderOf(std::filesystem::absolute(book).string()) : base_;
     return {options_.pagesPerFolder > 0 ? base : base + name + "/", name, true};
   }
 

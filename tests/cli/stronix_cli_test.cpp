@@ -139,6 +139,15 @@ TEST_F(StronixCliTest, SeveralBooksEachIntoItsOwnFolderAndOneBadBookFailsAlone) 
   EXPECT_THAT(run.out, HasSubstr("b:c.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
 }
 
+TEST_F(StronixCliTest, SeveralBooksNamedRelativelyGoBesideThemselves) {
+  Book("a.txt", "a\n");
+  Book("b.txt", "b\n");
+  const std::string command = "cd " + Quoted(books_.Path().string()) + " && " + Quoted(STRONIX_CLI_PATH) +
+                              " convert a.txt b.txt >/dev/null 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_THAT(books_.Names(), ElementsAre("a", "a.txt", "b", "b.txt"));
+}
+
 TEST_F(StronixCliTest, SigtermStopsTheRunAndLeavesTheOldBook) {
   std::string text;
   for (int i = 0; i < 40000; ++i) text += "Wiersz " + std::to_string(i) + "\n";
