@@ -11,17 +11,8 @@
 #include "app/page_pipeline.h"
 #include "app/pagination.h"
 #include "gif/model/page_encoder.h"
-#include "platform/stream.h"
 
 namespace {
-
-// The page's GIF bytes: what a fresh image with the default settings writes after taking
-// the raster as its one frame.
-TPageBytes EncodePicture(TPageEncoder& encoder, const TPageRaster& raster) {
-  TMemoryStream stream;
-  encoder.Encode(raster.Bitmap(), stream);
-  return stream.Bytes();
-}
 
 // The target folder text split into the folder the pages go to and what precedes each
 // page's label: "/books/" gives "/books/" and "", "/books/x" gives "/books/" and "x".
@@ -90,7 +81,8 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
           DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
-        return EncodePicture(*encoder, *raster);
+        // A copy: the encoder keeps its buffer for the next page.
+        return TPageBytes(encoder->Encode(raster->Bitmap()));
       };
     };
     RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {

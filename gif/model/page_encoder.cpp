@@ -56,12 +56,17 @@ TPageEncoder::TPageEncoder() : lzw_(CreateEncoder(kCompressLZW)) {
 TPageEncoder::~TPageEncoder() = default;
 
 void TPageEncoder::Encode(const TBitmap& page, TStream& out) {
+  const std::vector<std::uint8_t>& bytes = Encode(page);
+  out.WriteBuffer(bytes.data(), bytes.size());
+}
+
+const std::vector<std::uint8_t>& TPageEncoder::Encode(const TBitmap& page) {
   bytes_.clear();
   if (TakesDirectly(page))
     EncodeDirectly(page);
   else
     EncodeThroughImage(page);
-  out.WriteBuffer(bytes_.data(), bytes_.size());
+  return bytes_;
 }
 
 bool TPageEncoder::TakesDirectly(const TBitmap& page) const {

@@ -25,6 +25,8 @@ public:
   // One encoder per thread: instances share nothing, but all read GIFImageDefaults, which
   // must not change while pages are being encoded.
   void Encode(const TBitmap& page, TStream& out);
+  // The same bytes, in the encoder's own buffer, valid until the next page.
+  const std::vector<std::uint8_t>& Encode(const TBitmap& page);
 
 private:
   bool TakesDirectly(const TBitmap& page) const;
