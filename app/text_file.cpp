@@ -113,6 +113,10 @@ std::string TargetFolderOf(std::string_view path) {
   return std::string(path.substr(0, keep ? slash + 1 : slash)) + "/";
 }
 
+std::string FolderPrefix(std::string_view folder) {
+  return std::string(folder) + (folder.ends_with('/') ? "" : "/");
+}
+
 std::string_view FileNamePart(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string_view::npos ? path : path.substr(slash + 1);

@@ -18,6 +18,9 @@ std::string NormaliseLineBreaks(std::string_view text);
 // root; a bare name gives "/".
 std::string TargetFolderOf(std::string_view path);
 
+// A folder as target folder text: followed by "/" unless it ends with one already.
+std::string FolderPrefix(std::string_view folder);
+
 // The file-name part of a path: everything after its last "/", extension included.
 std::string_view FileNamePart(std::string_view path);
 

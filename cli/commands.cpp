@@ -24,9 +24,6 @@
 
 namespace {
 
-// A folder as a prefix of output paths.
-std::string FolderPrefix(const std::string& folder) { return folder.ends_with('/') ? folder : folder + "/"; }
-
 // The bar on the terminal, and the stop asked for by a signal.
 class TCliMonitor : public TRunMonitor {
 public:

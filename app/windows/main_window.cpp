@@ -14,6 +14,8 @@
 #include <utility>
 
 #include "app/appearance.h"
+#include "app/delivery/part_folders.h"
+#include "app/text_file.h"
 #include "app/font_metrics.h"
 #include "app/run_monitor.h"
 #include "app/windows/background_run.h"
@@ -29,9 +31,7 @@ namespace {
 // The window has grown by the row of run options below the original controls.
 constexpr QRect kOuterGeometry(193, 107, 626, 406);
 
-// Pages per folder when splitting: from 10 (fewer would scatter a book over too many
-// folders), 500 to begin with.
-constexpr int kMinPagesPerFolder = 10;
+// Pages per folder when splitting: from kMinPagesPerFolder, 500 to begin with.
 constexpr int kMaxPagesPerFolder = 99999;
 constexpr int kInitialPagesPerFolder = 500;
 
@@ -266,8 +266,7 @@ void TForm1::Button12Click() {
   const auto folder = dialogs_.ChooseFolder(state_.Settings().targetFolder);
   if (!folder) return;
   TRunSettings& settings = state_.Settings();
-  settings.targetFolder = *folder;
-  if (settings.targetFolder.empty() || settings.targetFolder.back() != '/') settings.targetFolder += '/';
+  settings.targetFolder = FolderPrefix(*folder);
   // A chosen folder exists; only a card's book folder may be missing.
   settings.createFolder = false;
   showTargetFolder();
