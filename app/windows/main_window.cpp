@@ -123,7 +123,7 @@ void TForm1::guarded(Action&& action) {
   } catch (const Exception& error) {
     dialogs_.ShowError(error.Message(), error.Reason());
   } catch (const std::exception& error) {
-    dialogs_.ShowError(error.what(), {});
+    dialogs_.ShowError(MessageWithReason(error), {});  // "Out of memory" for a failed allocation
   }
 }
 
