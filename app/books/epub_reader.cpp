@@ -79,17 +79,6 @@ std::optional<std::string> ResolveHref(const std::string& packagePath, const std
   return path;
 }
 
-std::string JoinedCreators(const xmlNode* metadata) {
-  std::string authors;
-  for (const xmlNode* creator : ChildElements(metadata, "creator")) {
-    const std::string name = CollapsedText(creator);
-    if (name.empty()) continue;
-    if (!authors.empty()) authors += ", ";
-    authors += name;
-  }
-  return authors;
-}
-
 bool IsMarkupItem(std::string_view mediaType) {
   return mediaType == "application/xhtml+xml" || mediaType == "text/html" ||
          mediaType == "text/x-oeb1-document" || mediaType.empty();
@@ -118,7 +107,7 @@ TBook ReadEpub(TZipArchive& archive, std::size_t capacity) {
   TBook book;
   const xmlNode* metadata = FirstChildElement(root, "metadata");
   if (const xmlNode* title = FirstChildElement(metadata, "title")) book.title = CollapsedText(title);
-  book.author = JoinedCreators(metadata);
+  book.author = JoinedNames(metadata, "creator", CollapsedText);
 
   std::map<std::string, TManifestItem> manifest;
   for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {

@@ -59,17 +59,6 @@ std::string PersonName(const xmlNode* author) {
   return name.empty() ? CollapsedText(FirstChildElement(author, "nickname")) : name;
 }
 
-std::string Authors(const xmlNode* titleInfo) {
-  std::string authors;
-  for (const xmlNode* author : ChildElements(titleInfo, "author")) {
-    const std::string name = PersonName(author);
-    if (name.empty()) continue;
-    if (!authors.empty()) authors += ", ";
-    authors += name;
-  }
-  return authors;
-}
-
 void AppendNotesBody(const xmlNode* body, TTextBuilder& builder) {
   builder.Chapter();
   if (!FirstChildElement(body, "title")) {
@@ -91,7 +80,7 @@ TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
   TBook book;
   const xmlNode* titleInfo = FirstChildElement(FirstChildElement(root, "description"), "title-info");
   book.title = CollapsedText(FirstChildElement(titleInfo, "book-title"));
-  book.author = Authors(titleInfo);
+  book.author = JoinedNames(titleInfo, "author", PersonName);
 
   const std::vector<const xmlNode*> bodies = ChildElements(root, "body");
   TTextBuilder builder(capacity);

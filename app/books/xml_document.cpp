@@ -114,4 +114,16 @@ std::string CollapsedText(const xmlNode* node) {
   return ValidUtf8(collapsed);
 }
 
+std::string JoinedNames(const xmlNode* parent, std::string_view localName,
+                        std::string (*nameOf)(const xmlNode*)) {
+  std::string names;
+  for (const xmlNode* child : ChildElements(parent, localName)) {
+    const std::string name = nameOf(child);
+    if (name.empty()) continue;
+    if (!names.empty()) names += ", ";
+    names += name;
+  }
+  return names;
+}
+
 }  // namespace books

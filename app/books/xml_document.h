@@ -31,5 +31,9 @@ const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localNa
 std::string Attribute(const xmlNode* node, std::string_view localName);
 // All text below the node, its white space collapsed and trimmed (metadata values).
 std::string CollapsedText(const xmlNode* node);
+// The names `nameOf` gives the `localName` children of `parent`, the empty ones left out,
+// joined by ", ": a book's authors.
+std::string JoinedNames(const xmlNode* parent, std::string_view localName,
+                        std::string (*nameOf)(const xmlNode*));
 
 }  // namespace books
