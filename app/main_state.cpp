@@ -53,9 +53,10 @@ TMainState::TMainState() {
 void TMainState::LoadTextFile(const std::string& path) {
   TLoadedBook book;
   book.path = path;
+  std::string title;  // "Title — Author" from a markup book's metadata; the file name else
   if (std::optional<TBook> markup = ReadMarkupBook(path, kMaxTextBytes)) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
-    book.title = TitleLine(markup->title, markup->author);
+    title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;
   } else {
     TTextFile file = ReadBookText(path);
@@ -71,7 +72,7 @@ void TMainState::LoadTextFile(const std::string& path) {
   if (book.hasChapters) settings_.chapterPages = true;
   settings_.targetFolder = TargetFolderOf(path);
   settings_.chosenFileName = path;
-  settings_.bookTitle = book.title;
+  settings_.bookTitle = std::move(title);
   book_ = std::move(book);
   showBook();
 }

@@ -14,7 +14,6 @@
 struct TLoadedBook {
   std::string path;
   std::shared_ptr<const std::string> text;  // as the text box takes it; chapter marks kept
-  std::string title;         // "Title — Author" from a markup book's metadata, else empty
   bool hasChapters = false;  // read from EPUB, FB2 or HTML
   std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
 };
