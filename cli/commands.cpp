@@ -214,7 +214,8 @@ void PrepareState(TMainState& state, const TCliOptions& options, const std::stri
   font.italic = options.italic;
   font.underline = options.underline;
   font.strikeOut = options.strikeOut;
-  font.script = options.script.value_or(DetectScript(memo.Text()));
+  // Loading has already read a UTF-8 or UTF-16 book as UTF-8 (--script auto).
+  if (options.script) font.script = *options.script;
   memo.SetFont(font);
   // A colour set first, so that single colours given beside it win.
   if (options.colorSet) ApplyColorSet(memo, *options.colorSet);
