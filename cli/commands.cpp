@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
+#include <climits>
 #include <exception>
 #include <filesystem>
 #include <set>
@@ -18,6 +18,7 @@
 #include "app/delivery/book_name.h"
 #include "app/delivery/card_finder.h"
 #include "app/font_metrics.h"
+#include "app/l10n/translation.h"
 #include "app/main_state.h"
 #include "app/text_file.h"
 #include "cli/progress_bar.h"
@@ -36,17 +37,28 @@ private:
   const TRunMonitor* stop_;
 };
 
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+std::ostream& operator<<(std::ostream& out, const QString& text) { return out << text.toStdString(); }
+
 void Report(const TRunReport& report, const std::string& folder, std::ostream& out) {
-  out << "gotowe...\n";
+  out << Translate("stronix-cli", "gotowe...") << '\n';
   if (report.filesWritten == 0) {
-    out << "The book holds no line: nothing was written to " << folder << '\n';
+    out << Translate("stronix-cli", "The book holds no line: nothing was written to %1").arg(Q(folder))
+        << '\n';
     return;
   }
-  out << "Wrote " << report.filesWritten << " files to " << report.folders.front();
-  if (report.folders.size() > 1)
-    out << " ... " << report.folders.back() << " (" << report.folders.size() << " folders)";
-  out << ": the title page 0000.gif and pages 0001.gif to " << PageLabel(report.filesWritten - 1) << ".gif";
-  if (report.oldPagesRemoved > 0) out << "; removed " << report.oldPagesRemoved << " pages of the earlier book";
+  const int folders = static_cast<int>(report.folders.size());
+  const QString where = folders == 1 ? Q(report.folders.front())
+                                     : Translate("stronix-cli", "%1 ... %2 (%n folders)", nullptr, folders)
+                                           .arg(Q(report.folders.front()), Q(report.folders.back()));
+  out << Translate("stronix-cli",
+                   "Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif", nullptr,
+                   report.filesWritten)
+             .arg(where, Q(PageLabel(report.filesWritten - 1)));
+  if (report.oldPagesRemoved > 0)
+    out << Translate("stronix-cli", "; removed %n pages of the earlier book", nullptr,
+                     report.oldPagesRemoved);
   out << '\n';
 }
 
@@ -75,15 +87,19 @@ void WarnOfSubstitutedFont(const TMainState& state, const TCliOptions& options, 
   if (!options.fontFace) return;
   const QString used = QFontInfo(MakeQFont(state.Memo().Font())).family();
   if (used.compare(QString::fromStdString(*options.fontFace), Qt::CaseInsensitive) != 0)
-    err << "stronix-cli: warning: no font \"" << *options.fontFace << "\"; using \"" << used.toStdString()
-        << "\"\n";
+    err << "stronix-cli: "
+        << Translate("stronix-cli", "warning: no font \"%1\"; using \"%2\"").arg(Q(*options.fontFace), used)
+        << '\n';
 }
 
 // What the command line says besides the result: text left out, a font stood in for.
 void Warn(const TMainState& state, const TCliOptions& options, const std::string& book, std::ostream& err) {
   if (const auto& loaded = state.Book(); loaded && loaded->bytesAfterNul > 0)
-    err << "stronix-cli: " << book << ": the text ends at a NUL byte; " << loaded->bytesAfterNul
-        << " bytes after it were left out\n";
+    err << "stronix-cli: "
+        << Translate("stronix-cli", "%1: the text ends at a NUL byte; %n bytes after it were left out",
+                     nullptr, static_cast<int>(std::min<std::size_t>(loaded->bytesAfterNul, INT_MAX)))
+               .arg(Q(book))
+        << '\n';
   WarnOfSubstitutedFont(state, options, err);
 }
 
@@ -141,10 +157,10 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     Convert(state, out, err, terminal, stop);
     return kExitSuccess;
   } catch (const ERunCancelled& e) {
-    err << "stronix-cli: " << e.what() << '\n';
+    err << "stronix-cli: " << LocalizedMessage(e) << '\n';
     return kExitCancelled;
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << MessageWithReason(e) << '\n';
+    err << "stronix-cli: " << LocalizedError(e) << '\n';
     return kExitFailure;
   }
 }
@@ -168,7 +184,7 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
     TTargets targets(options);
     for (const std::string& book : options.books) places.push_back(targets.PlaceOf(book));
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << MessageWithReason(e) << '\n';
+    err << "stronix-cli: " << LocalizedError(e) << '\n';
     return kExitFailure;
   }
   // Part folders of several books share one folder, which one run at a time holds.
@@ -238,7 +254,9 @@ int FinishOutput(std::ostream& out, std::ostream& err, int code) {
   out.flush();
   if (out) return code;
   const int error = errno;
-  err << "stronix-cli: cannot write the output" << (error ? std::string(": ") + std::strerror(error) : "") << '\n';
+  err << "stronix-cli: " << Translate("stronix-cli", "cannot write the output");
+  if (error) err << ": " << LocalizedReason(SystemReason(error));
+  err << '\n';
   return kExitFailure;
 }
 
@@ -252,7 +270,7 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
     PrintLines(state, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << MessageWithReason(e) << '\n';
+    err << "stronix-cli: " << LocalizedError(e) << '\n';
   }
   return kExitFailure;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/l10n/translation.h"
 #include "app/run_monitor.h"
 #include "cli/commands.h"
 #include "cli/encode_command.h"
@@ -29,7 +30,8 @@ public:
 };
 
 int UsageError(const std::string& message) {
-  std::cerr << "stronix-cli: " << message << "\nTry 'stronix-cli --help'.\n";
+  std::cerr << "stronix-cli: " << message << '\n'
+            << Translate("stronix-cli", "Try 'stronix-cli --help'.").toStdString() << '\n';
   return kExitUsage;
 }
 
@@ -42,6 +44,8 @@ bool AsksForHelp(const std::vector<std::string>& args) {
 }
 
 int Run(int argc, char** argv) {
+  // English, and Polish for Polish readers; the pages are the same whatever the language.
+  UseLanguage(UserLanguage(TLanguage::English));
   const std::vector<std::string> args(argv + 1, argv + argc);
   TCliOptions options;
   std::optional<TEncodeOptions> encode;
@@ -83,7 +87,7 @@ int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const std::bad_alloc&) {
-    std::cerr << "stronix-cli: Out of memory\n";
+    std::cerr << "stronix-cli: " << LocalizedError(std::bad_alloc()) << '\n';
     return kExitFailure;
   }
 }

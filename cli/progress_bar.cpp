@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/l10n/translation.h"
+
 namespace {
 
 constexpr int kBarWidth = 40;
@@ -20,6 +22,6 @@ void TProgressBar::Update(int done, int total) {
   const int filled = static_cast<int>(static_cast<long long>(kBarWidth) * done / total);
   out_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
        << std::string(static_cast<std::size_t>(kBarWidth - filled), '-') << "] " << done << '/' << total
-       << " pages" << std::flush;
+       << ' ' << Translate("stronix-cli", "pages").toStdString() << std::flush;
   drawn_ = true;
 }

@@ -1,9 +1,11 @@
 #include "platform/exceptions.h"
 
+#include <locale.h>
+
 #include <cstring>
 #include <new>
 
-std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
+std::string TMessage::Text() const {
   std::string out;
   auto next = args.begin();
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -17,11 +19,21 @@ std::string FormatMessage(std::string_view pattern, std::initializer_list<std::s
   return out;
 }
 
+TMessage FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return {std::string(pattern), std::vector<std::string>(args.begin(), args.end())};
+}
+
 EConvertError EConvertError::CannotAssign(std::string_view source, std::string_view target) {
   return EConvertError(FormatMessage("Cannot assign a %s to a %s", {source, target}));
 }
 
-void Exception::SetSystemError(int error) { reason_ = error != 0 ? std::strerror(error) : ""; }
+std::string SystemReason(int error) {
+  // The "C" locale's text, whatever locale the program runs in.
+  static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+  return english ? ::strerror_l(error, english) : std::strerror(error);
+}
+
+void Exception::SetSystemError(int error) { reason_ = error != 0 ? SystemReason(error) : ""; }
 
 std::string MessageWithReason(const std::exception& error) {
   if (dynamic_cast<const std::bad_alloc*>(&error)) return "Out of memory";

@@ -4,14 +4,32 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A message from the fixed table: its pattern, with "%s" where each argument goes, and the
+// arguments. Kept apart so that the window and the command line can show the pattern in
+// the user's language; the pattern itself is the exact text of the table.
+struct TMessage {
+  std::string pattern;
+  std::vector<std::string> args;
+
+  // The pattern with each "%s" replaced by the next argument.
+  std::string Text() const;
+  operator std::string() const { return Text(); }
+};
 
 class Exception : public std::exception {
 public:
-  explicit Exception(std::string message) : message_(std::move(message)) {}
+  // A message with no arguments.
+  explicit Exception(std::string message) : Exception(TMessage{std::move(message), {}}) {}
+  explicit Exception(TMessage message) : template_(std::move(message)), message_(template_.Text()) {}
   const char* what() const noexcept override { return message_.c_str(); }
   const std::string& Message() const noexcept { return message_; }
+  // The message as its pattern and arguments.
+  const TMessage& Template() const noexcept { return template_; }
   // The system's reason for a failed file operation ("No space left on device"), shown
-  // beside the exact message; empty when the system gave none.
+  // beside the exact message; empty when the system gave none. Always the system's English
+  // text, whatever the locale, so that the edge can translate it like a message.
   const std::string& Reason() const noexcept { return reason_; }
 
 protected:
@@ -19,16 +37,20 @@ protected:
   void SetSystemError(int error);
 
 private:
+  TMessage template_;
   std::string message_;
   std::string reason_;
 };
+
+// The system's English text for an errno value ("No space left on device").
+std::string SystemReason(int error);
 
 // The message followed by ": " and the system's reason when there is one; "Out of memory"
 // for a failed allocation.
 std::string MessageWithReason(const std::exception& error);
 
-// Formats a message with "%s" placeholders, each replaced by the next argument.
-std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args);
+// A message with "%s" placeholders, each standing for the next argument.
+TMessage FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 class EInvalidGraphic : public Exception {
   using Exception::Exception;

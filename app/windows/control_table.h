@@ -4,7 +4,7 @@
 // with absolute positions, so nothing moves or stretches when the window is resized.
 // `Image1`, the hidden holder of the page raster, is no widget: the raster lives in the state.
 #include <QRect>
-
+#include <QString>
 #include <functional>
 #include <span>
 
@@ -17,7 +17,7 @@ struct TControlSpec {
   TControlKind kind;
   const char* parent;  // nullptr: the window itself
   QRect geometry;
-  const char* caption;  // UTF-8; nullptr for the text box, whose text is the book
+  const char* caption;  // UTF-8, Polish; nullptr for the text box, whose text is the book
   int tabOrder;         // among the parent's controls; -1 for labels, which take no focus
   int fontHeight;       // pixel height of an own "MS Sans Serif"; 0 keeps the window's font
   bool bold;
@@ -25,6 +25,9 @@ struct TControlSpec {
 
 // Every control of `Form1`, parents before their children.
 std::span<const TControlSpec> Form1Controls();
+
+// The caption of `entry` in the language in use (context "Form1" of the catalogues).
+QString Caption(const TControlSpec& entry);
 
 // Creates the table's controls on `form`, each named after its row. The text box is made
 // by `makeMemo` (it shows a model the table knows nothing of). Labels lie beneath the

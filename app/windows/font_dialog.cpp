@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QtGlobal>
 
 #include <cmath>
 #include <iterator>
@@ -20,7 +21,9 @@
 namespace {
 
 // The styles in the order offered; index = bold × 2 + italic.
-constexpr const char* kStyleNames[] = {"Normalny", "Kursywa", "Pogrubiony", "Pogrubiona kursywa"};
+constexpr const char* kStyleNames[] = {QT_TRANSLATE_NOOP("TFontDialog", "Normalny"), QT_TRANSLATE_NOOP("TFontDialog", "Kursywa"),
+                                       QT_TRANSLATE_NOOP("TFontDialog", "Pogrubiony"),
+                                       QT_TRANSLATE_NOOP("TFontDialog", "Pogrubiona kursywa")};
 
 struct TNamedColor {
   const char* name;
@@ -29,14 +32,14 @@ struct TNamedColor {
 
 // The sixteen basic colours a font dialog offers for text.
 constexpr TNamedColor kTextColors[] = {
-    {"Czarny", MakeColor(0, 0, 0)},           {"Bordowy", MakeColor(128, 0, 0)},
-    {"Zielony", MakeColor(0, 128, 0)},        {"Oliwkowy", MakeColor(128, 128, 0)},
-    {"Granatowy", MakeColor(0, 0, 128)},      {"Purpurowy", MakeColor(128, 0, 128)},
-    {"Zielonomodry", MakeColor(0, 128, 128)}, {"Szary", MakeColor(128, 128, 128)},
-    {"Srebrny", MakeColor(192, 192, 192)},    {"Czerwony", MakeColor(255, 0, 0)},
-    {"Limonkowy", MakeColor(0, 255, 0)},      {"Żółty", MakeColor(255, 255, 0)},
-    {"Niebieski", MakeColor(0, 0, 255)},      {"Fuksja", MakeColor(255, 0, 255)},
-    {"Akwamaryna", MakeColor(0, 255, 255)},   {"Biały", MakeColor(255, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Czarny"), MakeColor(0, 0, 0)},           {QT_TRANSLATE_NOOP("TFontDialog", "Bordowy"), MakeColor(128, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Zielony"), MakeColor(0, 128, 0)},        {QT_TRANSLATE_NOOP("TFontDialog", "Oliwkowy"), MakeColor(128, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Granatowy"), MakeColor(0, 0, 128)},      {QT_TRANSLATE_NOOP("TFontDialog", "Purpurowy"), MakeColor(128, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Zielonomodry"), MakeColor(0, 128, 128)}, {QT_TRANSLATE_NOOP("TFontDialog", "Szary"), MakeColor(128, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Srebrny"), MakeColor(192, 192, 192)},    {QT_TRANSLATE_NOOP("TFontDialog", "Czerwony"), MakeColor(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Limonkowy"), MakeColor(0, 255, 0)},      {QT_TRANSLATE_NOOP("TFontDialog", "Żółty"), MakeColor(255, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Niebieski"), MakeColor(0, 0, 255)},      {QT_TRANSLATE_NOOP("TFontDialog", "Fuksja"), MakeColor(255, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Akwamaryna"), MakeColor(0, 255, 255)},   {QT_TRANSLATE_NOOP("TFontDialog", "Biały"), MakeColor(255, 255, 255)},
 };
 
 struct TScriptLabel {
@@ -46,17 +49,17 @@ struct TScriptLabel {
 };
 
 constexpr TScriptLabel kScriptLabels[] = {
-    {TFontScript::Western, "Zachodnioeuropejski", "AaBbYyZz"},
-    {TFontScript::CentralEuropean, "Środkowoeuropejski", "AaBbĄąŻż"},
-    {TFontScript::Cyrillic, "Cyrylica", "AaBbБбФф"},
-    {TFontScript::Greek, "Grecki", "AaBbΑαΒβ"},
-    {TFontScript::Turkish, "Turecki", "AaBbĞğŞş"},
-    {TFontScript::Hebrew, "Hebrajski", "AaBb אבגד"},
-    {TFontScript::Arabic, "Arabski", "AaBb ابجد"},
-    {TFontScript::Baltic, "Bałtycki", "AaBbĀāŪū"},
-    {TFontScript::Vietnamese, "Wietnamski", "AaBbƯưƠơ"},
-    {TFontScript::Thai, "Tajski", "AaBb กขคง"},
-    {TFontScript::Utf8, "UTF-8", "AaBbĄąБбΑα"},
+    {TFontScript::Western, QT_TRANSLATE_NOOP("TFontDialog", "Zachodnioeuropejski"), "AaBbYyZz"},
+    {TFontScript::CentralEuropean, QT_TRANSLATE_NOOP("TFontDialog", "Środkowoeuropejski"), "AaBbĄąŻż"},
+    {TFontScript::Cyrillic, QT_TRANSLATE_NOOP("TFontDialog", "Cyrylica"), "AaBbБбФф"},
+    {TFontScript::Greek, QT_TRANSLATE_NOOP("TFontDialog", "Grecki"), "AaBbΑαΒβ"},
+    {TFontScript::Turkish, QT_TRANSLATE_NOOP("TFontDialog", "Turecki"), "AaBbĞğŞş"},
+    {TFontScript::Hebrew, QT_TRANSLATE_NOOP("TFontDialog", "Hebrajski"), "AaBb אבגד"},
+    {TFontScript::Arabic, QT_TRANSLATE_NOOP("TFontDialog", "Arabski"), "AaBb ابجد"},
+    {TFontScript::Baltic, QT_TRANSLATE_NOOP("TFontDialog", "Bałtycki"), "AaBbĀāŪū"},
+    {TFontScript::Vietnamese, QT_TRANSLATE_NOOP("TFontDialog", "Wietnamski"), "AaBbƯưƠơ"},
+    {TFontScript::Thai, QT_TRANSLATE_NOOP("TFontDialog", "Tajski"), "AaBb กขคง"},
+    {TFontScript::Utf8, QT_TRANSLATE_NOOP("TFontDialog", "UTF-8"), "AaBbĄąБбΑα"},
 };
 static_assert(std::size(kScriptLabels) == std::size(kAllScripts));
 
@@ -78,7 +81,7 @@ int PointsOfPixelHeight(int height) {
 
 TFontDialog::TFontDialog(const TFontChoice& start, QWidget* parent) : QDialog(parent) {
   setObjectName("FontDialog1");
-  setWindowTitle("Czcionka");
+  setWindowTitle(tr("Czcionka"));
   createControls();
   arrangeControls();
   showChoice(start);
@@ -92,25 +95,25 @@ void TFontDialog::createControls() {
 
   style_ = new QComboBox(this);
   style_->setObjectName("style");
-  for (const char* name : kStyleNames) style_->addItem(QString::fromUtf8(name));
+  for (const char* name : kStyleNames) style_->addItem(tr(name));
 
   size_ = new QSpinBox(this);
   size_->setObjectName("size");
   size_->setRange(1, kMaxPoints);
 
-  strikeOut_ = new QCheckBox(QString::fromUtf8("Przekreślenie"), this);
+  strikeOut_ = new QCheckBox(tr("Przekreślenie"), this);
   strikeOut_->setObjectName("strikeOut");
-  underline_ = new QCheckBox(QString::fromUtf8("Podkreślenie"), this);
+  underline_ = new QCheckBox(tr("Podkreślenie"), this);
   underline_->setObjectName("underline");
 
   color_ = new QComboBox(this);
   color_->setObjectName("color");
-  for (const auto& [name, color] : kTextColors) color_->addItem(QString::fromUtf8(name), ColorData(color));
+  for (const auto& [name, color] : kTextColors) color_->addItem(tr(name), ColorData(color));
 
   script_ = new QComboBox(this);
   script_->setObjectName("script");
   for (const auto& label : kScriptLabels)
-    script_->addItem(QString::fromUtf8(label.name), QVariant::fromValue(static_cast<int>(label.script)));
+    script_->addItem(tr(label.name), QVariant::fromValue(static_cast<int>(label.script)));
 
   sample_ = new QLabel(this);
   sample_->setObjectName("sample");
@@ -125,23 +128,23 @@ void TFontDialog::createControls() {
 
 void TFontDialog::arrangeControls() {
   auto* fontForm = new QFormLayout;
-  fontForm->addRow(QString::fromUtf8("Czcionka:"), face_);
-  fontForm->addRow(QString::fromUtf8("Styl czcionki:"), style_);
-  fontForm->addRow(QString::fromUtf8("Rozmiar:"), size_);
+  fontForm->addRow(tr("Czcionka:"), face_);
+  fontForm->addRow(tr("Styl czcionki:"), style_);
+  fontForm->addRow(tr("Rozmiar:"), size_);
 
-  auto* effects = new QGroupBox(QString::fromUtf8("Efekty"), this);
+  auto* effects = new QGroupBox(tr("Efekty"), this);
   auto* effectsForm = new QFormLayout(effects);
   effectsForm->addRow(strikeOut_);
   effectsForm->addRow(underline_);
-  effectsForm->addRow(QString::fromUtf8("Kolor:"), color_);
+  effectsForm->addRow(tr("Kolor:"), color_);
 
-  auto* sample = new QGroupBox(QString::fromUtf8("Przykład"), this);
+  auto* sample = new QGroupBox(tr("Przykład"), this);
   auto* sampleForm = new QFormLayout(sample);
   sampleForm->addRow(sample_);
-  sampleForm->addRow(QString::fromUtf8("Skrypt:"), script_);
+  sampleForm->addRow(tr("Skrypt:"), script_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Anuluj"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -162,7 +165,7 @@ void TFontDialog::showChoice(const TFontChoice& choice) {
   strikeOut_->setChecked(choice.strikeOut);
   underline_->setChecked(choice.underline);
   if (color_->findData(ColorData(choice.color)) < 0)
-    color_->addItem(QString::fromUtf8("Niestandardowy"), ColorData(choice.color));
+    color_->addItem(tr("Niestandardowy"), ColorData(choice.color));
   color_->setCurrentIndex(color_->findData(ColorData(choice.color)));
   script_->setCurrentIndex(script_->findData(QVariant::fromValue(static_cast<int>(choice.script))));
 }

@@ -1,41 +1,58 @@
 #include "app/windows/help_window.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 #include "app/windows/window_style.h"
 
 namespace {
 
-constexpr const char* kHelpLines[] = {
-    "Aby użyć programu należy przygotować książkę w postaci",
-    "pliku tekstowego (z rozszerzeniem txt).",
-    "Oczywiście należy pamiętać aby nie naruszyć praw autorskich",
-    "danej książki.",
-    "",
-    "1. Utworzyć katalog i skopiować do niego plik txt.",
-    "2. Wczytać go do programu przyciskiem \"załaduj txt\".",
-    "3. Ustawić żądane parametry czcionki.",
-    "4. Wcisnąć przycisk \"Generuj\".",
-    "5. Utworzone pliki GIF skopiować na kartę pamięci",
-    "   do folderu psp\\photo\\nazwa_katalogu",
-    "6. Czytać książkę przy pomocy przeglądarki zdjęć",
-    "   w konsoli.",
-    "",
-    "Jeżeli książka jest duża i wygenerowanych zostanie kilkaset",
-    "plików GIF, warto podzielić je na oddzielne foldery.",
-};
-
-QString HelpText() {
-  QStringList lines;
-  for (const char* line : kHelpLines) lines << QString::fromUtf8(line);
-  return lines.join(u'\n');
-}
+// One text, so that a translation is free to break its lines where its own words fall.
+constexpr char kHelpText[] = QT_TRANSLATE_NOOP(
+    "pomoc",
+    "Aby użyć programu należy przygotować książkę w postaci\n"
+    "pliku tekstowego (txt), EPUB, FB2 albo HTML.\n"
+    "Oczywiście należy pamiętać aby nie naruszyć praw autorskich\n"
+    "danej książki.\n"
+    "\n"
+    "1. Wczytać książkę przyciskiem \"Załaduj TXT\": plik txt\n"
+    "   (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,\n"
+    "   fb2.zip lub html. Katalog docelowy staje się\n"
+    "   katalogiem książki.\n"
+    "2. Ustawić żądane parametry czcionki (\"Font\"), kolor tła\n"
+    "   (\"Tło\") albo wybrać zestaw \"1\", \"2\", \"3\" lub \"4\".\n"
+    "3. Wybrać, dokąd trafią strony: \"…\" wybiera inny\n"
+    "   katalog, \"Na kartę\" (gdy podłączona jest jedna karta\n"
+    "   pamięci z folderem PSP/PHOTO) zapisuje je wprost\n"
+    "   na kartę, do folderu psp\\photo\\nazwa_katalogu.\n"
+    "4. Zaznaczyć, co potrzeba:\n"
+    "   \"usuwaj puste linie przy generowaniu\" - kilka pustych\n"
+    "   linii z rzędu staje się jedną;\n"
+    "   \"rozdział od nowej strony\" - każdy rozdział książki\n"
+    "   EPUB, FB2 lub HTML zaczyna się na nowej stronie;\n"
+    "   \"czas plików w kolejności stron\" - przeglądarka, która\n"
+    "   sortuje według daty, pokaże strony po kolei;\n"
+    "   \"dziel na foldery po … stron\" - duża książka trafia\n"
+    "   do kilku folderów: \"Nazwa 01\", \"Nazwa 02\", ...\n"
+    "5. Wcisnąć przycisk \"Generuj\" (czynny, gdy książka jest\n"
+    "   wczytana). \"Przerwij\" albo klawisz Esc zatrzymuje\n"
+    "   pracę; stare strony zostają wtedy bez zmian.\n"
+    "   Pod książką widać, ile stron i dokąd zapisano.\n"
+    "6. Jeżeli strony nie trafiły wprost na kartę, skopiować\n"
+    "   utworzone pliki GIF na kartę pamięci do folderu\n"
+    "   psp\\photo\\nazwa_katalogu.\n"
+    "7. Czytać książkę przy pomocy przeglądarki zdjęć\n"
+    "   w konsoli.\n"
+    "\n"
+    "\"Wyjdź\" kończy program, \"Help\" pokazuje tę pomoc.");
 
 }  // namespace
 
+QString HelpText() { return QCoreApplication::translate("pomoc", kHelpText); }
+
 Tpomoc::Tpomoc(QWidget* parent) : QWidget(parent, Qt::Window), memo_(new QPlainTextEdit(this)) {
   setObjectName("pomoc");
-  setWindowTitle("Pomoc");
+  setWindowTitle(QCoreApplication::translate("pomoc", "Pomoc"));
   SetOuterGeometry(this, QRect(356, 142, 414, 314));
 
   memo_->setObjectName("Memo1");

@@ -1,6 +1,7 @@
 #pragma once
-// The help window `pomoc`: a fixed Polish how-to in a read-only text box. It is created
-// hidden at start-up, shown without being modal, and only hidden when closed.
+// The help window `pomoc`: a fixed how-to in a read-only text box, in the language in use.
+// It is created hidden at start-up, shown without being modal, and only hidden when closed.
+#include <QString>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -11,9 +12,12 @@ class Tpomoc : public QWidget {
 public:
   explicit Tpomoc(QWidget* parent = nullptr);
 
-  // The read-only text box holding the 16 lines.
+  // The read-only text box holding the how-to.
   QPlainTextEdit* Memo1() const { return memo_; }
 
 private:
   QPlainTextEdit* memo_;
 };
+
+// The how-to in the language in use: what each control of the main window does.
+QString HelpText();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include "app/l10n/translation.h"
 #include "app/windows/main_window.h"
 #include "app/windows/qt_dialogs.h"
 #include "app/windows/window_style.h"
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("stronix"));
   QApplication::setWindowIcon(ApplicationIcon());
   SetUpClassicLook();
+  // Polish for Polish readers and for a bare C or POSIX locale, English for everyone else.
+  UseLanguage(UserLanguage(TLanguage::Polish));
 
   TQtDialogs dialogs;
   TForm1 Form1(dialogs);

@@ -17,6 +17,7 @@
 #include "app/delivery/part_folders.h"
 #include "app/text_file.h"
 #include "app/font_metrics.h"
+#include "app/l10n/translation.h"
 #include "app/run_monitor.h"
 #include "app/windows/background_run.h"
 #include "app/windows/control_table.h"
@@ -24,12 +25,16 @@
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
 #include "app/windows/qt_color.h"
+#include "app/windows/run_report_text.h"
 #include "app/windows/window_style.h"
 
 namespace {
 
-// The window has grown by the row of run options below the original controls.
-constexpr QRect kOuterGeometry(193, 107, 626, 406);
+// The window has grown by the row of run options and the status line below the original
+// controls.
+constexpr QRect kOuterGeometry(193, 107, 626, 426);
+// The status line: what the last run wrote where.
+constexpr QRect kStatusGeometry(8, 374, 602, 16);
 
 // Pages per folder when splitting: from kMinPagesPerFolder, 500 to begin with.
 constexpr int kMaxPagesPerFolder = 99999;
@@ -74,6 +79,10 @@ void TForm1::createControls() {
   progressText_ = findChild<QLabel*>("Label4");
   cancelButton_ = findChild<QPushButton*>("Button11");
   cardButton_ = findChild<QPushButton*>("Button13");
+  // Not a row of the control table: it shows a run's outcome, never a caption.
+  statusLine_ = new QLabel(this);
+  statusLine_->setObjectName("StatusLine");
+  statusLine_->setGeometry(kStatusGeometry);
 
   targetFolder_->setReadOnly(true);
   const TRunSettings& settings = state_.Settings();
@@ -119,11 +128,11 @@ void TForm1::guarded(Action&& action) {
   try {
     std::forward<Action>(action)();
   } catch (const ERunCancelled& cancelled) {
-    dialogs_.ShowNotice(cancelled.Message());
+    dialogs_.ShowNotice(LocalizedMessage(cancelled));
   } catch (const Exception& error) {
-    dialogs_.ShowError(error.Message(), error.Reason());
+    dialogs_.ShowError(LocalizedMessage(error), LocalizedReason(error.Reason()));
   } catch (const std::exception& error) {
-    dialogs_.ShowError(MessageWithReason(error), {});  // "Out of memory" for a failed allocation
+    dialogs_.ShowError(LocalizedMessage(error), {});  // "Out of memory" for a failed allocation
   }
 }
 
@@ -152,15 +161,20 @@ void TForm1::LoadBook(const std::string& path) {
     // The book's own folder exists: nothing to create.
     state_.Settings().createFolder = false;
     showState();
+    showGenerateEnabled();
     memo_->ScrollToTop();
     RefreshPreview();
   });
 }
 
 void TForm1::Button2Click() {
-  if (run_) return;
+  // The about text is no book: a run waits for one.
+  if (run_ || !state_.Book()) return;
   takeRunOptions();
-  run_ = std::make_unique<TBackgroundRun>([this](TRunMonitor& monitor) { state_.Generate(&monitor); });
+  statusLine_->clear();
+  report_ = {};
+  run_ = std::make_unique<TBackgroundRun>(
+      [this](TRunMonitor& monitor) { report_ = state_.Generate(&monitor); });
   connect(run_.get(), &TBackgroundRun::Progress, this, &TForm1::showProgress);
   // Queued, so that the run object is not destroyed inside its own signal; by then a
   // closing window may have ended the run already.
@@ -184,6 +198,7 @@ void TForm1::showRunning(bool running) {
   // The hidden "Przerwij" would pass the focus on to whatever follows it.
   const bool cancelHadFocus = cancelButton_->hasFocus();
   for (const char* name : kRunInputs) findChild<QWidget*>(name)->setEnabled(!running);
+  showGenerateEnabled();
   showPagesPerFolderEnabled();
   // The text box hides, so that "TRWA PRZETWARZANIE..." and the progress show in its place.
   memo_->setVisible(!running);
@@ -201,6 +216,8 @@ void TForm1::showRunning(bool running) {
   }
 }
 
+void TForm1::showGenerateEnabled() { findChild<QWidget*>("Button2")->setEnabled(!run_ && state_.Book()); }
+
 void TForm1::showPagesPerFolderEnabled() {
   const bool enabled = !run_ && splitFolders_->isChecked();
   pagesPerFolder_->setEnabled(enabled);
@@ -211,7 +228,7 @@ void TForm1::showProgress(int done, int total) {
   if (!run_) return;
   progressBar_->setRange(0, total);
   progressBar_->setValue(done);
-  progressText_->setText(QStringLiteral("strona %1 z %2").arg(done).arg(total));
+  progressText_->setText(tr("strona %1 z %2").arg(done).arg(total));
 }
 
 void TForm1::endRun(bool report) {
@@ -220,6 +237,7 @@ void TForm1::endRun(bool report) {
   run_.reset();
   showRunning(false);
   memo_->Refresh();
+  if (!error) statusLine_->setText(RunReportText(report_, state_.Settings().targetFolder));
   if (report && error) guarded([&] { std::rethrow_exception(error); });
 }
 
@@ -259,7 +277,7 @@ void TForm1::Button11Click() {
   if (!run_) return;
   run_->Cancel();
   cancelButton_->setEnabled(false);
-  progressText_->setText(QStringLiteral("przerywanie..."));
+  progressText_->setText(tr("przerywanie..."));
 }
 
 void TForm1::Button12Click() {

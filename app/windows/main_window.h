@@ -4,7 +4,7 @@
 // every action to it; it reads no files and converts nothing itself. A failed action ends
 // where it failed and its text is reported through the dialogs.
 //
-// "Generuj" converts on a worker thread: meanwhile the window repaints and shows the
+// "Generuj" waits for a book and converts on a worker thread: meanwhile the window repaints and shows the
 // progress, the controls that would change the run are disabled, and "Przerwij", Esc or
 // closing the window stops the run after the page being written.
 #include <QWidget>
@@ -84,6 +84,8 @@ private:
   void showProgress(int done, int total);
   // The page count and its "stron" are enabled only while the split is ticked and no run is under way.
   void showPagesPerFolderEnabled();
+  // "Generuj" is enabled once a book is loaded and while no run is under way.
+  void showGenerateEnabled();
   // The worker has returned: the book's place is the text box's again, the controls come
   // back, and a failure or a cancellation is reported unless the window is closing.
   void endRun(bool report);
@@ -107,5 +109,7 @@ private:
   QLabel* progressText_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   QPushButton* cardButton_ = nullptr;
+  QLabel* statusLine_ = nullptr;
+  TRunReport report_;  // the last run's, written by its worker before it ends
   Tpomoc* pomoc_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -13,8 +14,8 @@
 
 namespace {
 
-constexpr char kBookFilters[] =
-    "Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)";
+constexpr char kBookFilters[] = QT_TRANSLATE_NOOP(
+    "TQtDialogs", "Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)");
 constexpr char kLastBookFolder[] = "lastBookFolder";
 
 QSettings UserSettings() { return QSettings("stronix", "stronix"); }
@@ -23,8 +24,8 @@ QSettings UserSettings() { return QSettings("stronix", "stronix"); }
 
 std::optional<std::string> TQtDialogs::OpenTextFile() {
   const QString start = UserSettings().value(kLastBookFolder).toString();
-  const QString path =
-      QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, QString::fromUtf8(kBookFilters));
+  const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start,
+                                                    QCoreApplication::translate("TQtDialogs", kBookFilters));
   if (path.isEmpty()) return std::nullopt;
   UserSettings().setValue(kLastBookFolder, QFileInfo(path).absolutePath());
   return path.toStdString();

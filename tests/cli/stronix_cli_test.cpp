@@ -36,8 +36,10 @@ std::string Slurp(const std::string& path) {
 
 class StronixCliTest : public testing::Test {
 protected:
-  TRun Cli(const std::vector<std::string>& args) {
-    std::string command = Quoted(STRONIX_CLI_PATH);
+  // Runs the program under `locale` (LANG, with the variables that would override it unset).
+  TRun Cli(const std::vector<std::string>& args, const std::string& locale = "en_US.UTF-8") {
+    std::string command =
+        "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + locale + " " + Quoted(STRONIX_CLI_PATH);
     for (const auto& arg : args) command.append(" ").append(Quoted(arg));
     command.append(" >").append(Quoted(io_.File("out"))).append(" 2>").append(Quoted(io_.File("err")));
     const int status = std::system(command.append(" </dev/null").c_str());
@@ -56,12 +58,12 @@ TEST_F(StronixCliTest, ConvertWritesIntoTheBooksFolder) {
   for (int i = 1; i <= 20; ++i) text += "Linia " + std::to_string(i) + "\n";
   const TRun run = Cli({"convert", Book("ksiazka.txt", text)});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "gotowe...\nWrote 3 files to " + books_.Path().string() +
+  EXPECT_EQ(run.out, "done...\nWrote 3 files to " + books_.Path().string() +
                          "/: the title page 0000.gif and pages 0001.gif to 0002.gif\n");
   EXPECT_EQ(run.err, "");  // not a terminal: no progress bar
   EXPECT_THAT(books_.Names(), ElementsAre("0000.gif", "0001.gif", "0002.gif", "ksiazka.txt"));
   EXPECT_EQ(Cli({"convert", Book("pusta.txt", "")}).out,
-            "gotowe...\nThe book holds no line: nothing was written to " + books_.Path().string() + "/\n");
+            "done...\nThe book holds no line: nothing was written to " + books_.Path().string() + "/\n");
 }
 
 TEST_F(StronixCliTest, ConvertTakesTheLookFromTheOptions) {
@@ -97,15 +99,15 @@ TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
   const std::string file = Book("plik", "x");
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"convert", missing}, "stronix-cli: Cannot open file " + missing + ": No such file or directory\n"},
-      {{"convert", book, "-o", file}, "stronix-cli: Cannot create file " + file + "/0000.gif: Not a directory\n"},
-      {{"convert", Book("program", std::string("\x7F" "ELF\0", 5))},
+      {{"convert", book, "-o", file},
+       "stronix-cli: Cannot create file " + file + "/0000.gif: Not a directory\n"},
+      {{"convert", Book("program", std::string("\x7F"
+                                               "ELF\0",
+                                               5))},
        "stronix-cli: " + books_.File("program") + " is not a text file: it holds NUL bytes\n"},
       {{"convert", book, "--size", "1"}, "stronix-cli: Floating point division by zero\n"},
       {{"convert", book, "--size", "164"},
-       "stronix-cli: Czcionka jest za du\xC5\xBC"
-       "a: na stronie nie mie\xC5\x9B"
-       "ci si\xC4\x99 ani jedna linia. "
-       "Wybierz mniejsz\xC4\x85 czcionk\xC4\x99.\n"},
+       "stronix-cli: The font is too large: not one line fits on a page. Choose a smaller font.\n"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = Cli(args);
@@ -113,6 +115,29 @@ TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
     EXPECT_EQ(run.err, message);
   }
   EXPECT_THAT(books_.Names(), ElementsAre("a.txt", "plik", "program"));
+}
+
+TEST_F(StronixCliTest, SpeaksPolishToPolishReadersAndEnglishToOthersWithTheSamePages) {
+  const std::string book = Book("k.txt", "Linia 1\nLinia 2\n");
+  TempDir polish, english;
+  const TRun pl = Cli({"convert", book, "-o", polish.Path().string()}, "pl_PL.UTF-8");
+  EXPECT_EQ(pl.out,
+            "gotowe...\nZapisano 2 pliki w " + polish.Path().string() +
+                "/: stron\xC4\x99 tytu\xC5\x82ow\xC4\x85 0000.gif i strony od 0001.gif do 0001.gif\n");
+  for (const std::string locale : {"C", "de_DE.UTF-8"})
+    EXPECT_THAT(Cli({"convert", book, "-o", english.Path().string()}, locale).out,
+                StartsWith("done...\nWrote 2 files"));
+  for (const char* page : {"0000.gif", "0001.gif"})
+    EXPECT_EQ(Slurp(polish.File(page)), Slurp(english.File(page)));
+
+  const std::string file = Book("plik", "x");
+  EXPECT_EQ(
+      Cli({"convert", book, "-o", file}, "pl_PL.UTF-8").err,
+      "stronix-cli: Nie mo\xC5\xBCna utworzy\xC4\x87 pliku " + file + "/0000.gif: Nie jest katalogiem\n");
+  EXPECT_EQ(Cli({"convert", book, "--size", "164"}, "pl_PL.UTF-8").err,
+            "stronix-cli: Czcionka jest za du\xC5\xBC"
+            "a: na stronie nie mie\xC5\x9B"
+            "ci si\xC4\x99 ani jedna linia. Wybierz mniejsz\xC4\x85 czcionk\xC4\x99.\n");
 }
 
 TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
@@ -135,8 +160,8 @@ TEST_F(StronixCliTest, SeveralBooksEachIntoItsOwnFolderAndOneBadBookFailsAlone) 
                         Book("b:c.txt", "b\n")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n");
-  EXPECT_THAT(run.out, HasSubstr("-a.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/-a/")));
-  EXPECT_THAT(run.out, HasSubstr("b:c.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
+  EXPECT_THAT(run.out, HasSubstr("-a.txt: done...\nWrote 2 files to " + out.File("nowy/dir/-a/")));
+  EXPECT_THAT(run.out, HasSubstr("b:c.txt: done...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
 }
 
 TEST_F(StronixCliTest, SeveralBooksNamedRelativelyGoBesideThemselves) {

@@ -13,9 +13,11 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <map>
 #include <set>
 #include <string>
 
+#include "app/l10n/translation.h"
 #include "app/windows/main_window.h"
 #include "window_test_support.h"
 
@@ -192,6 +194,42 @@ TEST_F(ControlTableTest, TheTextBoxIsASunkenBoxWithoutScrollBarsOverTheProcessin
   // The text box lies above the label: it is the later sibling.
   const QObjectList& siblings = control("Panel1")->children();
   EXPECT_GT(siblings.indexOf(memo), siblings.indexOf(control("Label1")));
+}
+
+// Every caption of the table, which is every text the window shows besides the book.
+TEST(ControlCaptionTest, EveryCaptionIsInBothCatalogues) {
+  for (const TControlSpec& entry : Form1Controls()) {
+    if (!entry.caption || !*entry.caption) continue;
+    for (const TLanguage language : {TLanguage::Polish, TLanguage::English})
+      EXPECT_TRUE(HasTranslation(language, "Form1", entry.caption))
+          << entry.name << " \"" << entry.caption << "\" lacks a translation in translations/stronix_"
+          << (language == TLanguage::Polish ? "pl" : "en") << ".ts";
+  }
+}
+
+TEST(ControlCaptionTest, TheEnglishWindowHasEnglishCaptionsAtTheSamePlaces) {
+  ::testing::NiceMock<TMockDialogs> dialogs;
+  UseLanguage(TLanguage::English);
+  TForm1 english{dialogs};
+  UseLanguage(TLanguage::Polish);
+  TForm1 polish{dialogs};
+  std::map<std::string, QString> captions;
+  for (const TControlSpec& entry : Form1Controls()) {
+    SCOPED_TRACE(entry.name);
+    QWidget* shown = english.findChild<QWidget*>(entry.name);
+    QWidget* original = polish.findChild<QWidget*>(entry.name);
+    EXPECT_EQ(shown->geometry().topLeft(), original->geometry().topLeft());
+    // A label may widen to its caption, but stays inside its parent.
+    if (!qobject_cast<QLabel*>(shown)) EXPECT_EQ(shown->size(), original->size());
+    EXPECT_LE(shown->geometry().right(), shown->parentWidget()->rect().right());
+    captions[entry.name] = CaptionOf(shown);
+  }
+  EXPECT_EQ(captions["Button1"], "Load book");
+  EXPECT_EQ(captions["Button2"], "Generate");
+  EXPECT_EQ(captions["CheckBox1"], "remove blank lines");
+  EXPECT_EQ(captions["Button5"], "Exit");
+  EXPECT_EQ(captions["GroupBox1"], "Target folder for the GIF files");
+  EXPECT_EQ(captions["Button10"], "Help");
 }
 
 }  // namespace

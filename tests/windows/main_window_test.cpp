@@ -1,9 +1,11 @@
 #include "app/windows/main_window.h"
+#include "app/windows/run_report_text.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QLineEdit>
 #include <QTest>
@@ -108,6 +110,36 @@ TEST_F(MainWindowTest, ARunWritesThePagesAndLeavesGotowe) {
   EXPECT_EQ(box().Text(), "gotowe...\r\n");
   EXPECT_THAT(box().Lines(), ElementsAre("gotowe..."));
   EXPECT_FALSE(memo().isHidden());
+}
+
+TEST_F(MainWindowTest, GenerujWaitsForABookAndTheStatusLineSaysWhatWentWhere) {
+  QWidget* generuj = form.findChild<QWidget*>("Button2");
+  auto* status = form.findChild<QLabel*>("StatusLine");
+  // The about text is no book: nothing is written into the home folder unasked.
+  EXPECT_FALSE(generuj->isEnabled());
+  form.Button2Click();
+  EXPECT_FALSE(form.Running());
+  EXPECT_TRUE(status->text().isEmpty());
+
+  Load(dir.File("ksiazka.txt"), kBook);
+  EXPECT_TRUE(generuj->isEnabled());
+  Generate();
+  EXPECT_TRUE(generuj->isEnabled());
+  EXPECT_THAT(box().Lines(), ElementsAre("gotowe..."));
+  EXPECT_EQ(status->text().toStdString(), "Zapisano 2 pliki GIF w: " + dir.Path().string() + "/");
+  EXPECT_GE(status->geometry().top(), form.findChild<QWidget*>("CheckBox2")->geometry().bottom());
+  EXPECT_LE(status->geometry().bottom(), form.height());
+}
+
+TEST(RunReportTextTest, CountsFoldersAndRemovedPagesInEitherLanguage) {
+  const TRunReport parts{1002, 7, {"/k/Lalka 01/", "/k/Lalka 02/", "/k/Lalka 03/"}};
+  EXPECT_EQ(RunReportText(parts, "/k/").toStdString(),
+            "Zapisano 1002 pliki GIF w: /k/Lalka 01/ … /k/Lalka 03/ (3 foldery); usunięto 7 stron poprzedniej książki");
+  EXPECT_EQ(RunReportText({}, "/k/").toStdString(), "Książka nie ma ani jednej linii: nic nie zapisano w /k/");
+  UseLanguage(TLanguage::English);
+  EXPECT_EQ(RunReportText(parts, "/k/").toStdString(),
+            "Wrote 1002 GIF files to: /k/Lalka 01/ … /k/Lalka 03/ (3 folders); removed 7 pages of the earlier book");
+  UseLanguage(TLanguage::Polish);
 }
 
 // Counts the paintings of a widget.
@@ -222,7 +254,7 @@ TEST_F(MainWindowTest, AFailedRunReportsItsTextAndShowsTheBookAgain) {
   const std::string text = box().Text();
 
   bool memoShownWhenReported = false;
-  EXPECT_CALL(dialogs, ShowError(StrEq("Cannot create file " + (folder / "0000.gif").string()), _))
+  EXPECT_CALL(dialogs, ShowError(StrEq("Nie można utworzyć pliku " + (folder / "0000.gif").string()), _))
       .WillOnce(Invoke([&](const std::string&, const std::string&) { memoShownWhenReported = !memo().isHidden(); }));
   Generate();
   EXPECT_TRUE(memoShownWhenReported);
@@ -233,7 +265,8 @@ TEST_F(MainWindowTest, AFailedRunReportsItsTextAndShowsTheBookAgain) {
 TEST_F(MainWindowTest, AFailedLoadReportsItsTextAndChangesNothing) {
   const std::string missing = dir.File("nie-ma.txt");
   EXPECT_CALL(dialogs, OpenTextFile()).WillOnce(Return(missing));
-  EXPECT_CALL(dialogs, ShowError(StrEq("Cannot open file " + missing), StrEq("No such file or directory")));
+  EXPECT_CALL(dialogs, ShowError(StrEq("Nie można otworzyć pliku " + missing),
+                                StrEq("Nie ma takiego pliku ani katalogu")));
   Click(form, "Button1");
   EXPECT_EQ(box().LineCount(), 13);
   EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), HomeFolder());

@@ -11,16 +11,19 @@
 #include <memory>
 #include <set>
 
+#include "app/l10n/translation.h"
 #include "app/windows/dialogs.h"
 #include "app/windows/window_style.h"
 
-// The test program's application, with the look the program gives itself: made before the
+// The test program's application, with the look and the language the program gives itself: made before the
 // first test and gone before the program exits (a static one would outlive Qt's own statics).
 class TQtEnvironment : public ::testing::Environment {
 public:
   void SetUp() override {
     application_ = std::make_unique<QApplication>(argc_, argv_);
     SetUpClassicLook();
+    // The window as a Polish reader (or a bare C locale) sees it; tests of English switch.
+    UseLanguage(TLanguage::Polish);
   }
   void TearDown() override { application_.reset(); }
 

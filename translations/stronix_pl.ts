@@ -1,0 +1,457 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="pl_PL">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>TRWA PRZETWARZANIE...</source>
+        <translation>TRWA PRZETWARZANIE...</translation>
+    </message>
+    <message>
+        <source>przy generowaniu</source>
+        <translation>przy generowaniu</translation>
+    </message>
+    <message>
+        <source>Załaduj TXT</source>
+        <translation>Załaduj TXT</translation>
+    </message>
+    <message>
+        <source>Generuj</source>
+        <translation>Generuj</translation>
+    </message>
+    <message>
+        <source>czcionka</source>
+        <translation>czcionka</translation>
+    </message>
+    <message>
+        <source>abcDEF</source>
+        <translation>abcDEF</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Tło</source>
+        <translation>Tło</translation>
+    </message>
+    <message>
+        <source>Zestawy:</source>
+        <translation>Zestawy:</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>usuwaj puste linie</source>
+        <translation>usuwaj puste linie</translation>
+    </message>
+    <message>
+        <source>Katalog docelowy do składowania plików GIF</source>
+        <translation>Katalog docelowy do składowania plików GIF</translation>
+    </message>
+    <message>
+        <source>Wyjdź</source>
+        <translation>Wyjdź</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Przerwij</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Na kartę</source>
+        <translation>Na kartę</translation>
+    </message>
+    <message>
+        <source>rozdział od nowej strony</source>
+        <translation>rozdział od nowej strony</translation>
+    </message>
+    <message>
+        <source>czas plików w kolejności stron</source>
+        <translation>czas plików w kolejności stron</translation>
+    </message>
+    <message>
+        <source>dziel na foldery po</source>
+        <translation>dziel na foldery po</translation>
+    </message>
+    <message>
+        <source>stron</source>
+        <translation>stron</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Książka nie ma ani jednej linii: nic nie zapisano w %1</source>
+        <translation>Książka nie ma ani jednej linii: nic nie zapisano w %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Zapisano %n plików GIF w: %1</source>
+        <translation>
+            <numerusform>Zapisano %n plik GIF w: %1</numerusform>
+            <numerusform>Zapisano %n pliki GIF w: %1</numerusform>
+            <numerusform>Zapisano %n plików GIF w: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; usunięto %n stron poprzedniej książki</source>
+        <translation>
+            <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
+            <numerusform>; usunięto %n strony poprzedniej książki</numerusform>
+            <numerusform>; usunięto %n stron poprzedniej książki</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … %2 (%n folderów)</source>
+        <translation>
+            <numerusform>%1 … %2 (%n folder)</numerusform>
+            <numerusform>%1 … %2 (%n foldery)</numerusform>
+            <numerusform>%1 … %2 (%n folderów)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFontDialog</name>
+    <message>
+        <source>Normalny</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Kursywa</source>
+        <translation>Kursywa</translation>
+    </message>
+    <message>
+        <source>Pogrubiony</source>
+        <translation>Pogrubiony</translation>
+    </message>
+    <message>
+        <source>Pogrubiona kursywa</source>
+        <translation>Pogrubiona kursywa</translation>
+    </message>
+    <message>
+        <source>Czarny</source>
+        <translation>Czarny</translation>
+    </message>
+    <message>
+        <source>Bordowy</source>
+        <translation>Bordowy</translation>
+    </message>
+    <message>
+        <source>Zielony</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Oliwkowy</source>
+        <translation>Oliwkowy</translation>
+    </message>
+    <message>
+        <source>Granatowy</source>
+        <translation>Granatowy</translation>
+    </message>
+    <message>
+        <source>Purpurowy</source>
+        <translation>Purpurowy</translation>
+    </message>
+    <message>
+        <source>Zielonomodry</source>
+        <translation>Zielonomodry</translation>
+    </message>
+    <message>
+        <source>Szary</source>
+        <translation>Szary</translation>
+    </message>
+    <message>
+        <source>Srebrny</source>
+        <translation>Srebrny</translation>
+    </message>
+    <message>
+        <source>Czerwony</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Limonkowy</source>
+        <translation>Limonkowy</translation>
+    </message>
+    <message>
+        <source>Żółty</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Niebieski</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Fuksja</source>
+        <translation>Fuksja</translation>
+    </message>
+    <message>
+        <source>Akwamaryna</source>
+        <translation>Akwamaryna</translation>
+    </message>
+    <message>
+        <source>Biały</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Zachodnioeuropejski</source>
+        <translation>Zachodnioeuropejski</translation>
+    </message>
+    <message>
+        <source>Środkowoeuropejski</source>
+        <translation>Środkowoeuropejski</translation>
+    </message>
+    <message>
+        <source>Cyrylica</source>
+        <translation>Cyrylica</translation>
+    </message>
+    <message>
+        <source>Grecki</source>
+        <translation>Grecki</translation>
+    </message>
+    <message>
+        <source>Turecki</source>
+        <translation>Turecki</translation>
+    </message>
+    <message>
+        <source>Hebrajski</source>
+        <translation>Hebrajski</translation>
+    </message>
+    <message>
+        <source>Arabski</source>
+        <translation>Arabski</translation>
+    </message>
+    <message>
+        <source>Bałtycki</source>
+        <translation>Bałtycki</translation>
+    </message>
+    <message>
+        <source>Wietnamski</source>
+        <translation>Wietnamski</translation>
+    </message>
+    <message>
+        <source>Tajski</source>
+        <translation>Tajski</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Czcionka</source>
+        <translation>Czcionka</translation>
+    </message>
+    <message>
+        <source>Przekreślenie</source>
+        <translation>Przekreślenie</translation>
+    </message>
+    <message>
+        <source>Podkreślenie</source>
+        <translation>Podkreślenie</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation>Czcionka:</translation>
+    </message>
+    <message>
+        <source>Styl czcionki:</source>
+        <translation>Styl czcionki:</translation>
+    </message>
+    <message>
+        <source>Rozmiar:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>Efekty</source>
+        <translation>Efekty</translation>
+    </message>
+    <message>
+        <source>Kolor:</source>
+        <translation>Kolor:</translation>
+    </message>
+    <message>
+        <source>Przykład</source>
+        <translation>Przykład</translation>
+    </message>
+    <message>
+        <source>Skrypt:</source>
+        <translation>Skrypt:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Niestandardowy</source>
+        <translation>Niestandardowy</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>strona %1 z %2</source>
+        <translation>strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>przerywanie...</source>
+        <translation>przerywanie...</translation>
+    </message>
+</context>
+<context>
+    <name>TQtDialogs</name>
+    <message>
+        <source>Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)</source>
+        <translation>Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pomoc</name>
+    <message>
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Aby użyć programu należy przygotować książkę w postaci
+pliku tekstowego (txt), EPUB, FB2 albo HTML.
+Oczywiście należy pamiętać aby nie naruszyć praw autorskich
+danej książki.
+
+1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
+   (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
+   fb2.zip lub html. Katalog docelowy staje się
+   katalogiem książki.
+2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
+   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
+3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
+   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
+   pamięci z folderem PSP/PHOTO) zapisuje je wprost
+   na kartę, do folderu psp\photo\nazwa_katalogu.
+4. Zaznaczyć, co potrzeba:
+   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
+   linii z rzędu staje się jedną;
+   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
+   EPUB, FB2 lub HTML zaczyna się na nowej stronie;
+   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
+   sortuje według daty, pokaże strony po kolei;
+   &quot;dziel na foldery po … stron&quot; - duża książka trafia
+   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
+5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
+   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
+   pracę; stare strony zostają wtedy bez zmian.
+   Pod książką widać, ile stron i dokąd zapisano.
+6. Jeżeli strony nie trafiły wprost na kartę, skopiować
+   utworzone pliki GIF na kartę pamięci do folderu
+   psp\photo\nazwa_katalogu.
+7. Czytać książkę przy pomocy przeglądarki zdjęć
+   w konsoli.
+
+&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
+        <translation>Aby użyć programu należy przygotować książkę w postaci
+pliku tekstowego (txt), EPUB, FB2 albo HTML.
+Oczywiście należy pamiętać aby nie naruszyć praw autorskich
+danej książki.
+
+1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
+   (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
+   fb2.zip lub html. Katalog docelowy staje się
+   katalogiem książki.
+2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
+   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
+3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
+   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
+   pamięci z folderem PSP/PHOTO) zapisuje je wprost
+   na kartę, do folderu psp\photo\nazwa_katalogu.
+4. Zaznaczyć, co potrzeba:
+   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
+   linii z rzędu staje się jedną;
+   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
+   EPUB, FB2 lub HTML zaczyna się na nowej stronie;
+   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
+   sortuje według daty, pokaże strony po kolei;
+   &quot;dziel na foldery po … stron&quot; - duża książka trafia
+   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
+5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
+   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
+   pracę; stare strony zostają wtedy bez zmian.
+   Pod książką widać, ile stron i dokąd zapisano.
+6. Jeżeli strony nie trafiły wprost na kartę, skopiować
+   utworzone pliki GIF na kartę pamięci do folderu
+   psp\photo\nazwa_katalogu.
+7. Czytać książkę przy pomocy przeglądarki zdjęć
+   w konsoli.
+
+&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</translation>
+    </message>
+</context>
+<context>
+    <name>stronix-cli</name>
+    <message>
+        <source>gotowe...</source>
+        <translation>gotowe...</translation>
+    </message>
+    <message>
+        <source>The book holds no line: nothing was written to %1</source>
+        <translation>Książka nie ma ani jednej linii: nic nie zapisano w %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ... %2 (%n folders)</source>
+        <translation>
+            <numerusform>%1 ... %2 (%n folder)</numerusform>
+            <numerusform>%1 ... %2 (%n foldery)</numerusform>
+            <numerusform>%1 ... %2 (%n folderów)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</source>
+        <translation>
+            <numerusform>Zapisano %n plik w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
+            <numerusform>Zapisano %n pliki w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
+            <numerusform>Zapisano %n plików w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; removed %n pages of the earlier book</source>
+        <translation>
+            <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
+            <numerusform>; usunięto %n strony poprzedniej książki</numerusform>
+            <numerusform>; usunięto %n stron poprzedniej książki</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>warning: no font &quot;%1&quot;; using &quot;%2&quot;</source>
+        <translation>ostrzeżenie: nie ma czcionki &quot;%1&quot;; użyto &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>nie można zapisać wyniku</translation>
+    </message>
+    <message>
+        <source>Try &apos;stronix-cli --help&apos;.</source>
+        <translation>Więcej: &apos;stronix-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation>stron</translation>
+    </message>
+</context>
+</TS>
