@@ -53,6 +53,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent, TCardPhotoFolders cardFolders
   setWindowTitle(QString::fromUtf8(kApplicationTitle));
   setFont(SansSerifFont(11));
   SetOuterGeometry(this, kOuterGeometry);
+  FitOnScreen(this);
 
   createControls();
   connectHandlers();

@@ -1,7 +1,10 @@
 #include "app/windows/window_style.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,4 +33,22 @@ QFont SansSerifFont(int pixelHeight, bool bold) {
 void SetOuterGeometry(QWidget* window, const QRect& outer) {
   window->move(outer.topLeft());
   window->resize(outer.width() - kFrameWidth, outer.height() - kFrameHeight);
+}
+
+QPoint FittedTopLeft(const QRect& outer, const QRect& available, double scale) {
+  QRect placed = outer;
+  if (scale != 1.0) placed.moveCenter(available.center());
+  // Right and bottom first, so that a window too big for the area keeps its top left in it.
+  placed.moveRight(std::min(placed.right(), available.right()));
+  placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+  placed.moveLeft(std::max(placed.left(), available.left()));
+  placed.moveTop(std::max(placed.top(), available.top()));
+  return placed.topLeft();
+}
+
+void FitOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect outer(window->pos(), window->size() + QSize(kFrameWidth, kFrameHeight));
+  window->move(FittedTopLeft(outer, screen->availableGeometry(), screen->devicePixelRatio()));
 }
