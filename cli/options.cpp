@@ -125,6 +125,15 @@ TCommand ParseCommand(const std::string& word) {
 
 }  // namespace
 
+std::vector<std::string> OptionNames() {
+  std::vector<std::string> names;
+  for (const auto& option : OptionSpecs()) {
+    names.emplace_back(option.name);
+    if (!option.shortName.empty()) names.emplace_back(option.shortName);
+  }
+  return names;
+}
+
 int FontHeightOfPoints(double points) { return -static_cast<int>(std::lround(points * 96 / 72)); }
 
 TCliOptions ParseCommandLine(const std::vector<std::string>& args) {

@@ -39,6 +39,9 @@ struct TCliOptions {
 // Parses the arguments after the program name. EUsageError on anything it cannot take.
 TCliOptions ParseCommandLine(const std::vector<std::string>& args);
 
+// Every option convert and lines take, long and short names.
+std::vector<std::string> OptionNames();
+
 // The usage text: the whole, or one command's.
 std::string UsageText();
 std::string UsageText(TCommand command);

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="pl_PL">
 <context>
     <name>Form1</name>
@@ -57,7 +56,7 @@
     </message>
     <message>
         <source>usuwaj puste linie</source>
-        <translation>remove blank lines</translation>
+        <translation>drop blank lines</translation>
     </message>
     <message>
         <source>Katalog docelowy do składowania plików GIF</source>
@@ -111,21 +110,21 @@
         <translation>
             <numerusform>Wrote %n GIF file to: %1</numerusform>
             <numerusform>Wrote %n GIF files to: %1</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>; usunięto %n stron poprzedniej książki</source>
         <translation>
             <numerusform>; removed %n page of the earlier book</numerusform>
             <numerusform>; removed %n pages of the earlier book</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
         <translation>
             <numerusform>%1 … %2 (%n folder)</numerusform>
             <numerusform>%1 … %2 (%n folders)</numerusform>
-        </translation>
+            </translation>
     </message>
 </context>
 <context>
@@ -333,27 +332,27 @@ pliku tekstowego (txt), EPUB, FB2 albo HTML.
 Oczywiście należy pamiętać aby nie naruszyć praw autorskich
 danej książki.
 
-1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
+1. Wczytać książkę przyciskiem "Załaduj TXT": plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
    katalogiem książki.
-2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
-   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
-3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
-   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
+2. Ustawić żądane parametry czcionki ("Font"), kolor tła
+   ("Tło") albo wybrać zestaw "1", "2", "3" lub "4".
+3. Wybrać, dokąd trafią strony: "…" wybiera inny
+   katalog, "Na kartę" (gdy podłączona jest jedna karta
    pamięci z folderem PSP/PHOTO) zapisuje je wprost
    na kartę, do folderu psp\photo\nazwa_katalogu.
 4. Zaznaczyć, co potrzeba:
-   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
+   "usuwaj puste linie przy generowaniu" - kilka pustych
    linii z rzędu staje się jedną;
-   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
+   "rozdział od nowej strony" - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
-   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
+   "czas plików w kolejności stron" - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
-   &quot;dziel na foldery po … stron&quot; - duża książka trafia
-   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
-5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
-   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
+   "dziel na foldery po … stron" - duża książka trafia
+   do kilku folderów: "Nazwa 01", "Nazwa 02", ...
+5. Wcisnąć przycisk "Generuj" (czynny, gdy książka jest
+   wczytana). "Przerwij" albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
    Pod książką widać, ile stron i dokąd zapisano.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
@@ -362,41 +361,41 @@ danej książki.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
-&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
+"Wyjdź" kończy program, "Help" pokazuje tę pomoc.</source>
         <translation>To use the program, prepare a book as a plain-text
 file (txt), EPUB, FB2 or HTML.
-Remember, of course, not to infringe the book&apos;s
+Remember, of course, not to infringe the book's
 copyright.
 
-1. Load the book with &quot;Load book&quot;: a txt file
+1. Load the book with "Load book": a txt file
    (Windows-1250 and others, UTF-8, UTF-16), epub, fb2,
    fb2.zip or html. The target folder becomes the
-   book&apos;s folder.
-2. Set the font as you wish (&quot;Font&quot;), the background
-   (&quot;Bg&quot;) or pick the set &quot;1&quot;, &quot;2&quot;, &quot;3&quot; or &quot;4&quot;.
-3. Choose where the pages go: &quot;…&quot; chooses another
-   folder; &quot;To card&quot; (when exactly one memory card with
+   book's folder.
+2. Set the font as you wish ("Font"), the background
+   ("Bg") or pick the set "1", "2", "3" or "4".
+3. Choose where the pages go: "…" chooses another
+   folder; "To card" (when exactly one memory card with
    a PSP/PHOTO folder is mounted) writes them straight
    to the card, into psp\photo\folder_name.
 4. Tick what you need:
-   &quot;remove blank lines when generating&quot; - several blank
+   "drop blank lines when generating" - several blank
    lines in a row become one;
-   &quot;chapter on a new page&quot; - each chapter of an EPUB,
+   "chapter on a new page" - each chapter of an EPUB,
    FB2 or HTML book starts on a new page;
-   &quot;file times in page order&quot; - a viewer that sorts by
+   "file times in page order" - a viewer that sorts by
    date shows the pages in order;
-   &quot;split into folders of … pages&quot; - a big book goes
-   into several folders: &quot;Name 01&quot;, &quot;Name 02&quot;, ...
-5. Press &quot;Generate&quot; (enabled once a book is loaded).
-   &quot;Stop&quot; or the Esc key stops the run; the folder&apos;s old
+   "split into folders of … pages" - a big book goes
+   into several folders: "Name 01", "Name 02", ...
+5. Press "Generate" (enabled once a book is loaded).
+   "Stop" or the Esc key stops the run; the folder's old
    pages are then left as they were. The line below the
    book says how many pages went where.
 6. If the pages did not go straight to the card, copy
    the GIF files to the memory card, into the folder
    psp\photo\folder_name.
-7. Read the book with the console&apos;s photo viewer.
+7. Read the book with the console's photo viewer.
 
-&quot;Exit&quot; ends the program; &quot;Help&quot; shows this help.</translation>
+"Exit" ends the program; "Help" shows this help.</translation>
     </message>
 </context>
 <context>
@@ -414,33 +413,33 @@ copyright.
         <translation>
             <numerusform>%1 ... %2 (%n folder)</numerusform>
             <numerusform>%1 ... %2 (%n folders)</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</source>
         <translation>
             <numerusform>Wrote %n file to %1: the title page 0000.gif and pages 0001.gif to %2.gif</numerusform>
             <numerusform>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
         <translation>
             <numerusform>; removed %n page of the earlier book</numerusform>
             <numerusform>; removed %n pages of the earlier book</numerusform>
-        </translation>
+            </translation>
     </message>
     <message>
-        <source>warning: no font &quot;%1&quot;; using &quot;%2&quot;</source>
-        <translation>warning: no font &quot;%1&quot;; using &quot;%2&quot;</translation>
+        <source>warning: no font "%1"; using "%2"</source>
+        <translation>warning: no font "%1"; using "%2"</translation>
     </message>
     <message>
         <source>cannot write the output</source>
         <translation>cannot write the output</translation>
     </message>
     <message>
-        <source>Try &apos;stronix-cli --help&apos;.</source>
-        <translation>Try &apos;stronix-cli --help&apos;.</translation>
+        <source>Try 'stronix-cli --help'.</source>
+        <translation>Try 'stronix-cli --help'.</translation>
     </message>
     <message>
         <source>pages</source>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl" sourcelanguage="pl_PL">
 <context>
     <name>Form1</name>
@@ -112,7 +111,7 @@
             <numerusform>Zapisano %n plik GIF w: %1</numerusform>
             <numerusform>Zapisano %n pliki GIF w: %1</numerusform>
             <numerusform>Zapisano %n plików GIF w: %1</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>; usunięto %n stron poprzedniej książki</source>
@@ -120,7 +119,7 @@
             <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
             <numerusform>; usunięto %n strony poprzedniej książki</numerusform>
             <numerusform>; usunięto %n stron poprzedniej książki</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
@@ -128,7 +127,7 @@
             <numerusform>%1 … %2 (%n folder)</numerusform>
             <numerusform>%1 … %2 (%n foldery)</numerusform>
             <numerusform>%1 … %2 (%n folderów)</numerusform>
-        </translation>
+            </translation>
     </message>
 </context>
 <context>
@@ -336,27 +335,27 @@ pliku tekstowego (txt), EPUB, FB2 albo HTML.
 Oczywiście należy pamiętać aby nie naruszyć praw autorskich
 danej książki.
 
-1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
+1. Wczytać książkę przyciskiem "Załaduj TXT": plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
    katalogiem książki.
-2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
-   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
-3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
-   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
+2. Ustawić żądane parametry czcionki ("Font"), kolor tła
+   ("Tło") albo wybrać zestaw "1", "2", "3" lub "4".
+3. Wybrać, dokąd trafią strony: "…" wybiera inny
+   katalog, "Na kartę" (gdy podłączona jest jedna karta
    pamięci z folderem PSP/PHOTO) zapisuje je wprost
    na kartę, do folderu psp\photo\nazwa_katalogu.
 4. Zaznaczyć, co potrzeba:
-   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
+   "usuwaj puste linie przy generowaniu" - kilka pustych
    linii z rzędu staje się jedną;
-   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
+   "rozdział od nowej strony" - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
-   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
+   "czas plików w kolejności stron" - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
-   &quot;dziel na foldery po … stron&quot; - duża książka trafia
-   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
-5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
-   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
+   "dziel na foldery po … stron" - duża książka trafia
+   do kilku folderów: "Nazwa 01", "Nazwa 02", ...
+5. Wcisnąć przycisk "Generuj" (czynny, gdy książka jest
+   wczytana). "Przerwij" albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
    Pod książką widać, ile stron i dokąd zapisano.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
@@ -365,33 +364,33 @@ danej książki.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
-&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
+"Wyjdź" kończy program, "Help" pokazuje tę pomoc.</source>
         <translation>Aby użyć programu należy przygotować książkę w postaci
 pliku tekstowego (txt), EPUB, FB2 albo HTML.
 Oczywiście należy pamiętać aby nie naruszyć praw autorskich
 danej książki.
 
-1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
+1. Wczytać książkę przyciskiem "Załaduj TXT": plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
    katalogiem książki.
-2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
-   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
-3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
-   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
+2. Ustawić żądane parametry czcionki ("Font"), kolor tła
+   ("Tło") albo wybrać zestaw "1", "2", "3" lub "4".
+3. Wybrać, dokąd trafią strony: "…" wybiera inny
+   katalog, "Na kartę" (gdy podłączona jest jedna karta
    pamięci z folderem PSP/PHOTO) zapisuje je wprost
    na kartę, do folderu psp\photo\nazwa_katalogu.
 4. Zaznaczyć, co potrzeba:
-   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
+   "usuwaj puste linie przy generowaniu" - kilka pustych
    linii z rzędu staje się jedną;
-   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
+   "rozdział od nowej strony" - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
-   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
+   "czas plików w kolejności stron" - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
-   &quot;dziel na foldery po … stron&quot; - duża książka trafia
-   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
-5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
-   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
+   "dziel na foldery po … stron" - duża książka trafia
+   do kilku folderów: "Nazwa 01", "Nazwa 02", ...
+5. Wcisnąć przycisk "Generuj" (czynny, gdy książka jest
+   wczytana). "Przerwij" albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
    Pod książką widać, ile stron i dokąd zapisano.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
@@ -400,7 +399,7 @@ danej książki.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
-&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</translation>
+"Wyjdź" kończy program, "Help" pokazuje tę pomoc.</translation>
     </message>
 </context>
 <context>
@@ -419,7 +418,7 @@ danej książki.
             <numerusform>%1 ... %2 (%n folder)</numerusform>
             <numerusform>%1 ... %2 (%n foldery)</numerusform>
             <numerusform>%1 ... %2 (%n folderów)</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</source>
@@ -427,7 +426,7 @@ danej książki.
             <numerusform>Zapisano %n plik w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
             <numerusform>Zapisano %n pliki w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
             <numerusform>Zapisano %n plików w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
-        </translation>
+            </translation>
     </message>
     <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
@@ -435,19 +434,19 @@ danej książki.
             <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
             <numerusform>; usunięto %n strony poprzedniej książki</numerusform>
             <numerusform>; usunięto %n stron poprzedniej książki</numerusform>
-        </translation>
+            </translation>
     </message>
     <message>
-        <source>warning: no font &quot;%1&quot;; using &quot;%2&quot;</source>
-        <translation>ostrzeżenie: nie ma czcionki &quot;%1&quot;; użyto &quot;%2&quot;</translation>
+        <source>warning: no font "%1"; using "%2"</source>
+        <translation>ostrzeżenie: nie ma czcionki "%1"; użyto "%2"</translation>
     </message>
     <message>
         <source>cannot write the output</source>
         <translation>nie można zapisać wyniku</translation>
     </message>
     <message>
-        <source>Try &apos;stronix-cli --help&apos;.</source>
-        <translation>Więcej: &apos;stronix-cli --help&apos;.</translation>
+        <source>Try 'stronix-cli --help'.</source>
+        <translation>Więcej: 'stronix-cli --help'.</translation>
     </message>
     <message>
         <source>pages</source>

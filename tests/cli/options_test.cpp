@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <regex>
+
+#include "support/man_page.h"
+
 namespace {
 
 using testing::StrEq;
@@ -94,6 +98,25 @@ TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
   };
   for (const auto& c : cases)  // a plain variable: clang 14 captures no structured binding
     EXPECT_THAT([&] { ParseCommandLine(c.first); }, ThrowsMessage<EUsageError>(StrEq(c.second)));
+}
+
+}  // namespace
+
+namespace {
+
+using testing::HasSubstr;
+
+// The manual page describes what the command line takes: every option of the table, and
+// every option the usage text names (encode's among them).
+TEST(OptionsTest, TheManualPageDescribesEveryOption) {
+  const std::string page = RenderedManPage("stronix-cli");
+  ASSERT_FALSE(page.empty());
+  for (const std::string& name : OptionNames()) EXPECT_THAT(page, HasSubstr(name)) << name;
+  const std::string usage = UsageText();
+  const std::regex option(R"(--?[a-z][a-z-]*)");
+  for (std::sregex_iterator it(usage.begin(), usage.end(), option), end; it != end; ++it)
+    EXPECT_THAT(page, HasSubstr(it->str())) << it->str();
+  for (const char* command : {"convert", "lines", "encode"}) EXPECT_THAT(page, HasSubstr(command));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 
 #include "app/l10n/translation.h"
 #include "app/windows/main_window.h"
+#include "support/man_page.h"
 #include "window_test_support.h"
 
 namespace {
@@ -122,27 +123,35 @@ TEST_F(ControlTableTest, EveryControlHasItsKindParentPlaceCaptionAndFont) {
   }
 }
 
-TEST_F(ControlTableTest, CaptionsAreWholeInTheirControls) {
-  for (auto* button : form.findChildren<QPushButton*>()) {
-    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 4, button->width())
-        << button->objectName().toStdString();
-  }
-  for (auto* box : form.findChildren<QGroupBox*>()) {
-    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()) + 16, box->width())
-        << box->objectName().toStdString();
-  }
-  // Each check box's caption fits beside its box, and "przy generowaniu" reads as the
-  // first one's second line: it starts where the caption's text does.
-  for (auto* checkBox : form.findChildren<QCheckBox*>()) {
-    QStyleOptionButton option;
-    option.initFrom(checkBox);
-    const QRect text = checkBox->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, checkBox);
-    EXPECT_LE(text.left() + checkBox->fontMetrics().horizontalAdvance(checkBox->text()), checkBox->width())
-        << checkBox->objectName().toStdString();
-    if (checkBox->objectName() == "CheckBox1") {
-      EXPECT_NEAR(checkBox->mapTo(&form, text.topLeft()).x(), control("Label2")->mapTo(&form, QPoint(0, 0)).x(), 2);
+TEST_F(ControlTableTest, CaptionsAreWholeInTheirControlsInBothLanguages) {
+  for (const TLanguage language : {TLanguage::Polish, TLanguage::English}) {
+    SCOPED_TRACE(language == TLanguage::Polish ? "Polish" : "English");
+    UseLanguage(language);
+    TForm1 shown{dialogs};
+    shown.show();
+    for (auto* button : shown.findChildren<QPushButton*>()) {
+      EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 4, button->width())
+          << button->objectName().toStdString();
+    }
+    for (auto* box : shown.findChildren<QGroupBox*>()) {
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()) + 16, box->width())
+          << box->objectName().toStdString();
+    }
+    // Each check box's caption fits beside its box, and "przy generowaniu" reads as the
+    // first one's second line: it starts where the caption's text does.
+    for (auto* checkBox : shown.findChildren<QCheckBox*>()) {
+      QStyleOptionButton option;
+      option.initFrom(checkBox);
+      const QRect text = checkBox->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, checkBox);
+      EXPECT_LE(text.left() + checkBox->fontMetrics().horizontalAdvance(checkBox->text()), checkBox->width())
+          << checkBox->objectName().toStdString();
+      if (checkBox->objectName() == "CheckBox1") {
+        EXPECT_NEAR(checkBox->mapTo(&shown, text.topLeft()).x(),
+                    shown.findChild<QWidget*>("Label2")->mapTo(&shown, QPoint(0, 0)).x(), 2);
+      }
     }
   }
+  UseLanguage(TLanguage::Polish);
 }
 
 TEST_F(ControlTableTest, AddedControlsLieInsideTheirParentAndCoverNoSibling) {
@@ -226,10 +235,28 @@ TEST(ControlCaptionTest, TheEnglishWindowHasEnglishCaptionsAtTheSamePlaces) {
   }
   EXPECT_EQ(captions["Button1"], "Load book");
   EXPECT_EQ(captions["Button2"], "Generate");
-  EXPECT_EQ(captions["CheckBox1"], "remove blank lines");
+  EXPECT_EQ(captions["CheckBox1"], "drop blank lines");
   EXPECT_EQ(captions["Button5"], "Exit");
   EXPECT_EQ(captions["GroupBox1"], "Target folder for the GIF files");
   EXPECT_EQ(captions["Button10"], "Help");
+}
+
+}  // namespace
+
+namespace {
+
+// `man stronix` describes every control: each caption of the table appears in the page, in
+// Polish and in English.
+TEST(ControlCaptionTest, TheManualPageDescribesEveryControlInBothLanguages) {
+  const QString page = QString::fromStdString(RenderedManPage("stronix"));
+  ASSERT_FALSE(page.isEmpty());
+  for (const TLanguage language : {TLanguage::Polish, TLanguage::English}) {
+    UseLanguage(language);
+    for (const TControlSpec& entry : Form1Controls())
+      if (entry.caption && *entry.caption)
+        EXPECT_TRUE(page.contains(Caption(entry))) << entry.name << " " << Caption(entry).toStdString();
+  }
+  UseLanguage(TLanguage::Polish);
 }
 
 }  // namespace
