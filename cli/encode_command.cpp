@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/l10n/translation.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/picture_file.h"
@@ -55,14 +56,14 @@ template <class T, std::size_t N>
 T Lookup(const TNames<T, N>& names, std::string_view option, const std::string& value) {
   for (const auto& [name, item] : names)
     if (name == value) return item;
-  throw EUsageError(std::string(option) + " takes one of " + NameList(names) + ", not \"" + value + "\"");
+  throw EUsageError(FormatMessage("%s takes one of %s, not \"%s\"", {option, NameList(names), value}));
 }
 
 int ParsePaletteBits(const std::string& value) {
   int bits = -1;
   const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), bits);
   if (error != std::errc() || end != value.data() + value.size() || bits < 0 || bits > 8)
-    throw EUsageError("--palette-bits takes a whole number from 0 to 8, not \"" + value + "\"");
+    throw EUsageError(FormatMessage("%s takes a whole number from %s to %s, not \"%s\"", {"--palette-bits", "0", "8", value}));
   return bits;
 }
 
@@ -77,7 +78,7 @@ TEncodeOptions ParseEncodeCommandLine(const std::vector<std::string>& args) {
       files.push_back(arg);
       continue;
     }
-    if (i + 1 >= args.size()) throw EUsageError(arg + " needs a value");
+    if (i + 1 >= args.size()) throw EUsageError(FormatMessage("%s needs a value", {arg}));
     const std::string& value = args[++i];
     if (arg == "--reduction") {
       options.reduction = Lookup(kReductions, arg, value);
@@ -88,7 +89,7 @@ TEncodeOptions ParseEncodeCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--compression") {
       options.compression = Lookup(kCompressions, arg, value);
     } else {
-      throw EUsageError("unknown option " + arg);
+      throw EUsageError(FormatMessage("unknown option %s", {arg}));
     }
   }
   if (files.size() != 2) throw EUsageError("encode takes a picture file and an output GIF file");
@@ -115,11 +116,15 @@ int RunEncode(const TEncodeOptions& options, std::ostream& out, std::ostream& er
     image.CompressionMethod = options.compression;
     image.AssignFrom(&picture);
     image.WriteToFile(options.output);
-    out << options.output << ": " << image.Width() << " x " << image.Height() << ", "
-        << image.Images()[0].ColorMap().Count() << " colours\n";
+    out << Translate("stronix-cli", "%1: %2 x %3, %n colours", nullptr, image.Images()[0].ColorMap().Count())
+               .arg(QString::fromStdString(options.output))
+               .arg(image.Width())
+               .arg(image.Height())
+               .toStdString()
+        << '\n';
     return FinishOutput(out, err, kExitSuccess);
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << MessageWithReason(e) << '\n';
+    err << "stronix-cli: " << LocalizedError(e) << '\n';
     return kExitFailure;
   }
 }

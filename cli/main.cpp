@@ -51,7 +51,7 @@ int Run(int argc, char** argv) {
   std::optional<TEncodeOptions> encode;
   const bool isEncode = !args.empty() && args[0] == "encode";
   if (isEncode && AsksForHelp(args)) {
-    std::cout << "Usage:\n" << EncodeUsageText();
+    std::cout << Translate("stronix-cli", "Usage:").toStdString() << '\n' << EncodeUsageText();
     return FinishOutput(std::cout, std::cerr, kExitSuccess);
   }
   try {
@@ -60,7 +60,7 @@ int Run(int argc, char** argv) {
     else
       options = ParseCommandLine(args);
   } catch (const EUsageError& e) {
-    return UsageError(e.what());
+    return UsageError(LocalizedMessage(e));
   }
   if (!encode && (options.command == TCommand::Help || options.help)) {
     std::cout << UsageText(options.command);

@@ -3,6 +3,7 @@
 #include "cli/encode_command.h"
 
 #include "app/delivery/part_folders.h"
+#include "app/l10n/translation.h"
 
 #include <charconv>
 #include <cmath>
@@ -17,14 +18,16 @@ constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
 constexpr int kMaxPagesPerFolder = 1000000;
 constexpr int kMaxJobs = 256;
 
-[[noreturn]] void Refuse(const std::string& message) { throw EUsageError(message); }
+[[noreturn]] void Refuse(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
+  throw EUsageError(FormatMessage(pattern, args));
+}
 
 int ParseInt(std::string_view option, const std::string& value, int low, int high) {
   int number = 0;
   const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
   if (error != std::errc() || end != value.data() + value.size() || number < low || number > high)
-    Refuse(std::string(option) + " takes a whole number from " + std::to_string(low) + " to " +
-           std::to_string(high) + ", not \"" + value + "\"");
+    Refuse("%s takes a whole number from %s to %s, not \"%s\"",
+           {option, std::to_string(low), std::to_string(high), value});
   return number;
 }
 
@@ -37,8 +40,8 @@ double ParsePoints(const std::string& value) {
     used = 0;
   }
   if (used != value.size() || !(points > 0) || points > kMaxPoints)
-    Refuse("--size takes a size in points above 0 and up to " + std::to_string(static_cast<int>(kMaxPoints)) +
-           ", not \"" + value + "\"");
+    Refuse("--size takes a size in points above 0 and up to %s, not \"%s\"",
+           {std::to_string(static_cast<int>(kMaxPoints)), value});
   return points;
 }
 
@@ -47,7 +50,7 @@ TColor ParseColor(std::string_view option, const std::string& value) {
   unsigned rgb = 0;
   const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), rgb, 16);
   if (hex.size() != 6 || error != std::errc() || end != hex.data() + hex.size())
-    Refuse(std::string(option) + " takes a colour as RRGGBB in hexadecimal, not \"" + value + "\"");
+    Refuse("%s takes a colour as RRGGBB in hexadecimal, not \"%s\"", {option, value});
   return MakeColor(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
                    static_cast<std::uint8_t>(rgb));
 }
@@ -57,7 +60,7 @@ std::optional<TFontScript> ParseScript(const std::string& value) {
   if (const auto script = ScriptFromName(value)) return script;
   std::string names;
   for (const TFontScript script : kAllScripts) names += std::string(ScriptName(script)) + ", ";
-  Refuse("--script takes auto or one of " + names.substr(0, names.size() - 2) + ", not \"" + value + "\"");
+  Refuse("--script takes auto or one of %s, not \"%s\"", {names.substr(0, names.size() - 2), value});
 }
 
 // Which commands take an option: `lines` takes what changes the wrapping and the squeeze.
@@ -120,7 +123,7 @@ TCommand ParseCommand(const std::string& word) {
   if (word == "lines") return TCommand::Lines;
   if (word == "help" || word == "--help" || word == "-h") return TCommand::Help;
   if (word == "--version") return TCommand::Version;
-  Refuse("unknown command \"" + word + "\"; the commands are convert, lines and encode");
+  Refuse("unknown command \"%s\"; the commands are convert, lines and encode", {word});
 }
 
 }  // namespace
@@ -149,7 +152,7 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (command == kLinesOnly && !options.books.empty())
-        Refuse("lines takes one book: \"" + arg + "\" is one too many");
+        Refuse("lines takes one book: \"%s\" is one too many", {arg});
       options.books.push_back(arg);
       continue;
     }
@@ -160,15 +163,14 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
     const TOptionSpec* option = FindOption(name);
-    if (!option) Refuse("unknown option " + name);
-    if ((option->takenBy & command) == 0)
-      Refuse(std::string(option->name) + " does not apply to " + std::string(commandName));
+    if (!option) Refuse("unknown option %s", {name});
+    if ((option->takenBy & command) == 0) Refuse("%s does not apply to %s", {option->name, commandName});
     std::string value;
     if (equals != std::string::npos) {
-      if (!option->takesValue) Refuse(name + " takes no value");
+      if (!option->takesValue) Refuse("%s takes no value", {name});
       value = arg.substr(equals + 1);
     } else if (option->takesValue) {
-      if (++i == args.size()) Refuse(name + " needs a value");
+      if (++i == args.size()) Refuse("%s needs a value", {name});
       value = args[i];
     }
     sizeGiven |= option->name == "--size";
@@ -178,7 +180,7 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   if (options.help) return options;
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
   if (options.toCard && options.outputFolder) Refuse("give either -o or --to-card, not both");
-  if (options.books.empty()) Refuse(std::string(commandName) + " needs a book");
+  if (options.books.empty()) Refuse("%s needs a book", {commandName});
   return options;
 }
 
@@ -194,7 +196,8 @@ constexpr std::string_view kLinesUsage =
     "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
     "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
     "              [--chapter-pages] [--raw]\n";
-constexpr std::string_view kLookText =
+constexpr const char* kLookText = QT_TRANSLATE_NOOP(
+    "stronix-cli",
     "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
     "set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and\n"
     "--text-color and --background then override it. --script auto reads a book that is\n"
@@ -202,36 +205,44 @@ constexpr std::string_view kLookText =
     "western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,\n"
     "thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n"
     "Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter\n"
-    "on a new page (and a form feed line of a text book).\n";
-constexpr std::string_view kConvertText =
+    "on a new page (and a form feed line of a text book).\n");
+constexpr const char* kConvertText = QT_TRANSLATE_NOOP(
+    "stronix-cli",
     "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
     "pixels into DIR (default: the book's folder; made when missing). Several books go each into\n"
     "a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory\n"
     "card. The pages replace the book in the folder all at once, and pages of an older, longer\n"
     "book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless\n"
     "--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling\n"
-    "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n";
-constexpr std::string_view kLinesText =
-    "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n";
+    "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n");
+constexpr const char* kLinesText = QT_TRANSLATE_NOOP(
+    "stronix-cli",
+    "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n");
+
+// The usage's prose in the language in use; the synopsis lines are the command line's own.
+std::string Said(const char* text) { return Translate("stronix-cli", text).toStdString(); }
+
+std::string UsageHeading() { return Said(QT_TRANSLATE_NOOP("stronix-cli", "Usage:")) + "\n"; }
 
 }  // namespace
 
 std::string UsageText(TCommand command) {
   switch (command) {
     case TCommand::Convert:
-      return "Usage:\n" + std::string(kConvertUsage) + "\n" + std::string(kConvertText) + std::string(kLookText);
+      return UsageHeading() + std::string(kConvertUsage) + "\n" + Said(kConvertText) + Said(kLookText);
     case TCommand::Lines:
-      return "Usage:\n" + std::string(kLinesUsage) + "\n" + std::string(kLinesText) + std::string(kLookText);
+      return UsageHeading() + std::string(kLinesUsage) + "\n" + Said(kLinesText) + Said(kLookText);
     default:
       return UsageText();
   }
 }
 
 std::string UsageText() {
-  return "Usage:\n" + std::string(kConvertUsage) + std::string(kLinesUsage) + EncodeUsageText() +
-         "  stronix-cli COMMAND --help | --help | --version\n\n" + std::string(kConvertText) +
-         std::string(kLinesText) + std::string(kLookText) +
-         "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"
-         "216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures\n"
-         "keep their own colours.\n";
+  return UsageHeading() + std::string(kConvertUsage) + std::string(kLinesUsage) + EncodeUsageText() +
+         "  stronix-cli COMMAND --help | --help | --version\n\n" + Said(kConvertText) + Said(kLinesText) +
+         Said(kLookText) +
+         Said(QT_TRANSLATE_NOOP("stronix-cli",
+                                "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"
+                                "216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures\n"
+                                "keep their own colours.\n"));
 }

@@ -1,16 +1,16 @@
 #pragma once
 // The command line of stronix-cli: a command, a book and the settings of the page look.
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/color.h"
 #include "app/font_script.h"
+#include "platform/exceptions.h"
 
 // A command line that cannot be followed; the message says why.
-class EUsageError : public std::runtime_error {
-  using std::runtime_error::runtime_error;
+class EUsageError : public Exception {
+  using Exception::Exception;
 };
 
 enum class TCommand { Convert, Lines, Help, Version };

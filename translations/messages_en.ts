@@ -235,6 +235,70 @@
         <source>Palette bits out of range</source>
         <translation>Palette bits out of range</translation>
     </message>
+    <message>
+        <source>%s takes a whole number from %s to %s, not &quot;%s&quot;</source>
+        <translation>%s takes a whole number from %s to %s, not &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--size takes a size in points above 0 and up to %s, not &quot;%s&quot;</source>
+        <translation>--size takes a size in points above 0 and up to %s, not &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s takes a colour as RRGGBB in hexadecimal, not &quot;%s&quot;</source>
+        <translation>%s takes a colour as RRGGBB in hexadecimal, not &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--script takes auto or one of %s, not &quot;%s&quot;</source>
+        <translation>--script takes auto or one of %s, not &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%s&quot;; the commands are convert, lines and encode</source>
+        <translation>unknown command &quot;%s&quot;; the commands are convert, lines and encode</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>lines takes one book: &quot;%s&quot; is one too many</source>
+        <translation>lines takes one book: &quot;%s&quot; is one too many</translation>
+    </message>
+    <message>
+        <source>unknown option %s</source>
+        <translation>unknown option %s</translation>
+    </message>
+    <message>
+        <source>%s does not apply to %s</source>
+        <translation>%s does not apply to %s</translation>
+    </message>
+    <message>
+        <source>%s takes no value</source>
+        <translation>%s takes no value</translation>
+    </message>
+    <message>
+        <source>%s needs a value</source>
+        <translation>%s needs a value</translation>
+    </message>
+    <message>
+        <source>give either --size or --pixel-height, not both</source>
+        <translation>give either --size or --pixel-height, not both</translation>
+    </message>
+    <message>
+        <source>give either -o or --to-card, not both</source>
+        <translation>give either -o or --to-card, not both</translation>
+    </message>
+    <message>
+        <source>%s needs a book</source>
+        <translation>%s needs a book</translation>
+    </message>
+    <message>
+        <source>%s takes one of %s, not &quot;%s&quot;</source>
+        <translation>%s takes one of %s, not &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>encode takes a picture file and an output GIF file</source>
+        <translation>encode takes a picture file and an output GIF file</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>

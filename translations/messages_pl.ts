@@ -235,6 +235,70 @@
         <source>Palette bits out of range</source>
         <translation>Liczba bitów palety poza zakresem</translation>
     </message>
+    <message>
+        <source>%s takes a whole number from %s to %s, not &quot;%s&quot;</source>
+        <translation>%s przyjmuje liczbę całkowitą od %s do %s, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--size takes a size in points above 0 and up to %s, not &quot;%s&quot;</source>
+        <translation>--size przyjmuje rozmiar w punktach większy od 0 i najwyżej %s, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s takes a colour as RRGGBB in hexadecimal, not &quot;%s&quot;</source>
+        <translation>%s przyjmuje kolor szesnastkowo jako RRGGBB, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--script takes auto or one of %s, not &quot;%s&quot;</source>
+        <translation>--script przyjmuje auto albo jedno z: %s, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%s&quot;; the commands are convert, lines and encode</source>
+        <translation>nieznane polecenie &quot;%s&quot;; polecenia to convert, lines i encode</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>lines takes one book: &quot;%s&quot; is one too many</source>
+        <translation>lines przyjmuje jedną książkę: &quot;%s&quot; jest o jedną za dużo</translation>
+    </message>
+    <message>
+        <source>unknown option %s</source>
+        <translation>nieznana opcja %s</translation>
+    </message>
+    <message>
+        <source>%s does not apply to %s</source>
+        <translation>%s nie dotyczy polecenia %s</translation>
+    </message>
+    <message>
+        <source>%s takes no value</source>
+        <translation>%s nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>%s needs a value</source>
+        <translation>%s wymaga wartości</translation>
+    </message>
+    <message>
+        <source>give either --size or --pixel-height, not both</source>
+        <translation>podaj --size albo --pixel-height, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>give either -o or --to-card, not both</source>
+        <translation>podaj -o albo --to-card, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>%s needs a book</source>
+        <translation>%s wymaga książki</translation>
+    </message>
+    <message>
+        <source>%s takes one of %s, not &quot;%s&quot;</source>
+        <translation>%s przyjmuje jedno z: %s, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>encode takes a picture file and an output GIF file</source>
+        <translation>encode przyjmuje plik obrazu i wyjściowy plik GIF</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>

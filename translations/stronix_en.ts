@@ -445,5 +445,63 @@ copyright.
         <source>pages</source>
         <translation>pages</translation>
     </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
+set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
+--text-color and --background then override it. --script auto reads a book that is
+valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
+western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
+thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
+Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
+on a new page (and a form feed line of a text book).
+</source>
+        <translation>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
+set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
+--text-color and --background then override it. --script auto reads a book that is
+valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
+western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
+thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
+Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
+on a new page (and a form feed line of a text book).
+</translation>
+    </message>
+    <message>
+        <source>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
+pixels into DIR (default: the book's folder; made when missing). Several books go each into
+a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
+card. The pages replace the book in the folder all at once, and pages of an older, longer
+book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
+--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
+folders "NAME 01", "NAME 02", ... of K pages. --jobs N makes pages on N cores (default: all).
+</source>
+        <translation>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
+pixels into DIR (default: the book's folder; made when missing). Several books go each into
+a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
+card. The pages replace the book in the folder all at once, and pages of an older, longer
+book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
+--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
+folders "NAME 01", "NAME 02", ... of K pages. --jobs N makes pages on N cores (default: all).
+</translation>
+    </message>
+    <message>
+        <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).
+</source>
+        <translation>lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).
+</translation>
+    </message>
+    <message>
+        <source>encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the
+216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures
+keep their own colours.
+</source>
+        <translation>encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the
+216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures
+keep their own colours.
+</translation>
+    </message>
 </context>
 </TS>

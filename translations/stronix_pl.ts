@@ -452,5 +452,65 @@ danej książki.
         <source>pages</source>
         <translation>stron</translation>
     </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Użycie:</translation>
+    </message>
+    <message>
+        <source>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
+set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
+--text-color and --background then override it. --script auto reads a book that is
+valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
+western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
+thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
+Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
+on a new page (and a form feed line of a text book).
+</source>
+        <translation>Domyślny wygląd to Times New Roman, 12 pt (16 pikseli), czarne na białym; --colors wybiera
+zestaw 1 białe na czarnym, 2 czarne na białym, 3 zielone na czarnym, 4 jasnozielone na
+czarnym, a --text-color i --background go zmieniają. --script auto czyta książkę, która
+jest poprawnym UTF-8 (albo UTF-16), jako UTF-8, każdą inną jako Windows-1250
+(central-european). Skrypty: western, central-european, cyrillic, greek, turkish, hebrew,
+arabic, baltic, vietnamese, thai, utf-8. Ciągi pustych linii stają się jedną, chyba że
+podano --keep-blank-lines. Książki to zwykły tekst, EPUB, FB2 (także spakowany) lub HTML;
+--chapter-pages zaczyna każdy rozdział (i linię ze znakiem nowej strony w tekście) na
+nowej stronie.
+</translation>
+    </message>
+    <message>
+        <source>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
+pixels into DIR (default: the book's folder; made when missing). Several books go each into
+a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
+card. The pages replace the book in the folder all at once, and pages of an older, longer
+book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
+--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
+folders "NAME 01", "NAME 02", ... of K pages. --jobs N makes pages on N cores (default: all).
+</source>
+        <translation>convert zapisuje stronę tytułową 0000.gif i strony 0001.gif, 0002.gif, ... o wymiarach
+480 x 272 pikseli do katalogu DIR (domyślnie: katalogu książki; tworzy brakujący). Kilka
+książek trafia każda do własnego katalogu DIR/NAZWA/. --to-card zapisuje do
+PSP/PHOTO/NAZWA/ na zamontowanej karcie pamięci. Strony zastępują książkę w katalogu
+naraz, a strony starszej, dłuższej książki znikają. Czasy plików rosną w kolejności
+stron, co 2 s, dla przeglądarek sortujących według daty, chyba że podano --no-page-times.
+--pages-per-folder K (10 lub więcej) dzieli książkę na sąsiednie katalogi "NAZWA 01",
+"NAZWA 02", ... po K stron. --jobs N tworzy strony na N rdzeniach (domyślnie: wszystkich).
+</translation>
+    </message>
+    <message>
+        <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).
+</source>
+        <translation>lines wypisuje linie, które zmieszczą się na stronach, w UTF-8 (--raw: bajty samej książki).
+</translation>
+    </message>
+    <message>
+        <source>encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the
+216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures
+keep their own colours.
+</source>
+        <translation>encode zapisuje jeden obraz PNG, BMP lub PPM jako GIF; domyślnie redukuje go do
+216-kolorowego sześcianu webowego, z najbliższym kolorem i kompresją LZW. Obrazy
+indeksowane zachowują własne kolory.
+</translation>
+    </message>
 </context>
 </TS>

@@ -45,8 +45,7 @@ TCatalogues Load(TLanguage language) {
 }
 
 struct TInUse {
-  TLanguage language = TLanguage::Polish;
-  TCatalogues catalogues = Load(TLanguage::Polish);
+  TCatalogues catalogues;  // none: the texts as the sources write them
 };
 
 TInUse& InUse() {
@@ -72,15 +71,12 @@ void UseLanguage(TLanguage language) {
     for (const auto& translator : inUse.catalogues.translators)
       if (translator) QCoreApplication::removeTranslator(translator.get());
   inUse.catalogues = Load(language);
-  inUse.language = language;
   QLocale::setDefault(language == TLanguage::Polish ? QLocale(QLocale::Polish, QLocale::Poland)
                                                     : QLocale(QLocale::English, QLocale::UnitedStates));
   if (QCoreApplication::instance())
     for (const auto& translator : inUse.catalogues.translators)
       if (translator) QCoreApplication::installTranslator(translator.get());
 }
-
-TLanguage CurrentLanguage() { return InUse().language; }
 
 QString Translate(const char* context, const char* source, const char* disambiguation, int n) {
   QString text = Lookup(InUse().catalogues, context, source, disambiguation, n);

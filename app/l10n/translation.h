@@ -13,10 +13,9 @@
 // Loads the catalogues of `language` (for Polish also Qt's own, for its dialogs and
 // buttons) and makes them the ones every text below is read from. When an application
 // object exists they are installed into it, so that `tr()` reads them too; the program's
-// locale follows. Call again to switch.
+// locale follows. Call again to switch. Until the first call every text is as the sources
+// write it.
 void UseLanguage(TLanguage language);
-// The language in use; Polish until UseLanguage says otherwise.
-TLanguage CurrentLanguage();
 
 // The text `source` of `context` in the language in use; `source` itself when the
 // catalogue lacks it. With `n` of 0 or more, the form for that number, "%n" replaced by it

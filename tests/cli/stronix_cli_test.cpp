@@ -134,6 +134,10 @@ TEST_F(StronixCliTest, SpeaksPolishToPolishReadersAndEnglishToOthersWithTheSameP
   EXPECT_EQ(
       Cli({"convert", book, "-o", file}, "pl_PL.UTF-8").err,
       "stronix-cli: Nie mo\xC5\xBCna utworzy\xC4\x87 pliku " + file + "/0000.gif: Nie jest katalogiem\n");
+  EXPECT_EQ(Cli({"convert", book, "--colors", "7"}, "pl_PL.UTF-8").err,
+            "stronix-cli: --colors przyjmuje liczb\xC4\x99 ca\xC5\x82kowit\xC4\x85 od 1 do 4, nie \"7\"\n"
+            "Wi\xC4\x99" "cej: 'stronix-cli --help'.\n");
+  EXPECT_THAT(Cli({"--help"}, "pl_PL.UTF-8").out, StartsWith("U\xC5\xBCycie:\n"));
   EXPECT_EQ(Cli({"convert", book, "--size", "164"}, "pl_PL.UTF-8").err,
             "stronix-cli: Czcionka jest za du\xC5\xBC"
             "a: na stronie nie mie\xC5\x9B"
