@@ -5,6 +5,7 @@
 // `Image1`, the hidden holder of the page raster, is no widget: the raster lives in the state.
 #include <QRect>
 #include <QString>
+
 #include <functional>
 #include <span>
 

@@ -2,11 +2,13 @@
 // `Form1`, the main window: the text box with the book, the appearance controls, the
 // target folder, the run's options and the buttons. It shows the main state and hands
 // every action to it; it reads no files and converts nothing itself. A failed action ends
-// where it failed and its text is reported through the dialogs.
+// where it failed and its text, in the language in use, is reported through the dialogs.
+// The window speaks the language UseLanguage chose when it was made; the status line at its
+// foot says what the last run wrote where.
 //
-// "Generuj" waits for a book and converts on a worker thread: meanwhile the window repaints and shows the
-// progress, the controls that would change the run are disabled, and "Przerwij", Esc or
-// closing the window stops the run after the page being written.
+// "Generuj" waits for a book and converts on a worker thread: meanwhile the window repaints
+// and shows the progress, the controls that would change the run are disabled, and
+// "Przerwij", Esc or closing the window stops the run after the page being written.
 #include <QWidget>
 
 #include <memory>
