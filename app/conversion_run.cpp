@@ -4,12 +4,14 @@
 
 #include "app/blank_lines.h"
 #include "app/delivery/book_name.h"
+#include "app/delivery/commit_journal.h"
 #include "app/delivery/free_space.h"
 #include "app/delivery/part_folders.h"
 #include "app/page_drawing.h"
 #include "app/page_layout.h"
 #include "app/page_pipeline.h"
 #include "app/pagination.h"
+#include "app/text_file.h"
 #include "gif/model/page_encoder.h"
 
 namespace {
@@ -92,10 +94,14 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
         if (index + 1 < total && monitor->CancelRequested()) throw ERunCancelled();
       }
     });
-    const TStagedBook::TCommit commit = staged.Commit(settings.pageTimes, StaleParts(folder, parts, total));
-    report = {total, commit.oldPagesRemoved, commit.folders};
+    const std::string bookName =
+        settings.chosenFileName.empty() ? folder : std::string(FileNamePart(settings.chosenFileName));
+    const TStagedBook::TCommit commit =
+        staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
+    report = {total, commit.oldPagesRemoved, commit.folders, staged.FinishedInterrupted()};
   }
   box.Clear();
   box.AppendLine("gotowe...");
+  if (report.finishedInterrupted) box.AppendLine(FinishedInterruptedMessage(*report.finishedInterrupted));
   return report;
 }

@@ -16,6 +16,7 @@
 #include "app/code_page.h"
 #include "app/conversion_run.h"
 #include "app/delivery/book_name.h"
+#include "app/delivery/commit_journal.h"
 #include "app/delivery/card_finder.h"
 #include "app/font_metrics.h"
 #include "app/main_state.h"
@@ -36,7 +37,12 @@ private:
   const TRunMonitor* stop_;
 };
 
+void ReportFinished(const std::optional<std::string>& book, std::ostream& out) {
+  if (book) out << FinishedInterruptedMessage(*book) << '\n';
+}
+
 void Report(const TRunReport& report, const std::string& folder, std::ostream& out) {
+  ReportFinished(report.finishedInterrupted, out);
   out << "gotowe...\n";
   if (report.filesWritten == 0) {
     out << "The book holds no line: nothing was written to " << folder << '\n';
@@ -129,6 +135,10 @@ struct TBookRun {
 int ConvertBook(const TCliOptions& options, const std::string& book, const TPlace& place, bool oneCore,
                 std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
   try {
+    // A commit a kill left in the folder is finished before anything else happens there.
+    ReportFinished(FinishInterruptedConversion(place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string())
+                                                                    : place.folder),
+                   out);
     TMainState state;
     PrepareState(state, options, book);
     Warn(state, options, book, err);

@@ -1,6 +1,7 @@
 #include "app/delivery/staged_book.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,19 +9,16 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <set>
 
+#include "app/delivery/commit_journal.h"
 #include "app/delivery/page_times.h"
+#include "platform/directory.h"
 #include "platform/exceptions.h"
 #include "platform/folder_lock.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool IsDigits(std::string_view text) {
-  return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // A temporary file of a safe write: "." + page name + "." + six characters.
 bool IsLeftTemporaryFile(std::string_view name) {
@@ -29,21 +27,19 @@ bool IsLeftTemporaryFile(std::string_view name) {
   return name[name.size() - 7] == '.' && IsPageFileName(pageName);
 }
 
-// Removes the page files in `folder` that are not in `kept`; returns how many went.
-int RemoveOldPages(const fs::path& folder, const std::set<std::string>& kept) {
-  std::error_code error;
-  int removed = 0;
-  for (const auto& entry : fs::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (!IsPageFileName(name) || kept.contains(name) || !entry.is_regular_file(error)) continue;
-    if (IsPageFile(entry.path().string()) && fs::remove(entry.path(), error)) ++removed;
-  }
-  return removed;
-}
-
 std::string ParentOf(const std::string& relativePath) {
   const auto slash = relativePath.rfind('/');
   return slash == std::string::npos ? std::string() : relativePath.substr(0, slash);
+}
+
+// Finishes the commit whose journal stands in the locked `folder`; its book's name.
+std::optional<std::string> FinishJournal(const TDirectory& folder, const std::string& shownFolder) {
+  const TDirectory staging(folder, kStagingFolderName);
+  if (!staging.Valid()) return std::nullopt;
+  const std::optional<TCommitPlan> plan = ReadCommitJournal(staging);
+  if (!plan) return std::nullopt;
+  CarryOutCommit(folder, shownFolder, *plan);
+  return plan->bookName;
 }
 
 }  // namespace
@@ -69,43 +65,28 @@ void WriteWholeFile(const std::string& path, const std::string& shownPath, const
   }
 }
 
-bool IsPageFileName(std::string_view name) {
-  return name.size() >= 8 && name.ends_with(".gif") && IsDigits(name.substr(0, name.size() - 4));
-}
-
-bool IsPageFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  unsigned char header[10] = {};
-  const ssize_t count = ::read(fd, header, sizeof header);
-  ::close(fd);
-  const auto word = [&](int at) { return header[at] | header[at + 1] << 8; };
-  return count == sizeof header && std::memcmp(header, "GIF8", 4) == 0 &&
-         (header[4] == '7' || header[4] == '9') && header[5] == 'a' && word(6) == 480 && word(8) == 272;
-}
-
 TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, bool createFolder,
                          TFileWriter writer)
-    : folder_(std::move(folder)), staging_(folder_ + kStagingName), writer_(std::move(writer)) {
+    : folder_(std::move(folder)), staging_(folder_ + kStagingFolderName), writer_(std::move(writer)) {
   std::error_code error;
   // It fails with "exists" only where a file stands in the way of a folder.
   if (createFolder && !fs::create_directories(folder_, error) && error == std::errc::file_exists)
     error = std::make_error_code(std::errc::not_a_directory);
   if (error) throw EFCreateError(firstPagePath, error.value());
   lock_ = std::make_unique<TFolderLock>(folder_, firstPagePath);
+  const TDirectory& target = lock_->Folder();
+  finishedInterrupted_ = FinishJournal(target, folder_);
 
-  // What a killed run left: its staging folder, and the temporary files of a page write.
-  fs::remove_all(staging_, error);
-  for (const auto& entry : fs::directory_iterator(folder_, error))
-    if (IsLeftTemporaryFile(entry.path().filename().string())) fs::remove(entry.path(), error);
+  // What a killed run left besides: its staging folder, and the temporary files of a page write.
+  RemoveTree(target, kStagingFolderName);
+  for (const auto& name : target.Names())
+    if (IsLeftTemporaryFile(name)) ::unlinkat(target.Fd(), name.c_str(), 0);
 
-  if (!fs::create_directory(staging_, error)) throw EFCreateError(firstPagePath, error ? error.value() : EEXIST);
+  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) != 0) throw EFCreateError(firstPagePath, errno);
 }
 
 TStagedBook::~TStagedBook() {
-  if (committed_) return;
-  std::error_code error;
-  fs::remove_all(staging_, error);
+  if (!journalled_) RemoveTree(lock_->Folder(), kStagingFolderName);
 }
 
 void TStagedBook::AddPage(const std::string& relativePath, const void* data, std::size_t size) {
@@ -119,8 +100,8 @@ void TStagedBook::AddPage(const std::string& relativePath, const void* data, std
   pages_.push_back(relativePath);
 }
 
-TStagedBook::TCommit TStagedBook::Commit(bool pageTimes, const std::vector<std::string>& staleFolders) {
-  TCommit result;
+TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageTimes,
+                                         const std::vector<std::string>& staleFolders) {
   if (pageTimes) {
     std::vector<std::string> staged;
     staged.reserve(pages_.size());
@@ -134,30 +115,22 @@ TStagedBook::TCommit TStagedBook::Commit(bool pageTimes, const std::vector<std::
     if (fs::is_directory(fs::symlink_status(folder_ + page, error)))
       throw EFCreateError(folder_ + page, EISDIR);
   }
-  std::vector<std::pair<std::string, std::set<std::string>>> written;  // folder → its pages
-  for (const auto& page : pages_) {
-    const std::string parent = ParentOf(page);
-    if (written.empty() || written.back().first != parent) {
-      written.push_back({parent, {}});
-      std::error_code error;
-      if (!parent.empty()) fs::create_directories(folder_ + parent, error);
-      if (error) throw EFCreateError(folder_ + page, error.value());
-    }
-    written.back().second.insert(page.substr(parent.empty() ? 0 : parent.size() + 1));
-    if (std::rename((staging_ + "/" + page).c_str(), (folder_ + page).c_str()) != 0)
-      throw EFCreateError(folder_ + page, errno);
-  }
-  committed_ = true;
-  std::error_code error;
-  fs::remove_all(staging_, error);
-
-  for (const auto& [parent, names] : written) {
-    result.oldPagesRemoved += RemoveOldPages(folder_ + parent, names);
-    result.folders.push_back(folder_ + (parent.empty() ? "" : parent + "/"));
-  }
-  for (const auto& stale : staleFolders) {
-    result.oldPagesRemoved += RemoveOldPages(folder_ + stale, {});
-    fs::remove(folder_ + stale, error);  // only when empty
-  }
+  const TCommitPlan plan{bookName, pages_, staleFolders};
+  WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), plan);
+  journalled_ = true;
+  const TCommitResult done = CarryOutCommit(lock_->Folder(), folder_, plan);
+  TCommit result{done.oldPagesRemoved, {}};
+  for (const auto& parent : done.folders) result.folders.push_back(folder_ + (parent.empty() ? "" : parent + "/"));
   return result;
+}
+
+std::optional<std::string> FinishInterruptedConversion(const std::string& folder) {
+  try {
+    const TFolderLock lock(folder, folder);
+    return FinishJournal(lock.Folder(), folder);
+  } catch (const EFolderBusy&) {
+    return std::nullopt;  // the run that holds it finishes it
+  } catch (const EFCreateError&) {
+    return std::nullopt;  // no folder yet, or one that takes no lock: no journal either
+  }
 }

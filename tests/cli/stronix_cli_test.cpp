@@ -2,8 +2,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,6 +38,35 @@ std::string Slurp(const std::string& path) {
   std::ostringstream text;
   text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
+}
+
+// Every file's bytes in a folder, by name, hidden files included.
+std::map<std::string, std::string> Contents(const TempDir& dir) {
+  std::map<std::string, std::string> contents;
+  for (const auto& name : dir.Names()) contents[name] = Slurp(dir.File(name));
+  return contents;
+}
+
+// Runs the program with its commit stopped once `renames` pages have moved and kills it
+// there with SIGKILL; false when it ended before (there were fewer pages to move).
+bool KillInCommit(const std::vector<std::string>& args, int renames) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::setenv("STRONIX_TEST_STOP_AFTER_RENAME", std::to_string(renames).c_str(), 1);
+    const int null = ::open("/dev/null", O_RDWR);
+    for (const int fd : {0, 1, 2}) ::dup2(null, fd);
+    std::vector<char*> argv{const_cast<char*>(STRONIX_CLI_PATH)};
+    for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    ::execv(STRONIX_CLI_PATH, argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, WUNTRACED);
+  if (!WIFSTOPPED(status)) return false;
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return true;
 }
 
 class StronixCliTest : public testing::Test {
@@ -160,6 +195,39 @@ TEST_F(StronixCliTest, SigtermStopsTheRunAndLeavesTheOldBook) {
   EXPECT_EQ(WEXITSTATUS(status), 143);
   EXPECT_THAT(out.Names(), ElementsAre("0000.gif"));
   EXPECT_EQ(Slurp(out.File("0000.gif")), "stara");
+}
+
+TEST_F(StronixCliTest, AKillAtAnyMomentOfTheCommitEndsAsTheNewBookAfterTheNextRun) {
+  std::string oldText, newText, otherText;
+  for (int i = 0; i < 60; ++i) oldText += "Stara " + std::to_string(i) + "\n";
+  for (int i = 0; i < 30; ++i) newText += "Nowa " + std::to_string(i) + "\n";
+  const std::string newBook = Book("nowa.txt", newText), otherBook = Book("inna.txt", "Inna\n");
+  const auto into = [](const std::string& book, const TempDir& dir) {
+    return std::vector<std::string>{"convert", book, "-o", dir.Path().string()};
+  };
+  TempDir expected, other;
+  ASSERT_EQ(Cli(into(newBook, expected)).exitCode, 0);
+  ASSERT_EQ(Cli(into(otherBook, other)).exitCode, 0);
+  const auto newPages = Contents(expected), otherPages = Contents(other);
+
+  int renames = 0;
+  for (;; ++renames) {
+    SCOPED_TRACE(testing::Message() << "killed after " << renames << " renames");
+    TempDir out;
+    ASSERT_EQ(Cli(into(Book("stara.txt", oldText), out)).exitCode, 0);
+    if (!KillInCommit(into(newBook, out), renames)) break;
+    // The next run finishes the new book first, whichever book it brings.
+    const bool sameBook = renames % 2 == 0;
+    const TRun next = Cli(into(sameBook ? newBook : otherBook, out));
+    EXPECT_EQ(next.exitCode, 0) << next.err;
+    EXPECT_THAT(next.out, StartsWith("Finished an interrupted conversion of nowa.txt\ngotowe...\n"));
+    if (sameBook) {
+      EXPECT_TRUE(Contents(out) == newPages);
+    } else {
+      EXPECT_TRUE(Contents(out) == otherPages);  // the new book's pages 0001 on went as old pages
+    }
+  }
+  EXPECT_EQ(renames, static_cast<int>(newPages.size()) + 1);  // before the first, after each
 }
 
 TEST_F(StronixCliTest, EncodeWritesAPictureAsAGif) {

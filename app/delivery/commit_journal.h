@@ -1,0 +1,41 @@
+#pragma once
+// The last step of a run made safe against a kill at any moment. The renames and removals
+// that put a staged book in place are written as a journal into the staging folder, and
+// made durable with the staged pages, before the first of them; the journal goes only
+// when all are done. A run that finds a journal carries it out again from its start:
+// every step may be repeated, so a killed commit always ends as the new book.
+#include <optional>
+#include <string>
+#include <vector>
+
+class TDirectory;
+
+// The hidden folder inside the target where a run's pages wait for the commit.
+inline constexpr const char* kStagingFolderName = ".stronix-staging";
+
+struct TCommitPlan {
+  std::string bookName;                   // named when another run finishes the commit
+  std::vector<std::string> pages;         // relative to the target ("0001.gif", "Name 01/0001.gif"), in page order
+  std::vector<std::string> staleFolders;  // part folders of an older, longer book, relative
+};
+
+struct TCommitResult {
+  int oldPagesRemoved = 0;
+  std::vector<std::string> folders;  // relative folders that received pages, in page order ("" the target)
+};
+
+// Makes the staged pages durable, then writes `plan` as the staging folder's journal.
+void WriteCommitJournal(const TDirectory& staging, const TCommitPlan& plan);
+
+// The plan of a complete journal in the staging folder; none without one.
+std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging);
+
+// Carries out `plan` in `folder` (shown as `shownFolder`, ending in "/"): moves the staged
+// pages into place in order (into part folders it makes as needed), removes the page files
+// the plan did not bring from each folder that received pages and from the stale folders
+// (which go too when left empty), then the journal and the staging folder. A part folder
+// that is a link raises ELinkRefused; a failed move EFCreateError naming the page.
+TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan);
+
+// "Finished an interrupted conversion of %s".
+std::string FinishedInterruptedMessage(const std::string& bookName);
