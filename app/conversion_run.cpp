@@ -24,14 +24,15 @@ std::pair<std::string, std::string> SplitTarget(const std::string& target) {
   return {target.substr(0, slash + 1), target.substr(slash + 1)};
 }
 
-// The part folders of an older, longer book past this one's last part.
+// The part folders of an older, longer book past this one's last part; a link is none.
 std::vector<std::string> StaleParts(const std::string& folder, const TPartFolders& parts, int files) {
   std::vector<std::string> stale;
   if (!parts.HasParts()) return stale;
   std::error_code error;
-  for (int part = parts.PartCount(files - 1) + 1; std::filesystem::is_directory(folder + parts.PartFolder(part), error);
-       ++part)
-    stale.push_back(parts.PartFolder(part));
+  const auto isFolder = [&](int part) {
+    return std::filesystem::is_directory(std::filesystem::symlink_status(folder + parts.PartFolder(part), error));
+  };
+  for (int part = parts.PartCount(files - 1) + 1; isFolder(part); ++part) stale.push_back(parts.PartFolder(part));
   return stale;
 }
 

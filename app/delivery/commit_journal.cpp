@@ -89,6 +89,34 @@ TDirectory OpenPartFolder(const TDirectory& folder, const std::string& name, con
   throw EFCreateError(shownPage, error);
 }
 
+// EFCreateError `shownPage` unless the page's name in `part` is free or a regular file.
+void CheckPageName(const TDirectory& part, const std::string& name, const std::string& shownPage) {
+  switch (EntryKindOf(part, name)) {
+    case TEntryKind::Missing:
+    case TEntryKind::File: return;
+    case TEntryKind::Link: throw ELinkRefused(shownPage);
+    case TEntryKind::Folder: throw EFCreateError(shownPage, EISDIR);
+    case TEntryKind::Other: throw EFCreateError(shownPage, EEXIST);
+  }
+}
+
+// The part folder `name` of the target, open when it exists; raises when the pages could
+// not go into it.
+std::optional<TDirectory> CheckPartFolder(const TDirectory& folder, const std::string& name,
+                                          const std::string& shownFolder, const std::string& shownPage) {
+  if (name.empty()) return TDirectory(folder, ".");
+  switch (EntryKindOf(folder, name)) {
+    case TEntryKind::Missing: return std::nullopt;
+    case TEntryKind::Link: throw ELinkRefused(shownFolder + name);
+    case TEntryKind::Folder: break;
+    default: throw EFCreateError(shownPage, ENOTDIR);
+  }
+  if (::faccessat(folder.Fd(), name.c_str(), W_OK | X_OK, AT_EACCESS) != 0) throw EFCreateError(shownPage, errno);
+  TDirectory part(folder, name);
+  if (!part.Valid()) throw EFCreateError(shownPage, errno);
+  return part;
+}
+
 // A test's way to stop the program between two renames: STRONIX_TEST_STOP_AFTER_RENAME=k
 // stops it (SIGSTOP) once k pages have moved, for the test to kill it there.
 void StopHereForTest(int renamesDone) {
@@ -97,6 +125,18 @@ void StopHereForTest(int renamesDone) {
 }
 
 }  // namespace
+
+void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan) {
+  std::optional<std::string> parent;
+  std::optional<TDirectory> part;
+  for (const auto& page : plan.pages) {
+    if (ParentOf(page) != parent) {
+      parent = ParentOf(page);
+      part = CheckPartFolder(folder, *parent, shownFolder, shownFolder + page);
+    }
+    if (part) CheckPageName(*part, NameOf(page), shownFolder + page);
+  }
+}
 
 void WriteCommitJournal(const TDirectory& staging, const TCommitPlan& plan) {
   // The pages first: once the journal stands, a crash must not find them empty.

@@ -24,6 +24,12 @@ struct TCommitResult {
   std::vector<std::string> folders;  // relative folders that received pages, in page order ("" the target)
 };
 
+// Raises, before anything moves, what carrying out `plan` in `folder` would meet: a part
+// folder or page name that is a link (ELinkRefused), a part folder that is no folder or
+// cannot be written, a page name held by a folder or a special file (EFCreateError naming
+// the page), so that no commit stops halfway on a name.
+void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan);
+
 // Makes the staged pages durable, then writes `plan` as the staging folder's journal.
 void WriteCommitJournal(const TDirectory& staging, const TCommitPlan& plan);
 

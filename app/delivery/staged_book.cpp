@@ -108,14 +108,8 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageT
     for (const auto& page : pages_) staged.push_back(staging_ + "/" + page);
     SetPageTimes(staged, CurrentTime());
   }
-  // A name the pages cannot take (a folder of that name) is found before any page moves,
-  // so that the folder never holds half of each book.
-  for (const auto& page : pages_) {
-    std::error_code error;
-    if (fs::is_directory(fs::symlink_status(folder_ + page, error)))
-      throw EFCreateError(folder_ + page, EISDIR);
-  }
   const TCommitPlan plan{bookName, pages_, staleFolders};
+  CheckCommitNames(lock_->Folder(), folder_, plan);
   WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), plan);
   journalled_ = true;
   const TCommitResult done = CarryOutCommit(lock_->Folder(), folder_, plan);

@@ -18,6 +18,7 @@
 #include "app/appearance.h"
 #include "app/font_metrics.h"
 #include "app/page_layout.h"
+#include "platform/directory.h"
 #include "platform/folder_lock.h"
 #include "support/gif_decode.h"
 #include "support/temp_dir.h"
@@ -330,6 +331,59 @@ TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackI
   box_.SetText(Book(13 * 10));  // 10 pages: one part
   EXPECT_EQ(RunConversion(box_, settings).oldPagesRemoved, 11);
   EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01"));
+}
+
+TEST_F(ConversionRunTest, LinksInTheTargetAreNeverFollowedOut) {
+  TempDir outside;
+  namespace fs = std::filesystem;
+  // Outside pages, real ones: what a followed link would change or remove.
+  TRunSettings outsideRun = Into(outside.Path().string() + "/");
+  box_.SetText(Book(40));
+  RunConversion(box_, outsideRun);
+  const auto outsidePages = Contents(outside);
+
+  TRunSettings parts = Into(Folder());
+  parts.partName = "Ksiega";
+  parts.pagesPerFolder = 10;
+  // The lock's name as a dangling link: replaced, nothing made where it points.
+  fs::create_symlink(outside.File("made-by-lock"), dir_.File(TFolderLock::kFileName));
+  box_.SetText(Book(13 * 12));  // 13 files: parts 01 and 02
+  EXPECT_EQ(RunConversion(box_, parts).filesWritten, 13);
+  // A stale part is a link to the outside pages: they stay.
+  fs::create_symlink(outside.Path(), dir_.File("Ksiega 03"));
+  box_.SetText(Book(13 * 5));
+  EXPECT_EQ(RunConversion(box_, parts).oldPagesRemoved, 5 + 2);  // 0006-0010, and part 02
+  EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 03"));
+
+  // A part folder or a page that is a link is refused before any page moves.
+  fs::create_symlink(outside.Path(), dir_.File("Ksiega 02"));
+  box_.SetText(Book(13 * 12));
+  EXPECT_THAT([&] { RunConversion(box_, parts); },
+              ThrowsMessage<ELinkRefused>(StrEq(dir_.File("Ksiega 02") + " is a link; Stronix does not write through links")));
+  fs::remove(dir_.File("Ksiega 02"));
+  fs::create_symlink(outside.File("0003.gif"), dir_.File("Ksiega 01/0007.gif"));
+  EXPECT_THAT([&] { RunConversion(box_, parts); },
+              ThrowsMessage<ELinkRefused>(StrEq(dir_.File("Ksiega 01/0007.gif") + " is a link; Stronix does not write through links")));
+  EXPECT_EQ(Contents(outside), outsidePages);
+  std::vector<std::string> kept = Names(6);
+  kept.push_back("0007.gif");
+  EXPECT_THAT(TempDirNames(dir_.File("Ksiega 01")), ElementsAreArray(kept));
+  EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 03"));
+}
+
+TEST_F(ConversionRunTest, EveryConflictIsFoundBeforeTheFirstPageMoves) {
+  TRunSettings parts = Into(Folder());
+  parts.partName = "Ksiega";
+  parts.pagesPerFolder = 10;
+  box_.SetText(Book(13 * 5));
+  RunConversion(box_, parts);
+  const auto firstPart = TempDirNames(dir_.File("Ksiega 01"));
+  std::ofstream(dir_.File("Ksiega 02")) << "x";  // a file where the second part goes
+  box_.SetText(Book(13 * 12));
+  EXPECT_THAT([&] { RunConversion(box_, parts); },
+              ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + dir_.File("Ksiega 02/0011.gif"))));
+  EXPECT_EQ(TempDirNames(dir_.File("Ksiega 01")), firstPart);
+  EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 02"));
 }
 
 }  // namespace
