@@ -56,13 +56,16 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
   out << '\n';
 }
 
-void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
+// `label` goes before the report, once the run has succeeded.
+void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop,
+             const std::string& label) {
   TRunReport report;
   {
     TProgressBar bar(err, terminal);
     TCliMonitor monitor(bar, stop);
     report = state.Generate(&monitor);
   }
+  out << label;
   Report(report, state.Settings().targetFolder, out);
 }
 
@@ -147,8 +150,7 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     settings.partName = place.partName;
     settings.createFolder = place.createFolder;
     if (oneCore) settings.jobs = 1;
-    if (options.books.size() > 1) out << book << ": ";
-    Convert(state, out, err, terminal, stop);
+    Convert(state, out, err, terminal, stop, options.books.size() > 1 ? book + ": " : "");
     return kExitSuccess;
   } catch (const ERunCancelled& e) {
     err << "stronix-cli: " << e.what() << '\n';
@@ -157,6 +159,20 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     err << "stronix-cli: " << MessageWithReason(e) << '\n';
     return kExitFailure;
   }
+}
+
+// With several books, which failed and that the others are complete; the exit code.
+int ReportFailedBooks(const std::vector<std::string>& books, const std::vector<TBookRun>& runs, std::ostream& err) {
+  std::string failed;
+  std::size_t failures = 0;
+  for (std::size_t i = 0; i < runs.size(); ++i)
+    if (runs[i].code != kExitSuccess) failed += (failures++ ? ", " : "") + books[i];
+  if (failures == 0) return kExitSuccess;
+  const std::size_t complete = runs.size() - failures;
+  if (complete > 0)
+    err << "stronix-cli: not converted: " << failed << "; the other "
+        << (complete == 1 ? "book is" : std::to_string(complete) + " books are") << " complete\n";
+  return kExitFailure;
 }
 
 // Books this small keep one core busy at most (their own serial steps outweigh their
@@ -204,12 +220,9 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
     threads.clear();  // joins
     for (const auto& run : runs) out << run.out.str(), err << run.err.str();
   }
-  int code = kExitSuccess;
-  for (const auto& run : runs) {
+  for (const auto& run : runs)
     if (run.code == kExitCancelled) return kExitCancelled;
-    if (run.code != kExitSuccess) code = run.code;
-  }
-  return code;
+  return ReportFailedBooks(options.books, runs, err);
 }
 
 }  // namespace

@@ -48,11 +48,11 @@ std::string JournalText(const TCommitPlan& plan) {
   return text.append(kEndLine.substr(1));
 }
 
-void WriteAll(int fd, std::string_view bytes) {
+void WriteAll(int fd, std::string_view bytes, const std::string& shownPath) {
   while (!bytes.empty()) {
     const ssize_t count = ::write(fd, bytes.data(), bytes.size());
     if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) throw EWriteError(count < 0 ? errno : ENOSPC);
+    if (count <= 0) throw EFWriteError(shownPath, count < 0 ? errno : ENOSPC);
     bytes.remove_prefix(static_cast<std::size_t>(count));
   }
 }
@@ -138,20 +138,21 @@ void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, 
   }
 }
 
-void WriteCommitJournal(const TDirectory& staging, const TCommitPlan& plan) {
+void WriteCommitJournal(const TDirectory& staging, const std::string& shownStaging, const TCommitPlan& plan) {
+  const std::string shownPath = shownStaging + "/" + kJournalName;
   // The pages first: once the journal stands, a crash must not find them empty.
-  if (::syncfs(staging.Fd()) != 0) throw EWriteError(errno);
+  if (::syncfs(staging.Fd()) != 0) throw EFWriteError(shownPath, errno);
   const int fd = ::openat(staging.Fd(), kNewJournalName, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (fd < 0) throw EWriteError(errno);
+  if (fd < 0) throw EFCreateError(shownPath, errno);
   try {
-    WriteAll(fd, JournalText(plan));
-    if (::fsync(fd) != 0) throw EWriteError(errno);
+    WriteAll(fd, JournalText(plan), shownPath);
+    if (::fsync(fd) != 0) throw EFWriteError(shownPath, errno);
   } catch (...) {
     ::close(fd);
     throw;
   }
-  if (::close(fd) != 0) throw EWriteError(errno);
-  if (::renameat(staging.Fd(), kNewJournalName, staging.Fd(), kJournalName) != 0) throw EWriteError(errno);
+  if (::close(fd) != 0) throw EFWriteError(shownPath, errno);
+  if (::renameat(staging.Fd(), kNewJournalName, staging.Fd(), kJournalName) != 0) throw EFWriteError(shownPath, errno);
   staging.Sync();
 }
 

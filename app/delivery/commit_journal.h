@@ -30,8 +30,9 @@ struct TCommitResult {
 // the page), so that no commit stops halfway on a name.
 void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan);
 
-// Makes the staged pages durable, then writes `plan` as the staging folder's journal.
-void WriteCommitJournal(const TDirectory& staging, const TCommitPlan& plan);
+// Makes the staged pages durable, then writes `plan` as the staging folder's journal;
+// EFWriteError naming the journal in `shownStaging` when it cannot.
+void WriteCommitJournal(const TDirectory& staging, const std::string& shownStaging, const TCommitPlan& plan);
 
 // The plan of a complete journal in the staging folder; none without one.
 std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging);

@@ -53,12 +53,12 @@ void WriteWholeFile(const std::string& path, const std::string& shownPath, const
     while (size > 0) {
       const ssize_t count = ::write(fd, bytes, size);
       if (count < 0 && errno == EINTR) continue;
-      if (count <= 0) throw EWriteError(count < 0 ? errno : ENOSPC);
+      if (count <= 0) throw EFWriteError(shownPath, count < 0 ? errno : ENOSPC);
       bytes += count;
       size -= static_cast<std::size_t>(count);
     }
     closed = true;
-    if (::close(fd) != 0) throw EWriteError(errno);
+    if (::close(fd) != 0) throw EFWriteError(shownPath, errno);
   } catch (...) {
     if (!closed) ::close(fd);
     throw;
@@ -110,7 +110,7 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageT
   }
   const TCommitPlan plan{bookName, pages_, staleFolders};
   CheckCommitNames(lock_->Folder(), folder_, plan);
-  WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), plan);
+  WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), staging_, plan);
   journalled_ = true;
   const TCommitResult done = CarryOutCommit(lock_->Folder(), folder_, plan);
   TCommit result{done.oldPagesRemoved, {}};

@@ -15,8 +15,8 @@
 
 class TFolderLock;
 
-// Writes a whole file; raises EFCreateError / EWriteError naming `shownPath`, with the
-// system's reason. A seam for tests that fill the disk.
+// Writes a whole file; raises EFCreateError / EFWriteError ("Cannot write %s") naming
+// `shownPath`, with the system's reason. A seam for tests that fill the disk.
 using TFileWriter =
     std::function<void(const std::string& path, const std::string& shownPath, const void* data, std::size_t size)>;
 

@@ -217,16 +217,20 @@ TEST_F(ConversionRunTest, FontsThatFitNoLineWriteNothing) {
 }
 
 TEST_F(ConversionRunTest, AFailedOrCancelledRunLeavesTheOldBookByteForByte) {
+  // The 11th file goes to a device that is always full.
   const auto failAt = [](int page) -> TFileWriter {
     return [page, count = 0](const std::string& path, const std::string& shown, const void* data,
                              std::size_t size) mutable {
-      if (++count == page) throw EWriteError(ENOSPC);
-      WriteWholeFile(path, shown, data, size);
+      WriteWholeFile(++count == page ? "/dev/full" : path, shown, data, size);
     };
   };
   const auto before = OldBook(60, Book(200));
-  EXPECT_THAT([&] { Run(nullptr, failAt(11)); },
-              ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  try {
+    Run(nullptr, failAt(11));
+    ADD_FAILURE() << "the run did not fail";
+  } catch (const EFWriteError& e) {
+    EXPECT_EQ(MessageWithReason(e), "Cannot write " + dir_.File("0010.gif") + ": No space left on device");
+  }
   TRecordingMonitor stopAfterThree(3);
   EXPECT_THAT([&] { Run(&stopAfterThree); }, ThrowsMessage<ERunCancelled>(testing::HasSubstr("Przerwano")));
   std::filesystem::create_directory(dir_.File("0007.gif"));  // a name the pages cannot take
@@ -259,7 +263,13 @@ TEST_F(ConversionRunTest, AFullDiskMidRunLeavesTheOldBook) {
   std::string dense;  // full lines: pages of about 14 KB, more than the space check counts on
   for (int i = 0; i < 300; ++i) dense += std::to_string(i) + " Litwo, ojczyzno moja! ty jeste\xB6 jak zdrowie; ile ci\xEA trzeba\r\n";
   const auto before = OldBook(30, dense);  // 25 files pass the space check, then fill the disk
-  EXPECT_THAT([&] { Run(); }, ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  try {
+    Run();
+    ADD_FAILURE() << "the run did not fail";
+  } catch (const EFWriteError& e) {
+    EXPECT_THAT(MessageWithReason(e),
+                testing::MatchesRegex("Cannot write " + Folder() + "00[0-9][0-9]\\.gif: No space left on device"));
+  }
   EXPECT_EQ(Contents(dir_), before);
 }
 

@@ -169,7 +169,8 @@ TEST_F(StronixCliTest, SeveralBooksEachIntoItsOwnFolderAndOneBadBookFailsAlone) 
   const TRun run = Cli({"convert", "-o", out.File("nowy/dir"), "--", Book("-a.txt", "a\n"), books_.File("brak.txt"),
                         Book("b:c.txt", "b\n")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n");
+  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n" +
+                         "stronix-cli: not converted: " + books_.File("brak.txt") + "; the other 2 books are complete\n");
   EXPECT_THAT(run.out, HasSubstr("-a.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/-a/")));
   EXPECT_THAT(run.out, HasSubstr("b:c.txt: gotowe...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
 }
