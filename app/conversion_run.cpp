@@ -88,8 +88,10 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
         return TPageBytes(encoder->Encode(raster->Bitmap()));
       };
     };
+    TSpaceWatch space(folder, total);
     RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {
       staged.AddPage(placeOf(index), page.data(), page.size());
+      space.FileWritten(index + 1);
       if (monitor) {
         monitor->PageDone(index + 1, total);
         if (index + 1 < total && monitor->CancelRequested()) throw ERunCancelled();

@@ -69,11 +69,25 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
                          TFileWriter writer)
     : folder_(std::move(folder)), staging_(folder_ + kStagingFolderName), writer_(std::move(writer)) {
   std::error_code error;
-  // It fails with "exists" only where a file stands in the way of a folder.
-  if (createFolder && !fs::create_directories(folder_, error) && error == std::errc::file_exists)
-    error = std::make_error_code(std::errc::not_a_directory);
-  if (error) throw EFCreateError(firstPagePath, error.value());
-  lock_ = std::make_unique<TFolderLock>(folder_, firstPagePath);
+  if (createFolder) {
+    for (fs::path missing = fs::absolute(folder_, error).parent_path();
+         !error && !fs::exists(fs::symlink_status(missing, error)) && missing.has_relative_path();
+         missing = missing.parent_path())
+      madeFolders_.push_back(missing.string());
+    // It fails with "exists" only where a file stands in the way of a folder.
+    if (!fs::create_directories(folder_, error) && error == std::errc::file_exists)
+      error = std::make_error_code(std::errc::not_a_directory);
+  }
+  if (error) {
+    RemoveMadeFolders();
+    throw EFCreateError(firstPagePath, error.value());
+  }
+  try {
+    lock_ = std::make_unique<TFolderLock>(folder_, firstPagePath);
+  } catch (...) {
+    RemoveMadeFolders();
+    throw;
+  }
   const TDirectory& target = lock_->Folder();
   finishedInterrupted_ = FinishJournal(target, folder_);
 
@@ -82,11 +96,23 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
   for (const auto& name : target.Names())
     if (IsLeftTemporaryFile(name)) ::unlinkat(target.Fd(), name.c_str(), 0);
 
-  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) != 0) throw EFCreateError(firstPagePath, errno);
+  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) != 0) {
+    const int failure = errno;
+    lock_.reset();
+    RemoveMadeFolders();
+    throw EFCreateError(firstPagePath, failure);
+  }
 }
 
 TStagedBook::~TStagedBook() {
-  if (!journalled_) RemoveTree(lock_->Folder(), kStagingFolderName);
+  if (journalled_) return;
+  RemoveTree(lock_->Folder(), kStagingFolderName);
+  lock_.reset();
+  RemoveMadeFolders();
+}
+
+void TStagedBook::RemoveMadeFolders() noexcept {
+  for (const auto& made : madeFolders_) ::rmdir(made.c_str());  // only when empty
 }
 
 void TStagedBook::AddPage(const std::string& relativePath, const void* data, std::size_t size) {

@@ -30,7 +30,8 @@ public:
   // file .../0000.gif"), or are EFolderBusy when another run holds the folder.
   TStagedBook(std::string folder, const std::string& firstPagePath, bool createFolder,
               TFileWriter writer = WriteWholeFile);
-  // Without a commit the staging folder goes and the folder is as it was.
+  // Without a commit the staging folder goes and the folder is as it was; folders the run
+  // made itself go too.
   ~TStagedBook();
   TStagedBook(const TStagedBook&) = delete;
   TStagedBook& operator=(const TStagedBook&) = delete;
@@ -56,11 +57,14 @@ public:
   TCommit Commit(const std::string& bookName, bool pageTimes, const std::vector<std::string>& staleFolders = {});
 
 private:
+  void RemoveMadeFolders() noexcept;
+
   std::string folder_;
   std::string staging_;
   TFileWriter writer_;
   std::unique_ptr<TFolderLock> lock_;
   std::vector<std::string> pages_;  // relative paths, in page order
+  std::vector<std::string> madeFolders_;  // by this run, the deepest first
   std::optional<std::string> finishedInterrupted_;
   // From the journal on, the staging folder is the next run's to finish, never to clear.
   bool journalled_ = false;

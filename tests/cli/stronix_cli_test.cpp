@@ -9,12 +9,14 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/gif_decode.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -229,6 +231,35 @@ TEST_F(StronixCliTest, AKillAtAnyMomentOfTheCommitEndsAsTheNewBookAfterTheNextRu
     }
   }
   EXPECT_EQ(renames, static_cast<int>(newPages.size()) + 1);  // before the first, after each
+}
+
+TEST_F(StronixCliTest, AFullDiskNamesTheFileAndTheFailedBookAndKeepsNoFolderItMade) {
+  TempDir out;
+  const TSmallDisk disk(out.Path().string(), "1m");
+  if (!disk.Mounted()) GTEST_SKIP() << "needs root to mount a small tmpfs";
+  const TRun run =
+      Cli({"convert", "-j", "1", "-o", out.Path().string(), Book("a.txt", "a\n"), Book("b.txt", FillingText())});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, testing::MatchesRegex("stronix-cli: Cannot write " + out.File("b/0[0-9]+\\.gif") +
+                                             ": No space left on device\n"
+                                             "stronix-cli: not converted: .*/b.txt; the other book is complete\n"));
+  EXPECT_THAT(out.Names(), ElementsAre("a"));
+}
+
+TEST_F(StronixCliTest, ATooSmallFatCardRefusesTheBookAndKeepsNoEmptyBookFolder) {
+  TempDir mount, image;
+  TFatImage card(image.File("card.img"), mount.Path().string(), 1024, 64);  // clusters of 32 KiB
+  if (!card.Mounted()) GTEST_SKIP() << "needs root, fusefat and mtools";
+  std::filesystem::create_directories(mount.File("PSP/PHOTO"));
+  ASSERT_EQ(Cli({"convert", Book("mala.txt", "mala\n"), "-o", mount.File("PSP/PHOTO/Mala")}).exitCode, 0);
+  // 32 files: 192 KB at the least a page takes, but 1 MB in whole clusters.
+  const TRun run = Cli({"convert", Book("gesta.txt", DenseText(400)), "-o", mount.File("PSP/PHOTO/Gesta")});
+  card.Unmount();
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, StartsWith("stronix-cli: Not enough space in " + mount.File("PSP/PHOTO/Gesta") +
+                                  "/: the book needs about 1.0 MB, "));
+  EXPECT_EQ(card.List("/PSP/PHOTO"), "::/PSP/PHOTO/Mala/\n");
+  EXPECT_EQ(card.List("/PSP/PHOTO/Mala"), "::/PSP/PHOTO/Mala/0000.gif\n::/PSP/PHOTO/Mala/0001.gif\n");
 }
 
 TEST_F(StronixCliTest, EncodeWritesAPictureAsAGif) {
