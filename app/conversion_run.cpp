@@ -56,6 +56,8 @@ TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
 TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor,
                          const TFileWriter& writer) {
   TRunReport report;
+  // Wrapping and paginating a long book take a while too: the monitor's stop reaches them.
+  const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
   if (box.LineCount() > 0) {
     const TLineViews lines = PageLines(box, settings.squeezeBlankLines);
     // Checked before the first file, so that a font that fits no line writes nothing

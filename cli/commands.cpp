@@ -138,6 +138,8 @@ struct TBookRun {
 int ConvertBook(const TCliOptions& options, const std::string& book, const TPlace& place, bool oneCore,
                 std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
   try {
+    // Loading a long book takes a while: the stop reaches it too.
+    const TCancelScope cancel([stop] { return stop && stop->CancelRequested(); });
     // A commit a kill left in the folder is finished before anything else happens there.
     ReportFinished(FinishInterruptedConversion(place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string())
                                                                     : place.folder),
@@ -269,11 +271,15 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
                const TRunMonitor* monitor) {
   if (options.command == TCommand::Convert) return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
   try {
+    const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
     TMainState state;
     PrepareState(state, options, options.books.front());
     Warn(state, options, options.books.front(), err);
     PrintLines(state, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
+  } catch (const ERunCancelled& e) {
+    err << "stronix-cli: " << e.what() << '\n';
+    return kExitCancelled;
   } catch (const std::exception& e) {
     err << "stronix-cli: " << MessageWithReason(e) << '\n';
   }
