@@ -57,11 +57,6 @@ void WriteAll(int fd, std::string_view bytes, const std::string& shownPath) {
   }
 }
 
-std::string ParentOf(const std::string& relativePath) {
-  const auto slash = relativePath.rfind('/');
-  return slash == std::string::npos ? std::string() : relativePath.substr(0, slash);
-}
-
 std::string NameOf(const std::string& relativePath) {
   const auto slash = relativePath.rfind('/');
   return slash == std::string::npos ? relativePath : relativePath.substr(slash + 1);
@@ -130,8 +125,8 @@ void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, 
   std::optional<std::string> parent;
   std::optional<TDirectory> part;
   for (const auto& page : plan.pages) {
-    if (ParentOf(page) != parent) {
-      parent = ParentOf(page);
+    if (PageFolderOf(page) != parent) {
+      parent = PageFolderOf(page);
       part = CheckPartFolder(folder, *parent, shownFolder, shownFolder + page);
     }
     if (part) CheckPageName(*part, NameOf(page), shownFolder + page);
@@ -187,19 +182,20 @@ TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownF
   const TDirectory staging(folder, kStagingFolderName);
   TCommitResult result;
   std::vector<std::pair<TDirectory, std::set<std::string>>> written;  // folder → its pages
+  TDirectory stagedPart(staging, ".");
   int renames = 0;
   StopHereForTest(renames);
   for (const auto& page : plan.pages) {
-    const std::string parent = ParentOf(page);
+    const std::string parent = PageFolderOf(page), name = NameOf(page);
     if (result.folders.empty() || result.folders.back() != parent) {
       result.folders.push_back(parent);
       written.emplace_back(OpenPartFolder(folder, parent, shownFolder + page), std::set<std::string>());
+      stagedPart = TDirectory(staging, parent.empty() ? "." : parent);
     }
-    written.back().second.insert(NameOf(page));
+    written.back().second.insert(name);
     // A page already moved by the run that was killed is no longer staged.
-    const TDirectory stagedParent(staging, parent.empty() ? "." : parent);
-    if (EntryKindOf(stagedParent, NameOf(page)) != TEntryKind::File) continue;
-    if (::renameat(stagedParent.Fd(), NameOf(page).c_str(), written.back().first.Fd(), NameOf(page).c_str()) != 0)
+    if (EntryKindOf(stagedPart, name) != TEntryKind::File) continue;
+    if (::renameat(stagedPart.Fd(), name.c_str(), written.back().first.Fd(), name.c_str()) != 0)
       throw EFCreateError(shownFolder + page, errno);
     StopHereForTest(++renames);
   }
@@ -218,6 +214,15 @@ TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownF
   RemoveTree(folder, kStagingFolderName);
   folder.Sync();
   return result;
+}
+
+std::optional<std::string> FinishInterruptedCommit(const TDirectory& folder, const std::string& shownFolder) {
+  const TDirectory staging(folder, kStagingFolderName);
+  if (!staging.Valid()) return std::nullopt;
+  const std::optional<TCommitPlan> plan = ReadCommitJournal(staging);
+  if (!plan) return std::nullopt;
+  CarryOutCommit(folder, shownFolder, *plan);
+  return plan->bookName;
 }
 
 std::string FinishedInterruptedMessage(const std::string& bookName) {

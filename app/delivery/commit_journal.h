@@ -44,5 +44,9 @@ std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging);
 // that is a link raises ELinkRefused; a failed move EFCreateError naming the page.
 TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan);
 
+// In a locked `folder`: carries out the journal a killed run left in its staging folder,
+// if any; the name of the book it finished.
+std::optional<std::string> FinishInterruptedCommit(const TDirectory& folder, const std::string& shownFolder);
+
 // "Finished an interrupted conversion of %s".
 std::string FinishedInterruptedMessage(const std::string& bookName);

@@ -13,6 +13,11 @@ bool IsPageFileName(std::string_view name) {
   return std::ranges::all_of(name.substr(0, name.size() - 4), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+std::string PageFolderOf(const std::string& relativePath) {
+  const auto slash = relativePath.rfind('/');
+  return slash == std::string::npos ? std::string() : relativePath.substr(0, slash);
+}
+
 bool IsPageFile(const TDirectory& folder, const std::string& name) {
   // O_NONBLOCK: a FIFO under a page's name must not hold the run.
   const int fd = ::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

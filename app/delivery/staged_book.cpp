@@ -4,10 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 
 #include "app/delivery/commit_journal.h"
@@ -27,25 +25,10 @@ bool IsLeftTemporaryFile(std::string_view name) {
   return name[name.size() - 7] == '.' && IsPageFileName(pageName);
 }
 
-std::string ParentOf(const std::string& relativePath) {
-  const auto slash = relativePath.rfind('/');
-  return slash == std::string::npos ? std::string() : relativePath.substr(0, slash);
-}
-
-// Finishes the commit whose journal stands in the locked `folder`; its book's name.
-std::optional<std::string> FinishJournal(const TDirectory& folder, const std::string& shownFolder) {
-  const TDirectory staging(folder, kStagingFolderName);
-  if (!staging.Valid()) return std::nullopt;
-  const std::optional<TCommitPlan> plan = ReadCommitJournal(staging);
-  if (!plan) return std::nullopt;
-  CarryOutCommit(folder, shownFolder, *plan);
-  return plan->bookName;
-}
-
 }  // namespace
 
 void WriteWholeFile(const std::string& path, const std::string& shownPath, const void* data, std::size_t size) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw EFCreateError(shownPath, errno);
   bool closed = false;
   try {
@@ -89,7 +72,7 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
     throw;
   }
   const TDirectory& target = lock_->Folder();
-  finishedInterrupted_ = FinishJournal(target, folder_);
+  finishedInterrupted_ = FinishInterruptedCommit(target, folder_);
 
   // What a killed run left besides: its staging folder, and the temporary files of a page write.
   RemoveTree(target, kStagingFolderName);
@@ -116,7 +99,7 @@ void TStagedBook::RemoveMadeFolders() noexcept {
 }
 
 void TStagedBook::AddPage(const std::string& relativePath, const void* data, std::size_t size) {
-  const std::string parent = ParentOf(relativePath);
+  const std::string parent = PageFolderOf(relativePath);
   if (!parent.empty()) {
     std::error_code error;
     fs::create_directories(fs::path(staging_) / parent, error);
@@ -147,7 +130,7 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageT
 std::optional<std::string> FinishInterruptedConversion(const std::string& folder) {
   try {
     const TFolderLock lock(folder, folder);
-    return FinishJournal(lock.Folder(), folder);
+    return FinishInterruptedCommit(lock.Folder(), folder);
   } catch (const EFolderBusy&) {
     return std::nullopt;  // the run that holds it finishes it
   } catch (const EFCreateError&) {
