@@ -56,6 +56,9 @@ TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
 TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor,
                          const TFileWriter& writer) {
   TRunReport report;
+  const auto [folder, prefix] = SplitTarget(settings.targetFolder);
+  // A commit a kill left in the folder is finished before anything else happens there.
+  report.finishedInterrupted = FinishInterruptedConversion(folder);
   // Wrapping and paginating a long book take a while too: the monitor's stop reaches them.
   const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
   if (box.LineCount() > 0) {
@@ -67,7 +70,6 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
     const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
     const int total = 1 + static_cast<int>(pages.size());
 
-    const auto [folder, prefix] = SplitTarget(settings.targetFolder);
     const TPartFolders parts(settings.pagesPerFolder, settings.partName.empty()
                                                           ? FatSafeBookName(settings.chosenFileName)
                                                           : settings.partName);
@@ -103,7 +105,10 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
         settings.chosenFileName.empty() ? folder : std::string(FileNamePart(settings.chosenFileName));
     const TStagedBook::TCommit commit =
         staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
-    report = {total, commit.oldPagesRemoved, commit.folders, staged.FinishedInterrupted()};
+    report.filesWritten = total;
+    report.oldPagesRemoved = commit.oldPagesRemoved;
+    report.folders = commit.folders;
+    if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();
   }
   box.Clear();
   box.AppendLine("gotowe...");

@@ -339,8 +339,10 @@ TEST_F(ConversionRunTest, LinksInTheTargetAreNeverFollowedOut) {
   TRunSettings parts = Into(Folder());
   parts.partName = "Ksiega";
   parts.pagesPerFolder = 10;
-  // The lock's name as a dangling link: replaced, nothing made where it points.
+  // The lock's name as a dangling link: replaced, nothing made where it points; the staging
+  // folder's name as a link to the outside pages: removed, nothing staged there.
   fs::create_symlink(outside.File("made-by-lock"), dir_.File(TFolderLock::kFileName));
+  fs::create_symlink(outside.Path(), dir_.File(".stronix-staging"));
   box_.SetText(Book(13 * 12));  // 13 files: parts 01 and 02
   EXPECT_EQ(RunConversion(box_, parts).filesWritten, 13);
   // A stale part is a link to the outside pages: they stay.
