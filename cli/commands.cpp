@@ -16,8 +16,8 @@
 #include "app/code_page.h"
 #include "app/conversion_run.h"
 #include "app/delivery/book_name.h"
-#include "app/delivery/commit_journal.h"
 #include "app/delivery/card_finder.h"
+#include "app/delivery/commit_journal.h"
 #include "app/font_metrics.h"
 #include "app/main_state.h"
 #include "app/text_file.h"
@@ -141,9 +141,9 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     // Loading a long book takes a while: the stop reaches it too.
     const TCancelScope cancel([stop] { return stop && stop->CancelRequested(); });
     // A commit a kill left in the folder is finished before anything else happens there.
-    ReportFinished(FinishInterruptedConversion(place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string())
-                                                                    : place.folder),
-                   out);
+    const std::string folder =
+        place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string()) : place.folder;
+    ReportFinished(FinishInterruptedConversion(folder), out);
     TMainState state;
     PrepareState(state, options, book);
     Warn(state, options, book, err);
