@@ -42,10 +42,11 @@ std::string Slurp(const std::string& path) {
   return text.str();
 }
 
-// Every file's bytes in a folder, by name, hidden files included.
+// Every file's and folder's bytes under a folder, by relative path, hidden ones included.
 std::map<std::string, std::string> Contents(const TempDir& dir) {
   std::map<std::string, std::string> contents;
-  for (const auto& name : dir.Names()) contents[name] = Slurp(dir.File(name));
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path()))
+    contents[entry.path().lexically_relative(dir.Path()).string()] = entry.is_directory() ? "/" : Slurp(entry.path());
   return contents;
 }
 
@@ -231,6 +232,25 @@ TEST_F(StronixCliTest, AKillAtAnyMomentOfTheCommitEndsAsTheNewBookAfterTheNextRu
     }
   }
   EXPECT_EQ(renames, static_cast<int>(newPages.size()) + 1);  // before the first, after each
+}
+
+TEST_F(StronixCliTest, AKillBetweenPartFoldersEndsAsTheNewBookAfterTheNextRun) {
+  std::string oldText, newText;
+  for (int i = 0; i < 35 * 13; ++i) oldText += "Stara " + std::to_string(i) + "\n";  // parts 01 to 04
+  for (int i = 0; i < 15 * 13; ++i) newText += "Nowa " + std::to_string(i) + "\n";   // parts 01 and 02
+  TempDir expected, out;
+  const auto into = [&](const TempDir& dir) {
+    return std::vector<std::string>{"convert", books_.File("ksiega.txt"), "--pages-per-folder", "10", "-o",
+                                    dir.Path().string()};
+  };
+  Book("ksiega.txt", newText);
+  ASSERT_EQ(Cli(into(expected)).exitCode, 0);
+  Book("ksiega.txt", oldText);
+  ASSERT_EQ(Cli(into(out)).exitCode, 0);
+  Book("ksiega.txt", newText);
+  ASSERT_TRUE(KillInCommit(into(out), 13));  // part 01 moved, part 02 begun
+  EXPECT_THAT(Cli(into(out)).out, StartsWith("Finished an interrupted conversion of ksiega.txt\n"));
+  EXPECT_TRUE(Contents(out) == Contents(expected));
 }
 
 TEST_F(StronixCliTest, AFullDiskNamesTheFileAndTheFailedBookAndKeepsNoFolderItMade) {
