@@ -128,12 +128,13 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageT
 }
 
 std::optional<std::string> FinishInterruptedConversion(const std::string& folder) {
+  std::optional<TFolderLock> lock;
   try {
-    const TFolderLock lock(folder, folder);
-    return FinishInterruptedCommit(lock.Folder(), folder);
+    lock.emplace(folder, folder);
   } catch (const EFolderBusy&) {
     return std::nullopt;  // the run that holds it finishes it
   } catch (const EFCreateError&) {
     return std::nullopt;  // no folder yet, or one that takes no lock: no journal either
   }
+  return FinishInterruptedCommit(lock->Folder(), folder);
 }
