@@ -4,12 +4,15 @@
 
 #include "app/blank_lines.h"
 #include "app/delivery/book_name.h"
+#include "app/delivery/commit_journal.h"
 #include "app/delivery/free_space.h"
 #include "app/delivery/part_folders.h"
+#include "app/l10n/translation.h"
 #include "app/page_drawing.h"
 #include "app/page_layout.h"
 #include "app/page_pipeline.h"
 #include "app/pagination.h"
+#include "app/text_file.h"
 #include "gif/model/page_encoder.h"
 
 namespace {
@@ -22,14 +25,15 @@ std::pair<std::string, std::string> SplitTarget(const std::string& target) {
   return {target.substr(0, slash + 1), target.substr(slash + 1)};
 }
 
-// The part folders of an older, longer book past this one's last part.
+// The part folders of an older, longer book past this one's last part; a link is none.
 std::vector<std::string> StaleParts(const std::string& folder, const TPartFolders& parts, int files) {
   std::vector<std::string> stale;
   if (!parts.HasParts()) return stale;
   std::error_code error;
-  for (int part = parts.PartCount(files - 1) + 1; std::filesystem::is_directory(folder + parts.PartFolder(part), error);
-       ++part)
-    stale.push_back(parts.PartFolder(part));
+  const auto isFolder = [&](int part) {
+    return std::filesystem::is_directory(std::filesystem::symlink_status(folder + parts.PartFolder(part), error));
+  };
+  for (int part = parts.PartCount(files - 1) + 1; isFolder(part); ++part) stale.push_back(parts.PartFolder(part));
   return stale;
 }
 
@@ -53,6 +57,11 @@ TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
 TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor,
                          const TFileWriter& writer) {
   TRunReport report;
+  const auto [folder, prefix] = SplitTarget(settings.targetFolder);
+  // A commit a kill left in the folder is finished before anything else happens there.
+  report.finishedInterrupted = FinishInterruptedConversion(folder);
+  // Wrapping and paginating a long book take a while too: the monitor's stop reaches them.
+  const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
   if (box.LineCount() > 0) {
     const TLineViews lines = PageLines(box, settings.squeezeBlankLines);
     // Checked before the first file, so that a font that fits no line writes nothing
@@ -62,7 +71,6 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
     const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
     const int total = 1 + static_cast<int>(pages.size());
 
-    const auto [folder, prefix] = SplitTarget(settings.targetFolder);
     const TPartFolders parts(settings.pagesPerFolder, settings.partName.empty()
                                                           ? FatSafeBookName(settings.chosenFileName)
                                                           : settings.partName);
@@ -85,17 +93,26 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
         return TPageBytes(encoder->Encode(raster->Bitmap()));
       };
     };
+    TSpaceWatch space(folder, total);
     RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {
       staged.AddPage(placeOf(index), page.data(), page.size());
+      space.FileWritten(index + 1);
       if (monitor) {
         monitor->PageDone(index + 1, total);
         if (index + 1 < total && monitor->CancelRequested()) throw ERunCancelled();
       }
     });
-    const TStagedBook::TCommit commit = staged.Commit(settings.pageTimes, StaleParts(folder, parts, total));
-    report = {total, commit.oldPagesRemoved, commit.folders};
+    const std::string bookName =
+        settings.chosenFileName.empty() ? folder : std::string(FileNamePart(settings.chosenFileName));
+    const TStagedBook::TCommit commit =
+        staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
+    report.filesWritten = total;
+    report.oldPagesRemoved = commit.oldPagesRemoved;
+    report.folders = commit.folders;
+    if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();
   }
   box.Clear();
   box.AppendLine("gotowe...");
+  if (report.finishedInterrupted) box.AppendLine(Localized(FinishedInterruptedMessage(*report.finishedInterrupted)));
   return report;
 }

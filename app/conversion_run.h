@@ -2,6 +2,7 @@
 // The conversion run ("Generuj"): the text box's lines become a title picture "0000.gif"
 // and the page pictures 0001.gif, 0002.gif, ... in the target folder.
 #include <functional>
+#include <optional>
 #include <vector>
 #include <string>
 #include <string_view>
@@ -45,6 +46,8 @@ struct TRunReport {
   int filesWritten = 0;      // title page included
   int oldPagesRemoved = 0;   // pages of an earlier, longer book
   std::vector<std::string> folders;  // where the pages are, in reading order
+  // The book whose commit a killed run left in the folder, finished before this one began.
+  std::optional<std::string> finishedInterrupted;
 };
 
 // A page number as its file is named: four digits, zero-padded, or all of its digits
@@ -58,7 +61,8 @@ TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines);
 // Converts the text box's display lines: the title picture when there is a line, then
 // the pages, squeezed first when asked. The pages reach the target folder together, only
 // when every one is complete: they replace the book there, and pages of an older, longer
-// book go. The box is left holding "gotowe..." and a line break. EZeroDivide for a layout
+// book go. The box is left holding "gotowe..." and a line break (then "Finished an
+// interrupted conversion of NAME" when the run first finished one a kill had left). EZeroDivide for a layout
 // size of 0 and EFontTooLarge when N ≤ 0, EFolderBusy when another run holds the folder;
 // the GIF writer's and the files' failures ("Cannot create file %s", ...) and
 // ERunCancelled end the run with the folder as it was and the text box unchanged.

@@ -1,6 +1,7 @@
 #include "app/line_wrap.h"
 
 #include "app/font_metrics.h"
+#include "platform/cancellation.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ void WrapLine(std::string_view line, TGlyphWidths& widths, TLineViews& out) {
   }
   std::size_t start = 0;
   while (start < line.size()) {
+    CheckCancelled();
     float pen = 0;
     std::size_t i = start;
     std::size_t lastSpace = std::string_view::npos;

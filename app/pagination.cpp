@@ -1,5 +1,7 @@
 #include "app/pagination.h"
 
+#include "platform/cancellation.h"
+
 std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapterPages) {
   std::vector<TPageSpan> pages;
   TPageSpan page;
@@ -8,6 +10,7 @@ std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapt
     page = {};
   };
   for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i % 4096 == 0) CheckCancelled();
     if (chapterPages && lines[i] == kChapterMark) {
       close();
       continue;

@@ -4,7 +4,7 @@
 // (its progress bar, SIGINT and SIGTERM) both give the run.
 #include <atomic>
 
-#include "platform/exceptions.h"
+#include "platform/cancellation.h"
 
 class TRunMonitor {
 public:
@@ -12,8 +12,8 @@ public:
   // After each page is complete (title page included): `done` of `total` files. Called on
   // the thread that runs the conversion.
   virtual void PageDone(int done, int total) { (void)done, (void)total; }
-  // Polled between pages from the run's thread; true ends the run before the next page,
-  // the old book left as it was.
+  // Polled between pages from the run's thread, and through a TCancelScope while the
+  // book is loaded, wrapped and paginated; true ends the run, the old book left as it was.
   virtual bool CancelRequested() const { return false; }
 };
 
@@ -27,8 +27,3 @@ private:
   std::atomic<bool> cancelled_{false};
 };
 
-// A run ended on request: nothing of it reached the target folder.
-class ERunCancelled : public Exception {
-public:
-  ERunCancelled() : Exception("Przerwano: poprzednie strony zostały bez zmian.") {}
-};

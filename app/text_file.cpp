@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/exceptions.h"
+#include "platform/cancellation.h"
 #include "platform/utf8.h"
 
 namespace {
@@ -51,6 +52,7 @@ std::string ReadBytes(const std::string& path, std::size_t capacity, std::size_t
   std::size_t nul = std::string::npos;  // the first NUL read so far
   char chunk[1 << 16];
   for (;;) {
+    CheckCancelled();  // a signal also ends a read that waits, with EINTR
     const ssize_t count = ::read(file.Descriptor(), chunk, sizeof chunk);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) throw EFOpenError(path, errno);  // a folder, or a device that fails

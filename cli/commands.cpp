@@ -17,6 +17,7 @@
 #include "app/conversion_run.h"
 #include "app/delivery/book_name.h"
 #include "app/delivery/card_finder.h"
+#include "app/delivery/commit_journal.h"
 #include "app/font_metrics.h"
 #include "app/l10n/translation.h"
 #include "app/main_state.h"
@@ -41,7 +42,12 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 std::ostream& operator<<(std::ostream& out, const QString& text) { return out << text.toStdString(); }
 
+void ReportFinished(const std::optional<std::string>& book, std::ostream& out) {
+  if (book) out << Localized(FinishedInterruptedMessage(*book)) << '\n';
+}
+
 void Report(const TRunReport& report, const std::string& folder, std::ostream& out) {
+  ReportFinished(report.finishedInterrupted, out);
   out << Translate("stronix-cli", "gotowe...") << '\n';
   if (report.filesWritten == 0) {
     out << Translate("stronix-cli", "The book holds no line: nothing was written to %1").arg(Q(folder))
@@ -62,13 +68,16 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
   out << '\n';
 }
 
-void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
+// `label` goes before the report, once the run has succeeded.
+void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop,
+             const std::string& label) {
   TRunReport report;
   {
     TProgressBar bar(err, terminal);
     TCliMonitor monitor(bar, stop);
     report = state.Generate(&monitor);
   }
+  out << label;
   Report(report, state.Settings().targetFolder, out);
 }
 
@@ -145,6 +154,12 @@ struct TBookRun {
 int ConvertBook(const TCliOptions& options, const std::string& book, const TPlace& place, bool oneCore,
                 std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
   try {
+    // Loading a long book takes a while: the stop reaches it too.
+    const TCancelScope cancel([stop] { return stop && stop->CancelRequested(); });
+    // A commit a kill left in the folder is finished before anything else happens there.
+    const std::string folder =
+        place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string()) : place.folder;
+    ReportFinished(FinishInterruptedConversion(folder), out);
     TMainState state;
     PrepareState(state, options, book);
     Warn(state, options, book, err);
@@ -153,8 +168,7 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     settings.partName = place.partName;
     settings.createFolder = place.createFolder;
     if (oneCore) settings.jobs = 1;
-    if (options.books.size() > 1) out << book << ": ";
-    Convert(state, out, err, terminal, stop);
+    Convert(state, out, err, terminal, stop, options.books.size() > 1 ? book + ": " : "");
     return kExitSuccess;
   } catch (const ERunCancelled& e) {
     err << "stronix-cli: " << LocalizedMessage(e) << '\n';
@@ -163,6 +177,22 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     err << "stronix-cli: " << LocalizedError(e) << '\n';
     return kExitFailure;
   }
+}
+
+// With several books, which failed and that the others are complete; the exit code.
+int ReportFailedBooks(const std::vector<std::string>& books, const std::vector<TBookRun>& runs, std::ostream& err) {
+  std::string failed;
+  std::size_t failures = 0;
+  for (std::size_t i = 0; i < runs.size(); ++i)
+    if (runs[i].code != kExitSuccess) failed += (failures++ ? ", " : "") + books[i];
+  if (failures == 0) return kExitSuccess;
+  const std::size_t complete = runs.size() - failures;
+  if (complete > 0)
+    err << "stronix-cli: "
+        << Translate("stronix-cli", "not converted: %1; the other %n book(s) complete", nullptr,
+                     static_cast<int>(complete)).arg(Q(failed))
+        << '\n';
+  return kExitFailure;
 }
 
 // Books this small keep one core busy at most (their own serial steps outweigh their
@@ -210,12 +240,9 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
     threads.clear();  // joins
     for (const auto& run : runs) out << run.out.str(), err << run.err.str();
   }
-  int code = kExitSuccess;
-  for (const auto& run : runs) {
+  for (const auto& run : runs)
     if (run.code == kExitCancelled) return kExitCancelled;
-    if (run.code != kExitSuccess) code = run.code;
-  }
-  return code;
+  return ReportFailedBooks(options.books, runs, err);
 }
 
 }  // namespace
@@ -264,11 +291,15 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
                const TRunMonitor* monitor) {
   if (options.command == TCommand::Convert) return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
   try {
+    const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
     TMainState state;
     PrepareState(state, options, options.books.front());
     Warn(state, options, options.books.front(), err);
     PrintLines(state, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
+  } catch (const ERunCancelled& e) {
+    err << "stronix-cli: " << LocalizedMessage(e) << '\n';
+    return kExitCancelled;
   } catch (const std::exception& e) {
     err << "stronix-cli: " << LocalizedError(e) << '\n';
   }

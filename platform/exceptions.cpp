@@ -52,6 +52,13 @@ EFOpenError::EFOpenError(std::string_view path, int systemError)
   SetSystemError(systemError);
 }
 
-EWriteError::EWriteError(int systemError) : EStreamError("Stream write error") { SetSystemError(systemError); }
+EWriteError::EWriteError(int systemError) : EWriteError(TMessage{"Stream write error", {}}, systemError) {}
+
+EWriteError::EWriteError(TMessage message, int systemError) : EStreamError(std::move(message)) {
+  SetSystemError(systemError);
+}
+
+EFWriteError::EFWriteError(std::string_view path, int systemError)
+    : EWriteError(FormatMessage("Cannot write %s", {path}), systemError) {}
 
 EReadError::EReadError() : EStreamError("Stream read error") {}

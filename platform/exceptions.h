@@ -86,6 +86,14 @@ public:
 class EWriteError : public EStreamError {
 public:
   explicit EWriteError(int systemError = 0);
+
+protected:
+  EWriteError(TMessage message, int systemError);
+};
+// "Cannot write %s" with the path as given: a file that took fewer bytes than it was given.
+class EFWriteError : public EWriteError {
+public:
+  EFWriteError(std::string_view path, int systemError);
 };
 class EReadError : public EStreamError {
 public:

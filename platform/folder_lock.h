@@ -4,6 +4,7 @@
 // removed when the lock is let go.
 #include <string>
 
+#include "platform/directory.h"
 #include "platform/exceptions.h"
 
 // Another run holds the folder.
@@ -19,12 +20,16 @@ public:
 
   // Takes the lock at once or raises EFolderBusy; EFCreateError `failurePath` with the
   // system's reason when the lock file cannot be made (a missing or read-only folder).
+  // A symbolic link under the lock file's name is replaced, never followed.
   TFolderLock(const std::string& folder, const std::string& failurePath);
   ~TFolderLock();
   TFolderLock(const TFolderLock&) = delete;
   TFolderLock& operator=(const TFolderLock&) = delete;
 
+  // The locked folder, held open.
+  const TDirectory& Folder() const { return folder_; }
+
 private:
-  std::string path_;
+  TDirectory folder_;
   int fd_ = -1;
 };

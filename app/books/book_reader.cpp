@@ -11,6 +11,7 @@
 #include "app/books/fb2_reader.h"
 #include "app/books/html_reader.h"
 #include "app/books/zip_archive.h"
+#include "platform/cancellation.h"
 
 // The readers live in their own namespace; this file is their public face.
 using namespace books;
@@ -42,6 +43,7 @@ private:
     std::string bytes;
     char chunk[1 << 16];
     while (bytes.size() < limit || whole) {
+      CheckCancelled();
       const ssize_t count = ::read(fd_, chunk, std::min(sizeof chunk, limit + 1 - bytes.size()));
       if (count < 0) throw EFOpenError(path_, errno);  // a folder, or a failing device
       if (count == 0) break;

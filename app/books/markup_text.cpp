@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/books/xml_document.h"
+#include "platform/cancellation.h"
 
 namespace books {
 
@@ -160,6 +161,7 @@ void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder
     return;
   }
   for (;;) {
+    CheckCancelled();
     if (walker.Enter(node)) {
       if (node->children) {
         node = node->children;

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "app/books/book.h"
+#include "platform/cancellation.h"
 #include "platform/utf8.h"
 
 namespace books {
@@ -38,6 +39,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 TXmlDocument TryParseXml(std::string_view bytes) {
+  CheckCancelled();
   InitialiseOnce();
   constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
   return TXmlDocument(xmlReadMemory(bytes.data(), SizeOf(bytes), nullptr, nullptr, kOptions));
@@ -52,6 +54,7 @@ TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
 }
 
 TXmlDocument ParseHtml(std::string_view bytes) {
+  CheckCancelled();
   InitialiseOnce();
   // A page that declares no character set is most likely UTF-8 today, yet the parser would
   // take it as Latin-1: valid UTF-8 is read as UTF-8, anything else as the page declares.

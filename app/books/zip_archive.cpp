@@ -1,6 +1,7 @@
 #include "app/books/zip_archive.h"
 
 #include "app/books/book.h"
+#include "platform/cancellation.h"
 
 namespace books {
 
@@ -121,6 +122,7 @@ std::optional<std::string> TZipArchive::Read(const std::string& name) {
   std::string bytes;
   char chunk[1 << 16];
   for (;;) {
+    CheckCancelled();
     const zip_int64_t count = zip_fread(file.get(), chunk, sizeof chunk);
     if (count < 0) throw EBookError(FormatMessage("the archive's entry %s is damaged", {name}));
     if (count == 0) break;

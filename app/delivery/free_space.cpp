@@ -1,5 +1,7 @@
 #include "app/delivery/free_space.h"
 
+#include <sys/statvfs.h>
+
 #include <QStorageInfo>
 #include <QString>
 #include <algorithm>
@@ -32,15 +34,45 @@ std::optional<TFreeSpace> FreeSpaceAt(const std::string& folder) {
                     static_cast<std::uint64_t>(std::max(info.blockSize(), 1))};
 }
 
-void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space) {
-  const std::uint64_t needed = EstimateRunBytes(files, space.blockSize);
-  if (needed <= space.bytesAvailable) return;
+namespace {
+
+void CheckNeeded(const std::string& folder, std::uint64_t needed, std::uint64_t available) {
+  if (needed <= available) return;
   throw Exception(FormatMessage("Not enough space in %s: the book needs about %s, %s are free",
-                                {folder, HumanSize(needed), HumanSize(space.bytesAvailable)}));
+                                {folder, HumanSize(needed), HumanSize(available)}));
+}
+
+std::optional<std::uint64_t> BytesFree(const std::string& folder) {
+  struct statvfs volume {};
+  if (::statvfs(folder.c_str(), &volume) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(volume.f_bavail) * volume.f_frsize;
+}
+
+bool IsCheckpoint(int done) { return done > 0 && (done % 32 == 0 || (done & (done - 1)) == 0); }
+
+}  // namespace
+
+void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space) {
+  CheckNeeded(folder, EstimateRunBytes(files, space.blockSize), space.bytesAvailable);
 }
 
 void CheckFreeSpace(const std::string& folder, int files) {
   if (const auto space = FreeSpaceAt(folder)) CheckFreeSpace(folder, files, *space);
+}
+
+TSpaceWatch::TSpaceWatch(std::string folder, int files)
+    : TSpaceWatch(folder, files, [folder] { return BytesFree(folder); }) {}
+
+TSpaceWatch::TSpaceWatch(std::string folder, int files, TProbe probe)
+    : folder_(std::move(folder)), files_(files), probe_(std::move(probe)), startFree_(probe_()) {}
+
+void TSpaceWatch::FileWritten(int done) {
+  if (!startFree_ || done >= files_ || !IsCheckpoint(done)) return;
+  const std::optional<std::uint64_t> free = probe_();
+  // Space freed meanwhile by others tells nothing about the pages.
+  if (!free || *free >= *startFree_) return;
+  const std::uint64_t perFile = (*startFree_ - *free) / static_cast<std::uint64_t>(done);
+  CheckNeeded(folder_, perFile * static_cast<std::uint64_t>(files_), *startFree_);
 }
 
 std::string HumanSize(std::uint64_t bytes) {

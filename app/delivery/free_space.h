@@ -1,6 +1,7 @@
 #pragma once
 // Refuses a run before its first page when the target plainly has no room for it.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,31 @@ std::optional<TFreeSpace> FreeSpaceAt(const std::string& folder);
 void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space);
 // The same with the space FreeSpaceAt(folder) finds; no check when it finds none.
 void CheckFreeSpace(const std::string& folder, int files);
+
+// A run's files measured as they take up room. What the volume's free space lost per file
+// so far is the volume's own accounting, right whatever block size it reports (a FAT card
+// spends a whole cluster on every page), so a run that cannot fit is refused long before
+// it fills the volume.
+class TSpaceWatch {
+public:
+  // The bytes free on the volume now; none when the system cannot tell.
+  using TProbe = std::function<std::optional<std::uint64_t>()>;
+
+  // Starts measuring the volume of `folder` (named in the message) for a run of `files`.
+  TSpaceWatch(std::string folder, int files);
+  TSpaceWatch(std::string folder, int files, TProbe probe);
+
+  // After the `done`-th file is written; at 1, 2, 4, … 32 files and every 32 after, the
+  // "Not enough space" exception when the room taken per file so far, for all the files,
+  // exceeds what was free at the start.
+  void FileWritten(int done);
+
+private:
+  std::string folder_;
+  int files_;
+  TProbe probe_;
+  std::optional<std::uint64_t> startFree_;
+};
 
 // A size for people: "512 bytes", "12 KB", "3.4 MB", "1.2 GB" (units of 1024).
 std::string HumanSize(std::uint64_t bytes);

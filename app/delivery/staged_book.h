@@ -1,44 +1,44 @@
 #pragma once
 // A run's pages on their way into the target folder. They are written into a hidden
-// staging folder inside it and moved into place only when every page is complete, so a
-// folder holds either the old book or the new one, never a mix. One run at a time holds
-// the folder; what a killed run left behind is cleared by the next.
+// staging folder inside it and moved into place only when every page is complete, by a
+// journalled commit, so a folder holds either the old book or the new one, never a mix
+// that stays. One run at a time holds the folder; the next run finishes a commit a killed
+// run left and clears whatever else it left.
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/delivery/page_file.h"
+
 class TFolderLock;
 
-// Writes a whole file; raises EFCreateError / EWriteError naming `shownPath`, with the
-// system's reason. A seam for tests that fill the disk.
+// Writes a whole file; raises EFCreateError / EFWriteError ("Cannot write %s") naming
+// `shownPath`, with the system's reason. A seam for tests that fill the disk.
 using TFileWriter =
     std::function<void(const std::string& path, const std::string& shownPath, const void* data, std::size_t size)>;
 
 void WriteWholeFile(const std::string& path, const std::string& shownPath, const void* data, std::size_t size);
 
-// True for a name of four or more digits followed by ".gif": a page's file name.
-bool IsPageFileName(std::string_view name);
-// True when the file starts as a GIF of 480 × 272 pixels does.
-bool IsPageFile(const std::string& path);
-
 class TStagedBook {
 public:
-  static constexpr const char* kStagingName = ".stronix-staging";
-
-  // Locks `folder` (a path ending in "/"), clears what a killed run left there and makes
-  // the staging folder. With `createFolder` a missing folder is made with its parents.
+  // Locks `folder` (a path ending in "/"), finishes a commit a killed run left there,
+  // clears whatever else it left and makes the staging folder. With `createFolder` a missing folder is made with its parents.
   // Errors name `firstPagePath`, the first file the run would write ("Cannot create
   // file .../0000.gif"), or are EFolderBusy when another run holds the folder.
   TStagedBook(std::string folder, const std::string& firstPagePath, bool createFolder,
               TFileWriter writer = WriteWholeFile);
-  // Without a commit the staging folder goes and the folder is as it was.
+  // Without a commit the staging folder goes and the folder is as it was; folders the run
+  // made itself go too.
   ~TStagedBook();
   TStagedBook(const TStagedBook&) = delete;
   TStagedBook& operator=(const TStagedBook&) = delete;
 
   const std::string& Folder() const { return folder_; }
+  // The book whose interrupted commit this run finished first, if any.
+  const std::optional<std::string>& FinishedInterrupted() const { return finishedInterrupted_; }
 
   // Stages a complete page under its place relative to the folder ("0001.gif" or
   // "Name 01/0001.gif").
@@ -51,14 +51,25 @@ public:
   // Moves the pages into place in the order they were added (with `pageTimes`, their
   // modification times ascend in that order, the last one now), then removes the page
   // files this run did not write from every folder it wrote into and from `staleFolders`
-  // (relative: parts of an older, longer book), which go too when left empty.
-  TCommit Commit(bool pageTimes, const std::vector<std::string>& staleFolders = {});
+  // (relative: parts of an older, longer book), which go too when left empty. Every name
+  // is checked before the first page moves. `bookName` names the book should another run
+  // have to finish the commit.
+  TCommit Commit(const std::string& bookName, bool pageTimes, const std::vector<std::string>& staleFolders = {});
 
 private:
+  void RemoveMadeFolders() noexcept;
+
   std::string folder_;
   std::string staging_;
   TFileWriter writer_;
   std::unique_ptr<TFolderLock> lock_;
   std::vector<std::string> pages_;  // relative paths, in page order
-  bool committed_ = false;
+  std::vector<std::string> madeFolders_;  // by this run, the deepest first
+  std::optional<std::string> finishedInterrupted_;
+  // From the journal on, the staging folder is the next run's to finish, never to clear.
+  bool journalled_ = false;
 };
+
+// At the start of a run into `folder`: finishes a commit a killed run left there, unless
+// another run holds the folder. The name of the book it finished, if any.
+std::optional<std::string> FinishInterruptedConversion(const std::string& folder);

@@ -23,7 +23,8 @@ public:
   // Cancels and waits for the worker.
   ~TBackgroundRun() override;
 
-  // Asks the run to stop after the page it is writing; any thread.
+  // Asks the run to stop: while it wraps and paginates the book, or after the page it is
+  // writing; any thread.
   void Cancel() noexcept { monitor_.Cancel(); }
   // Blocks until the worker has returned.
   void Wait();

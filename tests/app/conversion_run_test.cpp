@@ -18,8 +18,10 @@
 #include "app/appearance.h"
 #include "app/font_metrics.h"
 #include "app/page_layout.h"
+#include "platform/directory.h"
 #include "platform/folder_lock.h"
 #include "support/gif_decode.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -216,16 +218,20 @@ TEST_F(ConversionRunTest, FontsThatFitNoLineWriteNothing) {
 }
 
 TEST_F(ConversionRunTest, AFailedOrCancelledRunLeavesTheOldBookByteForByte) {
+  // The 11th file goes to a device that is always full.
   const auto failAt = [](int page) -> TFileWriter {
     return [page, count = 0](const std::string& path, const std::string& shown, const void* data,
                              std::size_t size) mutable {
-      if (++count == page) throw EWriteError(ENOSPC);
-      WriteWholeFile(path, shown, data, size);
+      WriteWholeFile(++count == page ? "/dev/full" : path, shown, data, size);
     };
   };
   const auto before = OldBook(60, Book(200));
-  EXPECT_THAT([&] { Run(nullptr, failAt(11)); },
-              ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  try {
+    Run(nullptr, failAt(11));
+    ADD_FAILURE() << "the run did not fail";
+  } catch (const EFWriteError& e) {
+    EXPECT_EQ(MessageWithReason(e), "Cannot write " + dir_.File("0010.gif") + ": No space left on device");
+  }
   TRecordingMonitor stopAfterThree(3);
   EXPECT_THAT([&] { Run(&stopAfterThree); }, ThrowsMessage<ERunCancelled>(testing::HasSubstr("Przerwano")));
   std::filesystem::create_directory(dir_.File("0007.gif"));  // a name the pages cannot take
@@ -235,30 +241,19 @@ TEST_F(ConversionRunTest, AFailedOrCancelledRunLeavesTheOldBookByteForByte) {
   EXPECT_EQ(box_.Text(), Book(200));
 }
 
-// A small tmpfs mounted over a folder for the length of a test (root only).
-class TSmallDisk {
-public:
-  explicit TSmallDisk(const std::string& folder) : folder_(folder) {
-    const std::string command = "mount -t tmpfs -o size=256k tmpfs '" + folder + "' 2>/dev/null";
-    mounted_ = ::geteuid() == 0 && std::system(command.c_str()) == 0;
-  }
-  ~TSmallDisk() {
-    if (mounted_ && std::system(("umount '" + folder_ + "'").c_str()) != 0) ADD_FAILURE() << "umount failed";
-  }
-  bool Mounted() const { return mounted_; }
-
-private:
-  std::string folder_;
-  bool mounted_ = false;
-};
-
 TEST_F(ConversionRunTest, AFullDiskMidRunLeavesTheOldBook) {
   const TSmallDisk disk(dir_.Path().string());
   if (!disk.Mounted()) GTEST_SKIP() << "needs root to mount a small tmpfs";
-  std::string dense;  // full lines: pages of about 14 KB, more than the space check counts on
-  for (int i = 0; i < 300; ++i) dense += std::to_string(i) + " Litwo, ojczyzno moja! ty jeste\xB6 jak zdrowie; ile ci\xEA trzeba\r\n";
-  const auto before = OldBook(30, dense);  // 25 files pass the space check, then fill the disk
-  EXPECT_THAT([&] { Run(); }, ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  // Pages of about 14 KB pass the first check; then the room they take, or the disk, stops the run.
+  const auto before = OldBook(30, DenseText(300));
+  try {
+    Run();
+    ADD_FAILURE() << "the run did not fail";
+  } catch (const Exception& e) {
+    EXPECT_THAT(MessageWithReason(e), testing::MatchesRegex("(Cannot write " + Folder() +
+                                                            "00[0-9][0-9]\\.gif: No space left on device)|"
+                                                            "(Not enough space in " + Folder() + ": .*)"));
+  }
   EXPECT_EQ(Contents(dir_), before);
 }
 
@@ -330,6 +325,61 @@ TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackI
   box_.SetText(Book(13 * 10));  // 10 pages: one part
   EXPECT_EQ(RunConversion(box_, settings).oldPagesRemoved, 11);
   EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01"));
+}
+
+TEST_F(ConversionRunTest, LinksInTheTargetAreNeverFollowedOut) {
+  TempDir outside;
+  namespace fs = std::filesystem;
+  // Outside pages, real ones: what a followed link would change or remove.
+  TRunSettings outsideRun = Into(outside.Path().string() + "/");
+  box_.SetText(Book(40));
+  RunConversion(box_, outsideRun);
+  const auto outsidePages = Contents(outside);
+
+  TRunSettings parts = Into(Folder());
+  parts.partName = "Ksiega";
+  parts.pagesPerFolder = 10;
+  // The lock's name as a dangling link: replaced, nothing made where it points; the staging
+  // folder's name as a link to the outside pages: removed, nothing staged there.
+  fs::create_symlink(outside.File("made-by-lock"), dir_.File(TFolderLock::kFileName));
+  fs::create_symlink(outside.Path(), dir_.File(".stronix-staging"));
+  box_.SetText(Book(13 * 12));  // 13 files: parts 01 and 02
+  EXPECT_EQ(RunConversion(box_, parts).filesWritten, 13);
+  // A stale part is a link to the outside pages: they stay.
+  fs::create_symlink(outside.Path(), dir_.File("Ksiega 03"));
+  box_.SetText(Book(13 * 5));
+  EXPECT_EQ(RunConversion(box_, parts).oldPagesRemoved, 5 + 2);  // 0006-0010, and part 02
+  EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 03"));
+
+  // A part folder or a page that is a link is refused before any page moves.
+  fs::create_symlink(outside.Path(), dir_.File("Ksiega 02"));
+  box_.SetText(Book(13 * 12));
+  EXPECT_THAT([&] { RunConversion(box_, parts); },
+              ThrowsMessage<ELinkRefused>(StrEq(dir_.File("Ksiega 02") + " is a link; Stronix does not write through links")));
+  fs::remove(dir_.File("Ksiega 02"));
+  fs::create_symlink(outside.File("0003.gif"), dir_.File("Ksiega 01/0007.gif"));
+  EXPECT_THAT([&] { RunConversion(box_, parts); },
+              ThrowsMessage<ELinkRefused>(StrEq(dir_.File("Ksiega 01/0007.gif") + " is a link; Stronix does not write through links")));
+  EXPECT_EQ(Contents(outside), outsidePages);
+  std::vector<std::string> kept = Names(6);
+  kept.push_back("0007.gif");
+  EXPECT_THAT(TempDirNames(dir_.File("Ksiega 01")), ElementsAreArray(kept));
+  EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 03"));
+}
+
+TEST_F(ConversionRunTest, EveryConflictIsFoundBeforeTheFirstPageMoves) {
+  TRunSettings parts = Into(Folder());
+  parts.partName = "Ksiega";
+  parts.pagesPerFolder = 10;
+  box_.SetText(Book(13 * 5));
+  RunConversion(box_, parts);
+  const auto firstPart = TempDirNames(dir_.File("Ksiega 01"));
+  std::ofstream(dir_.File("Ksiega 02")) << "x";  // a file where the second part goes
+  box_.SetText(Book(13 * 12));
+  EXPECT_THAT([&] { RunConversion(box_, parts); },
+              ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + dir_.File("Ksiega 02/0011.gif"))));
+  EXPECT_EQ(TempDirNames(dir_.File("Ksiega 01")), firstPart);
+  EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 02"));
 }
 
 }  // namespace

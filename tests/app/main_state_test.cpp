@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "books/book_fixtures.h"
+#include "platform/cancellation.h"
 #include "platform/exceptions.h"
 #include "support/temp_dir.h"
 
@@ -103,6 +105,47 @@ TEST(MainStateTest, AMarkupBookBringsItsTitleAndChapterPages) {
   state.SetChapterPages(false);
   EXPECT_THAT(state.Memo().Lines(), testing::Not(testing::Contains(kChapterMark)));
   EXPECT_EQ(state.Generate().filesWritten, 2);
+}
+
+// A stop that comes while the book is still being read: at the `at`-th check of the run.
+class TLateStop {
+public:
+  explicit TLateStop(int at) : scope_([this, at] { return ++checks_ >= at; }) {}
+  int Checks() const { return checks_; }
+
+private:
+  int checks_ = 0;
+  TCancelScope scope_;
+};
+
+TEST(MainStateTest, LoadingAndPaginatingStopWhenAskedAndChangeNothing) {
+  TempDir dir;
+  std::string text, body;
+  for (int i = 0; i < 40000; ++i) text += "Wiersz " + std::to_string(i) + " ze z\xB3otej nici\n";  // 10 chunks
+  for (int i = 0; i < 2000; ++i) body += "<p>Akapit <em>" + std::to_string(i) + "</em></p>";
+  std::ofstream(dir.File("a.txt"), std::ios::binary) << text;
+  std::ofstream(dir.File("a.html"), std::ios::binary) << "<html><body>" + body + "</body></html>";
+  std::ofstream(dir.File("a.epub"), std::ios::binary)
+      << MakeZip({{"mimetype", "application/epub+zip"},
+                  {"META-INF/container.xml", Container("c.opf")},
+                  {"c.opf", Package("<dc:title>T</dc:title>", {{"c1", "one.xhtml", "application/xhtml+xml"}}, {"c1"})},
+                  {"one.xhtml", Xhtml(body)}});
+  for (const char* name : {"a.txt", "a.html", "a.epub"}) {
+    SCOPED_TRACE(name);
+    TMainState state;
+    const TLateStop stop(3);
+    EXPECT_THROW(state.LoadTextFile(dir.File(name)), ERunCancelled);
+    EXPECT_EQ(stop.Checks(), 3);
+    EXPECT_FALSE(state.Book().has_value());
+  }
+  // Wrapping and paginating a loaded book: the run's own monitor stops them before any page.
+  TMainState state;
+  state.LoadTextFile(dir.File("a.txt"));
+  state.Settings().targetFolder = dir.File("out/");
+  TCancelFlagMonitor cancelled;
+  cancelled.Cancel();
+  EXPECT_THROW(state.Generate(&cancelled), ERunCancelled);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
 }
 
 }  // namespace

@@ -2,13 +2,21 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/gif_decode.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -32,6 +40,36 @@ std::string Slurp(const std::string& path) {
   std::ostringstream text;
   text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
+}
+
+// Every file's and folder's bytes under a folder, by relative path, hidden ones included.
+std::map<std::string, std::string> Contents(const TempDir& dir) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path()))
+    contents[entry.path().lexically_relative(dir.Path()).string()] = entry.is_directory() ? "/" : Slurp(entry.path());
+  return contents;
+}
+
+// Runs the program with its commit stopped once `renames` pages have moved and kills it
+// there with SIGKILL; false when it ended before (there were fewer pages to move).
+bool KillInCommit(const std::vector<std::string>& args, int renames) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::setenv("STRONIX_TEST_STOP_AFTER_RENAME", std::to_string(renames).c_str(), 1);
+    const int null = ::open("/dev/null", O_RDWR);
+    for (const int fd : {0, 1, 2}) ::dup2(null, fd);
+    std::vector<char*> argv{const_cast<char*>(STRONIX_CLI_PATH)};
+    for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    ::execv(STRONIX_CLI_PATH, argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, WUNTRACED);
+  if (!WIFSTOPPED(status)) return false;
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return true;
 }
 
 class StronixCliTest : public testing::Test {
@@ -163,7 +201,8 @@ TEST_F(StronixCliTest, SeveralBooksEachIntoItsOwnFolderAndOneBadBookFailsAlone) 
   const TRun run = Cli({"convert", "-o", out.File("nowy/dir"), "--", Book("-a.txt", "a\n"), books_.File("brak.txt"),
                         Book("b:c.txt", "b\n")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n");
+  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n" +
+                         "stronix-cli: not converted: " + books_.File("brak.txt") + "; the other 2 books are complete\n");
   EXPECT_THAT(run.out, HasSubstr("-a.txt: done...\nWrote 2 files to " + out.File("nowy/dir/-a/")));
   EXPECT_THAT(run.out, HasSubstr("b:c.txt: done...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
 }
@@ -189,6 +228,87 @@ TEST_F(StronixCliTest, SigtermStopsTheRunAndLeavesTheOldBook) {
   EXPECT_EQ(WEXITSTATUS(status), 143);
   EXPECT_THAT(out.Names(), ElementsAre("0000.gif"));
   EXPECT_EQ(Slurp(out.File("0000.gif")), "stara");
+}
+
+TEST_F(StronixCliTest, AKillAtAnyMomentOfTheCommitEndsAsTheNewBookAfterTheNextRun) {
+  std::string oldText, newText, otherText;
+  for (int i = 0; i < 60; ++i) oldText += "Stara " + std::to_string(i) + "\n";
+  for (int i = 0; i < 30; ++i) newText += "Nowa " + std::to_string(i) + "\n";
+  const std::string newBook = Book("nowa.txt", newText), otherBook = Book("inna.txt", "Inna\n");
+  const auto into = [](const std::string& book, const TempDir& dir) {
+    return std::vector<std::string>{"convert", book, "-o", dir.Path().string()};
+  };
+  TempDir expected, other;
+  ASSERT_EQ(Cli(into(newBook, expected)).exitCode, 0);
+  ASSERT_EQ(Cli(into(otherBook, other)).exitCode, 0);
+  const auto newPages = Contents(expected), otherPages = Contents(other);
+
+  int renames = 0;
+  for (;; ++renames) {
+    SCOPED_TRACE(testing::Message() << "killed after " << renames << " renames");
+    TempDir out;
+    ASSERT_EQ(Cli(into(Book("stara.txt", oldText), out)).exitCode, 0);
+    if (!KillInCommit(into(newBook, out), renames)) break;
+    // The next run finishes the new book first, whichever book it brings.
+    const bool sameBook = renames % 2 == 0;
+    const TRun next = Cli(into(sameBook ? newBook : otherBook, out));
+    EXPECT_EQ(next.exitCode, 0) << next.err;
+    EXPECT_THAT(next.out, StartsWith("Finished an interrupted conversion of nowa.txt\ndone...\n"));
+    if (sameBook) {
+      EXPECT_TRUE(Contents(out) == newPages);
+    } else {
+      EXPECT_TRUE(Contents(out) == otherPages);  // the new book's pages 0001 on went as old pages
+    }
+  }
+  EXPECT_EQ(renames, static_cast<int>(newPages.size()) + 1);  // before the first, after each
+}
+
+TEST_F(StronixCliTest, AKillBetweenPartFoldersEndsAsTheNewBookAfterTheNextRun) {
+  std::string oldText, newText;
+  for (int i = 0; i < 35 * 13; ++i) oldText += "Stara " + std::to_string(i) + "\n";  // parts 01 to 04
+  for (int i = 0; i < 15 * 13; ++i) newText += "Nowa " + std::to_string(i) + "\n";   // parts 01 and 02
+  TempDir expected, out;
+  const auto into = [&](const TempDir& dir) {
+    return std::vector<std::string>{"convert", books_.File("ksiega.txt"), "--pages-per-folder", "10", "-o",
+                                    dir.Path().string()};
+  };
+  Book("ksiega.txt", newText);
+  ASSERT_EQ(Cli(into(expected)).exitCode, 0);
+  Book("ksiega.txt", oldText);
+  ASSERT_EQ(Cli(into(out)).exitCode, 0);
+  Book("ksiega.txt", newText);
+  ASSERT_TRUE(KillInCommit(into(out), 13));  // part 01 moved, part 02 begun
+  EXPECT_THAT(Cli(into(out)).out, StartsWith("Finished an interrupted conversion of ksiega.txt\n"));
+  EXPECT_TRUE(Contents(out) == Contents(expected));
+}
+
+TEST_F(StronixCliTest, AFullDiskNamesTheFileAndTheFailedBookAndKeepsNoFolderItMade) {
+  TempDir out;
+  const TSmallDisk disk(out.Path().string(), "1m");
+  if (!disk.Mounted()) GTEST_SKIP() << "needs root to mount a small tmpfs";
+  const TRun run =
+      Cli({"convert", "-j", "1", "-o", out.Path().string(), Book("a.txt", "a\n"), Book("b.txt", FillingText())});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, testing::MatchesRegex("stronix-cli: Cannot write " + out.File("b/0[0-9]+\\.gif") +
+                                             ": No space left on device\n"
+                                             "stronix-cli: not converted: .*/b.txt; the other book is complete\n"));
+  EXPECT_THAT(out.Names(), ElementsAre("a"));
+}
+
+TEST_F(StronixCliTest, ATooSmallFatCardRefusesTheBookAndKeepsNoEmptyBookFolder) {
+  TempDir mount, image;
+  TFatImage card(image.File("card.img"), mount.Path().string(), 1024, 64);  // clusters of 32 KiB
+  if (!card.Mounted()) GTEST_SKIP() << "needs root, fusefat and mtools";
+  std::filesystem::create_directories(mount.File("PSP/PHOTO"));
+  ASSERT_EQ(Cli({"convert", Book("mala.txt", "mala\n"), "-o", mount.File("PSP/PHOTO/Mala")}).exitCode, 0);
+  // 32 files: 192 KB at the least a page takes, but 1 MB in whole clusters.
+  const TRun run = Cli({"convert", Book("gesta.txt", DenseText(400)), "-o", mount.File("PSP/PHOTO/Gesta")});
+  card.Unmount();
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, StartsWith("stronix-cli: Not enough space in " + mount.File("PSP/PHOTO/Gesta") +
+                                  "/: the book needs about 1.0 MB, "));
+  EXPECT_EQ(card.List("/PSP/PHOTO"), "::/PSP/PHOTO/Mala/\n");
+  EXPECT_EQ(card.List("/PSP/PHOTO/Mala"), "::/PSP/PHOTO/Mala/0000.gif\n::/PSP/PHOTO/Mala/0001.gif\n");
 }
 
 TEST_F(StronixCliTest, EncodeWritesAPictureAsAGif) {

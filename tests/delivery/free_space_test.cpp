@@ -28,6 +28,20 @@ TEST(FreeSpaceTest, RefusesWhenPlainlyShortNamingBothFigures) {
   EXPECT_NO_THROW(CheckFreeSpace("/card", 1024, {1024u * 32768, 32768}));
 }
 
+TEST(FreeSpaceTest, AWatchRefusesOnceThePagesSoFarShowTheRestCannotFit) {
+  std::uint64_t free = 1'100'000;
+  TSpaceWatch watch("/card/Lalka/", 31, [&] { return std::optional<std::uint64_t>(free); });
+  free -= 32768;  // a cluster for the first page, however small it is
+  EXPECT_NO_THROW(watch.FileWritten(1));
+  free -= 2 * 32768;
+  EXPECT_NO_THROW(watch.FileWritten(3));  // no checkpoint: the volume is not asked
+  free -= 2 * 32768;  // a page of two clusters
+  EXPECT_THAT([&] { watch.FileWritten(4); },
+              ThrowsMessage<Exception>(StrEq("Not enough space in /card/Lalka/: the book needs about 1.2 MB, 1.0 MB are free")));
+  free = 2'000'000;  // others made room meanwhile: nothing to learn
+  EXPECT_NO_THROW(watch.FileWritten(8));
+}
+
 TEST(FreeSpaceTest, HumanSizes) {
   const std::pair<std::uint64_t, std::string> cases[] = {
       {0, "0 bytes"}, {1023, "1023 bytes"}, {1024, "1 KB"}, {1536 * 1024, "1.5 MB"}, {3ull << 30, "3.0 GB"},

@@ -1,0 +1,75 @@
+#include "platform/directory.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+}  // namespace
+
+TDirectory::TDirectory(const std::string& path) : fd_(::open(path.c_str(), kFolderFlags)) {}
+
+TDirectory::TDirectory(const TDirectory& parent, const std::string& name)
+    : fd_(parent.Valid() ? ::openat(parent.fd_, name.c_str(), kFolderFlags | O_NOFOLLOW) : -1) {}
+
+TDirectory::~TDirectory() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+TDirectory::TDirectory(TDirectory&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+TDirectory& TDirectory::operator=(TDirectory&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
+}
+
+std::vector<std::string> TDirectory::Names() const {
+  std::vector<std::string> names;
+  // The listing takes its own descriptor: closedir closes it, and reads move its offset.
+  const int fd = fd_ < 0 ? -1 : ::openat(fd_, ".", kFolderFlags);
+  if (fd < 0) return names;
+  DIR* listing = ::fdopendir(fd);
+  if (!listing) {
+    ::close(fd);
+    return names;
+  }
+  while (const dirent* entry = ::readdir(listing))
+    if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) names.emplace_back(entry->d_name);
+  ::closedir(listing);
+  return names;
+}
+
+void TDirectory::Sync() const {
+  if (fd_ >= 0) ::fsync(fd_);
+}
+
+TEntryKind EntryKindOf(const TDirectory& folder, const std::string& name) {
+  struct stat status {};
+  if (::fstatat(folder.Fd(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) return TEntryKind::Missing;
+  if (S_ISLNK(status.st_mode)) return TEntryKind::Link;
+  if (S_ISDIR(status.st_mode)) return TEntryKind::Folder;
+  return S_ISREG(status.st_mode) ? TEntryKind::File : TEntryKind::Other;
+}
+
+void RemoveTree(const TDirectory& folder, const std::string& name) noexcept {
+  if (EntryKindOf(folder, name) == TEntryKind::Folder) {
+    const TDirectory inside(folder, name);
+    for (const auto& entry : inside.Names()) RemoveTree(inside, entry);
+    ::unlinkat(folder.Fd(), name.c_str(), AT_REMOVEDIR);
+  } else {
+    ::unlinkat(folder.Fd(), name.c_str(), 0);
+  }
+}
+
+ELinkRefused::ELinkRefused(std::string_view path)
+    : EStreamError(FormatMessage("%s is a link; Stronix does not write through links", {path})) {}

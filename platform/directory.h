@@ -1,0 +1,46 @@
+#pragma once
+// A folder held open by its descriptor, so that names inside it are looked up relative to
+// it and a symbolic link standing in place of an entry is seen, never followed.
+#include <string>
+#include <vector>
+
+#include "platform/exceptions.h"
+
+class TDirectory {
+public:
+  // Opens the folder at `path`, following links in the path itself (the user chose it);
+  // Valid() tells whether it opened, errno why not.
+  explicit TDirectory(const std::string& path);
+  // Opens the folder `name` inside `parent`; a link there does not open (ELOOP).
+  TDirectory(const TDirectory& parent, const std::string& name);
+  ~TDirectory();
+  TDirectory(TDirectory&& other) noexcept;
+  TDirectory& operator=(TDirectory&& other) noexcept;
+  TDirectory(const TDirectory&) = delete;
+  TDirectory& operator=(const TDirectory&) = delete;
+
+  bool Valid() const { return fd_ >= 0; }
+  int Fd() const { return fd_; }
+  // The names in the folder, "." and ".." left out; empty when it cannot be listed.
+  std::vector<std::string> Names() const;
+  // Makes the folder's entries (new, renamed and removed names) durable.
+  void Sync() const;
+
+private:
+  int fd_ = -1;
+};
+
+enum class TEntryKind { Missing, File, Folder, Link, Other };
+
+// What `name` in `folder` is, its own kind for a link.
+TEntryKind EntryKindOf(const TDirectory& folder, const std::string& name);
+
+// Removes `name` from `folder` with everything in it, never following a link (a link
+// goes itself). Best effort: what cannot go stays.
+void RemoveTree(const TDirectory& folder, const std::string& name) noexcept;
+
+// "%s is a link; Stronix does not write through links", with the path as shown.
+class ELinkRefused : public EStreamError {
+public:
+  explicit ELinkRefused(std::string_view path);
+};
