@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/about_text.h"
+#include "app/books/book_file.h"
 #include "app/books/book_reader.h"
 #include "app/font_script.h"
 #include "app/text_file.h"
@@ -53,13 +54,17 @@ TMainState::TMainState() {
 void TMainState::LoadTextFile(const std::string& path) {
   TLoadedBook book;
   book.path = path;
+  const bool standardInput = path == kStandardInputPath;
+  // Standard input is read once, whole, and the format told from the bytes read.
+  std::string input = standardInput ? ReadStandardInput() : std::string();
   std::string title;  // "Title — Author" from a markup book's metadata; the file name else
-  if (std::optional<TBook> markup = ReadMarkupBook(path, kMaxTextBytes)) {
+  if (std::optional<TBook> markup =
+          standardInput ? ReadMarkupBook(input, kStandardInputName, kMaxTextBytes) : ReadMarkupBook(path, kMaxTextBytes)) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
     title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;
   } else {
-    TTextFile file = ReadBookText(path);
+    TTextFile file = standardInput ? BookTextOf(std::move(input), kStandardInputName) : ReadBookText(path);
     book.text = std::make_shared<const std::string>(std::move(file.text));
     book.bytesAfterNul = file.bytesAfterNul;
   }
@@ -70,8 +75,8 @@ void TMainState::LoadTextFile(const std::string& path) {
     memo_.SetFont(font);
   }
   if (book.hasChapters) settings_.chapterPages = true;
-  settings_.targetFolder = TargetFolderOf(path);
-  settings_.chosenFileName = path;
+  if (!standardInput) settings_.targetFolder = TargetFolderOf(path);
+  settings_.chosenFileName = standardInput ? kStandardInputName : path;
   settings_.bookTitle = std::move(title);
   book_ = std::move(book);
   showBook();

@@ -35,7 +35,8 @@ public:
   // takes its text (from its first line), the target folder becomes the file's folder and
   // the file becomes the chosen one. A book in UTF-8 (or UTF-16) switches the script to
   // UTF-8; any other keeps the script in force. Markup books turn chapter pages on. On
-  // failure nothing changes.
+  // failure nothing changes. The path "-" reads standard input, named "stdin" on the title
+  // page; the target folder then stays as it is.
   void LoadTextFile(const std::string& path);
 
   // Turns chapter pages on or off; the text box shows the book's chapter marks only when on.

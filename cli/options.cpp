@@ -4,6 +4,7 @@
 
 #include "app/delivery/part_folders.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -170,6 +171,13 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
   if (options.toCard && options.outputFolder) Refuse("give either -o or --to-card, not both");
   if (options.books.empty()) Refuse(std::string(commandName) + " needs a book");
+  // An unset shell variable must not aim a run at the root folder or the working one.
+  if (options.outputFolder && options.outputFolder->empty()) Refuse("-o needs a folder, not an empty name");
+  if (std::ranges::find(options.books, "") != options.books.end()) Refuse("a book's path is empty");
+  const auto standardInput = std::ranges::count(options.books, "-");
+  if (standardInput > 1) Refuse("- (standard input) can be read once only");
+  if (standardInput > 0 && options.command == TCommand::Convert && !options.outputFolder && !options.toCard)
+    Refuse("convert - needs -o DIR or --to-card: standard input has no folder");
   return options;
 }
 

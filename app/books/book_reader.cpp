@@ -1,11 +1,6 @@
 #include "app/books/book_reader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-
+#include "app/books/book_file.h"
 #include "app/books/book_format.h"
 #include "app/books/epub_reader.h"
 #include "app/books/fb2_reader.h"
@@ -21,40 +16,6 @@ constexpr std::size_t kSniffBytes = 4096;
 constexpr char kEpubMimetype[] = "application/epub+zip";
 // A markup file is read whole; one larger than this is no book (markup outweighs its text).
 constexpr std::size_t kMaxMarkupFileBytes = std::size_t{256} << 20;
-
-// Owns an open file descriptor.
-class TFile {
-public:
-  explicit TFile(const std::string& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0) throw EFOpenError(path, errno);
-  }
-  ~TFile() { ::close(fd_); }
-  TFile(const TFile&) = delete;
-  TFile& operator=(const TFile&) = delete;
-
-  // The first `count` bytes, or fewer when the file is shorter.
-  std::string Head(std::size_t count) { return ReadUpTo(count, false); }
-  // The whole file; EOutOfResources when it holds more than `limit` bytes.
-  std::string ReadAll(std::size_t limit) { return ReadUpTo(limit, true); }
-
-private:
-  std::string ReadUpTo(std::size_t limit, bool whole) {
-    std::string bytes;
-    char chunk[1 << 16];
-    while (bytes.size() < limit || whole) {
-      const ssize_t count = ::read(fd_, chunk, std::min(sizeof chunk, limit + 1 - bytes.size()));
-      if (count < 0) throw EFOpenError(path_, errno);  // a folder, or a failing device
-      if (count == 0) break;
-      bytes.append(chunk, static_cast<std::size_t>(count));
-      if (bytes.size() > limit && whole) throw EOutOfResources("Text exceeds memo capacity");
-    }
-    bytes.resize(std::min(bytes.size(), limit));
-    return bytes;
-  }
-
-  std::string path_;
-  int fd_;
-};
 
 bool IsEpubArchive(TZipArchive& archive) {
   const std::optional<std::string> mimetype = archive.Read("mimetype");
@@ -122,7 +83,7 @@ std::optional<TBook> Read(std::string_view head, std::string_view name, std::siz
 }  // namespace
 
 TBookFormat DetectBookFormat(const std::string& path) {
-  const std::string head = TFile(path).Head(kSniffBytes);
+  const std::string head = TBookFile(path).Read(kSniffBytes);
   return Detect(head, path, [&] { return TZipArchive(path, TUnpackLimits{}); });
 }
 
@@ -131,11 +92,11 @@ TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name) {
 }
 
 std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity) {
-  TFile file(path);
-  const std::string head = file.Head(kSniffBytes);
+  TBookFile file(path);
+  const std::string head = file.Read(kSniffBytes);
   return Read(
       head, path, capacity, [&] { return TZipArchive(path, TUnpackLimits{}); },
-      [&] { return head + file.ReadAll(kMaxMarkupFileBytes - head.size()); });
+      [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); });
 }
 
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,

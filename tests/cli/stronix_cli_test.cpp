@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -36,11 +38,12 @@ std::string Slurp(const std::string& path) {
 
 class StronixCliTest : public testing::Test {
 protected:
-  TRun Cli(const std::vector<std::string>& args) {
+  // `input`: a file that standard input reads; none, /dev/null.
+  TRun Cli(const std::vector<std::string>& args, const std::string& input = "/dev/null") {
     std::string command = Quoted(STRONIX_CLI_PATH);
     for (const auto& arg : args) command.append(" ").append(Quoted(arg));
     command.append(" >").append(Quoted(io_.File("out"))).append(" 2>").append(Quoted(io_.File("err")));
-    const int status = std::system(command.append(" </dev/null").c_str());
+    const int status = std::system(command.append(" <").append(Quoted(input)).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(io_.File("out")), Slurp(io_.File("err"))};
   }
   std::string Book(const std::string& name, const std::string& bytes) {
@@ -113,6 +116,24 @@ TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
     EXPECT_EQ(run.err, message);
   }
   EXPECT_THAT(books_.Names(), ElementsAre("a.txt", "plik", "program"));
+}
+
+TEST_F(StronixCliTest, StandardInputIsABookAndAFifoIsRefused) {
+  // A pipe's first bytes used to go to telling the format, lost to the text.
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += "word" + std::to_string(i) + (i % 9 == 8 ? "\n" : " ");
+  const TRun piped = Cli({"lines", "-", "--keep-blank-lines"}, Book("a.txt", "\xEF\xBB\xBF" + text));
+  EXPECT_EQ(piped.exitCode, 0) << piped.err;
+  EXPECT_EQ(piped.out, Cli({"lines", Book("b.txt", text), "--keep-blank-lines"}).out);
+  const TRun html = Cli({"convert", "-", "-o", io_.File("pages")}, Book("c.html", "<title>T</title><p>x</p>"));
+  EXPECT_EQ(html.exitCode, 0) << html.err;
+  EXPECT_THAT(io_.Names(), testing::Contains("pages"));
+
+  const std::string fifo = books_.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const TRun refused = Cli({"lines", fifo});  // no writer: it would wait for ever
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err, "stronix-cli: " + fifo + " is a FIFO, not a regular file; to pipe a book in, give - as its path\n");
 }
 
 TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
