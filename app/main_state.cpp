@@ -51,7 +51,7 @@ TMainState::TMainState() {
   settings_.targetFolder = HomeFolder();
 }
 
-void TMainState::LoadTextFile(const std::string& path) {
+void TMainState::LoadTextFile(const std::string& path, bool allItems) {
   TLoadedBook book;
   book.path = path;
   const bool standardInput = path == kStandardInputPath;
@@ -59,7 +59,8 @@ void TMainState::LoadTextFile(const std::string& path) {
   std::string input = standardInput ? ReadStandardInput() : std::string();
   std::string title;  // "Title — Author" from a markup book's metadata; the file name else
   if (std::optional<TBook> markup =
-          standardInput ? ReadMarkupBook(input, kStandardInputName, kMaxTextBytes) : ReadMarkupBook(path, kMaxTextBytes)) {
+          standardInput ? ReadMarkupBook(input, kStandardInputName, kMaxTextBytes, {}, allItems)
+                        : ReadMarkupBook(path, kMaxTextBytes, allItems)) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
     title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;

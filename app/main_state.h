@@ -36,8 +36,9 @@ public:
   // the file becomes the chosen one. A book in UTF-8 (or UTF-16) switches the script to
   // UTF-8; any other keeps the script in force. Markup books turn chapter pages on. On
   // failure nothing changes. The path "-" reads standard input, named "stdin" on the title
-  // page; the target folder then stays as it is.
-  void LoadTextFile(const std::string& path);
+  // page; the target folder then stays as it is. `allItems`: an EPUB's items outside its
+  // reading order (linear="no") follow the book.
+  void LoadTextFile(const std::string& path, bool allItems = false);
 
   // Turns chapter pages on or off; the text box shows the book's chapter marks only when on.
   void SetChapterPages(bool on);

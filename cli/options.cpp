@@ -96,6 +96,7 @@ const std::vector<TOptionSpec>& OptionSpecs() {
       {"--keep-blank-lines", "", false, kBoth,
        [](TCliOptions& o, const std::string&) { o.keepBlankLines = true; }},
       {"--chapter-pages", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
+      {"--all-items", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.allItems = true; }},
       {"--no-page-times", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
       {"--pages-per-folder", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) {
@@ -187,12 +188,12 @@ constexpr std::string_view kConvertUsage =
     "  stronix-cli convert BOOK... [-o DIR | --to-card] [--font FAMILY] [--size PT | --pixel-height PX]\n"
     "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
     "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
-    "              [--keep-blank-lines] [--chapter-pages] [--no-page-times]\n"
+    "              [--keep-blank-lines] [--chapter-pages] [--all-items] [--no-page-times]\n"
     "              [--pages-per-folder K] [--jobs N]\n";
 constexpr std::string_view kLinesUsage =
     "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
     "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
-    "              [--chapter-pages] [--raw]\n";
+    "              [--chapter-pages] [--all-items] [--raw]\n";
 constexpr std::string_view kLookText =
     "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
     "set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and\n"
@@ -201,7 +202,9 @@ constexpr std::string_view kLookText =
     "western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,\n"
     "thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n"
     "Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter\n"
-    "on a new page (and a form feed line of a text book).\n";
+    "on a new page (and a form feed line of a text book). An EPUB's items outside its reading\n"
+    "order (linear=\"no\": translations, notes) are left out unless --all-items is given. BOOK -\n"
+    "reads standard input (convert - needs -o or --to-card).\n";
 constexpr std::string_view kConvertText =
     "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
     "pixels into DIR (default: the book's folder; made when missing). Several books go each into\n"

@@ -50,8 +50,8 @@ TBook ReadFb2Archive(TZipArchive& archive, std::size_t capacity) {
   return ReadFb2(*bytes, capacity);
 }
 
-TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity) {
-  return format == TBookFormat::Epub ? ReadEpub(archive, capacity) : ReadFb2Archive(archive, capacity);
+TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity, bool allItems) {
+  return format == TBookFormat::Epub ? ReadEpub(archive, capacity, allItems) : ReadFb2Archive(archive, capacity);
 }
 
 TBook ReadMarkup(TBookFormat format, std::string_view bytes, std::size_t capacity) {
@@ -65,17 +65,17 @@ bool IsArchiveFormat(TBookFormat format) {
 // Reads the book whose first bytes are `head`, opening its archive once when it is one
 // and fetching the whole file only for markup.
 template <typename OpenArchive, typename ReadWhole>
-std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity,
+std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity, bool allItems,
                           OpenArchive openArchive, ReadWhole readWhole) {
   if (HasZipMagic(head)) {
     TZipArchive archive = openArchive();
-    return ReadArchive(ArchiveFormat(archive, name), archive, capacity);
+    return ReadArchive(ArchiveFormat(archive, name), archive, capacity, allItems);
   }
   const TBookFormat format = SniffMarkup(head).value_or(FormatByExtension(name));
   if (format == TBookFormat::PlainText) return std::nullopt;
   if (IsArchiveFormat(format)) {  // named so, but no archive: opening it says why
     TZipArchive archive = openArchive();
-    return ReadArchive(format, archive, capacity);
+    return ReadArchive(format, archive, capacity, allItems);
   }
   return ReadMarkup(format, readWhole(), capacity);
 }
@@ -91,17 +91,17 @@ TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name) {
   return Detect(bytes.substr(0, kSniffBytes), name, [&] { return TZipArchive(bytes, TUnpackLimits{}); });
 }
 
-std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity) {
+std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity, bool allItems) {
   TBookFile file(path);
   const std::string head = file.Read(kSniffBytes);
   return Read(
-      head, path, capacity, [&] { return TZipArchive(path, TUnpackLimits{}); },
+      head, path, capacity, allItems, [&] { return TZipArchive(path, TUnpackLimits{}); },
       [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); });
 }
 
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,
-                                    const TUnpackLimits& unpack) {
+                                    const TUnpackLimits& unpack, bool allItems) {
   return Read(
-      bytes.substr(0, kSniffBytes), name, capacity, [&] { return TZipArchive(bytes, unpack); },
+      bytes.substr(0, kSniffBytes), name, capacity, allItems, [&] { return TZipArchive(bytes, unpack); },
       [&] { return bytes; });
 }
