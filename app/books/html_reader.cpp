@@ -24,7 +24,7 @@ TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
 
   TBook book;
   book.title = CollapsedText(FirstChildElement(head, "title"));
-  book.author = MetaContent(head, "author");
+  book.author = NameWithoutAddresses(MetaContent(head, "author"));
   TTextBuilder builder(capacity);
   const xmlNode* body = FirstChildElement(html, "body");
   AppendMarkupText(body ? body : html, HtmlRole, builder);

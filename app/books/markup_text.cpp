@@ -1,45 +1,14 @@
 #include "app/books/markup_text.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/entities.h>
-
 #include <string>
 #include <string_view>
 
+#include "app/books/book.h"
 #include "app/books/xml_document.h"
 
 namespace books {
 
 namespace {
-
-std::string Utf8Of(unsigned codePoint) {
-  std::string out;
-  if (codePoint < 0x80) {
-    out += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    out += static_cast<char>(0xC0 | (codePoint >> 6));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else if (codePoint < 0x10000) {
-    out += static_cast<char>(0xE0 | (codePoint >> 12));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (codePoint >> 18));
-    out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-  return out;
-}
-
-// An entity the XML parser left unexpanded: XHTML names such as &nbsp; that no loaded DTD
-// declares, or one declared in the document itself (taken as written, never re-expanded,
-// so that nested entities cannot multiply).
-std::string EntityText(const xmlNode* reference) {
-  if (const htmlEntityDesc* known = htmlEntityLookup(reference->name)) return Utf8Of(known->value);
-  const xmlEntity* declared = xmlGetDocEntity(reference->doc, reference->name);
-  return declared && declared->content ? reinterpret_cast<const char*>(declared->content) : "";
-}
 
 // Walks the tree, keeping the roles it entered so that it can close them on the way out.
 class TMarkupWalker {
@@ -54,7 +23,7 @@ public:
         Text(reinterpret_cast<const char*>(node->content));
         return false;
       case XML_ENTITY_REF_NODE:
-        Text(EntityText(node));
+        Entity(node);
         return false;
       case XML_DOCUMENT_NODE:
       case XML_HTML_DOCUMENT_NODE:
@@ -137,9 +106,23 @@ private:
     }
   }
 
+  void Entity(const xmlNode* reference) {
+    const std::string text = EntityText(reference);
+    // A named character is no longer than its reference; only an entity the document
+    // declares can make much text of few bytes, referenced many times over.
+    if (text.size() > 4 && (entityBytes_ += text.size()) > kMaxEntityTextBytes) {
+      throw EBookError("the book's own entities make more than 16 MiB of text (an entity bomb)");
+    }
+    Text(text);
+  }
+
+  // The most text a document's own entities may make.
+  static constexpr std::size_t kMaxEntityTextBytes = std::size_t{16} << 20;
+
   TRoleOf roleOf_;
   TTextBuilder& builder_;
   int preformatted_ = 0;
+  std::size_t entityBytes_ = 0;
 };
 
 bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {

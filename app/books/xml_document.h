@@ -27,12 +27,25 @@ bool IsElement(const xmlNode* node, std::string_view localName);
 // The element children of `parent` with the local name, in document order.
 std::vector<const xmlNode*> ChildElements(const xmlNode* parent, std::string_view localName);
 const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localName);
-// An attribute's value by local name, any namespace; empty when absent.
+// The most of one metadata value or attribute that is kept: far more than any title, and
+// a bound on what entities referenced many times can make of a few bytes.
+inline constexpr std::size_t kMaxMetadataBytes = 4096;
+
+// An attribute's value by local name, any namespace, cut after kMaxMetadataBytes; empty
+// when absent.
 std::string Attribute(const xmlNode* node, std::string_view localName);
-// All text below the node, its white space collapsed and trimmed (metadata values).
+// The text of an entity the XML parser left unexpanded: an XHTML name such as &nbsp; that
+// no loaded DTD declares, or one the document declares, taken as written and never
+// expanded further, so that nested entities cannot multiply.
+std::string EntityText(const xmlNode* reference);
+// All text below the node, its white space collapsed and trimmed, cut after
+// kMaxMetadataBytes (metadata values: a title, a name).
 std::string CollapsedText(const xmlNode* node);
+// A person's name as a book's metadata gives it, without an e-mail address or web address
+// ("Jan Kowal <jan@example.org>", "Jan Kowal, https://example.org" give "Jan Kowal").
+std::string NameWithoutAddresses(std::string_view name);
 // The names `nameOf` gives the `localName` children of `parent`, the empty ones left out,
-// joined by ", ": a book's authors.
+// without addresses, joined by ", ": a book's authors.
 std::string JoinedNames(const xmlNode* parent, std::string_view localName,
                         std::string (*nameOf)(const xmlNode*));
 

@@ -28,12 +28,29 @@ TEST(HtmlReader, ExtractsTheBodyAsABrowserFlowsIt) {
       "<h2>Part Two</h2><p>end</p><h3>minor</h3><p>last</p></body></html>");
   EXPECT_EQ(book.title, "The Clock");
   EXPECT_EQ(book.author, "A. Writer");
+  EXPECT_EQ(ReadHtmlPage("<head><meta name=author content='Jan Kowal &lt;jan@example.org&gt;'></head>").author,
+            "Jan Kowal");
   EXPECT_THAT(Lines(book.text),
               ElementsAre("Part One", "", "Subtitle", "",
                           "Tick & tock, said theclock\xC2\xA0\xE2\x80\x94"
                           "A.",
                           "line", "break", "", "after", "one", "two", "a b", "c", "  keep", "    this", "",
                           "\f", "Part Two", "", "end", "", "minor", "", "last"));
+}
+
+// Past 256 open elements the parser used to stop and drop the rest, reporting success.
+TEST(HtmlReader, KeepsEveryWordOfDeeplyNestedOrUnclosedElements) {
+  std::string soup = "<html><body>", divs = soup, spans = soup;
+  std::vector<std::string> paragraphs;
+  for (int i = 0; i < 1000; ++i) {
+    soup += "<p><font color=red>para" + std::to_string(i);
+    paragraphs.push_back("para" + std::to_string(i));
+  }
+  EXPECT_EQ(Lines(ReadHtmlPage(soup).text), paragraphs);
+  for (int i = 0; i < 100000; ++i) divs += "<div>";
+  EXPECT_THAT(Lines(ReadHtmlPage(divs + "deep</div><p>after").text), ElementsAre("deep", "after"));
+  for (int i = 0; i < 100000; ++i) spans += "<span>";
+  EXPECT_THAT(Lines(ReadHtmlPage(spans + "inner words").text), ElementsAre("inner words"));
 }
 
 TEST(HtmlReader, ReadsTagSoupAndDeclaredCharsets) {
