@@ -98,15 +98,6 @@ void AppendItemText(std::string_view bytes, TTextBuilder& builder) {
   AppendMarkupText(body ? body : html, HtmlRole, builder);
 }
 
-bool HasToken(std::string_view list, std::string_view token) {
-  for (std::size_t start = 0; start < list.size();) {
-    const std::size_t end = std::min(list.find(' ', start), list.size());
-    if (list.substr(start, end - start) == token) return true;
-    start = end + 1;
-  }
-  return false;
-}
-
 // The manifest items of the spine in reading order; items marked linear="no" (other
 // languages, notes, pop-ups) only with `allItems`, after the rest.
 std::vector<const TManifestItem*> ReadingOrder(const xmlNode* package,

@@ -132,6 +132,41 @@ bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> nam
   return false;
 }
 
+// True when a link comes among the element's first descendants (a bar of links holds one
+// early; looking no further keeps nested bars from costing time).
+bool HoldsALink(const xmlNode* element) {
+  int looked = 0;
+  for (const xmlNode* at = element->children; at && ++looked < 1000;) {
+    if (IsElement(at, "a")) return true;
+    if (at->type == XML_ELEMENT_NODE && at->children) {
+      at = at->children;
+      continue;
+    }
+    while (at != element && !at->next) at = at->parent;
+    at = at == element ? nullptr : at->next;
+  }
+  return false;
+}
+
+// Navigation rather than text: <nav>, ARIA's navigation role, the EPUB 3 tables of contents,
+// landmarks and page lists inside a chapter, and the link bars book generators put at each
+// chapter's top and foot ("Prev / Up / Next", "Navigation / next / previous").
+bool IsNavigation(const xmlNode* element) {
+  if (IsElement(element, "nav")) return true;
+  if (element->type != XML_ELEMENT_NODE || !element->properties) return false;
+  if (HasToken(Attribute(element, "role"), "navigation")) return true;
+  // epub:type, namespaced in XHTML, a plain attribute of that name in tag soup.
+  for (const std::string& types : {Attribute(element, "type"), Attribute(element, "epub:type")}) {
+    for (const std::string_view type : {"toc", "landmarks", "page-list"})
+      if (HasToken(types, type)) return true;
+  }
+  const std::string classes = Attribute(element, "class");
+  for (const std::string_view bar : {"navheader", "navfooter", "docnav", "related", "navbar", "navigation"}) {
+    if (HasToken(classes, bar)) return HoldsALink(element);
+  }
+  return false;
+}
+
 }  // namespace
 
 void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder) {
@@ -160,7 +195,8 @@ void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder
 }
 
 TElementRole HtmlRole(const xmlNode* element) {
-  if (IsOneOf(element, {"script", "style", "head", "title", "template", "noscript", "svg", "object"})) {
+  if (IsOneOf(element, {"script", "style", "head", "title", "template", "noscript", "svg", "object"}) ||
+      IsNavigation(element)) {
     return TElementRole::Skip;
   }
   if (IsOneOf(element, {"h1", "h2"})) return TElementRole::ChapterHeading;

@@ -192,6 +192,16 @@ std::string CollapsedText(const xmlNode* node) {
   return ValidUtf8(CutAt(collapsed, kMaxMetadataBytes));
 }
 
+bool HasToken(std::string_view list, std::string_view token) {
+  constexpr std::string_view kSpace = " \t\r\n\f";
+  for (std::size_t start = list.find_first_not_of(kSpace); start != std::string_view::npos;) {
+    const std::size_t end = std::min(list.find_first_of(kSpace, start), list.size());
+    if (list.substr(start, end - start) == token) return true;
+    start = list.find_first_not_of(kSpace, end);
+  }
+  return false;
+}
+
 std::string NameWithoutAddresses(std::string_view name) {
   std::string kept;
   int angle = 0;  // inside <...>

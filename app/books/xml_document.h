@@ -38,6 +38,8 @@ std::string Attribute(const xmlNode* node, std::string_view localName);
 // no loaded DTD declares, or one the document declares, taken as written and never
 // expanded further, so that nested entities cannot multiply.
 std::string EntityText(const xmlNode* reference);
+// True when the white-space separated list (a class or properties attribute) holds `token`.
+bool HasToken(std::string_view list, std::string_view token);
 // All text below the node, its white space collapsed and trimmed, cut after
 // kMaxMetadataBytes (metadata values: a title, a name).
 std::string CollapsedText(const xmlNode* node);
