@@ -68,7 +68,8 @@ std::vector<std::string> BookLines(std::string_view chosenFileName, std::string_
                                    const TPageFont& font) {
   constexpr std::string_view kIndent = "  ", kCut = "...";
   const TCodePage& codePage = CodePageOf(font.script);
-  if (bookTitle.empty()) return {std::string(kIndent) + "Book: " + codePage.FromUtf8(FileNamePart(chosenFileName))};
+  if (bookTitle.empty())
+    return {std::string(kIndent) + "Book: " + codePage.FromUtf8(FileNamePart(chosenFileName))};
   const std::string text = "Book: " + codePage.FromUtf8(bookTitle);
   const int width = kWrapWidth - TextWidth(kIndent, font);
   const TLineViews wrapped = WrapText(text, font, width);
@@ -105,7 +106,8 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
   const int step = TextLineY(2, size) - TextLineY(1, size);
   const int extra = step * static_cast<int>(book.size() - 1);
   TLinePainter painter(raster, box);
-  for (std::size_t i = 0; i < book.size(); ++i) painter.DrawLine(TitleLineY(1, size) + step * static_cast<int>(i), book[i]);
+  for (std::size_t i = 0; i < book.size(); ++i)
+    painter.DrawLine(TitleLineY(1, size) + step * static_cast<int>(i), book[i]);
   for (int line = 2; line <= kTitleLineCount; ++line)
     painter.DrawLine(TitleLineY(line, size) + extra, below[line - 2]);
 }

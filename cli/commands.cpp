@@ -207,7 +207,8 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
 }  // namespace
 
 void PrepareState(TMainState& state, const TCliOptions& options, const std::string& book) {
-  state.LoadTextFile(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(), options.allItems);
+  state.LoadTextFile(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(),
+                     options.allItems);
   TTextBox& memo = state.Memo();
   TPageFont font = memo.Font();
   font.face = options.fontFace.value_or(font.face);

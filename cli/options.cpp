@@ -1,14 +1,13 @@
 #include "cli/options.h"
 
-#include "cli/encode_command.h"
-
-#include "app/delivery/part_folders.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <string_view>
+
+#include "app/delivery/part_folders.h"
+#include "cli/encode_command.h"
 
 namespace {
 
@@ -74,7 +73,8 @@ struct TOptionSpec {
 
 const std::vector<TOptionSpec>& OptionSpecs() {
   static const std::vector<TOptionSpec> specs = {
-      {"--output", "-o", true, kConvertOnly, [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
+      {"--output", "-o", true, kConvertOnly,
+       [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
       {"--font", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
       {"--size", "", true, kBoth,
        [](TCliOptions& o, const std::string& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
@@ -95,9 +95,11 @@ const std::vector<TOptionSpec>& OptionSpecs() {
        [](TCliOptions& o, const std::string& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
       {"--keep-blank-lines", "", false, kBoth,
        [](TCliOptions& o, const std::string&) { o.keepBlankLines = true; }},
-      {"--chapter-pages", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
+      {"--chapter-pages", "", false, kBoth,
+       [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
       {"--all-items", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.allItems = true; }},
-      {"--no-page-times", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
+      {"--no-page-times", "", false, kConvertOnly,
+       [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
       {"--pages-per-folder", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) {
          o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);

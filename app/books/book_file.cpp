@@ -19,7 +19,8 @@ std::string_view KindOf(mode_t mode) {
 }  // namespace
 
 ENotRegularFile::ENotRegularFile(std::string_view path, std::string_view kind)
-    : Exception(FormatMessage("%s is %s, not a regular file; to pipe a book in, give - as its path", {path, kind})) {}
+    : Exception(FormatMessage("%s is %s, not a regular file; to pipe a book in, give - as its path",
+                              {path, kind})) {}
 
 TBookFile::TBookFile(const std::string& path)
     // Non-blocking, so that a FIFO without a writer is refused rather than waited on.
@@ -51,7 +52,9 @@ TBookFile TBookFile::StandardInput() {
 TBookFile::TBookFile(std::string path, int fd, bool owned) : path_(std::move(path)), fd_(fd), owned_(owned) {}
 
 TBookFile::TBookFile(TBookFile&& other) noexcept
-    : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), owned_(other.owned_),
+    : path_(std::move(other.path_)),
+      fd_(std::exchange(other.fd_, -1)),
+      owned_(other.owned_),
       statedSize_(other.statedSize_) {}
 
 TBookFile::~TBookFile() {

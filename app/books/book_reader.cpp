@@ -51,7 +51,8 @@ TBook ReadFb2Archive(TZipArchive& archive, std::size_t capacity) {
 }
 
 TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity, bool allItems) {
-  return format == TBookFormat::Epub ? ReadEpub(archive, capacity, allItems) : ReadFb2Archive(archive, capacity);
+  return format == TBookFormat::Epub ? ReadEpub(archive, capacity, allItems)
+                                     : ReadFb2Archive(archive, capacity);
 }
 
 TBook ReadMarkup(TBookFormat format, std::string_view bytes, std::size_t capacity) {

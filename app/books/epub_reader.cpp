@@ -107,8 +107,8 @@ std::vector<const TManifestItem*> ReadingOrder(const xmlNode* package,
   if (!spine) throw EBookError("the EPUB book's package document has no spine");
   std::vector<const xmlNode*> itemrefs = ChildElements(spine, "itemref");
   if (itemrefs.size() > kMaxSpineItems) {
-    throw EBookError(FormatMessage("the EPUB book's spine names more than %s items",
-                                   {std::to_string(kMaxSpineItems)}));
+    throw EBookError(
+        FormatMessage("the EPUB book's spine names more than %s items", {std::to_string(kMaxSpineItems)}));
   }
   const auto linear = [](const xmlNode* itemref) { return Attribute(itemref, "linear") != "no"; };
   const auto nonlinear = std::stable_partition(itemrefs.begin(), itemrefs.end(), linear);
@@ -154,7 +154,8 @@ TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
     if (item->path && !read.insert(*item->path).second) continue;
     const std::optional<std::string> bytes = item->path ? archive.Read(*item->path) : std::nullopt;
     if (!bytes) {
-      throw EBookError(FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->href}));
+      throw EBookError(
+          FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->href}));
     }
     builder.Chapter();
     AppendItemText(*bytes, builder);

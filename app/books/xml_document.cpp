@@ -68,12 +68,14 @@ TXmlParse ParseStrictly(std::string_view bytes) {
   // its depth limit of 256), and never XML_PARSE_NOENT: entities stay references, which the
   // readers expand once each, within bounds.
   constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-  TXmlParse parse{TXmlDocument(xmlCtxtReadMemory(context.get(), bytes.data(), SizeOf(bytes), nullptr, nullptr, kOptions))};
+  TXmlParse parse{TXmlDocument(
+      xmlCtxtReadMemory(context.get(), bytes.data(), SizeOf(bytes), nullptr, nullptr, kOptions))};
   if (parse.doc && xmlDocGetRootElement(parse.doc.get())) return parse;
   parse.doc.reset();
   const xmlError& error = context->lastError;
   // Entities that multiply (a "billion laughs") make a hostile book, whatever reads it next.
-  if (error.code == XML_ERR_ENTITY_LOOP) throw EBookError("the book's entities expand without end (an entity bomb)");
+  if (error.code == XML_ERR_ENTITY_LOOP)
+    throw EBookError("the book's entities expand without end (an entity bomb)");
   parse.tooDeep = error.code == XML_ERR_INTERNAL_ERROR && error.message &&
                   std::string_view(error.message).starts_with("Excessive depth");
   return parse;
@@ -101,11 +103,13 @@ TXmlDocument ParseHtml(std::string_view bytes) {
   // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
   constexpr int kOptions =
       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  TXmlDocument doc(htmlCtxtReadMemory(context.get(), bytes.data(), SizeOf(bytes), nullptr, encoding, kOptions));
+  TXmlDocument doc(
+      htmlCtxtReadMemory(context.get(), bytes.data(), SizeOf(bytes), nullptr, encoding, kOptions));
   // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
   if (context->disableSAX) {
-    throw EBookError(FormatMessage("the page cannot be read to its end: %s",
-                                   {context->lastError.message ? context->lastError.message : "parser stopped"}));
+    throw EBookError(
+        FormatMessage("the page cannot be read to its end: %s",
+                      {context->lastError.message ? context->lastError.message : "parser stopped"}));
   }
   return doc;
 }
@@ -152,9 +156,12 @@ std::string Attribute(const xmlNode* node, std::string_view localName) {
     // The value's pieces one by one: libxml2's own joining would expand entities within
     // entities without end.
     std::string value;
-    for (const xmlNode* piece = attr->children; piece && value.size() < kMaxMetadataBytes; piece = piece->next) {
-      if (piece->type == XML_ENTITY_REF_NODE) value += EntityText(piece);
-      else if (piece->content) value += reinterpret_cast<const char*>(piece->content);
+    for (const xmlNode* piece = attr->children; piece && value.size() < kMaxMetadataBytes;
+         piece = piece->next) {
+      if (piece->type == XML_ENTITY_REF_NODE)
+        value += EntityText(piece);
+      else if (piece->content)
+        value += reinterpret_cast<const char*>(piece->content);
     }
     return ValidUtf8(CutAt(value, kMaxMetadataBytes));
   }
@@ -213,15 +220,21 @@ std::string NameWithoutAddresses(std::string_view name) {
     word.clear();
   };
   for (const char c : name) {
-    if (c == '<') ++angle;
-    else if (c == '>' && angle > 0) --angle;
-    else if (angle > 0) continue;
-    else if (c == ' ') endWord();
-    else word += c;
+    if (c == '<')
+      ++angle;
+    else if (c == '>' && angle > 0)
+      --angle;
+    else if (angle > 0)
+      continue;
+    else if (c == ' ')
+      endWord();
+    else
+      word += c;
   }
   endWord();
   // What stood before an address ("Name, ", "Name (") goes with it.
-  while (!kept.empty() && (kept.back() == ',' || kept.back() == ';' || kept.back() == '(' || kept.back() == ' '))
+  while (!kept.empty() &&
+         (kept.back() == ',' || kept.back() == ';' || kept.back() == '(' || kept.back() == ' '))
     kept.pop_back();
   return kept;
 }

@@ -89,8 +89,10 @@ TEST(PageDrawingTest, ALongBookTitleWrapsAndMovesTheTitlePageDown) {
   const int step = TextLineY(2, size) - TextLineY(1, size);
   ClearPage(raster, box);
   DrawTitlePage(raster, box, "/k/a.epub",
-                "Podr\xC4\x99" "cznik Projektu System\xC3\xB3w Live Debiana: jak zbudowa\xC4\x87 w\xC5\x82"
-                "asny obraz systemu na ka\xC5\xBC" "d\xC4\x85 okazj\xC4\x99 \xE2\x80\x94 Debian Live Project");
+                "Podr\xC4\x99"
+                "cznik Projektu System\xC3\xB3w Live Debiana: jak zbudowa\xC4\x87 w\xC5\x82"
+                "asny obraz systemu na ka\xC5\xBC"
+                "d\xC4\x85 okazj\xC4\x99 \xE2\x80\x94 Debian Live Project");
   EXPECT_FALSE(InkBetween(raster, 0, kPageHeight, kWrapWidth));  // nothing cut at the right edge
   EXPECT_TRUE(InkBetween(raster, TitleLineY(1, size) + step, TitleLineY(1, size) + 2 * step));
   EXPECT_FALSE(InkBetween(raster, TitleLineY(2, size), TitleLineY(2, size) + step));  // moved down a line
@@ -98,6 +100,7 @@ TEST(PageDrawingTest, ALongBookTitleWrapsAndMovesTheTitlePageDown) {
 
   ClearPage(raster, box);
   DrawTitlePage(raster, box, "/k/" + std::string(300, 'W') + ".txt");
-  EXPECT_TRUE(InkBetween(raster, TitleLineY(1, size), TitleLineY(1, size) + step, kWrapWidth));  // cut, as ever
+  EXPECT_TRUE(
+      InkBetween(raster, TitleLineY(1, size), TitleLineY(1, size) + step, kWrapWidth));  // cut, as ever
   EXPECT_TRUE(InkBetween(raster, TitleLineY(2, size), TitleLineY(2, size) + step));
 }

@@ -1,9 +1,8 @@
 #include "app/text_file.h"
 
-#include <sys/stat.h>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <string>
@@ -78,7 +77,8 @@ TEST_F(TextFileTest, WhatCannotBeReadCannotBeOpened) {
   EXPECT_THAT([&] { ReadTextFile(fifo); },
               ThrowsMessage<ENotRegularFile>(
                   StrEq(fifo + " is a FIFO, not a regular file; to pipe a book in, give - as its path")));
-  EXPECT_THAT([&] { ReadTextFile("/dev/zero"); }, ThrowsMessage<ENotRegularFile>(testing::StartsWith("/dev/zero is a device")));
+  EXPECT_THAT([&] { ReadTextFile("/dev/zero"); },
+              ThrowsMessage<ENotRegularFile>(testing::StartsWith("/dev/zero is a device")));
 }
 
 TEST_F(TextFileTest, TheLimitCountsTheBytesAsRead) {

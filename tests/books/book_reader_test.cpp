@@ -70,7 +70,8 @@ std::vector<std::string> NumberedWords(int count) {
   return words;
 }
 
-std::string Paragraphs(const std::vector<std::string>& words, const std::string& open, const std::string& close) {
+std::string Paragraphs(const std::vector<std::string>& words, const std::string& open,
+                       const std::string& close) {
   std::string text;
   for (std::size_t i = 0; i < words.size(); i += 10) {
     text += open;
@@ -96,14 +97,17 @@ TEST(BookReader, LosesNoByteAtAnyReadingSeam) {
   TempDir dir;
   const std::vector<std::string> words = NumberedWords(20000);
   const std::string html = "<html><body>\n" + Paragraphs(words, "<p>", "</p>") + "</body></html>";
-  const std::string fb2 = "<?xml version=\"1.0\"?><FictionBook><body><section>\n" + Paragraphs(words, "<p>", "</p>") +
-                          "</section></body></FictionBook>";
-  const std::string epub = MakeZip({{"mimetype", "application/epub+zip"},
-                                    {"META-INF/container.xml", Container("content.opf")},
-                                    {"content.opf", Package("", {{"c", "c.xhtml", "application/xhtml+xml"}}, {"c"})},
-                                    {"c.xhtml", Xhtml(Paragraphs(words, "<p>", "</p>"))}});
-  const std::pair<std::string, std::string> books[] = {
-      {"book.html", html}, {"book.fb2", fb2}, {"book.fb2.zip", MakeZip({{"book.fb2", fb2}})}, {"book.epub", epub}};
+  const std::string fb2 = "<?xml version=\"1.0\"?><FictionBook><body><section>\n" +
+                          Paragraphs(words, "<p>", "</p>") + "</section></body></FictionBook>";
+  const std::string epub =
+      MakeZip({{"mimetype", "application/epub+zip"},
+               {"META-INF/container.xml", Container("content.opf")},
+               {"content.opf", Package("", {{"c", "c.xhtml", "application/xhtml+xml"}}, {"c"})},
+               {"c.xhtml", Xhtml(Paragraphs(words, "<p>", "</p>"))}});
+  const std::pair<std::string, std::string> books[] = {{"book.html", html},
+                                                       {"book.fb2", fb2},
+                                                       {"book.fb2.zip", MakeZip({{"book.fb2", fb2}})},
+                                                       {"book.epub", epub}};
   for (const auto& [name, bytes] : books) {
     std::ofstream(dir.File(name), std::ios::binary) << bytes;
     const std::optional<TBook> book = ReadMarkupBook(dir.File(name));

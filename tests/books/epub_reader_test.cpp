@@ -89,10 +89,12 @@ TEST(EpubReader, ReadsEachEpub3DocumentOnceAndNotesOnlyWhenAsked) {
   const std::string epub =
       MakeZip({{"mimetype", kMimetype},
                {"META-INF/container.xml", Container("book/package.opf")},
-               {"book/package.opf", std::regex_replace(package, std::regex(R"(idref="n")"), R"(idref="n" linear="no")")},
+               {"book/package.opf",
+                std::regex_replace(package, std::regex(R"(idref="n")"), R"(idref="n" linear="no")")},
                {"book/nav.xhtml", Xhtml("<nav><ol><li>Contents</li></ol></nav>")},
                {"book/text/notes.xhtml", Xhtml("<aside><p>1. A note.</p></aside>")},
-               {"book/text/a.xhtml", Xhtml("<section><h1>One</h1><p>Caf&eacute; &nbsp;x</p><h2 id=\"s2\">S</h2></section>")},
+               {"book/text/a.xhtml",
+                Xhtml("<section><h1>One</h1><p>Caf&eacute; &nbsp;x</p><h2 id=\"s2\">S</h2></section>")},
                {"book/text/b.xhtml", "<html><body><p>not <b>well</p> formed<br>at all</body></html>"}});
   const TBook book = Read(epub);
   EXPECT_EQ(book.title, "Three");
@@ -179,38 +181,42 @@ TEST(EpubReader, RefusesTextPastTheCapacity) {
 TEST(EpubReader, EntitiesStayBoundedAndABombIsABadBook) {
   std::string laughs = "<!ENTITY a \"aaaaaaaaaaaaaaaa\">";
   for (char name = 'b'; name <= 'j'; ++name) {
-    laughs += std::string("<!ENTITY ") + name + " \"" ;
+    laughs += std::string("<!ENTITY ") + name + " \"";
     for (int i = 0; i < 10; ++i) laughs += std::string("&") + static_cast<char>(name - 1) + ";";
     laughs += "\">";
   }
   const auto withDoctype = [](const std::string& xml, const std::string& root, const std::string& entities) {
     return std::regex_replace(xml, std::regex(R"(\?>)"), "?><!DOCTYPE " + root + " [" + entities + "]>");
   };
-  const std::string bombedTitle =
-      withDoctype(Package("<dc:title>&j;</dc:title>", {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1"}),
-                  "package", laughs);
+  const std::string bombedTitle = withDoctype(
+      Package("<dc:title>&j;</dc:title>", {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1"}),
+      "package", laughs);
   const std::string bombedSpine = withDoctype(
       Package("", {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"&j;"}), "package", laughs);
   // Plain entities, each far smaller than what its references make together.
   const std::string flat = "<!ENTITY x \"" + std::string(2000, 'y') + " \">";
   std::string refs;
   for (int i = 0; i < 10000; ++i) refs += "&x;";
-  const std::string flatBody =
-      std::regex_replace(Xhtml("<p>" + refs + "</p>"), std::regex("<!DOCTYPE html>"), "<!DOCTYPE html [" + flat + "]>");
+  const std::string flatBody = std::regex_replace(Xhtml("<p>" + refs + "</p>"), std::regex("<!DOCTYPE html>"),
+                                                  "<!DOCTYPE html [" + flat + "]>");
   const TEntries entries = Epub2Entries();
-  for (const auto& [name, bytes] : {std::pair{"OEBPS/content.opf", bombedTitle}, {"OEBPS/content.opf", bombedSpine}}) {
+  for (const auto& [name, bytes] :
+       {std::pair{"OEBPS/content.opf", bombedTitle}, {"OEBPS/content.opf", bombedSpine}}) {
     EXPECT_THAT([&] { Read(Replaced(entries, name, bytes)); },
                 ThrowsMessage<EBookError>("the book's entities expand without end (an entity bomb)"));
   }
   // Within a text limit that would take it all: the entities' own bound stops it first.
-  EXPECT_THAT([&] { ReadMarkupBook(Replaced(entries, "OEBPS/Text/one.xhtml", flatBody), "book.epub", 64 << 20); },
-              ThrowsMessage<EBookError>("the book's own entities make more than 16 MiB of text (an entity bomb)"));
+  EXPECT_THAT(
+      [&] { ReadMarkupBook(Replaced(entries, "OEBPS/Text/one.xhtml", flatBody), "book.epub", 64 << 20); },
+      ThrowsMessage<EBookError>("the book's own entities make more than 16 MiB of text (an entity bomb)"));
 
-  const std::string flatTitle = withDoctype(
-      Package("<dc:title>" + refs.substr(0, 3000) + "</dc:title><dc:creator>Debian Live Project "
-              "&lt;debian-live@lists.debian.org&gt;</dc:creator><dc:creator>Jan Kowal, https://example.org</dc:creator>",
-              {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1"}),
-      "package", flat);
+  const std::string flatTitle =
+      withDoctype(Package("<dc:title>" + refs.substr(0, 3000) +
+                              "</dc:title><dc:creator>Debian Live Project "
+                              "&lt;debian-live@lists.debian.org&gt;</dc:creator><dc:creator>Jan Kowal, "
+                              "https://example.org</dc:creator>",
+                          {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1"}),
+                  "package", flat);
   const TBook book = Read(Replaced(entries, "OEBPS/content.opf", flatTitle));
   EXPECT_LE(book.title.size(), 4096u);
   EXPECT_EQ(book.author, "Debian Live Project, Jan Kowal");

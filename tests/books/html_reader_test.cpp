@@ -28,8 +28,9 @@ TEST(HtmlReader, ExtractsTheBodyAsABrowserFlowsIt) {
       "<h2>Part Two</h2><p>end</p><h3>minor</h3><p>last</p></body></html>");
   EXPECT_EQ(book.title, "The Clock");
   EXPECT_EQ(book.author, "A. Writer");
-  EXPECT_EQ(ReadHtmlPage("<head><meta name=author content='Jan Kowal &lt;jan@example.org&gt;'></head>").author,
-            "Jan Kowal");
+  EXPECT_EQ(
+      ReadHtmlPage("<head><meta name=author content='Jan Kowal &lt;jan@example.org&gt;'></head>").author,
+      "Jan Kowal");
   EXPECT_THAT(Lines(book.text),
               ElementsAre("Part One", "", "Subtitle", "",
                           "Tick & tock, said theclock\xC2\xA0\xE2\x80\x94"
@@ -44,7 +45,8 @@ TEST(HtmlReader, LeavesNavigationOut) {
       "<html><body><div class=\"navheader\"><table><tr><th colspan=3>Chapter 2. Tools</th></tr><tr><td>"
       "<a accesskey=p href=1.html>Prev</a></td><td><a href=3.html>Next</a></td></tr></table><hr></div>"
       "<div class=\"related\" role=\"navigation\" aria-label=\"related navigation\"><h3>Navigation</h3><ul>"
-      "<li class=\"right\"><a href=\"genindex.html\">index</a></li><li><a href=n.html>next</a> |</li></ul></div>"
+      "<li class=\"right\"><a href=\"genindex.html\">index</a></li><li><a href=n.html>next</a> "
+      "|</li></ul></div>"
       "<h1>Tools</h1><p class=\"related\">Related work is text.</p>"
       "<nav><a href=p.html>Poprzedni</a> <a href=n.html>Nast\xC4\x99pny</a></nav>"
       "<section epub:type=\"landmarks\"><a href=c.html>Cover</a></section>"

@@ -87,11 +87,12 @@ TEST_P(PandocBook, GivesTheTextsWordsInOrder) {
 
 // From a few paragraphs to 1 MiB, past every reading seam, in each format pandoc writes.
 INSTANTIATE_TEST_SUITE_P(
-    Formats, PandocBook,
-    ::testing::ValuesIn([] {
+    Formats, PandocBook, ::testing::ValuesIn([] {
       std::vector<TPandocCase> cases;
-      for (const auto& [format, extension] : {std::pair{"epub2", "epub"}, {"epub3", "epub"}, {"fb2", "fb2"}, {"html", "html"}})
-        for (const std::size_t size : {std::size_t{0}, std::size_t{1} << 10, std::size_t{64} << 10, std::size_t{1} << 20})
+      for (const auto& [format, extension] :
+           {std::pair{"epub2", "epub"}, {"epub3", "epub"}, {"fb2", "fb2"}, {"html", "html"}})
+        for (const std::size_t size :
+             {std::size_t{0}, std::size_t{1} << 10, std::size_t{64} << 10, std::size_t{1} << 20})
           cases.push_back({format, extension, size});
       return cases;
     }()),

@@ -1,7 +1,6 @@
 // Runs the built stronix-cli as a user would: exit codes, output and the files written.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -125,7 +124,8 @@ TEST_F(StronixCliTest, StandardInputIsABookAndAFifoIsRefused) {
   const TRun piped = Cli({"lines", "-", "--keep-blank-lines"}, Book("a.txt", "\xEF\xBB\xBF" + text));
   EXPECT_EQ(piped.exitCode, 0) << piped.err;
   EXPECT_EQ(piped.out, Cli({"lines", Book("b.txt", text), "--keep-blank-lines"}).out);
-  const TRun html = Cli({"convert", "-", "-o", io_.File("pages")}, Book("c.html", "<title>T</title><p>x</p>"));
+  const TRun html =
+      Cli({"convert", "-", "-o", io_.File("pages")}, Book("c.html", "<title>T</title><p>x</p>"));
   EXPECT_EQ(html.exitCode, 0) << html.err;
   EXPECT_THAT(io_.Names(), testing::Contains("pages"));
 
@@ -133,7 +133,8 @@ TEST_F(StronixCliTest, StandardInputIsABookAndAFifoIsRefused) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const TRun refused = Cli({"lines", fifo});  // no writer: it would wait for ever
   EXPECT_EQ(refused.exitCode, 1);
-  EXPECT_EQ(refused.err, "stronix-cli: " + fifo + " is a FIFO, not a regular file; to pipe a book in, give - as its path\n");
+  EXPECT_EQ(refused.err, "stronix-cli: " + fifo +
+                             " is a FIFO, not a regular file; to pipe a book in, give - as its path\n");
 }
 
 TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
