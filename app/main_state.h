@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/conversion_run.h"
 #include "app/text_box.h"
@@ -13,8 +14,10 @@
 // A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
 struct TLoadedBook {
   std::string path;
-  std::shared_ptr<const std::string> text;  // as the text box takes it; chapter marks kept
+  std::shared_ptr<const std::string> text;  // as the text box takes it
   bool hasChapters = false;  // read from EPUB, FB2 or HTML
+  bool marksShown = true;    // the text holds its chapter-mark lines (chapter pages on)
+  std::vector<std::size_t> marks;  // else where they stood in it
   std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
 };
 

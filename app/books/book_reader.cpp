@@ -1,5 +1,7 @@
 #include "app/books/book_reader.h"
 
+#include <utility>
+
 #include "app/books/book_file.h"
 #include "app/books/book_format.h"
 #include "app/books/epub_reader.h"
@@ -45,9 +47,9 @@ TBookFormat Detect(std::string_view head, std::string_view name, OpenArchive ope
 
 TBook ReadFb2Archive(TZipArchive& archive, std::size_t capacity) {
   const std::string entry = archive.FindBySuffix(".fb2");
-  const std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
+  std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
   if (!bytes) throw EBookError("the archive holds no FB2 book");
-  return ReadFb2(*bytes, capacity);
+  return ReadFb2(std::move(*bytes), capacity);
 }
 
 TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity, bool allItems) {
@@ -55,8 +57,11 @@ TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity
                                      : ReadFb2Archive(archive, capacity);
 }
 
-TBook ReadMarkup(TBookFormat format, std::string_view bytes, std::size_t capacity) {
-  return format == TBookFormat::Fb2 ? ReadFb2(bytes, capacity) : ReadHtml(bytes, capacity);
+// `bytes`: a view of a book held by the caller, or a file's bytes, let go once parsed.
+template <typename Bytes>
+TBook ReadMarkup(TBookFormat format, Bytes&& bytes, std::size_t capacity) {
+  return format == TBookFormat::Fb2 ? ReadFb2(std::forward<Bytes>(bytes), capacity)
+                                    : ReadHtml(std::forward<Bytes>(bytes), capacity);
 }
 
 bool IsArchiveFormat(TBookFormat format) {

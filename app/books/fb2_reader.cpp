@@ -70,10 +70,9 @@ void AppendNotesBody(const xmlNode* body, TTextBuilder& builder) {
   AppendMarkupText(body, Fb2Role, builder);
 }
 
-}  // namespace
+TXmlDocument ParseFb2(std::string_view bytes) { return ParseXml(bytes, "the FB2 book"); }
 
-TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
-  const TXmlDocument doc = ParseXml(bytes, "the FB2 book");
+TBook BookOf(const TXmlDocument& doc, std::size_t capacity) {
   const xmlNode* root = xmlDocGetRootElement(doc.get());
   if (!IsElement(root, "FictionBook")) throw EBookError("the FB2 book has no FictionBook element");
 
@@ -92,6 +91,16 @@ TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
   }
   book.text = builder.Finish();
   return book;
+}
+
+}  // namespace
+
+TBook ReadFb2(std::string_view bytes, std::size_t capacity) { return BookOf(ParseFb2(bytes), capacity); }
+
+TBook ReadFb2(std::string&& bytes, std::size_t capacity) {
+  const TXmlDocument doc = ParseFb2(bytes);
+  std::string().swap(bytes);
+  return BookOf(doc, capacity);
 }
 
 }  // namespace books

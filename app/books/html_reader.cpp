@@ -15,10 +15,7 @@ std::string MetaContent(const xmlNode* head, std::string_view name) {
   return {};
 }
 
-}  // namespace
-
-TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
-  const TXmlDocument doc = ParseHtml(bytes);
+TBook BookOf(const TXmlDocument& doc, std::size_t capacity) {
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* head = FirstChildElement(html, "head");
 
@@ -30,6 +27,16 @@ TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
   AppendMarkupText(body ? body : html, HtmlRole, builder);
   book.text = builder.Finish();
   return book;
+}
+
+}  // namespace
+
+TBook ReadHtml(std::string_view bytes, std::size_t capacity) { return BookOf(ParseHtml(bytes), capacity); }
+
+TBook ReadHtml(std::string&& bytes, std::size_t capacity) {
+  const TXmlDocument doc = ParseHtml(bytes);
+  std::string().swap(bytes);
+  return BookOf(doc, capacity);
 }
 
 }  // namespace books

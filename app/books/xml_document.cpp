@@ -4,7 +4,8 @@
 #include <libxml/entities.h>
 #include <libxml/parser.h>
 
-#include <climits>
+#include <algorithm>
+#include <cstring>
 
 #include "app/books/book.h"
 #include "platform/utf8.h"
@@ -31,11 +32,6 @@ void InitialiseOnce() {
   (void)initialised;
 }
 
-int SizeOf(std::string_view bytes) {
-  // The readers' limits keep inputs far below this; a larger one is cut, never wrapped.
-  return bytes.size() > INT_MAX ? INT_MAX : static_cast<int>(bytes.size());
-}
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -54,6 +50,16 @@ std::string CutAt(std::string text, std::size_t limit) {
   return text;
 }
 
+// Hands the parser the bytes piece by piece: given them whole, it would keep a copy of
+// them all while it builds the tree, a third copy of the largest books.
+int ReadPiece(void* context, char* buffer, int size) {
+  std::string_view& rest = *static_cast<std::string_view*>(context);
+  const std::size_t count = std::min(rest.size(), static_cast<std::size_t>(std::max(size, 0)));
+  std::memcpy(buffer, rest.data(), count);
+  rest.remove_prefix(count);
+  return static_cast<int>(count);
+}
+
 // A strict parse: the document, or none and why.
 struct TXmlParse {
   TXmlDocument doc;
@@ -68,8 +74,8 @@ TXmlParse ParseStrictly(std::string_view bytes) {
   // its depth limit of 256), and never XML_PARSE_NOENT: entities stay references, which the
   // readers expand once each, within bounds.
   constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-  TXmlParse parse{TXmlDocument(
-      xmlCtxtReadMemory(context.get(), bytes.data(), SizeOf(bytes), nullptr, nullptr, kOptions))};
+  std::string_view rest = bytes;
+  TXmlParse parse{TXmlDocument(xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, nullptr, kOptions))};
   if (parse.doc && xmlDocGetRootElement(parse.doc.get())) return parse;
   parse.doc.reset();
   const xmlError& error = context->lastError;
@@ -103,8 +109,8 @@ TXmlDocument ParseHtml(std::string_view bytes) {
   // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
   constexpr int kOptions =
       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  TXmlDocument doc(
-      htmlCtxtReadMemory(context.get(), bytes.data(), SizeOf(bytes), nullptr, encoding, kOptions));
+  std::string_view rest = bytes;
+  TXmlDocument doc(htmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, encoding, kOptions));
   // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
   if (context->disableSAX) {
     throw EBookError(
