@@ -1,6 +1,7 @@
 #include "app/books/book_reader.h"
 
-#include <utility>
+#include <algorithm>
+#include <cstring>
 
 #include "app/books/book_file.h"
 #include "app/books/book_format.h"
@@ -57,22 +58,32 @@ TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity
                                      : ReadFb2Archive(archive, capacity);
 }
 
-// `bytes`: a view of a book held by the caller, or a file's bytes, let go once parsed.
-template <typename Bytes>
-TBook ReadMarkup(TBookFormat format, Bytes&& bytes, std::size_t capacity) {
-  return format == TBookFormat::Fb2 ? ReadFb2(std::forward<Bytes>(bytes), capacity)
-                                    : ReadHtml(std::forward<Bytes>(bytes), capacity);
+// The file's bytes as a stream: the head already read, then the rest, within the markup limit.
+TByteSource FileSource(TBookFile& file, std::string_view head) {
+  return [&file, head, given = std::size_t{0}](char* buffer, std::size_t size) mutable {
+    std::size_t count = 0;
+    if (given < head.size()) {
+      count = std::min(size, head.size() - given);
+      std::memcpy(buffer, head.data() + given, count);
+    } else {
+      count = file.ReadSome(buffer, size);
+    }
+    given += count;
+    if (given > kMaxMarkupFileBytes) throw EOutOfResources("Text exceeds memo capacity");
+    return count;
+  };
 }
 
 bool IsArchiveFormat(TBookFormat format) {
   return format == TBookFormat::Epub || format == TBookFormat::Fb2Zip;
 }
 
-// Reads the book whose first bytes are `head`, opening its archive once when it is one
-// and fetching the whole file only for markup.
-template <typename OpenArchive, typename ReadWhole>
+// Reads the book whose first bytes are `head`, opening its archive once when it is one,
+// reading FB2 as a stream and fetching the whole file only for HTML. `readWhole` gives a
+// view of the bytes or the file's bytes, let go once parsed; `stream` the bytes or a source.
+template <typename OpenArchive, typename ReadWhole, typename Stream>
 std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity, bool allItems,
-                          OpenArchive openArchive, ReadWhole readWhole) {
+                          OpenArchive openArchive, ReadWhole readWhole, Stream stream) {
   if (HasZipMagic(head)) {
     TZipArchive archive = openArchive();
     return ReadArchive(ArchiveFormat(archive, name), archive, capacity, allItems);
@@ -83,7 +94,8 @@ std::optional<TBook> Read(std::string_view head, std::string_view name, std::siz
     TZipArchive archive = openArchive();
     return ReadArchive(format, archive, capacity, allItems);
   }
-  return ReadMarkup(format, readWhole(), capacity);
+  if (format == TBookFormat::Fb2) return ReadFb2(stream(), capacity);
+  return ReadHtml(readWhole(), capacity);
 }
 
 }  // namespace
@@ -102,12 +114,12 @@ std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacit
   const std::string head = file.Read(kSniffBytes);
   return Read(
       head, path, capacity, allItems, [&] { return TZipArchive(path, TUnpackLimits{}); },
-      [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); });
+      [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); }, [&] { return FileSource(file, head); });
 }
 
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,
                                     const TUnpackLimits& unpack, bool allItems) {
   return Read(
       bytes.substr(0, kSniffBytes), name, capacity, allItems, [&] { return TZipArchive(bytes, unpack); },
-      [&] { return bytes; });
+      [&] { return bytes; }, [&] { return bytes; });
 }

@@ -10,121 +10,6 @@ namespace books {
 
 namespace {
 
-// Walks the tree, keeping the roles it entered so that it can close them on the way out.
-class TMarkupWalker {
-public:
-  TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder) : roleOf_(roleOf), builder_(builder) {}
-
-  // Handles a node on the way in; true when its children are to be walked.
-  bool Enter(const xmlNode* node) {
-    switch (node->type) {
-      case XML_TEXT_NODE:
-      case XML_CDATA_SECTION_NODE:
-        Text(reinterpret_cast<const char*>(node->content));
-        return false;
-      case XML_ENTITY_REF_NODE:
-        Entity(node);
-        return false;
-      case XML_DOCUMENT_NODE:
-      case XML_HTML_DOCUMENT_NODE:
-        return true;
-      case XML_ELEMENT_NODE:
-        return EnterElement(node);
-      default:
-        return false;
-    }
-  }
-
-  void Leave(const xmlNode* node) {
-    if (node->type != XML_ELEMENT_NODE) return;
-    switch (roleOf_(node)) {
-      case TElementRole::Block:
-      case TElementRole::Chapter:
-        builder_.EndLine();
-        break;
-      case TElementRole::Set:
-        builder_.Blank();
-        break;
-      case TElementRole::Heading:
-      case TElementRole::ChapterHeading:
-        builder_.EndHeading();
-        break;
-      case TElementRole::Cell:
-        builder_.Space();
-        break;
-      case TElementRole::Preformatted:
-        builder_.EndLine();
-        --preformatted_;
-        break;
-      default:
-        break;
-    }
-  }
-
-private:
-  bool EnterElement(const xmlNode* element) {
-    switch (roleOf_(element)) {
-      case TElementRole::Skip:
-        return false;
-      case TElementRole::Inline:
-        break;
-      case TElementRole::Block:
-        builder_.EndLine();
-        break;
-      case TElementRole::Set:
-        builder_.Blank();
-        break;
-      case TElementRole::Heading:
-        builder_.BeginHeading();
-        break;
-      case TElementRole::ChapterHeading:
-        builder_.HeadingChapter();
-        builder_.BeginHeading();
-        break;
-      case TElementRole::Chapter:
-        builder_.Chapter();
-        break;
-      case TElementRole::Break:
-        builder_.Break();
-        return false;
-      case TElementRole::Cell:
-        builder_.Space();
-        break;
-      case TElementRole::Preformatted:
-        builder_.EndLine();
-        ++preformatted_;
-        break;
-    }
-    return true;
-  }
-
-  void Text(std::string_view text) {
-    if (preformatted_ > 0) {
-      builder_.PreText(text);
-    } else {
-      builder_.Text(text);
-    }
-  }
-
-  void Entity(const xmlNode* reference) {
-    const std::string text = EntityText(reference);
-    // A named character is no longer than its reference; only an entity the document
-    // declares can make much text of few bytes, referenced many times over.
-    if (text.size() > 4 && (entityBytes_ += text.size()) > kMaxEntityTextBytes) {
-      throw EBookError("the book's own entities make more than 16 MiB of text (an entity bomb)");
-    }
-    Text(text);
-  }
-
-  // The most text a document's own entities may make.
-  static constexpr std::size_t kMaxEntityTextBytes = std::size_t{16} << 20;
-
-  TRoleOf roleOf_;
-  TTextBuilder& builder_;
-  int preformatted_ = 0;
-  std::size_t entityBytes_ = 0;
-};
-
 bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {
   for (const std::string_view name : names) {
     if (IsElement(element, name)) return true;
@@ -168,6 +53,107 @@ bool IsNavigation(const xmlNode* element) {
 }
 
 }  // namespace
+
+TMarkupWalker::TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder) : roleOf_(roleOf), builder_(builder) {}
+
+bool TMarkupWalker::Enter(const xmlNode* node) {
+  switch (node->type) {
+    case XML_TEXT_NODE:
+    case XML_CDATA_SECTION_NODE:
+      Text(reinterpret_cast<const char*>(node->content));
+      return false;
+    case XML_ENTITY_REF_NODE:
+      Entity(node);
+      return false;
+    case XML_DOCUMENT_NODE:
+    case XML_HTML_DOCUMENT_NODE:
+      return true;
+    case XML_ELEMENT_NODE:
+      return EnterElement(node);
+    default:
+      return false;
+  }
+}
+
+void TMarkupWalker::Leave(const xmlNode* node) {
+  if (node->type != XML_ELEMENT_NODE) return;
+  switch (roleOf_(node)) {
+    case TElementRole::Block:
+    case TElementRole::Chapter:
+      builder_.EndLine();
+      break;
+    case TElementRole::Set:
+      builder_.Blank();
+      break;
+    case TElementRole::Heading:
+    case TElementRole::ChapterHeading:
+      builder_.EndHeading();
+      break;
+    case TElementRole::Cell:
+      builder_.Space();
+      break;
+    case TElementRole::Preformatted:
+      builder_.EndLine();
+      --preformatted_;
+      break;
+    default:
+      break;
+  }
+}
+
+bool TMarkupWalker::EnterElement(const xmlNode* element) {
+  switch (roleOf_(element)) {
+    case TElementRole::Skip:
+      return false;
+    case TElementRole::Inline:
+      break;
+    case TElementRole::Block:
+      builder_.EndLine();
+      break;
+    case TElementRole::Set:
+      builder_.Blank();
+      break;
+    case TElementRole::Heading:
+      builder_.BeginHeading();
+      break;
+    case TElementRole::ChapterHeading:
+      builder_.HeadingChapter();
+      builder_.BeginHeading();
+      break;
+    case TElementRole::Chapter:
+      builder_.Chapter();
+      break;
+    case TElementRole::Break:
+      builder_.Break();
+      return false;
+    case TElementRole::Cell:
+      builder_.Space();
+      break;
+    case TElementRole::Preformatted:
+      builder_.EndLine();
+      ++preformatted_;
+      break;
+  }
+  return true;
+}
+
+void TMarkupWalker::Text(std::string_view text) {
+  if (preformatted_ > 0) {
+    builder_.PreText(text);
+  } else {
+    builder_.Text(text);
+  }
+}
+
+void TMarkupWalker::Entity(const xmlNode* reference) {
+  const std::string text = EntityText(reference);
+  // A named character is no longer than its reference; only an entity the document
+  // declares can make much text of few bytes, referenced many times over.
+  if (text.size() > 4 && (entityBytes_ += text.size()) > kMaxEntityTextBytes) {
+    throw EBookError("the book's own entities make more than 16 MiB of text (an entity bomb)");
+  }
+  Text(text);
+}
 
 void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder) {
   TMarkupWalker walker(roleOf, builder);

@@ -3,6 +3,7 @@
 #include <libxml/HTMLparser.h>
 #include <libxml/entities.h>
 #include <libxml/parser.h>
+#include <libxml/xmlerror.h>
 
 #include <algorithm>
 #include <cstring>
@@ -60,6 +61,34 @@ int ReadPiece(void* context, char* buffer, int size) {
   return static_cast<int>(count);
 }
 
+// Never XML_PARSE_HUGE: it would lift libxml2's guard against entity amplification (and
+// its depth limit of 256), and never XML_PARSE_NOENT: entities stay references, which the
+// readers expand once each, within bounds.
+constexpr int kStrictOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
+
+// Entities that multiply (a "billion laughs") make a hostile book, whatever reads it next.
+void RejectEntityBomb(const xmlError& error) {
+  if (error.code == XML_ERR_ENTITY_LOOP)
+    throw EBookError("the book's entities expand without end (an entity bomb)");
+}
+
+bool IsTooDeep(const xmlError& error) {
+  return error.code == XML_ERR_INTERNAL_ERROR && error.message &&
+         std::string_view(error.message).starts_with("Excessive depth");
+}
+
+// Why a strict document named `what` could not be read.
+EBookError XmlError(const xmlError& error, std::string_view what) {
+  RejectEntityBomb(error);
+  if (IsTooDeep(error)) return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
+  return EBookError(FormatMessage("%s is not well-formed XML", {what}));
+}
+
+void KeepError(void* context, xmlError* error) {
+  if (error && error->level >= XML_ERR_ERROR && static_cast<xmlError*>(context)->code == 0)
+    xmlCopyError(error, static_cast<xmlError*>(context));
+}
+
 // A strict parse: the document, or none and why.
 struct TXmlParse {
   TXmlDocument doc;
@@ -70,20 +99,13 @@ TXmlParse ParseStrictly(std::string_view bytes) {
   InitialiseOnce();
   const TParserContext context(xmlNewParserCtxt());
   if (!context) throw std::bad_alloc();
-  // Never XML_PARSE_HUGE: it would lift libxml2's guard against entity amplification (and
-  // its depth limit of 256), and never XML_PARSE_NOENT: entities stay references, which the
-  // readers expand once each, within bounds.
-  constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
   std::string_view rest = bytes;
-  TXmlParse parse{TXmlDocument(xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, nullptr, kOptions))};
+  TXmlParse parse{TXmlDocument(
+      xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, nullptr, kStrictOptions))};
   if (parse.doc && xmlDocGetRootElement(parse.doc.get())) return parse;
   parse.doc.reset();
-  const xmlError& error = context->lastError;
-  // Entities that multiply (a "billion laughs") make a hostile book, whatever reads it next.
-  if (error.code == XML_ERR_ENTITY_LOOP)
-    throw EBookError("the book's entities expand without end (an entity bomb)");
-  parse.tooDeep = error.code == XML_ERR_INTERNAL_ERROR && error.message &&
-                  std::string_view(error.message).starts_with("Excessive depth");
+  RejectEntityBomb(context->lastError);
+  parse.tooDeep = IsTooDeep(context->lastError);
   return parse;
 }
 
@@ -92,10 +114,52 @@ TXmlParse ParseStrictly(std::string_view bytes) {
 TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes).doc; }
 
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
-  TXmlParse parse = ParseStrictly(bytes);
-  if (parse.tooDeep) throw EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
-  if (!parse.doc) throw EBookError(FormatMessage("%s is not well-formed XML", {what}));
-  return std::move(parse.doc);
+  InitialiseOnce();
+  const TParserContext context(xmlNewParserCtxt());
+  if (!context) throw std::bad_alloc();
+  std::string_view rest = bytes;
+  TXmlDocument doc(xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, nullptr, kStrictOptions));
+  if (!doc || !xmlDocGetRootElement(doc.get())) throw XmlError(context->lastError, what);
+  return doc;
+}
+
+TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : source_(source), what_(what) {
+  InitialiseOnce();
+  reader_.reset(xmlReaderForIO(ReadFromSource, nullptr, this, nullptr, nullptr, kStrictOptions));
+  if (!reader_) throw std::bad_alloc();
+  xmlTextReaderSetStructuredErrorHandler(reader_.get(), KeepError, &error_);
+}
+
+TXmlStream::~TXmlStream() { xmlResetError(&error_); }
+
+int TXmlStream::ReadFromSource(void* context, char* buffer, int size) {
+  auto& stream = *static_cast<TXmlStream*>(context);
+  // An exception must not pass through libxml2: it is kept, and thrown once the reader is out.
+  try {
+    return static_cast<int>(stream.source_(buffer, static_cast<std::size_t>(std::max(size, 0))));
+  } catch (...) {
+    stream.failure_ = std::current_exception();
+    return -1;
+  }
+}
+
+bool TXmlStream::Moved(int status) {
+  if (failure_) std::rethrow_exception(failure_);
+  if (status < 0) throw XmlError(error_, what_);
+  return status == 1;
+}
+
+bool TXmlStream::Next() { return Moved(xmlTextReaderRead(reader_.get())); }
+bool TXmlStream::SkipChildren() { return Moved(xmlTextReaderNext(reader_.get())); }
+
+int TXmlStream::Kind() const { return xmlTextReaderNodeType(reader_.get()); }
+int TXmlStream::Depth() const { return xmlTextReaderDepth(reader_.get()); }
+bool TXmlStream::IsEmptyElement() const { return xmlTextReaderIsEmptyElement(reader_.get()) == 1; }
+const xmlNode* TXmlStream::Node() const { return xmlTextReaderCurrentNode(reader_.get()); }
+const xmlNode* TXmlStream::Expand() {
+  const xmlNode* node = xmlTextReaderExpand(reader_.get());
+  if (!node) Moved(-1);
+  return node;
 }
 
 TXmlDocument ParseHtml(std::string_view bytes) {

@@ -1,7 +1,10 @@
 #pragma once
 // Parsed XML and HTML documents (libxml2), owned, with the few lookups the readers need.
 #include <libxml/tree.h>
+#include <libxml/xmlreader.h>
 
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +21,45 @@ using TXmlDocument = std::unique_ptr<xmlDoc, TXmlDocFree>;
 TXmlDocument TryParseXml(std::string_view bytes);
 // As TryParseXml, but EBookError "<what> is not well-formed XML" when it fails.
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what);
+// Hands out a document's next bytes into the buffer, at most `size`; 0 at the end.
+using TByteSource = std::function<std::size_t(char* buffer, std::size_t size)>;
+
+// A strict XML document read as a stream, node by node (libxml2's reader), so that the
+// largest books need no tree of their own. The nodes' ancestors stay while they are read.
+class TXmlStream {
+public:
+  // `source` must outlive the stream; `what` names the document in errors.
+  TXmlStream(const TByteSource& source, std::string_view what);
+  ~TXmlStream();
+  TXmlStream(const TXmlStream&) = delete;
+  TXmlStream& operator=(const TXmlStream&) = delete;
+
+  // Moves to the next node; false at the end. EBookError as ParseXml when the document
+  // turns out bad.
+  bool Next();
+  // Moves past the current element's children and end to what follows it.
+  bool SkipChildren();
+  int Kind() const;  // an xmlReaderTypes value
+  int Depth() const;
+  bool IsEmptyElement() const;
+  const xmlNode* Node() const;
+  // The current element read whole, with its children; valid until the next move.
+  const xmlNode* Expand();
+
+private:
+  static int ReadFromSource(void* context, char* buffer, int size);
+  bool Moved(int status);
+
+  struct TReaderFree {
+    void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
+  };
+  const TByteSource& source_;
+  std::exception_ptr failure_;  // what the source threw
+  std::unique_ptr<xmlTextReader, TReaderFree> reader_;
+  std::string what_;
+  xmlError error_{};  // the first error the reader reports
+};
+
 // The tolerant HTML parser, for tag soup; never fails on content.
 TXmlDocument ParseHtml(std::string_view bytes);
 

@@ -60,6 +60,14 @@ TEST(Fb2Reader, ReadsTheBookInsideAZip) {
   EXPECT_EQ(Lines(book.text), kExpected);
 }
 
+// Read as a stream, the notes still follow every main body, wherever they stand.
+TEST(Fb2Reader, NotesFollowTheMainTextWhereverTheyStand) {
+  const std::string fb2 =
+      "<FictionBook><body><p>one</p></body><body name=\"notes\"><section><p>n</p></section></body>"
+      "<body><p>two</p></body><binary id=\"x\">AAAA</binary></FictionBook>";
+  EXPECT_THAT(Lines(Read(fb2, "x.fb2").text), ElementsAre("one", "two", "", "\f", "notes", "", "n"));
+}
+
 TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {
   const std::string cp1251 =
       "<?xml version=\"1.0\" encoding=\"windows-1251\"?><FictionBook><body><p>\xCC\xE8\xF0</p></body>"
@@ -82,6 +90,14 @@ TEST(Fb2Reader, RefusesBadBooks) {
       {"plain words", "a.fb2", "the FB2 book is not well-formed XML"},
       {"<FictionBook><body>" + deep + "<p>lost</p></body></FictionBook>", "a.fb2",
        "the FB2 book nests its elements more than 256 deep"},
+      {"<?xml version=\"1.0\"?><!DOCTYPE FictionBook [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">"
+       "<!ENTITY c \"&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;\"><!ENTITY e "
+       "\"&d;&d;&d;&d;&d;&d;\">"
+       "<!ENTITY f \"&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;\"><!ENTITY h "
+       "\"&g;&g;&g;&g;&g;&g;\">"
+       "<!ENTITY i \"&h;&h;&h;&h;&h;&h;\"><!ENTITY j \"&i;&i;&i;&i;&i;&i;\">]><FictionBook><body><p>&j;</p>"
+       "</body></FictionBook>",
+       "a.fb2", "the book's entities expand without end (an entity bomb)"},
       {"plain words", "a.fb2.zip", "the book is not a valid ZIP archive"},
       {MakeZip({{"a.txt", "words"}}), "a.fb2.zip", "the archive holds no FB2 book"},
       {MakeZip({{"a.fb2", "<FictionBook><body>" + std::string(3 << 20, ' ') + "</body></FictionBook>"}}),
