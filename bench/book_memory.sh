@@ -1,6 +1,7 @@
 #!/bin/bash
 # Peak resident memory of reading the largest books: a text of 250 chapters of 1 MB, the
-# same as an EPUB (one XHTML file a chapter) and as an FB2, each shown by `lines`.
+# same as an EPUB (one XHTML file a chapter), as an FB2 and as one HTML page, each shown by
+# `lines`.
 # The goal is 30 MB + 2 x the text's size. Usage: bench/book_memory.sh [stronix-cli] [scratch]
 set -euo pipefail
 cli=${1:-build/cli/stronix-cli}
@@ -14,6 +15,8 @@ line = ("The clock-maker wound forty clocks every morning and listened to them e
 chapter_paras = [line] * (1_000_000 // (len(line) + 2))
 text = open(os.path.join(out, "book.txt"), "w")
 fb2 = open(os.path.join(out, "book.fb2"), "w")
+html = open(os.path.join(out, "book.html"), "w")
+html.write("<!DOCTYPE html><html><head><title>Big</title></head><body>")
 fb2.write('<?xml version="1.0" encoding="UTF-8"?><FictionBook xmlns="http://www.gribuser.ru/xml/fictionbook/2.0">'
           '<description><title-info><book-title>Big</book-title></title-info></description><body>')
 with zipfile.ZipFile(os.path.join(out, "book.epub"), "w", zipfile.ZIP_DEFLATED) as z:
@@ -27,12 +30,14 @@ with zipfile.ZipFile(os.path.join(out, "book.epub"), "w", zipfile.ZIP_DEFLATED) 
         body = "".join(f"<p>{p}</p>\n" for p in chapter_paras)
         z.writestr(f"c{k}.xhtml", f'<?xml version="1.0"?><html xmlns="http://www.w3.org/1999/xhtml"><head><title>c</title></head><body><h1>Chapter {k}</h1>{body}</body></html>')
         fb2.write(f"<section><title><p>Chapter {k}</p></title>" + "".join(f"<p>{p}</p>" for p in chapter_paras) + "</section>")
+        html.write(f"<h1>Chapter {k}</h1>" + "".join(f"<p>{p}</p>\n" for p in chapter_paras))
 fb2.write("</body></FictionBook>")
+html.write("</body></html>")
 PY
 
 text_mb=$(( $(stat -c %s "$scratch/book.txt") / 1000000 ))
 echo "text: ${text_mb} MB; goal: $(( 30 + 2 * text_mb )) MB"
-for book in book.txt book.epub book.fb2; do
+for book in book.txt book.epub book.fb2 book.html; do
   /usr/bin/time -v -o "$scratch/time.txt" env QT_QPA_PLATFORM=offscreen "$cli" lines "$scratch/$book" > /dev/null || true
   peak_kb=$(awk -F': ' '/Maximum resident/ {print $2}' "$scratch/time.txt")
   wall=$(awk -F': ' '/Elapsed/ {print $2}' "$scratch/time.txt")
