@@ -1,7 +1,5 @@
 #include "app/books/fb2_reader.h"
 
-#include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "app/books/book.h"
@@ -171,13 +169,7 @@ private:
 TBook ReadFb2(const TByteSource& source, std::size_t capacity) { return TFb2Stream(source, capacity).Read(); }
 
 TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
-  const TByteSource source = [&bytes](char* buffer, std::size_t size) {
-    const std::size_t count = std::min(size, bytes.size());
-    std::memcpy(buffer, bytes.data(), count);
-    bytes.remove_prefix(count);
-    return count;
-  };
-  return ReadFb2(source, capacity);
+  return ReadFb2(SourceOfBytes(bytes), capacity);
 }
 
 }  // namespace books

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "app/books/book.h"
 #include "platform/utf8.h"
@@ -54,11 +55,8 @@ std::string CutAt(std::string text, std::size_t limit) {
 // Hands the parser the bytes piece by piece: given them whole, it would keep a copy of
 // them all while it builds the tree, a third copy of the largest books.
 int ReadPiece(void* context, char* buffer, int size) {
-  std::string_view& rest = *static_cast<std::string_view*>(context);
-  const std::size_t count = std::min(rest.size(), static_cast<std::size_t>(std::max(size, 0)));
-  std::memcpy(buffer, rest.data(), count);
-  rest.remove_prefix(count);
-  return static_cast<int>(count);
+  return static_cast<int>(
+      (*static_cast<const TByteSource*>(context))(buffer, static_cast<std::size_t>(std::max(size, 0))));
 }
 
 // Never XML_PARSE_HUGE: it would lift libxml2's guard against entity amplification (and
@@ -92,35 +90,41 @@ void KeepError(void* context, xmlError* error) {
 // A strict parse: the document, or none and why.
 struct TXmlParse {
   TXmlDocument doc;
-  bool tooDeep = false;
+  std::optional<EBookError> failure;
 };
 
-TXmlParse ParseStrictly(std::string_view bytes) {
+// Throws at once for an entity bomb.
+TXmlParse ParseStrictly(std::string_view bytes, std::string_view what) {
   InitialiseOnce();
   const TParserContext context(xmlNewParserCtxt());
   if (!context) throw std::bad_alloc();
-  std::string_view rest = bytes;
-  TXmlParse parse{TXmlDocument(
-      xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, nullptr, kStrictOptions))};
+  TByteSource source = SourceOfBytes(bytes);
+  TXmlParse parse;
+  parse.doc.reset(
+      xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, nullptr, nullptr, kStrictOptions));
   if (parse.doc && xmlDocGetRootElement(parse.doc.get())) return parse;
   parse.doc.reset();
-  RejectEntityBomb(context->lastError);
-  parse.tooDeep = IsTooDeep(context->lastError);
+  parse.failure = XmlError(context->lastError, what);
   return parse;
 }
 
 }  // namespace
 
-TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes).doc; }
+TByteSource SourceOfBytes(std::string_view bytes) {
+  return [rest = bytes](char* buffer, std::size_t size) mutable {
+    const std::size_t count = std::min(size, rest.size());
+    std::memcpy(buffer, rest.data(), count);
+    rest.remove_prefix(count);
+    return count;
+  };
+}
+
+TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes, "the document").doc; }
 
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
-  InitialiseOnce();
-  const TParserContext context(xmlNewParserCtxt());
-  if (!context) throw std::bad_alloc();
-  std::string_view rest = bytes;
-  TXmlDocument doc(xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, nullptr, kStrictOptions));
-  if (!doc || !xmlDocGetRootElement(doc.get())) throw XmlError(context->lastError, what);
-  return doc;
+  TXmlParse parse = ParseStrictly(bytes, what);
+  if (parse.failure) throw *parse.failure;
+  return std::move(parse.doc);
 }
 
 TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : source_(source), what_(what) {
@@ -173,8 +177,8 @@ TXmlDocument ParseHtml(std::string_view bytes) {
   // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
   constexpr int kOptions =
       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  std::string_view rest = bytes;
-  TXmlDocument doc(htmlCtxtReadIO(context.get(), ReadPiece, nullptr, &rest, nullptr, encoding, kOptions));
+  TByteSource source = SourceOfBytes(bytes);
+  TXmlDocument doc(htmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, nullptr, encoding, kOptions));
   // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
   if (context->disableSAX) {
     throw EBookError(

@@ -23,6 +23,8 @@ TXmlDocument TryParseXml(std::string_view bytes);
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what);
 // Hands out a document's next bytes into the buffer, at most `size`; 0 at the end.
 using TByteSource = std::function<std::size_t(char* buffer, std::size_t size)>;
+// The bytes (which must outlive it) as a source.
+TByteSource SourceOfBytes(std::string_view bytes);
 
 // A strict XML document read as a stream, node by node (libxml2's reader), so that the
 // largest books need no tree of their own. The nodes' ancestors stay while they are read.
