@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <cerrno>
+
 #include "app/books/book_reader.h"
+#include "app/books/fb2_reader.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;
@@ -66,6 +70,19 @@ TEST(Fb2Reader, NotesFollowTheMainTextWhereverTheyStand) {
       "<FictionBook><body><p>one</p></body><body name=\"notes\"><section><p>n</p></section></body>"
       "<body><p>two</p></body><binary id=\"x\">AAAA</binary></FictionBook>";
   EXPECT_THAT(Lines(Read(fb2, "x.fb2").text), ElementsAre("one", "two", "", "\f", "notes", "", "n"));
+}
+
+// A file that fails while it is read (a device error, the size limit) fails the book.
+TEST(Fb2Reader, AFailingSourceFailsTheBook) {
+  std::size_t given = 0;
+  const books::TByteSource failing = [&](char* buffer, std::size_t size) -> std::size_t {
+    if (given > 0) throw EFOpenError("book.fb2", EIO);
+    const std::string start = "<FictionBook><body><p>one</p><p>";
+    given = std::min(size, start.size());
+    std::copy_n(start.data(), given, buffer);
+    return given;
+  };
+  EXPECT_THAT([&] { books::ReadFb2(failing, 1 << 20); }, ThrowsMessage<EFOpenError>("Cannot open file book.fb2"));
 }
 
 TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {
