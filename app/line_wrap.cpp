@@ -6,7 +6,7 @@
 namespace {
 
 // Appends the display lines of one text line (no line break inside).
-void WrapLine(std::string_view line, TGlyphWidths& widths, TLineViews& out) {
+void WrapLine(std::string_view line, TGlyphWidths& widths, int boxWidth, TLineViews& out) {
   if (line.empty()) {
     out.emplace_back();
     return;
@@ -22,7 +22,7 @@ void WrapLine(std::string_view line, TGlyphWidths& widths, TLineViews& out) {
       const auto width = widths.Next(line.substr(i), length);
       if (line[i] == ' ') {
         lastSpace = i;  // spaces hang past the edge rather than start a line
-      } else if (pen + width.extent > kWrapWidth) {
+      } else if (pen + width.extent > boxWidth) {
         break;
       }
       pen += width.advance;
@@ -42,12 +42,12 @@ void WrapLine(std::string_view line, TGlyphWidths& widths, TLineViews& out) {
 
 }  // namespace
 
-TLineViews WrapText(std::string_view text, const TPageFont& font) {
+TLineViews WrapText(std::string_view text, const TPageFont& font, int width) {
   TGlyphWidths widths(font);
   TLineViews lines;
   for (std::size_t start = 0;;) {
     const std::size_t end = std::min(text.find("\r\n", start), text.size());
-    WrapLine(text.substr(start, end - start), widths, lines);
+    WrapLine(text.substr(start, end - start), widths, width, lines);
     if (end == text.size()) break;
     start = end + 2;
   }

@@ -16,5 +16,5 @@ inline constexpr int kWrapWidth = 480 - 2 * 2;
 // box. A word wider than the width breaks between characters; a single character wider
 // than the width makes a line of its own. In UTF-8 a character is never split. A tab is
 // measured as the space-wide gap it is drawn as, and is not a place to break.
-// The lines are views of `text`, which must outlive them.
-TLineViews WrapText(std::string_view text, const TPageFont& font);
+// The lines are views of `text`, which must outlive them. `width`: a narrower box.
+TLineViews WrapText(std::string_view text, const TPageFont& font, int width = kWrapWidth);

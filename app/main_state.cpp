@@ -4,26 +4,43 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "app/about_text.h"
+#include "app/books/book_file.h"
 #include "app/books/book_reader.h"
 #include "app/font_script.h"
 #include "app/text_file.h"
 
 namespace {
 
-// The text without its chapter-mark lines.
-std::string WithoutChapterMarks(const std::string& text) {
-  const std::string markLine = std::string(kChapterMark) + "\r\n";
+const std::string kMarkLine = std::string(kChapterMark) + "\r\n";
+
+// The text without its chapter-mark lines; `marks` gets where they stood in what is left.
+std::string WithoutChapterMarks(const std::string& text, std::vector<std::size_t>& marks) {
   std::string out;
   out.reserve(text.size());
+  marks.clear();
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find("\r\n", start), text.size());
     const std::size_t next = std::min(end + 2, text.size());
-    if (text.compare(start, next - start, markLine) != 0) out.append(text, start, next - start);
+    if (text.compare(start, next - start, kMarkLine) != 0) out.append(text, start, next - start);
+    else marks.push_back(out.size());
     start = next;
   }
   return out;
+}
+
+// The text with its chapter-mark lines back where they stood.
+std::string WithChapterMarks(const std::string& text, const std::vector<std::size_t>& marks) {
+  std::string out;
+  out.reserve(text.size() + marks.size() * kMarkLine.size());
+  std::size_t start = 0;
+  for (const std::size_t mark : marks) {
+    out.append(text, start, mark - start).append(kMarkLine);
+    start = mark;
+  }
+  return out.append(text, start);
 }
 
 // What the title page names: the title, with the author after a dash when there is one.
@@ -50,16 +67,21 @@ TMainState::TMainState() {
   settings_.targetFolder = HomeFolder();
 }
 
-void TMainState::LoadTextFile(const std::string& path) {
+void TMainState::LoadTextFile(const std::string& path, bool allItems) {
   TLoadedBook book;
   book.path = path;
+  const bool standardInput = path == kStandardInputPath;
+  // Standard input is read once, whole, and the format told from the bytes read.
+  std::string input = standardInput ? ReadStandardInput() : std::string();
   std::string title;  // "Title — Author" from a markup book's metadata; the file name else
-  if (std::optional<TBook> markup = ReadMarkupBook(path, kMaxTextBytes)) {
+  if (std::optional<TBook> markup =
+          standardInput ? ReadMarkupBook(input, kStandardInputName, kMaxTextBytes, {}, allItems)
+                        : ReadMarkupBook(path, kMaxTextBytes, allItems)) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
     title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;
   } else {
-    TTextFile file = ReadBookText(path);
+    TTextFile file = standardInput ? BookTextOf(std::move(input), kStandardInputName) : ReadBookText(path);
     book.text = std::make_shared<const std::string>(std::move(file.text));
     book.bytesAfterNul = file.bytesAfterNul;
   }
@@ -70,8 +92,8 @@ void TMainState::LoadTextFile(const std::string& path) {
     memo_.SetFont(font);
   }
   if (book.hasChapters) settings_.chapterPages = true;
-  settings_.targetFolder = TargetFolderOf(path);
-  settings_.chosenFileName = path;
+  if (!standardInput) settings_.targetFolder = TargetFolderOf(path);
+  settings_.chosenFileName = standardInput ? kStandardInputName : path;
   settings_.bookTitle = std::move(title);
   book_ = std::move(book);
   showBook();
@@ -83,13 +105,15 @@ void TMainState::SetChapterPages(bool on) {
 }
 
 void TMainState::showBook() {
-  const std::string& text = *book_->text;
-  if (book_->hasChapters && !settings_.chapterPages) {
-    std::string shown = WithoutChapterMarks(text);
-    if (shown != memo_.Text()) memo_.SetText(shown);
-  } else if (&text != &memo_.Text() && text != memo_.Text()) {
-    memo_.SetText(book_->text);
+  if (book_->hasChapters && book_->marksShown != settings_.chapterPages) {
+    // The book is held in one form at a time: the largest have no room for two.
+    memo_.Clear();
+    std::string text = settings_.chapterPages ? WithChapterMarks(*book_->text, book_->marks)
+                                              : WithoutChapterMarks(*book_->text, book_->marks);
+    book_->text = std::make_shared<const std::string>(std::move(text));
+    book_->marksShown = settings_.chapterPages;
   }
+  if (&memo_.Text() != book_->text.get()) memo_.SetText(book_->text);
 }
 
 TRunReport TMainState::Generate(TRunMonitor* monitor) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/conversion_run.h"
 #include "app/text_box.h"
@@ -13,8 +14,10 @@
 // A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
 struct TLoadedBook {
   std::string path;
-  std::shared_ptr<const std::string> text;  // as the text box takes it; chapter marks kept
+  std::shared_ptr<const std::string> text;  // as the text box takes it
   bool hasChapters = false;  // read from EPUB, FB2 or HTML
+  bool marksShown = true;    // the text holds its chapter-mark lines (chapter pages on)
+  std::vector<std::size_t> marks;  // else where they stood in it
   std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
 };
 
@@ -35,8 +38,10 @@ public:
   // takes its text (from its first line), the target folder becomes the file's folder and
   // the file becomes the chosen one. A book in UTF-8 (or UTF-16) switches the script to
   // UTF-8; any other keeps the script in force. Markup books turn chapter pages on. On
-  // failure nothing changes.
-  void LoadTextFile(const std::string& path);
+  // failure nothing changes. The path "-" reads standard input, named "stdin" on the title
+  // page; the target folder then stays as it is. `allItems`: an EPUB's items outside its
+  // reading order (linear="no") follow the book.
+  void LoadTextFile(const std::string& path, bool allItems = false);
 
   // Turns chapter pages on or off; the text box shows the book's chapter marks only when on.
   void SetChapterPages(bool on);

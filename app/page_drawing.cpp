@@ -3,10 +3,13 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/code_page.h"
 #include "app/font_metrics.h"
+#include "app/line_wrap.h"
 #include "app/page_layout.h"
 #include "app/text_file.h"
 
@@ -47,6 +50,42 @@ std::string TitleText(std::string_view utf8, TFontScript script) {
                                      : CodePageOf(TFontScript::CentralEuropean).FromUtf8(utf8);
 }
 
+// The most lines a book's title and author take on the title page.
+constexpr std::size_t kMaxBookLines = 4;
+
+int TextWidth(std::string_view bytes, const TPageFont& font) {
+  TGlyphWidths widths(font);
+  float pen = 0;
+  for (int length = 1; !bytes.empty(); bytes.remove_prefix(static_cast<std::size_t>(length)))
+    pen += widths.Next(bytes, length).advance;
+  return static_cast<int>(std::ceil(pen));
+}
+
+// The title page's first line, "  Book: " and the file name. A book's own title and author
+// (which can be long) wrap instead onto the lines below it, indented alike, within the page's
+// width; past kMaxBookLines the last line ends in "...".
+std::vector<std::string> BookLines(std::string_view chosenFileName, std::string_view bookTitle,
+                                   const TPageFont& font) {
+  constexpr std::string_view kIndent = "  ", kCut = "...";
+  const TCodePage& codePage = CodePageOf(font.script);
+  if (bookTitle.empty())
+    return {std::string(kIndent) + "Book: " + codePage.FromUtf8(FileNamePart(chosenFileName))};
+  const std::string text = "Book: " + codePage.FromUtf8(bookTitle);
+  const int width = kWrapWidth - TextWidth(kIndent, font);
+  const TLineViews wrapped = WrapText(text, font, width);
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < std::min(wrapped.size(), kMaxBookLines); ++i) {
+    std::string_view line = wrapped[i];
+    std::string_view cut;
+    if (i + 1 == kMaxBookLines && wrapped.size() > kMaxBookLines) {
+      line = WrapText(line, font, width - TextWidth(kCut, font)).front();
+      cut = kCut;
+    }
+    lines.push_back(std::string(kIndent).append(line).append(cut));
+  }
+  return lines;
+}
+
 }  // namespace
 
 void ClearPage(TPageRaster& raster, const TTextBox& box) { raster.PaintTarget().fill(ToQColor(box.Color())); }
@@ -55,17 +94,22 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
                    std::string_view bookTitle) {
   const int size = ComputeLayout(box.Font().height).size;
   const TFontScript script = box.Font().script;
-  // File names are UTF-8 here; the page shows them in the font's own code page.
-  const std::string lines[kTitleLineCount] = {
-      "  Book: " + CodePageOf(script).FromUtf8(bookTitle.empty() ? FileNamePart(chosenFileName) : bookTitle),
+  // File names and titles are UTF-8 here; the page shows them in the font's own code page.
+  const std::vector<std::string> book = BookLines(chosenFileName, bookTitle, box.Font());
+  const std::string below[kTitleLineCount - 1] = {
       TitleText("  Strony przygotował program Stronix", script),
       "  www.stronix.example.org",
       TitleText("  pozdrowienia dla psp-czytelników", script),
       TitleText("  Miłej lektury!", script),
   };
+  // A title that wraps moves the rest of the page down by its extra lines.
+  const int step = TextLineY(2, size) - TextLineY(1, size);
+  const int extra = step * static_cast<int>(book.size() - 1);
   TLinePainter painter(raster, box);
-  for (int line = 1; line <= kTitleLineCount; ++line)
-    painter.DrawLine(TitleLineY(line, size), lines[line - 1]);
+  for (std::size_t i = 0; i < book.size(); ++i)
+    painter.DrawLine(TitleLineY(1, size) + step * static_cast<int>(i), book[i]);
+  for (int line = 2; line <= kTitleLineCount; ++line)
+    painter.DrawLine(TitleLineY(line, size) + extra, below[line - 2]);
 }
 
 void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines) {

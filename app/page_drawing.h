@@ -16,7 +16,8 @@ void ClearPage(TPageRaster& raster, const TTextBox& box);
 // Draws the five title lines: the book (its title and author as `bookTitle` in UTF-8, or
 // when that is empty the file-name part of `chosenFileName`, empty before any file was
 // chosen), a line about the pages, our web address, the greeting to the readers and a
-// closing wish. EZeroDivide for a layout size of 0.
+// closing wish. A `bookTitle` too wide for the page wraps onto up to four lines, moving the
+// other lines down. EZeroDivide for a layout size of 0.
 void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
                    std::string_view bookTitle = {});
 

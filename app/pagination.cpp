@@ -1,5 +1,6 @@
 #include "app/pagination.h"
 
+#include "app/blank_lines.h"
 #include "platform/cancellation.h"
 
 std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapterPages) {
@@ -15,6 +16,9 @@ std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapt
       close();
       continue;
     }
+    // A chapter's page opens with text: a blank line there (after a full page, before a
+    // chapter mark) would leave a page that begins blank, or is blank throughout.
+    if (chapterPages && page.count == 0 && IsBlankLine(lines[i])) continue;
     if (page.count == 0) page.first = i;
     if (++page.count == perPage) close();
   }

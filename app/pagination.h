@@ -15,5 +15,7 @@ struct TPageSpan {
 
 // The pages of a working list at `perPage` lines a page (≥ 1): the lines in order, the
 // next page starting when one is full. With `chapterPages` a line that is kChapterMark
-// alone also ends the page before it (an empty page never comes of it) and is drawn on none.
+// alone also ends the page before it (an empty page never comes of it) and is drawn on none,
+// and blank lines that would begin a page are drawn on none either, so that no page begins
+// blank or is blank throughout.
 std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapterPages);

@@ -1,63 +1,36 @@
 #include "app/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 
+#include "app/books/book_file.h"
 #include "platform/exceptions.h"
 #include "platform/cancellation.h"
 #include "platform/utf8.h"
 
 namespace {
 
-// Owns an open file descriptor.
-class TFileHandle {
-public:
-  explicit TFileHandle(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-  ~TFileHandle() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  TFileHandle(const TFileHandle&) = delete;
-  TFileHandle& operator=(const TFileHandle&) = delete;
-
-  bool IsOpen() const { return fd_ >= 0; }
-  int Descriptor() const { return fd_; }
-
-private:
-  int fd_;
-};
-
 void ThrowTooLarge() { throw EOutOfResources("Text exceeds memo capacity"); }
 
 // How far into a file a NUL byte marks it as no text at all.
 constexpr std::size_t kBinaryProbe = 8 * 1024;
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsUtf16(std::string_view bytes) {
   return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
 }
 
 // The file's bytes, at most `capacity` of them (the memo limit counts the bytes as read)
-// unless a NUL comes first, and the file's size.
-std::string ReadBytes(const std::string& path, std::size_t capacity, std::size_t& fileSize) {
-  const TFileHandle file(path);
-  if (!file.IsOpen()) throw EFOpenError(path, errno);
-  struct stat status {};
-  fileSize = ::fstat(file.Descriptor(), &status) == 0 && S_ISREG(status.st_mode)
-                 ? static_cast<std::size_t>(status.st_size)
-                 : 0;
+// unless a NUL comes first.
+std::string ReadBytes(TBookFile& file, std::size_t capacity) {
   std::string bytes;
   std::size_t nul = std::string::npos;  // the first NUL read so far
   char chunk[1 << 16];
   for (;;) {
-    CheckCancelled();  // a signal also ends a read that waits, with EINTR
-    const ssize_t count = ::read(file.Descriptor(), chunk, sizeof chunk);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) throw EFOpenError(path, errno);  // a folder, or a device that fails
+    const std::size_t count = file.ReadSome(chunk, sizeof chunk);
     if (count == 0) return bytes;
-    const std::string_view read(chunk, static_cast<std::size_t>(count));
+    const std::string_view read(chunk, count);
     if (nul == std::string::npos && read.find('\0') != std::string_view::npos) nul = bytes.size() + read.find('\0');
     bytes += read;
     // Past the limit only what follows a NUL may go unread.
@@ -128,16 +101,28 @@ ENotText::ENotText(std::string_view path)
     : Exception(FormatMessage("%s is not a text file: it holds NUL bytes", {path})) {}
 
 TTextFile ReadBookText(const std::string& path, std::size_t capacity) {
-  std::size_t fileSize = 0;
-  std::string bytes = ReadBytes(path, capacity, fileSize);
+  TBookFile file(path);
+  return BookTextOf(ReadBytes(file, capacity), path, file.StatedSize());
+}
+
+std::string ReadStandardInput(std::size_t capacity) {
+  TBookFile input = TBookFile::StandardInput();
+  return ReadBytes(input, capacity);
+}
+
+TTextFile BookTextOf(std::string bytes, std::string_view name, std::size_t fileSize) {
   fileSize = std::max(fileSize, bytes.size());
   TTextFile file;
   if (IsUtf16(bytes)) {
     bytes = Utf16ToUtf8(bytes);
     fileSize = bytes.size();
     file.fromUtf16 = true;
+  } else if (bytes.starts_with(kUtf8ByteOrderMark)) {
+    // The mark says how the text is written; it is no part of the text.
+    bytes.erase(0, kUtf8ByteOrderMark.size());
+    fileSize -= kUtf8ByteOrderMark.size();
   } else if (bytes.find('\0') < kBinaryProbe) {
-    throw ENotText(path);
+    throw ENotText(name);
   }
   const std::size_t nul = std::min(bytes.find('\0'), bytes.size());
   file.bytesAfterNul = fileSize - nul;

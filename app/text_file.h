@@ -38,11 +38,18 @@ public:
 };
 
 // A file's text as the text box takes it: read whole, a UTF-16 file (byte-order mark
-// FF FE or FE FF) decoded to UTF-8, cut at the first NUL byte, line breaks normalised.
+// FF FE or FE FF) decoded to UTF-8, a UTF-8 byte-order mark dropped, cut at the first NUL
+// byte, line breaks normalised.
 // EFOpenError "Cannot open file %s" when it cannot be read; ENotText when a NUL comes in
 // its first 8 KiB and it is not UTF-16; EOutOfResources "Text exceeds memo capacity" when
-// it holds more than `capacity` bytes before its first NUL.
+// it holds more than `capacity` bytes before its first NUL; ENotRegularFile for a FIFO,
+// device or socket.
 TTextFile ReadBookText(const std::string& path, std::size_t capacity = kMaxTextBytes);
+// The same for bytes already read (`fileSize` of them in all when a NUL cut the reading
+// short); `name` names them in errors.
+TTextFile BookTextOf(std::string bytes, std::string_view name, std::size_t fileSize = 0);
+// Standard input read whole, within `capacity` as ReadBookText counts it.
+std::string ReadStandardInput(std::size_t capacity = kMaxTextBytes);
 // The text of ReadBookText alone.
 std::string ReadTextFile(const std::string& path, std::size_t capacity = kMaxTextBytes);
 

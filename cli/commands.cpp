@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/appearance.h"
+#include "app/books/book_file.h"
 #include "app/code_page.h"
 #include "app/conversion_run.h"
 #include "app/delivery/book_name.h"
@@ -132,7 +133,8 @@ public:
   TPlace PlaceOf(const std::string& book) {
     const bool ownFolder = options_.toCard || options_.books.size() > 1;
     if (!ownFolder) return {base_, {}, !base_.empty()};
-    const std::string name = UniqueBookName(FatSafeBookName(book), taken_);
+    const std::string name =
+        UniqueBookName(FatSafeBookName(book == kStandardInputPath ? kStandardInputName : book), taken_);
     taken_.insert(name);
     const std::string base = base_.empty() ? TargetFolderOf(std::filesystem::absolute(book).string()) : base_;
     return {options_.pagesPerFolder > 0 ? base : base + name + "/", name, true};
@@ -248,7 +250,8 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
 }  // namespace
 
 void PrepareState(TMainState& state, const TCliOptions& options, const std::string& book) {
-  state.LoadTextFile(std::filesystem::absolute(book).string());
+  state.LoadTextFile(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(),
+                     options.allItems);
   TTextBox& memo = state.Memo();
   TPageFont font = memo.Font();
   font.face = options.fontFace.value_or(font.face);

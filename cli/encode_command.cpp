@@ -72,10 +72,15 @@ int ParsePaletteBits(const std::string& value) {
 TEncodeOptions ParseEncodeCommandLine(const std::vector<std::string>& args) {
   TEncodeOptions options;
   std::vector<std::string> files;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (!arg.starts_with("--")) {
+    if (optionsEnded || !arg.starts_with("--")) {
       files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {  // the end of the options, as for the other commands
+      optionsEnded = true;
       continue;
     }
     if (i + 1 >= args.size()) throw EUsageError(FormatMessage("%s needs a value", {arg}));

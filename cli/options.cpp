@@ -1,14 +1,14 @@
 #include "cli/options.h"
 
-#include "cli/encode_command.h"
-
-#include "app/delivery/part_folders.h"
-#include "app/l10n/translation.h"
-
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <string_view>
+
+#include "app/delivery/part_folders.h"
+#include "app/l10n/translation.h"
+#include "cli/encode_command.h"
 
 namespace {
 
@@ -76,7 +76,8 @@ struct TOptionSpec {
 
 const std::vector<TOptionSpec>& OptionSpecs() {
   static const std::vector<TOptionSpec> specs = {
-      {"--output", "-o", true, kConvertOnly, [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
+      {"--output", "-o", true, kConvertOnly,
+       [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
       {"--font", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
       {"--size", "", true, kBoth,
        [](TCliOptions& o, const std::string& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
@@ -97,8 +98,11 @@ const std::vector<TOptionSpec>& OptionSpecs() {
        [](TCliOptions& o, const std::string& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
       {"--keep-blank-lines", "", false, kBoth,
        [](TCliOptions& o, const std::string&) { o.keepBlankLines = true; }},
-      {"--chapter-pages", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
-      {"--no-page-times", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
+      {"--chapter-pages", "", false, kBoth,
+       [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
+      {"--all-items", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.allItems = true; }},
+      {"--no-page-times", "", false, kConvertOnly,
+       [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
       {"--pages-per-folder", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) {
          o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);
@@ -181,6 +185,13 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
   if (options.toCard && options.outputFolder) Refuse("give either -o or --to-card, not both");
   if (options.books.empty()) Refuse("%s needs a book", {commandName});
+  // An unset shell variable must not aim a run at the root folder or the working one.
+  if (options.outputFolder && options.outputFolder->empty()) Refuse("-o needs a folder, not an empty name");
+  if (std::ranges::find(options.books, "") != options.books.end()) Refuse("a book's path is empty");
+  const auto standardInput = std::ranges::count(options.books, "-");
+  if (standardInput > 1) Refuse("- (standard input) can be read once only");
+  if (standardInput > 0 && options.command == TCommand::Convert && !options.outputFolder && !options.toCard)
+    Refuse("convert - needs -o DIR or --to-card: standard input has no folder");
   return options;
 }
 
@@ -190,12 +201,12 @@ constexpr std::string_view kConvertUsage =
     "  stronix-cli convert BOOK... [-o DIR | --to-card] [--font FAMILY] [--size PT | --pixel-height PX]\n"
     "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
     "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
-    "              [--keep-blank-lines] [--chapter-pages] [--no-page-times]\n"
+    "              [--keep-blank-lines] [--chapter-pages] [--all-items] [--no-page-times]\n"
     "              [--pages-per-folder K] [--jobs N]\n";
 constexpr std::string_view kLinesUsage =
     "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
     "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
-    "              [--chapter-pages] [--raw]\n";
+    "              [--chapter-pages] [--all-items] [--raw]\n";
 constexpr const char* kLookText = QT_TRANSLATE_NOOP(
     "stronix-cli",
     "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
@@ -205,7 +216,9 @@ constexpr const char* kLookText = QT_TRANSLATE_NOOP(
     "western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,\n"
     "thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.\n"
     "Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter\n"
-    "on a new page (and a form feed line of a text book).\n");
+    "on a new page (and a form feed line of a text book). An EPUB's items outside its reading\n"
+    "order (linear=\"no\": translations, notes) are left out unless --all-items is given. BOOK -\n"
+    "reads standard input (convert - needs -o or --to-card).\n");
 constexpr const char* kConvertText = QT_TRANSLATE_NOOP(
     "stronix-cli",
     "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"

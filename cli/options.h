@@ -30,6 +30,7 @@ struct TCliOptions {
   std::optional<TColor> background;
   bool keepBlankLines = false;
   bool chapterPages = false;
+  bool allItems = false;  // an EPUB's items outside its reading order follow the book
   bool pageTimes = true;
   int pagesPerFolder = 0;  // 0: no part folders
   int jobs = 0;            // 0: one page worker per core

@@ -1,11 +1,9 @@
 #include "app/books/book_reader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <cstring>
 
+#include "app/books/book_file.h"
 #include "app/books/book_format.h"
 #include "app/books/epub_reader.h"
 #include "app/books/fb2_reader.h"
@@ -22,41 +20,6 @@ constexpr std::size_t kSniffBytes = 4096;
 constexpr char kEpubMimetype[] = "application/epub+zip";
 // A markup file is read whole; one larger than this is no book (markup outweighs its text).
 constexpr std::size_t kMaxMarkupFileBytes = std::size_t{256} << 20;
-
-// Owns an open file descriptor.
-class TFile {
-public:
-  explicit TFile(const std::string& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0) throw EFOpenError(path, errno);
-  }
-  ~TFile() { ::close(fd_); }
-  TFile(const TFile&) = delete;
-  TFile& operator=(const TFile&) = delete;
-
-  // The first `count` bytes, or fewer when the file is shorter.
-  std::string Head(std::size_t count) { return ReadUpTo(count, false); }
-  // The whole file; EOutOfResources when it holds more than `limit` bytes.
-  std::string ReadAll(std::size_t limit) { return ReadUpTo(limit, true); }
-
-private:
-  std::string ReadUpTo(std::size_t limit, bool whole) {
-    std::string bytes;
-    char chunk[1 << 16];
-    while (bytes.size() < limit || whole) {
-      CheckCancelled();
-      const ssize_t count = ::read(fd_, chunk, std::min(sizeof chunk, limit + 1 - bytes.size()));
-      if (count < 0) throw EFOpenError(path_, errno);  // a folder, or a failing device
-      if (count == 0) break;
-      bytes.append(chunk, static_cast<std::size_t>(count));
-      if (bytes.size() > limit && whole) throw EOutOfResources("Text exceeds memo capacity");
-    }
-    bytes.resize(std::min(bytes.size(), limit));
-    return bytes;
-  }
-
-  std::string path_;
-  int fd_;
-};
 
 bool IsEpubArchive(TZipArchive& archive) {
   const std::optional<std::string> mimetype = archive.Read("mimetype");
@@ -86,45 +49,60 @@ TBookFormat Detect(std::string_view head, std::string_view name, OpenArchive ope
 
 TBook ReadFb2Archive(TZipArchive& archive, std::size_t capacity) {
   const std::string entry = archive.FindBySuffix(".fb2");
-  const std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
+  std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
   if (!bytes) throw EBookError("the archive holds no FB2 book");
-  return ReadFb2(*bytes, capacity);
+  return ReadFb2(std::move(*bytes), capacity);
 }
 
-TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity) {
-  return format == TBookFormat::Epub ? ReadEpub(archive, capacity) : ReadFb2Archive(archive, capacity);
+TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity, bool allItems) {
+  return format == TBookFormat::Epub ? ReadEpub(archive, capacity, allItems)
+                                     : ReadFb2Archive(archive, capacity);
 }
 
-TBook ReadMarkup(TBookFormat format, std::string_view bytes, std::size_t capacity) {
-  return format == TBookFormat::Fb2 ? ReadFb2(bytes, capacity) : ReadHtml(bytes, capacity);
+// The file's bytes as a stream: the head already read, then the rest, within the markup limit.
+TByteSource FileSource(TBookFile& file, std::string_view head) {
+  return [&file, head, given = std::size_t{0}](char* buffer, std::size_t size) mutable {
+    std::size_t count = 0;
+    if (given < head.size()) {
+      count = std::min(size, head.size() - given);
+      std::memcpy(buffer, head.data() + given, count);
+    } else {
+      count = file.ReadSome(buffer, size);
+    }
+    given += count;
+    if (given > kMaxMarkupFileBytes) throw EOutOfResources("Text exceeds memo capacity");
+    return count;
+  };
 }
 
 bool IsArchiveFormat(TBookFormat format) {
   return format == TBookFormat::Epub || format == TBookFormat::Fb2Zip;
 }
 
-// Reads the book whose first bytes are `head`, opening its archive once when it is one
-// and fetching the whole file only for markup.
-template <typename OpenArchive, typename ReadWhole>
-std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity,
-                          OpenArchive openArchive, ReadWhole readWhole) {
+// Reads the book whose first bytes are `head`, opening its archive once when it is one,
+// reading FB2 as a stream and fetching the whole file only for HTML. `readWhole` gives a
+// view of the bytes or the file's bytes, let go once parsed; `stream` the bytes or a source.
+template <typename OpenArchive, typename ReadWhole, typename Stream>
+std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity, bool allItems,
+                          OpenArchive openArchive, ReadWhole readWhole, Stream stream) {
   if (HasZipMagic(head)) {
     TZipArchive archive = openArchive();
-    return ReadArchive(ArchiveFormat(archive, name), archive, capacity);
+    return ReadArchive(ArchiveFormat(archive, name), archive, capacity, allItems);
   }
   const TBookFormat format = SniffMarkup(head).value_or(FormatByExtension(name));
   if (format == TBookFormat::PlainText) return std::nullopt;
   if (IsArchiveFormat(format)) {  // named so, but no archive: opening it says why
     TZipArchive archive = openArchive();
-    return ReadArchive(format, archive, capacity);
+    return ReadArchive(format, archive, capacity, allItems);
   }
-  return ReadMarkup(format, readWhole(), capacity);
+  if (format == TBookFormat::Fb2) return ReadFb2(stream(), capacity);
+  return ReadHtml(readWhole(), capacity);
 }
 
 }  // namespace
 
 TBookFormat DetectBookFormat(const std::string& path) {
-  const std::string head = TFile(path).Head(kSniffBytes);
+  const std::string head = TBookFile(path).Read(kSniffBytes);
   return Detect(head, path, [&] { return TZipArchive(path, TUnpackLimits{}); });
 }
 
@@ -132,17 +110,17 @@ TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name) {
   return Detect(bytes.substr(0, kSniffBytes), name, [&] { return TZipArchive(bytes, TUnpackLimits{}); });
 }
 
-std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity) {
-  TFile file(path);
-  const std::string head = file.Head(kSniffBytes);
+std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity, bool allItems) {
+  TBookFile file(path);
+  const std::string head = file.Read(kSniffBytes);
   return Read(
-      head, path, capacity, [&] { return TZipArchive(path, TUnpackLimits{}); },
-      [&] { return head + file.ReadAll(kMaxMarkupFileBytes - head.size()); });
+      head, path, capacity, allItems, [&] { return TZipArchive(path, TUnpackLimits{}); },
+      [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); }, [&] { return FileSource(file, head); });
 }
 
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,
-                                    const TUnpackLimits& unpack) {
+                                    const TUnpackLimits& unpack, bool allItems) {
   return Read(
-      bytes.substr(0, kSniffBytes), name, capacity, [&] { return TZipArchive(bytes, unpack); },
-      [&] { return bytes; });
+      bytes.substr(0, kSniffBytes), name, capacity, allItems, [&] { return TZipArchive(bytes, unpack); },
+      [&] { return bytes; }, [&] { return bytes; });
 }

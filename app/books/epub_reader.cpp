@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "app/books/markup_text.h"
@@ -17,10 +18,14 @@ namespace {
 constexpr char kContainerPath[] = "META-INF/container.xml";
 constexpr char kEncryptionPath[] = "META-INF/encryption.xml";
 
+// More spine entries than any book has; a longer spine is built to waste time.
+constexpr std::size_t kMaxSpineItems = 65536;
+
 struct TManifestItem {
   std::string href;                 // as the package document writes it
   std::optional<std::string> path;  // inside the archive; none when the href leaves it
   std::string mediaType;
+  bool navigation = false;          // the EPUB 3 navigation document
 };
 
 // Font obfuscation (IDPF and Adobe) scrambles embedded fonts only; the text stays readable.
@@ -93,9 +98,36 @@ void AppendItemText(std::string_view bytes, TTextBuilder& builder) {
   AppendMarkupText(body ? body : html, HtmlRole, builder);
 }
 
+// The manifest items of the spine in reading order; items marked linear="no" (other
+// languages, notes, pop-ups) only with `allItems`, after the rest.
+std::vector<const TManifestItem*> ReadingOrder(const xmlNode* package,
+                                               const std::map<std::string, TManifestItem>& manifest,
+                                               bool allItems) {
+  const xmlNode* spine = FirstChildElement(package, "spine");
+  if (!spine) throw EBookError("the EPUB book's package document has no spine");
+  std::vector<const xmlNode*> itemrefs = ChildElements(spine, "itemref");
+  if (itemrefs.size() > kMaxSpineItems) {
+    throw EBookError(
+        FormatMessage("the EPUB book's spine names more than %s items", {std::to_string(kMaxSpineItems)}));
+  }
+  const auto linear = [](const xmlNode* itemref) { return Attribute(itemref, "linear") != "no"; };
+  const auto nonlinear = std::stable_partition(itemrefs.begin(), itemrefs.end(), linear);
+  if (!allItems) itemrefs.erase(nonlinear, itemrefs.end());
+  std::vector<const TManifestItem*> order;
+  for (const xmlNode* itemref : itemrefs) {
+    const std::string id = Attribute(itemref, "idref");
+    const auto item = manifest.find(id);
+    if (item == manifest.end()) {
+      throw EBookError(FormatMessage("the EPUB book's spine names %s, which its manifest lacks", {id}));
+    }
+    order.push_back(&item->second);
+  }
+  return order;
+}
+
 }  // namespace
 
-TBook ReadEpub(TZipArchive& archive, std::size_t capacity) {
+TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
   RejectEncryptedContent(archive);
   const std::string packagePath = PackagePath(archive);
   const std::optional<std::string> packageBytes = archive.Read(packagePath);
@@ -112,28 +144,18 @@ TBook ReadEpub(TZipArchive& archive, std::size_t capacity) {
   std::map<std::string, TManifestItem> manifest;
   for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {
     const std::string href = Attribute(item, "href");
-    manifest[Attribute(item, "id")] = {href, ResolveHref(packagePath, href), Attribute(item, "media-type")};
+    manifest[Attribute(item, "id")] = {href, ResolveHref(packagePath, href), Attribute(item, "media-type"),
+                                       HasToken(Attribute(item, "properties"), "nav")};
   }
-  const xmlNode* spine = FirstChildElement(root, "spine");
-  if (!spine) throw EBookError("the EPUB book's package document has no spine");
-
-  // Items outside the reading order (linear="no": notes, pop-ups) follow the main text.
-  std::vector<const xmlNode*> itemrefs = ChildElements(spine, "itemref");
-  std::stable_partition(itemrefs.begin(), itemrefs.end(),
-                        [](const xmlNode* itemref) { return Attribute(itemref, "linear") != "no"; });
   TTextBuilder builder(capacity);
-  for (const xmlNode* itemref : itemrefs) {
-    const std::string id = Attribute(itemref, "idref");
-    const auto item = manifest.find(id);
-    if (item == manifest.end()) {
-      throw EBookError(FormatMessage("the EPUB book's spine names %s, which its manifest lacks", {id}));
-    }
-    if (!IsMarkupItem(item->second.mediaType)) continue;  // a picture page
-    const std::optional<std::string> bytes =
-        item->second.path ? archive.Read(*item->second.path) : std::nullopt;
+  std::set<std::string> read;  // each document once, however many entries point into it
+  for (const TManifestItem* item : ReadingOrder(root, manifest, allItems)) {
+    if (!IsMarkupItem(item->mediaType) || item->navigation) continue;  // a picture page, the contents
+    if (item->path && !read.insert(*item->path).second) continue;
+    const std::optional<std::string> bytes = item->path ? archive.Read(*item->path) : std::nullopt;
     if (!bytes) {
       throw EBookError(
-          FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->second.href}));
+          FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->href}));
     }
     builder.Chapter();
     AppendItemText(*bytes, builder);

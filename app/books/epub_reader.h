@@ -7,8 +7,9 @@
 
 namespace books {
 
-// Reads the EPUB book in the archive. EBookError when it is incomplete, malformed or
-// protected; EOutOfResources past `capacity` bytes of text.
-TBook ReadEpub(TZipArchive& archive, std::size_t capacity);
+// Reads the EPUB book in the archive: each document of the spine once, at its first place;
+// items marked linear="no" only with `allItems`, after the rest. EBookError when it is
+// incomplete, malformed or protected; EOutOfResources past `capacity` bytes of text.
+TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems = false);
 
 }  // namespace books

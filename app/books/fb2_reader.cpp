@@ -1,7 +1,8 @@
 #include "app/books/fb2_reader.h"
 
-#include <vector>
+#include <optional>
 
+#include "app/books/book.h"
 #include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
 #include "app/books/xml_document.h"
@@ -59,39 +60,116 @@ std::string PersonName(const xmlNode* author) {
   return name.empty() ? CollapsedText(FirstChildElement(author, "nickname")) : name;
 }
 
-void AppendNotesBody(const xmlNode* body, TTextBuilder& builder) {
-  builder.Chapter();
-  if (!FirstChildElement(body, "title")) {
-    // Notes without a title of their own are headed by their body's name.
-    builder.BeginHeading();
-    builder.Text(Attribute(body, "name"));
-    builder.EndHeading();
-  }
-  AppendMarkupText(body, Fb2Role, builder);
+void AppendNotesHeading(const xmlNode* body, TTextBuilder& builder) {
+  builder.BeginHeading();
+  builder.Text(Attribute(body, "name"));
+  builder.EndHeading();
 }
+
+// Reads the book as a stream, so that the largest need no tree beside their text: the main
+// bodies in order, the notes bodies (any after the first, named) into a text of their own
+// that follows.
+class TFb2Stream {
+public:
+  TFb2Stream(const TByteSource& source, std::size_t capacity)
+      : stream_(source, "the FB2 book"), capacity_(capacity), main_(capacity), notes_(capacity) {}
+
+  TBook Read() {
+    for (bool more = stream_.Next(); more;) more = Step();
+    if (!rootSeen_) throw EBookError("the FB2 book is not well-formed XML");
+    book_.text = main_.Finish();
+    const std::string notes = notes_.Finish();
+    if (!notes.empty()) {
+      if (!book_.text.empty()) book_.text += std::string("\r\n") + kBookChapterMark + "\r\n";
+      if (book_.text.size() + notes.size() > capacity_) throw EOutOfResources("Text exceeds memo capacity");
+      book_.text += notes;
+    }
+    return std::move(book_);
+  }
+
+private:
+  // Handles the current node; false at the end.
+  bool Step() {
+    const xmlNode* node = stream_.Node();
+    switch (stream_.Kind()) {
+      case XML_READER_TYPE_ELEMENT:
+        return EnterElement(node);
+      case XML_READER_TYPE_END_ELEMENT:
+        if (walker_) walker_->Leave(node);
+        if (stream_.Depth() == 1) EndBody(node);
+        break;
+      case XML_READER_TYPE_TEXT:
+      case XML_READER_TYPE_CDATA:
+      case XML_READER_TYPE_WHITESPACE:
+      case XML_READER_TYPE_SIGNIFICANT_WHITESPACE:
+      case XML_READER_TYPE_ENTITY_REFERENCE:
+        if (walker_) walker_->Enter(node);
+        break;
+      default:
+        break;
+    }
+    return stream_.Next();
+  }
+
+  bool EnterElement(const xmlNode* element) {
+    const int depth = stream_.Depth();
+    if (depth == 0) {
+      if (!IsElement(element, "FictionBook")) throw EBookError("the FB2 book has no FictionBook element");
+      rootSeen_ = true;
+      return stream_.Next();
+    }
+    if (depth == 1) {
+      if (IsElement(element, "description")) ReadTitleInfo(FirstChildElement(stream_.Expand(), "title-info"));
+      if (!IsElement(element, "body")) return stream_.SkipChildren();
+      BeginBody(element);
+    } else if (depth == 2 && notesHeadingDue_) {
+      // Notes without a title of their own are headed by their body's name.
+      if (!IsElement(element, "title")) AppendNotesHeading(element->parent, notes_);
+      notesHeadingDue_ = false;
+    }
+    if (!walker_->Enter(element)) return stream_.SkipChildren();
+    if (stream_.IsEmptyElement()) {
+      walker_->Leave(element);
+      if (depth == 1) EndBody(element);
+    }
+    return stream_.Next();
+  }
+
+  void BeginBody(const xmlNode* body) {
+    const bool notes = !firstBody_ && IsNotesBody(body);
+    firstBody_ = false;
+    walker_.emplace(Fb2Role, notes ? notes_ : main_);
+    if (notes) notes_.Chapter();
+    notesHeadingDue_ = notes;
+  }
+
+  void EndBody(const xmlNode* body) {
+    if (notesHeadingDue_) AppendNotesHeading(body, notes_);
+    notesHeadingDue_ = false;
+    walker_.reset();
+  }
+
+  void ReadTitleInfo(const xmlNode* titleInfo) {
+    book_.title = CollapsedText(FirstChildElement(titleInfo, "book-title"));
+    book_.author = JoinedNames(titleInfo, "author", PersonName);
+  }
+
+  TXmlStream stream_;
+  std::size_t capacity_;
+  TBook book_;
+  TTextBuilder main_, notes_;
+  std::optional<TMarkupWalker> walker_;  // within a body
+  bool rootSeen_ = false;
+  bool firstBody_ = true;
+  bool notesHeadingDue_ = false;
+};
 
 }  // namespace
 
+TBook ReadFb2(const TByteSource& source, std::size_t capacity) { return TFb2Stream(source, capacity).Read(); }
+
 TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
-  const TXmlDocument doc = ParseXml(bytes, "the FB2 book");
-  const xmlNode* root = xmlDocGetRootElement(doc.get());
-  if (!IsElement(root, "FictionBook")) throw EBookError("the FB2 book has no FictionBook element");
-
-  TBook book;
-  const xmlNode* titleInfo = FirstChildElement(FirstChildElement(root, "description"), "title-info");
-  book.title = CollapsedText(FirstChildElement(titleInfo, "book-title"));
-  book.author = JoinedNames(titleInfo, "author", PersonName);
-
-  const std::vector<const xmlNode*> bodies = ChildElements(root, "body");
-  TTextBuilder builder(capacity);
-  for (std::size_t i = 0; i < bodies.size(); ++i) {
-    if (i == 0 || !IsNotesBody(bodies[i])) AppendMarkupText(bodies[i], Fb2Role, builder);
-  }
-  for (std::size_t i = 1; i < bodies.size(); ++i) {
-    if (IsNotesBody(bodies[i])) AppendNotesBody(bodies[i], builder);
-  }
-  book.text = builder.Finish();
-  return book;
+  return ReadFb2(SourceOfBytes(bytes), capacity);
 }
 
 }  // namespace books

@@ -4,11 +4,14 @@
 #include <string_view>
 
 #include "app/books/book.h"
+#include "app/books/xml_document.h"
 
 namespace books {
 
 // Reads an FB2 document. EBookError when it is not well-formed FB2; EOutOfResources past
 // `capacity` bytes of text.
 TBook ReadFb2(std::string_view bytes, std::size_t capacity);
+// The same, read from `source` as a stream: no copy of the file, no tree of the document.
+TBook ReadFb2(const TByteSource& source, std::size_t capacity);
 
 }  // namespace books

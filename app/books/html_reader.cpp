@@ -15,21 +15,28 @@ std::string MetaContent(const xmlNode* head, std::string_view name) {
   return {};
 }
 
-}  // namespace
-
-TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
-  const TXmlDocument doc = ParseHtml(bytes);
+TBook BookOf(const TXmlDocument& doc, std::size_t capacity) {
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* head = FirstChildElement(html, "head");
 
   TBook book;
   book.title = CollapsedText(FirstChildElement(head, "title"));
-  book.author = MetaContent(head, "author");
+  book.author = NameWithoutAddresses(MetaContent(head, "author"));
   TTextBuilder builder(capacity);
   const xmlNode* body = FirstChildElement(html, "body");
   AppendMarkupText(body ? body : html, HtmlRole, builder);
   book.text = builder.Finish();
   return book;
+}
+
+}  // namespace
+
+TBook ReadHtml(std::string_view bytes, std::size_t capacity) { return BookOf(ParseHtml(bytes), capacity); }
+
+TBook ReadHtml(std::string&& bytes, std::size_t capacity) {
+  const TXmlDocument doc = ParseHtml(bytes);
+  std::string().swap(bytes);
+  return BookOf(doc, capacity);
 }
 
 }  // namespace books

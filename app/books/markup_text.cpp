@@ -1,147 +1,15 @@
 #include "app/books/markup_text.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/entities.h>
-
 #include <string>
 #include <string_view>
 
+#include "app/books/book.h"
 #include "app/books/xml_document.h"
 #include "platform/cancellation.h"
 
 namespace books {
 
 namespace {
-
-std::string Utf8Of(unsigned codePoint) {
-  std::string out;
-  if (codePoint < 0x80) {
-    out += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    out += static_cast<char>(0xC0 | (codePoint >> 6));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else if (codePoint < 0x10000) {
-    out += static_cast<char>(0xE0 | (codePoint >> 12));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (codePoint >> 18));
-    out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-  return out;
-}
-
-// An entity the XML parser left unexpanded: XHTML names such as &nbsp; that no loaded DTD
-// declares, or one declared in the document itself (taken as written, never re-expanded,
-// so that nested entities cannot multiply).
-std::string EntityText(const xmlNode* reference) {
-  if (const htmlEntityDesc* known = htmlEntityLookup(reference->name)) return Utf8Of(known->value);
-  const xmlEntity* declared = xmlGetDocEntity(reference->doc, reference->name);
-  return declared && declared->content ? reinterpret_cast<const char*>(declared->content) : "";
-}
-
-// Walks the tree, keeping the roles it entered so that it can close them on the way out.
-class TMarkupWalker {
-public:
-  TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder) : roleOf_(roleOf), builder_(builder) {}
-
-  // Handles a node on the way in; true when its children are to be walked.
-  bool Enter(const xmlNode* node) {
-    switch (node->type) {
-      case XML_TEXT_NODE:
-      case XML_CDATA_SECTION_NODE:
-        Text(reinterpret_cast<const char*>(node->content));
-        return false;
-      case XML_ENTITY_REF_NODE:
-        Text(EntityText(node));
-        return false;
-      case XML_DOCUMENT_NODE:
-      case XML_HTML_DOCUMENT_NODE:
-        return true;
-      case XML_ELEMENT_NODE:
-        return EnterElement(node);
-      default:
-        return false;
-    }
-  }
-
-  void Leave(const xmlNode* node) {
-    if (node->type != XML_ELEMENT_NODE) return;
-    switch (roleOf_(node)) {
-      case TElementRole::Block:
-      case TElementRole::Chapter:
-        builder_.EndLine();
-        break;
-      case TElementRole::Set:
-        builder_.Blank();
-        break;
-      case TElementRole::Heading:
-      case TElementRole::ChapterHeading:
-        builder_.EndHeading();
-        break;
-      case TElementRole::Cell:
-        builder_.Space();
-        break;
-      case TElementRole::Preformatted:
-        builder_.EndLine();
-        --preformatted_;
-        break;
-      default:
-        break;
-    }
-  }
-
-private:
-  bool EnterElement(const xmlNode* element) {
-    switch (roleOf_(element)) {
-      case TElementRole::Skip:
-        return false;
-      case TElementRole::Inline:
-        break;
-      case TElementRole::Block:
-        builder_.EndLine();
-        break;
-      case TElementRole::Set:
-        builder_.Blank();
-        break;
-      case TElementRole::Heading:
-        builder_.BeginHeading();
-        break;
-      case TElementRole::ChapterHeading:
-        builder_.HeadingChapter();
-        builder_.BeginHeading();
-        break;
-      case TElementRole::Chapter:
-        builder_.Chapter();
-        break;
-      case TElementRole::Break:
-        builder_.Break();
-        return false;
-      case TElementRole::Cell:
-        builder_.Space();
-        break;
-      case TElementRole::Preformatted:
-        builder_.EndLine();
-        ++preformatted_;
-        break;
-    }
-    return true;
-  }
-
-  void Text(std::string_view text) {
-    if (preformatted_ > 0) {
-      builder_.PreText(text);
-    } else {
-      builder_.Text(text);
-    }
-  }
-
-  TRoleOf roleOf_;
-  TTextBuilder& builder_;
-  int preformatted_ = 0;
-};
 
 bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {
   for (const std::string_view name : names) {
@@ -150,7 +18,143 @@ bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> nam
   return false;
 }
 
+// True when a link comes among the element's first descendants (a bar of links holds one
+// early; looking no further keeps nested bars from costing time).
+bool HoldsALink(const xmlNode* element) {
+  int looked = 0;
+  for (const xmlNode* at = element->children; at && ++looked < 1000;) {
+    if (IsElement(at, "a")) return true;
+    if (at->type == XML_ELEMENT_NODE && at->children) {
+      at = at->children;
+      continue;
+    }
+    while (at != element && !at->next) at = at->parent;
+    at = at == element ? nullptr : at->next;
+  }
+  return false;
+}
+
+// Navigation rather than text: <nav>, ARIA's navigation role, the EPUB 3 tables of contents,
+// landmarks and page lists inside a chapter, and the link bars book generators put at each
+// chapter's top and foot ("Prev / Up / Next", "Navigation / next / previous").
+bool IsNavigation(const xmlNode* element) {
+  if (IsElement(element, "nav")) return true;
+  if (element->type != XML_ELEMENT_NODE || !element->properties) return false;
+  if (HasToken(Attribute(element, "role"), "navigation")) return true;
+  // epub:type, namespaced in XHTML, a plain attribute of that name in tag soup.
+  for (const std::string& types : {Attribute(element, "type"), Attribute(element, "epub:type")}) {
+    for (const std::string_view type : {"toc", "landmarks", "page-list"})
+      if (HasToken(types, type)) return true;
+  }
+  const std::string classes = Attribute(element, "class");
+  for (const std::string_view bar : {"navheader", "navfooter", "docnav", "related", "navbar", "navigation"}) {
+    if (HasToken(classes, bar)) return HoldsALink(element);
+  }
+  return false;
+}
+
 }  // namespace
+
+TMarkupWalker::TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder) : roleOf_(roleOf), builder_(builder) {}
+
+bool TMarkupWalker::Enter(const xmlNode* node) {
+  switch (node->type) {
+    case XML_TEXT_NODE:
+    case XML_CDATA_SECTION_NODE:
+      Text(reinterpret_cast<const char*>(node->content));
+      return false;
+    case XML_ENTITY_REF_NODE:
+      Entity(node);
+      return false;
+    case XML_DOCUMENT_NODE:
+    case XML_HTML_DOCUMENT_NODE:
+      return true;
+    case XML_ELEMENT_NODE:
+      return EnterElement(node);
+    default:
+      return false;
+  }
+}
+
+void TMarkupWalker::Leave(const xmlNode* node) {
+  if (node->type != XML_ELEMENT_NODE) return;
+  switch (roleOf_(node)) {
+    case TElementRole::Block:
+    case TElementRole::Chapter:
+      builder_.EndLine();
+      break;
+    case TElementRole::Set:
+      builder_.Blank();
+      break;
+    case TElementRole::Heading:
+    case TElementRole::ChapterHeading:
+      builder_.EndHeading();
+      break;
+    case TElementRole::Cell:
+      builder_.Space();
+      break;
+    case TElementRole::Preformatted:
+      builder_.EndLine();
+      --preformatted_;
+      break;
+    default:
+      break;
+  }
+}
+
+bool TMarkupWalker::EnterElement(const xmlNode* element) {
+  switch (roleOf_(element)) {
+    case TElementRole::Skip:
+      return false;
+    case TElementRole::Inline:
+      break;
+    case TElementRole::Block:
+      builder_.EndLine();
+      break;
+    case TElementRole::Set:
+      builder_.Blank();
+      break;
+    case TElementRole::Heading:
+      builder_.BeginHeading();
+      break;
+    case TElementRole::ChapterHeading:
+      builder_.HeadingChapter();
+      builder_.BeginHeading();
+      break;
+    case TElementRole::Chapter:
+      builder_.Chapter();
+      break;
+    case TElementRole::Break:
+      builder_.Break();
+      return false;
+    case TElementRole::Cell:
+      builder_.Space();
+      break;
+    case TElementRole::Preformatted:
+      builder_.EndLine();
+      ++preformatted_;
+      break;
+  }
+  return true;
+}
+
+void TMarkupWalker::Text(std::string_view text) {
+  if (preformatted_ > 0) {
+    builder_.PreText(text);
+  } else {
+    builder_.Text(text);
+  }
+}
+
+void TMarkupWalker::Entity(const xmlNode* reference) {
+  const std::string text = EntityText(reference);
+  // A named character is no longer than its reference; only an entity the document
+  // declares can make much text of few bytes, referenced many times over.
+  if (text.size() > 4 && (entityBytes_ += text.size()) > kMaxEntityTextBytes) {
+    throw EBookError("the book's own entities make more than 16 MiB of text (an entity bomb)");
+  }
+  Text(text);
+}
 
 void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder) {
   TMarkupWalker walker(roleOf, builder);
@@ -179,7 +183,8 @@ void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder
 }
 
 TElementRole HtmlRole(const xmlNode* element) {
-  if (IsOneOf(element, {"script", "style", "head", "title", "template", "noscript", "svg", "object"})) {
+  if (IsOneOf(element, {"script", "style", "head", "title", "template", "noscript", "svg", "object"}) ||
+      IsNavigation(element)) {
     return TElementRole::Skip;
   }
   if (IsOneOf(element, {"h1", "h2"})) return TElementRole::ChapterHeading;

@@ -3,6 +3,9 @@
 // one table per markup language.
 #include <libxml/tree.h>
 
+#include <cstddef>
+#include <string_view>
+
 #include "app/books/text_builder.h"
 
 namespace books {
@@ -22,6 +25,32 @@ enum class TElementRole {
 };
 
 using TRoleOf = TElementRole (*)(const xmlNode* element);
+
+// Turns nodes into text as a walk of the document meets them, keeping the roles it entered
+// so that it can close them on the way out. For a tree, AppendMarkupText walks it; a
+// document read as a stream calls it node by node.
+class TMarkupWalker {
+public:
+  TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder);
+
+  // Handles a node on the way in; true when its children are to be walked.
+  bool Enter(const xmlNode* node);
+  // Handles an element on the way out, after its children.
+  void Leave(const xmlNode* node);
+
+private:
+  bool EnterElement(const xmlNode* element);
+  void Text(std::string_view text);
+  void Entity(const xmlNode* reference);
+
+  // The most text a document's own entities may make.
+  static constexpr std::size_t kMaxEntityTextBytes = std::size_t{16} << 20;
+
+  TRoleOf roleOf_;
+  TTextBuilder& builder_;
+  int preformatted_ = 0;
+  std::size_t entityBytes_ = 0;
+};
 
 // Appends the text below `root` (itself included) to the builder, element by element.
 // Walks without recursion, so that a deeply nested document cannot exhaust the stack.

@@ -1,9 +1,13 @@
 #include "app/books/xml_document.h"
 
 #include <libxml/HTMLparser.h>
+#include <libxml/entities.h>
 #include <libxml/parser.h>
+#include <libxml/xmlerror.h>
 
-#include <climits>
+#include <algorithm>
+#include <cstring>
+#include <optional>
 
 #include "app/books/book.h"
 #include "platform/cancellation.h"
@@ -13,6 +17,15 @@ namespace books {
 
 namespace {
 
+struct TParserContextFree {
+  void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+using TParserContext = std::unique_ptr<xmlParserCtxt, TParserContextFree>;
+struct THtmlParserContextFree {
+  void operator()(htmlParserCtxt* context) const { htmlFreeParserCtxt(context); }
+};
+using THtmlParserContext = std::unique_ptr<htmlParserCtxt, THtmlParserContextFree>;
+
 // libxml2 keeps global tables; set them up once before any thread parses.
 void InitialiseOnce() {
   static const bool initialised = [] {
@@ -20,11 +33,6 @@ void InitialiseOnce() {
     return true;
   }();
   (void)initialised;
-}
-
-int SizeOf(std::string_view bytes) {
-  // The readers' limits keep inputs far below this; a larger one is cut, never wrapped.
-  return bytes.size() > INT_MAX ? INT_MAX : static_cast<int>(bytes.size());
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -36,31 +44,151 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-}  // namespace
-
-TXmlDocument TryParseXml(std::string_view bytes) {
-  CheckCancelled();
-  InitialiseOnce();
-  constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-  return TXmlDocument(xmlReadMemory(bytes.data(), SizeOf(bytes), nullptr, nullptr, kOptions));
+// The text cut after `limit` bytes, never inside a character.
+std::string CutAt(std::string text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = limit;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  text.resize(end);
+  return text;
 }
 
+// Hands the parser the bytes piece by piece: given them whole, it would keep a copy of
+// them all while it builds the tree, a third copy of the largest books.
+int ReadPiece(void* context, char* buffer, int size) {
+  return static_cast<int>(
+      (*static_cast<const TByteSource*>(context))(buffer, static_cast<std::size_t>(std::max(size, 0))));
+}
+
+// Never XML_PARSE_HUGE: it would lift libxml2's guard against entity amplification (and
+// its depth limit of 256), and never XML_PARSE_NOENT: entities stay references, which the
+// readers expand once each, within bounds.
+constexpr int kStrictOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
+
+// Entities that multiply (a "billion laughs") make a hostile book, whatever reads it next.
+void RejectEntityBomb(const xmlError& error) {
+  if (error.code == XML_ERR_ENTITY_LOOP)
+    throw EBookError("the book's entities expand without end (an entity bomb)");
+}
+
+bool IsTooDeep(const xmlError& error) {
+  return error.code == XML_ERR_INTERNAL_ERROR && error.message &&
+         std::string_view(error.message).starts_with("Excessive depth");
+}
+
+// Why a strict document named `what` could not be read.
+EBookError XmlError(const xmlError& error, std::string_view what) {
+  RejectEntityBomb(error);
+  if (IsTooDeep(error)) return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
+  return EBookError(FormatMessage("%s is not well-formed XML", {what}));
+}
+
+void KeepError(void* context, xmlError* error) {
+  if (error && error->level >= XML_ERR_ERROR && static_cast<xmlError*>(context)->code == 0)
+    xmlCopyError(error, static_cast<xmlError*>(context));
+}
+
+// A strict parse: the document, or none and why.
+struct TXmlParse {
+  TXmlDocument doc;
+  std::optional<EBookError> failure;
+};
+
+// Throws at once for an entity bomb.
+TXmlParse ParseStrictly(std::string_view bytes, std::string_view what) {
+  CheckCancelled();
+  InitialiseOnce();
+  const TParserContext context(xmlNewParserCtxt());
+  if (!context) throw std::bad_alloc();
+  TByteSource source = SourceOfBytes(bytes);
+  TXmlParse parse;
+  parse.doc.reset(
+      xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, nullptr, nullptr, kStrictOptions));
+  if (parse.doc && xmlDocGetRootElement(parse.doc.get())) return parse;
+  parse.doc.reset();
+  parse.failure = XmlError(context->lastError, what);
+  return parse;
+}
+
+}  // namespace
+
+TByteSource SourceOfBytes(std::string_view bytes) {
+  return [rest = bytes](char* buffer, std::size_t size) mutable {
+    const std::size_t count = std::min(size, rest.size());
+    std::memcpy(buffer, rest.data(), count);
+    rest.remove_prefix(count);
+    return count;
+  };
+}
+
+TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes, "the document").doc; }
+
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
-  TXmlDocument doc = TryParseXml(bytes);
-  if (!doc || !xmlDocGetRootElement(doc.get())) {
-    throw EBookError(FormatMessage("%s is not well-formed XML", {what}));
+  TXmlParse parse = ParseStrictly(bytes, what);
+  if (parse.failure) throw *parse.failure;
+  return std::move(parse.doc);
+}
+
+TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : source_(source), what_(what) {
+  InitialiseOnce();
+  reader_.reset(xmlReaderForIO(ReadFromSource, nullptr, this, nullptr, nullptr, kStrictOptions));
+  if (!reader_) throw std::bad_alloc();
+  xmlTextReaderSetStructuredErrorHandler(reader_.get(), KeepError, &error_);
+}
+
+TXmlStream::~TXmlStream() { xmlResetError(&error_); }
+
+int TXmlStream::ReadFromSource(void* context, char* buffer, int size) {
+  auto& stream = *static_cast<TXmlStream*>(context);
+  // An exception must not pass through libxml2: it is kept, and thrown once the reader is out.
+  try {
+    return static_cast<int>(stream.source_(buffer, static_cast<std::size_t>(std::max(size, 0))));
+  } catch (...) {
+    stream.failure_ = std::current_exception();
+    return -1;
   }
-  return doc;
+}
+
+bool TXmlStream::Moved(int status) {
+  if (failure_) std::rethrow_exception(failure_);
+  if (status < 0) throw XmlError(error_, what_);
+  return status == 1;
+}
+
+bool TXmlStream::Next() { return Moved(xmlTextReaderRead(reader_.get())); }
+bool TXmlStream::SkipChildren() { return Moved(xmlTextReaderNext(reader_.get())); }
+
+int TXmlStream::Kind() const { return xmlTextReaderNodeType(reader_.get()); }
+int TXmlStream::Depth() const { return xmlTextReaderDepth(reader_.get()); }
+bool TXmlStream::IsEmptyElement() const { return xmlTextReaderIsEmptyElement(reader_.get()) == 1; }
+const xmlNode* TXmlStream::Node() const { return xmlTextReaderCurrentNode(reader_.get()); }
+const xmlNode* TXmlStream::Expand() {
+  const xmlNode* node = xmlTextReaderExpand(reader_.get());
+  if (!node) Moved(-1);
+  return node;
 }
 
 TXmlDocument ParseHtml(std::string_view bytes) {
   CheckCancelled();
   InitialiseOnce();
+  const THtmlParserContext context(htmlNewParserCtxt());
+  if (!context) throw std::bad_alloc();
   // A page that declares no character set is most likely UTF-8 today, yet the parser would
   // take it as Latin-1: valid UTF-8 is read as UTF-8, anything else as the page declares.
   const char* encoding = IsValidUtf8(bytes) ? "UTF-8" : nullptr;
-  constexpr int kOptions = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING;
-  return TXmlDocument(htmlReadMemory(bytes.data(), SizeOf(bytes), nullptr, encoding, kOptions));
+  // XML_PARSE_HUGE lifts the depth limit of 256, past which the parser would stop and drop
+  // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
+  constexpr int kOptions =
+      HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
+  TByteSource source = SourceOfBytes(bytes);
+  TXmlDocument doc(htmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, nullptr, encoding, kOptions));
+  // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
+  if (context->disableSAX) {
+    throw EBookError(
+        FormatMessage("the page cannot be read to its end: %s",
+                      {context->lastError.message ? context->lastError.message : "parser stopped"}));
+  }
+  return doc;
 }
 
 std::string_view LocalName(const xmlNode* node) {
@@ -87,41 +215,112 @@ const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localNa
   return nullptr;
 }
 
+std::string EntityText(const xmlNode* reference) {
+  std::string text;
+  if (const htmlEntityDesc* known = htmlEntityLookup(reference->name)) {
+    AppendUtf8(text, known->value);
+  } else if (const xmlEntity* declared = xmlGetDocEntity(reference->doc, reference->name);
+             declared && declared->content) {
+    text = reinterpret_cast<const char*>(declared->content);
+  }
+  return text;
+}
+
 std::string Attribute(const xmlNode* node, std::string_view localName) {
   if (!node || node->type != XML_ELEMENT_NODE) return {};
   for (const xmlAttr* attr = node->properties; attr; attr = attr->next) {
     if (!attr->name || reinterpret_cast<const char*>(attr->name) != localName) continue;
-    xmlChar* value = xmlNodeListGetString(node->doc, attr->children, 1);
-    std::string result = ValidUtf8(value ? reinterpret_cast<const char*>(value) : "");
-    xmlFree(value);
-    return result;
+    // The value's pieces one by one: libxml2's own joining would expand entities within
+    // entities without end.
+    std::string value;
+    for (const xmlNode* piece = attr->children; piece && value.size() < kMaxMetadataBytes;
+         piece = piece->next) {
+      if (piece->type == XML_ENTITY_REF_NODE)
+        value += EntityText(piece);
+      else if (piece->content)
+        value += reinterpret_cast<const char*>(piece->content);
+    }
+    return ValidUtf8(CutAt(value, kMaxMetadataBytes));
   }
   return {};
 }
 
 std::string CollapsedText(const xmlNode* node) {
-  xmlChar* raw = xmlNodeGetContent(node);
-  const std::string_view text = raw ? reinterpret_cast<const char*>(raw) : "";
   std::string collapsed;
   bool space = false;
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) <= ' ' || c == 0x7F) {
-      space = !collapsed.empty();
-    } else {
-      if (space) collapsed += ' ';
-      space = false;
-      collapsed += c;
+  const auto append = [&](std::string_view text) {
+    for (const char c : text) {
+      if (static_cast<unsigned char>(c) <= ' ' || c == 0x7F) {
+        space = !collapsed.empty();
+      } else {
+        if (space) collapsed += ' ';
+        space = false;
+        collapsed += c;
+      }
     }
+  };
+  // Walked without recursion (a deep tree cannot exhaust the stack), and only until the
+  // value is long enough.
+  for (const xmlNode* at = node; at && collapsed.size() < kMaxMetadataBytes;) {
+    if (at->type == XML_TEXT_NODE || at->type == XML_CDATA_SECTION_NODE) {
+      if (at->content) append(reinterpret_cast<const char*>(at->content));
+    } else if (at->type == XML_ENTITY_REF_NODE) {
+      append(EntityText(at));
+    } else if (at->type == XML_ELEMENT_NODE && at->children) {
+      at = at->children;
+      continue;
+    }
+    while (at != node && !at->next) at = at->parent;
+    at = at == node ? nullptr : at->next;
   }
-  xmlFree(raw);
-  return ValidUtf8(collapsed);
+  return ValidUtf8(CutAt(collapsed, kMaxMetadataBytes));
+}
+
+bool HasToken(std::string_view list, std::string_view token) {
+  constexpr std::string_view kSpace = " \t\r\n\f";
+  for (std::size_t start = list.find_first_not_of(kSpace); start != std::string_view::npos;) {
+    const std::size_t end = std::min(list.find_first_of(kSpace, start), list.size());
+    if (list.substr(start, end - start) == token) return true;
+    start = list.find_first_not_of(kSpace, end);
+  }
+  return false;
+}
+
+std::string NameWithoutAddresses(std::string_view name) {
+  std::string kept;
+  int angle = 0;  // inside <...>
+  std::string word;
+  const auto endWord = [&] {
+    const bool address = word.find('@') != std::string::npos || word.find("://") != std::string::npos ||
+                         word.starts_with("www.") || word.starts_with("(www.");
+    if (!word.empty() && !address) kept += (kept.empty() ? "" : " ") + word;
+    word.clear();
+  };
+  for (const char c : name) {
+    if (c == '<')
+      ++angle;
+    else if (c == '>' && angle > 0)
+      --angle;
+    else if (angle > 0)
+      continue;
+    else if (c == ' ')
+      endWord();
+    else
+      word += c;
+  }
+  endWord();
+  // What stood before an address ("Name, ", "Name (") goes with it.
+  while (!kept.empty() &&
+         (kept.back() == ',' || kept.back() == ';' || kept.back() == '(' || kept.back() == ' '))
+    kept.pop_back();
+  return kept;
 }
 
 std::string JoinedNames(const xmlNode* parent, std::string_view localName,
                         std::string (*nameOf)(const xmlNode*)) {
   std::string names;
   for (const xmlNode* child : ChildElements(parent, localName)) {
-    const std::string name = nameOf(child);
+    const std::string name = NameWithoutAddresses(nameOf(child));
     if (name.empty()) continue;
     if (!names.empty()) names += ", ";
     names += name;

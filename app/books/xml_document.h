@@ -1,7 +1,10 @@
 #pragma once
 // Parsed XML and HTML documents (libxml2), owned, with the few lookups the readers need.
 #include <libxml/tree.h>
+#include <libxml/xmlreader.h>
 
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +21,47 @@ using TXmlDocument = std::unique_ptr<xmlDoc, TXmlDocFree>;
 TXmlDocument TryParseXml(std::string_view bytes);
 // As TryParseXml, but EBookError "<what> is not well-formed XML" when it fails.
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what);
+// Hands out a document's next bytes into the buffer, at most `size`; 0 at the end.
+using TByteSource = std::function<std::size_t(char* buffer, std::size_t size)>;
+// The bytes (which must outlive it) as a source.
+TByteSource SourceOfBytes(std::string_view bytes);
+
+// A strict XML document read as a stream, node by node (libxml2's reader), so that the
+// largest books need no tree of their own. The nodes' ancestors stay while they are read.
+class TXmlStream {
+public:
+  // `source` must outlive the stream; `what` names the document in errors.
+  TXmlStream(const TByteSource& source, std::string_view what);
+  ~TXmlStream();
+  TXmlStream(const TXmlStream&) = delete;
+  TXmlStream& operator=(const TXmlStream&) = delete;
+
+  // Moves to the next node; false at the end. EBookError as ParseXml when the document
+  // turns out bad.
+  bool Next();
+  // Moves past the current element's children and end to what follows it.
+  bool SkipChildren();
+  int Kind() const;  // an xmlReaderTypes value
+  int Depth() const;
+  bool IsEmptyElement() const;
+  const xmlNode* Node() const;
+  // The current element read whole, with its children; valid until the next move.
+  const xmlNode* Expand();
+
+private:
+  static int ReadFromSource(void* context, char* buffer, int size);
+  bool Moved(int status);
+
+  struct TReaderFree {
+    void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
+  };
+  const TByteSource& source_;
+  std::exception_ptr failure_;  // what the source threw
+  std::unique_ptr<xmlTextReader, TReaderFree> reader_;
+  std::string what_;
+  xmlError error_{};  // the first error the reader reports
+};
+
 // The tolerant HTML parser, for tag soup; never fails on content.
 TXmlDocument ParseHtml(std::string_view bytes);
 
@@ -27,12 +71,27 @@ bool IsElement(const xmlNode* node, std::string_view localName);
 // The element children of `parent` with the local name, in document order.
 std::vector<const xmlNode*> ChildElements(const xmlNode* parent, std::string_view localName);
 const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localName);
-// An attribute's value by local name, any namespace; empty when absent.
+// The most of one metadata value or attribute that is kept: far more than any title, and
+// a bound on what entities referenced many times can make of a few bytes.
+inline constexpr std::size_t kMaxMetadataBytes = 4096;
+
+// An attribute's value by local name, any namespace, cut after kMaxMetadataBytes; empty
+// when absent.
 std::string Attribute(const xmlNode* node, std::string_view localName);
-// All text below the node, its white space collapsed and trimmed (metadata values).
+// The text of an entity the XML parser left unexpanded: an XHTML name such as &nbsp; that
+// no loaded DTD declares, or one the document declares, taken as written and never
+// expanded further, so that nested entities cannot multiply.
+std::string EntityText(const xmlNode* reference);
+// True when the white-space separated list (a class or properties attribute) holds `token`.
+bool HasToken(std::string_view list, std::string_view token);
+// All text below the node, its white space collapsed and trimmed, cut after
+// kMaxMetadataBytes (metadata values: a title, a name).
 std::string CollapsedText(const xmlNode* node);
+// A person's name as a book's metadata gives it, without an e-mail address or web address
+// ("Jan Kowal <jan@example.org>", "Jan Kowal, https://example.org" give "Jan Kowal").
+std::string NameWithoutAddresses(std::string_view name);
 // The names `nameOf` gives the `localName` children of `parent`, the empty ones left out,
-// joined by ", ": a book's authors.
+// without addresses, joined by ", ": a book's authors.
 std::string JoinedNames(const xmlNode* parent, std::string_view localName,
                         std::string (*nameOf)(const xmlNode*));
 

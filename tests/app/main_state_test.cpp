@@ -100,11 +100,14 @@ TEST(MainStateTest, AMarkupBookBringsItsTitleAndChapterPages) {
   EXPECT_EQ(state.Settings().bookTitle, "Pan Tadeusz \xE2\x80\x94 Adam Mickiewicz");
   EXPECT_TRUE(state.Settings().chapterPages);
   EXPECT_EQ(state.Memo().Font().script, TFontScript::Utf8);
+  const std::string marked = state.Memo().Text();
   EXPECT_THAT(state.Memo().Lines(), testing::Contains(kChapterMark));
   EXPECT_EQ(state.Generate().filesWritten, 3);  // the title page and a page for each book
   state.SetChapterPages(false);
   EXPECT_THAT(state.Memo().Lines(), testing::Not(testing::Contains(kChapterMark)));
   EXPECT_EQ(state.Generate().filesWritten, 2);
+  state.SetChapterPages(true);  // the marks come back where they were
+  EXPECT_EQ(state.Memo().Text(), marked);
 }
 
 // A stop that comes while the book is still being read: at the `at`-th check of the run.

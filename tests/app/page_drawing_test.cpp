@@ -3,9 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "app/appearance.h"
+#include "app/line_wrap.h"
 #include "app/page_layout.h"
 
 namespace {
@@ -66,3 +68,39 @@ TEST(PageDrawingTest, AOnePointFontFailsOnBothPages) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rows between `top` and `bottom` that hold ink, and whether any reaches column `x`.
+bool InkBetween(const TPageRaster& raster, int top, int bottom, int fromX = 0) {
+  for (int y = std::max(top, 0); y < std::min(bottom, kPageHeight); ++y)
+    for (int x = fromX; x < kPageWidth; ++x)
+      if (PixelAt(raster, x, y) != clWhite) return true;
+  return false;
+}
+
+}  // namespace
+
+// A long title and its author wrap within the page; a text book's file name stays one line.
+TEST(PageDrawingTest, ALongBookTitleWrapsAndMovesTheTitlePageDown) {
+  TPageRaster raster;
+  TTextBox box;
+  const int size = ComputeLayout(box.Font().height).size;
+  const int step = TextLineY(2, size) - TextLineY(1, size);
+  ClearPage(raster, box);
+  DrawTitlePage(raster, box, "/k/a.epub",
+                "Podr\xC4\x99"
+                "cznik Projektu System\xC3\xB3w Live Debiana: jak zbudowa\xC4\x87 w\xC5\x82"
+                "asny obraz systemu na ka\xC5\xBC"
+                "d\xC4\x85 okazj\xC4\x99 \xE2\x80\x94 Debian Live Project");
+  EXPECT_FALSE(InkBetween(raster, 0, kPageHeight, kWrapWidth));  // nothing cut at the right edge
+  EXPECT_TRUE(InkBetween(raster, TitleLineY(1, size) + step, TitleLineY(1, size) + 2 * step));
+  EXPECT_FALSE(InkBetween(raster, TitleLineY(2, size), TitleLineY(2, size) + step));  // moved down a line
+  EXPECT_TRUE(InkBetween(raster, TitleLineY(2, size) + step, TitleLineY(2, size) + 2 * step));
+
+  ClearPage(raster, box);
+  DrawTitlePage(raster, box, "/k/" + std::string(300, 'W') + ".txt");
+  EXPECT_TRUE(
+      InkBetween(raster, TitleLineY(1, size), TitleLineY(1, size) + step, kWrapWidth));  // cut, as ever
+  EXPECT_TRUE(InkBetween(raster, TitleLineY(2, size), TitleLineY(2, size) + step));
+}

@@ -2,10 +2,12 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <string>
 
+#include "app/books/book_file.h"
 #include "platform/exceptions.h"
 #include "support/temp_dir.h"
 
@@ -59,9 +61,24 @@ TEST_F(TextFileTest, Utf16BooksBecomeUtf8AndBinaryFilesAreRefused) {
               ThrowsMessage<ENotText>(StrEq(path + " is not a text file: it holds NUL bytes")));
 }
 
+TEST_F(TextFileTest, AUtf8ByteOrderMarkIsNoPartOfTheText) {
+  const TTextFile file = ReadBookText(Write("bom.txt", "\xEF\xBB\xBFZa\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\n"));
+  EXPECT_EQ(file.text, "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n");
+  EXPECT_EQ(BookTextOf(std::string("\xEF\xBB\xBFx\0yz", 7), "stdin").bytesAfterNul, 3u);
+  EXPECT_EQ(BookTextOf("a\xEF\xBB\xBF", "stdin").text, "a\xEF\xBB\xBF");  // only a leading one
+}
+
 TEST_F(TextFileTest, WhatCannotBeReadCannotBeOpened) {
   for (const std::string& path : {dir_.File("missing.txt"), dir_.Path().string()})
     EXPECT_THAT([&] { ReadTextFile(path); }, ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + path)));
+  // A FIFO with no writer would block the reading for ever; a device could never end.
+  const std::string fifo = dir_.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_THAT([&] { ReadTextFile(fifo); },
+              ThrowsMessage<ENotRegularFile>(
+                  StrEq(fifo + " is a FIFO, not a regular file; to pipe a book in, give - as its path")));
+  EXPECT_THAT([&] { ReadTextFile("/dev/zero"); },
+              ThrowsMessage<ENotRegularFile>(testing::StartsWith("/dev/zero is a device")));
 }
 
 TEST_F(TextFileTest, TheLimitCountsTheBytesAsRead) {

@@ -76,26 +76,34 @@ TEST(EpubReader, ReadsAnEpub2SpineInOrder) {
                           "end."));
 }
 
-TEST(EpubReader, ReadsAnEpub3WithNavTagSoupAndNotesLast) {
+// The spine points into one file several times (a section each), names the navigation
+// document, and puts the notes outside the reading order.
+TEST(EpubReader, ReadsEachEpub3DocumentOnceAndNotesOnlyWhenAsked) {
   const std::string package = Package("<dc:title> Three </dc:title>",
                                       {{"nav", "nav.xhtml", "application/xhtml+xml", "nav"},
                                        {"n", "text/notes.xhtml", "application/xhtml+xml"},
                                        {"a", "./text/../text/a.xhtml#start", "application/xhtml+xml"},
+                                       {"a2", "text/a.xhtml#s2", "application/xhtml+xml"},
                                        {"b", "text/b.xhtml", "application/xhtml+xml"}},
-                                      {"n", "a", "b"}, "3.0");
-  const TBook book =
-      Read(MakeZip({{"mimetype", kMimetype},
-                    {"META-INF/container.xml", Container("book/package.opf")},
-                    {"book/package.opf",
-                     std::regex_replace(package, std::regex(R"(idref="n")"), R"(idref="n" linear="no")")},
-                    {"book/nav.xhtml", Xhtml("<nav><ol><li>Contents</li></ol></nav>")},
-                    {"book/text/notes.xhtml", Xhtml("<aside><p>1. A note.</p></aside>")},
-                    {"book/text/a.xhtml", Xhtml("<section><h1>One</h1><p>Caf&eacute; &nbsp;x</p></section>")},
-                    {"book/text/b.xhtml", "<html><body><p>not <b>well</p> formed<br>at all</body></html>"}}));
+                                      {"nav", "n", "a", "a2", "b", "a", "a2"}, "3.0");
+  const std::string epub =
+      MakeZip({{"mimetype", kMimetype},
+               {"META-INF/container.xml", Container("book/package.opf")},
+               {"book/package.opf",
+                std::regex_replace(package, std::regex(R"(idref="n")"), R"(idref="n" linear="no")")},
+               {"book/nav.xhtml", Xhtml("<nav><ol><li>Contents</li></ol></nav>")},
+               {"book/text/notes.xhtml", Xhtml("<aside><p>1. A note.</p></aside>")},
+               {"book/text/a.xhtml",
+                Xhtml("<section><h1>One</h1><p>Caf&eacute; &nbsp;x</p><h2 id=\"s2\">S</h2></section>")},
+               {"book/text/b.xhtml", "<html><body><p>not <b>well</p> formed<br>at all</body></html>"}});
+  const TBook book = Read(epub);
   EXPECT_EQ(book.title, "Three");
   EXPECT_EQ(book.author, "");
-  EXPECT_THAT(Lines(book.text), ElementsAre("One", "", "Caf\xC3\xA9 \xC2\xA0x", "", "\f", "not well",
-                                            "formed", "at all", "", "\f", "1. A note."));
+  EXPECT_THAT(Lines(book.text), ElementsAre("One", "", "Caf\xC3\xA9 \xC2\xA0x", "", "\f", "S", "", "\f",
+                                            "not well", "formed", "at all"));
+  const TBook all = ReadMarkupBook(epub, "book.epub", std::size_t{1} << 20, {}, true).value();
+  EXPECT_THAT(Lines(all.text), ElementsAre("One", "", "Caf\xC3\xA9 \xC2\xA0x", "", "\f", "S", "", "\f",
+                                           "not well", "formed", "at all", "", "\f", "1. A note."));
 }
 
 TEST(EpubReader, KeepsFontObfuscationButRefusesProtectedContent) {
@@ -116,6 +124,10 @@ TEST(EpubReader, RefusesBadBooksWithAClearMessage) {
       Package(kMetadata, {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1", "lost"});
   const std::string packageWithMissingFile =
       Package(kMetadata, {{"c1", "Text/gone.xhtml", "application/xhtml+xml"}}, {"c1"});
+  // One chapter named 70,000 times: read once it is cheap, yet a spine so long is no book.
+  TEntries endlessSpine = entries;
+  endlessSpine[2].second = Package(kMetadata, {{"c1", "Text/one.xhtml", "application/xhtml+xml"}},
+                                   std::vector<std::string>(70000, "c1"));
   const std::string packageClimbingOut =
       Package(kMetadata, {{"c1", "../../secret.xhtml", "application/xhtml+xml"}}, {"c1"});
   const struct {
@@ -135,6 +147,8 @@ TEST(EpubReader, RefusesBadBooksWithAClearMessage) {
        "the EPUB book's spine names lost, which its manifest lacks"},
       {Replaced(entries, "OEBPS/content.opf", packageWithMissingFile),
        "the EPUB book's spine item Text/gone.xhtml is missing from the archive"},
+      {MakeZip(endlessSpine, false),  // stored: it would pack like a ZIP bomb
+       "the EPUB book's spine names more than 65536 items"},
       {Replaced(entries, "OEBPS/content.opf", packageClimbingOut),
        "the EPUB book's spine item ../../secret.xhtml is missing from the archive"},
       {Replaced(entries, "../evil.xhtml", "x"),
@@ -161,4 +175,49 @@ TEST(EpubReader, RefusesArchivesThatUnpackTooFar) {
 TEST(EpubReader, RefusesTextPastTheCapacity) {
   EXPECT_THAT([&] { ReadMarkupBook(MakeZip(Epub2Entries()), "book.epub", 40); },
               ThrowsMessage<EOutOfResources>("Text exceeds memo capacity"));
+}
+
+// Entities referenced thousands of times: a 1 KB book once took gigabytes for its title.
+TEST(EpubReader, EntitiesStayBoundedAndABombIsABadBook) {
+  std::string laughs = "<!ENTITY a \"aaaaaaaaaaaaaaaa\">";
+  for (char name = 'b'; name <= 'j'; ++name) {
+    laughs += std::string("<!ENTITY ") + name + " \"";
+    for (int i = 0; i < 10; ++i) laughs += std::string("&") + static_cast<char>(name - 1) + ";";
+    laughs += "\">";
+  }
+  const auto withDoctype = [](const std::string& xml, const std::string& root, const std::string& entities) {
+    return std::regex_replace(xml, std::regex(R"(\?>)"), "?><!DOCTYPE " + root + " [" + entities + "]>");
+  };
+  const std::string bombedTitle = withDoctype(
+      Package("<dc:title>&j;</dc:title>", {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1"}),
+      "package", laughs);
+  const std::string bombedSpine = withDoctype(
+      Package("", {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"&j;"}), "package", laughs);
+  // Plain entities, each far smaller than what its references make together.
+  const std::string flat = "<!ENTITY x \"" + std::string(2000, 'y') + " \">";
+  std::string refs;
+  for (int i = 0; i < 10000; ++i) refs += "&x;";
+  const std::string flatBody = std::regex_replace(Xhtml("<p>" + refs + "</p>"), std::regex("<!DOCTYPE html>"),
+                                                  "<!DOCTYPE html [" + flat + "]>");
+  const TEntries entries = Epub2Entries();
+  for (const auto& [name, bytes] :
+       {std::pair{"OEBPS/content.opf", bombedTitle}, {"OEBPS/content.opf", bombedSpine}}) {
+    EXPECT_THAT([&] { Read(Replaced(entries, name, bytes)); },
+                ThrowsMessage<EBookError>("the book's entities expand without end (an entity bomb)"));
+  }
+  // Within a text limit that would take it all: the entities' own bound stops it first.
+  EXPECT_THAT(
+      [&] { ReadMarkupBook(Replaced(entries, "OEBPS/Text/one.xhtml", flatBody), "book.epub", 64 << 20); },
+      ThrowsMessage<EBookError>("the book's own entities make more than 16 MiB of text (an entity bomb)"));
+
+  const std::string flatTitle =
+      withDoctype(Package("<dc:title>" + refs.substr(0, 3000) +
+                              "</dc:title><dc:creator>Debian Live Project "
+                              "&lt;debian-live@lists.debian.org&gt;</dc:creator><dc:creator>Jan Kowal, "
+                              "https://example.org</dc:creator>",
+                          {{"c1", "Text/one.xhtml", "application/xhtml+xml"}}, {"c1"}),
+                  "package", flat);
+  const TBook book = Read(Replaced(entries, "OEBPS/content.opf", flatTitle));
+  EXPECT_LE(book.title.size(), 4096u);
+  EXPECT_EQ(book.author, "Debian Live Project, Jan Kowal");
 }

@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <cerrno>
+
 #include "app/books/book_reader.h"
+#include "app/books/fb2_reader.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;
@@ -60,6 +64,27 @@ TEST(Fb2Reader, ReadsTheBookInsideAZip) {
   EXPECT_EQ(Lines(book.text), kExpected);
 }
 
+// Read as a stream, the notes still follow every main body, wherever they stand.
+TEST(Fb2Reader, NotesFollowTheMainTextWhereverTheyStand) {
+  const std::string fb2 =
+      "<FictionBook><body><p>one</p></body><body name=\"notes\"><section><p>n</p></section></body>"
+      "<body><p>two</p></body><binary id=\"x\">AAAA</binary></FictionBook>";
+  EXPECT_THAT(Lines(Read(fb2, "x.fb2").text), ElementsAre("one", "two", "", "\f", "notes", "", "n"));
+}
+
+// A file that fails while it is read (a device error, the size limit) fails the book.
+TEST(Fb2Reader, AFailingSourceFailsTheBook) {
+  std::size_t given = 0;
+  const books::TByteSource failing = [&](char* buffer, std::size_t size) -> std::size_t {
+    if (given > 0) throw EFOpenError("book.fb2", EIO);
+    const std::string start = "<FictionBook><body><p>one</p><p>";
+    given = std::min(size, start.size());
+    std::copy_n(start.data(), given, buffer);
+    return given;
+  };
+  EXPECT_THAT([&] { books::ReadFb2(failing, 1 << 20); }, ThrowsMessage<EFOpenError>("Cannot open file book.fb2"));
+}
+
 TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {
   const std::string cp1251 =
       "<?xml version=\"1.0\" encoding=\"windows-1251\"?><FictionBook><body><p>\xCC\xE8\xF0</p></body>"
@@ -70,6 +95,8 @@ TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {
 
 TEST(Fb2Reader, RefusesBadBooks) {
   const TUnpackLimits limits;
+  std::string deep;  // the strict parser stops there; the text after would be lost
+  for (int i = 0; i < 300; ++i) deep += "<section>";
   const struct {
     std::string bytes;
     std::string name;
@@ -78,6 +105,16 @@ TEST(Fb2Reader, RefusesBadBooks) {
       {"<FictionBook><body><p>open</body></FictionBook>", "a.fb2", "the FB2 book is not well-formed XML"},
       {"<?xml version=\"1.0\"?><book/>", "a.fb2", "the FB2 book has no FictionBook element"},
       {"plain words", "a.fb2", "the FB2 book is not well-formed XML"},
+      {"<FictionBook><body>" + deep + "<p>lost</p></body></FictionBook>", "a.fb2",
+       "the FB2 book nests its elements more than 256 deep"},
+      {"<?xml version=\"1.0\"?><!DOCTYPE FictionBook [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">"
+       "<!ENTITY c \"&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;\"><!ENTITY e "
+       "\"&d;&d;&d;&d;&d;&d;\">"
+       "<!ENTITY f \"&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;\"><!ENTITY h "
+       "\"&g;&g;&g;&g;&g;&g;\">"
+       "<!ENTITY i \"&h;&h;&h;&h;&h;&h;\"><!ENTITY j \"&i;&i;&i;&i;&i;&i;\">]><FictionBook><body><p>&j;</p>"
+       "</body></FictionBook>",
+       "a.fb2", "the book's entities expand without end (an entity bomb)"},
       {"plain words", "a.fb2.zip", "the book is not a valid ZIP archive"},
       {MakeZip({{"a.txt", "words"}}), "a.fb2.zip", "the archive holds no FB2 book"},
       {MakeZip({{"a.fb2", "<FictionBook><body>" + std::string(3 << 20, ' ') + "</body></FictionBook>"}}),

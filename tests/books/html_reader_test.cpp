@@ -28,12 +28,49 @@ TEST(HtmlReader, ExtractsTheBodyAsABrowserFlowsIt) {
       "<h2>Part Two</h2><p>end</p><h3>minor</h3><p>last</p></body></html>");
   EXPECT_EQ(book.title, "The Clock");
   EXPECT_EQ(book.author, "A. Writer");
+  EXPECT_EQ(
+      ReadHtmlPage("<head><meta name=author content='Jan Kowal &lt;jan@example.org&gt;'></head>").author,
+      "Jan Kowal");
   EXPECT_THAT(Lines(book.text),
               ElementsAre("Part One", "", "Subtitle", "",
                           "Tick & tock, said theclock\xC2\xA0\xE2\x80\x94"
                           "A.",
                           "line", "break", "", "after", "one", "two", "a b", "c", "  keep", "    this", "",
                           "\f", "Part Two", "", "end", "", "minor", "", "last"));
+}
+
+// The link bars of DocBook, Sphinx and Publican, HTML5 and EPUB 3 navigation: none is text.
+TEST(HtmlReader, LeavesNavigationOut) {
+  const TBook book = ReadHtmlPage(
+      "<html><body><div class=\"navheader\"><table><tr><th colspan=3>Chapter 2. Tools</th></tr><tr><td>"
+      "<a accesskey=p href=1.html>Prev</a></td><td><a href=3.html>Next</a></td></tr></table><hr></div>"
+      "<div class=\"related\" role=\"navigation\" aria-label=\"related navigation\"><h3>Navigation</h3><ul>"
+      "<li class=\"right\"><a href=\"genindex.html\">index</a></li><li><a href=n.html>next</a> "
+      "|</li></ul></div>"
+      "<h1>Tools</h1><p class=\"related\">Related work is text.</p>"
+      "<nav><a href=p.html>Poprzedni</a> <a href=n.html>Nast\xC4\x99pny</a></nav>"
+      "<section epub:type=\"landmarks\"><a href=c.html>Cover</a></section>"
+      "<div role=\"doc-toc\"><p>Contents stay</p></div>"
+      "<ul class=\"docnav\"><li class=\"previous\"><a href=p.html><strong>Prev</strong></a></li>"
+      "<li class=\"next\"><a href=n.html><strong>Next</strong></a></li></ul>"
+      "<div class=\"navfooter\"><hr><table><tr><td><a href=u.html>Up</a></td><td><a href=h.html>Home</a>"
+      "</td></tr><tr><td>Chapter 1.</td></tr></table></div></body></html>");
+  EXPECT_THAT(Lines(book.text), ElementsAre("Tools", "", "Related work is text.", "Contents stay"));
+}
+
+// Past 256 open elements the parser used to stop and drop the rest, reporting success.
+TEST(HtmlReader, KeepsEveryWordOfDeeplyNestedOrUnclosedElements) {
+  std::string soup = "<html><body>", divs = soup, spans = soup;
+  std::vector<std::string> paragraphs;
+  for (int i = 0; i < 1000; ++i) {
+    soup += "<p><font color=red>para" + std::to_string(i);
+    paragraphs.push_back("para" + std::to_string(i));
+  }
+  EXPECT_EQ(Lines(ReadHtmlPage(soup).text), paragraphs);
+  for (int i = 0; i < 100000; ++i) divs += "<div>";
+  EXPECT_THAT(Lines(ReadHtmlPage(divs + "deep</div><p>after").text), ElementsAre("deep", "after"));
+  for (int i = 0; i < 100000; ++i) spans += "<span>";
+  EXPECT_THAT(Lines(ReadHtmlPage(spans + "inner words").text), ElementsAre("inner words"));
 }
 
 TEST(HtmlReader, ReadsTagSoupAndDeclaredCharsets) {

@@ -26,6 +26,21 @@ const std::string kText =
 
 const std::string kTitle = "Zegar";
 
+// kText's paragraphs again and again, each numbered, to `size` bytes: a paragraph read twice
+// or left out shows.
+std::string TextOfSize(std::size_t size) {
+  std::vector<std::string> paragraphs;
+  for (std::size_t start = 0; start < kText.size();) {
+    const std::size_t end = std::min(kText.find("\n\n", start), kText.size());
+    paragraphs.push_back(kText.substr(start, end - start));
+    start = end + 2;
+  }
+  std::string text;
+  for (std::size_t i = 0; text.size() < size; ++i)
+    text += "Akapit" + std::to_string(i) + " " + paragraphs[i % paragraphs.size()] + "\n\n";
+  return text;
+}
+
 std::vector<std::string> Words(const std::string& text) {
   std::istringstream in(text);
   std::vector<std::string> words;
@@ -39,16 +54,23 @@ bool HavePandoc() { return std::system("pandoc --version > /dev/null 2>&1") == 0
 
 }  // namespace
 
-class PandocBook : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+struct TPandocCase {
+  const char* format;
+  const char* extension;
+  std::size_t size;  // of the text; 0: kText alone
+};
+
+class PandocBook : public ::testing::TestWithParam<TPandocCase> {};
 
 TEST_P(PandocBook, GivesTheTextsWordsInOrder) {
   if (!HavePandoc()) GTEST_SKIP() << "pandoc is not installed";
-  const auto [format, extension] = GetParam();
+  const auto [format, extension, size] = GetParam();
   TempDir dir;
   const std::string source = dir.File("book.txt");
   const std::string book = dir.File(std::string("book.") + extension);
-  std::ofstream(source, std::ios::binary) << kText;
-  const std::string command = std::string("pandoc -f commonmark -t ") + format +
+  const std::string text = size == 0 ? kText : TextOfSize(size);
+  std::ofstream(source, std::ios::binary) << text;
+  const std::string command = std::string("pandoc -s -f commonmark -t ") + format +
                               " --metadata title=" + kTitle + " -o '" + book + "' '" + source +
                               "' 2>/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -60,10 +82,18 @@ TEST_P(PandocBook, GivesTheTextsWordsInOrder) {
   // pandoc puts the title (title page, section heading) before the text.
   std::vector<std::string> words = Words(read->text);
   while (!words.empty() && words.front() == kTitle) words.erase(words.begin());
-  EXPECT_EQ(words, Words(kText));
+  EXPECT_EQ(words, Words(text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, PandocBook,
-                         ::testing::Values(std::pair{"epub2", "epub"}, std::pair{"epub3", "epub"},
-                                           std::pair{"fb2", "fb2"}),
-                         [](const auto& info) { return std::string(info.param.first); });
+// From a few paragraphs to 1 MiB, past every reading seam, in each format pandoc writes.
+INSTANTIATE_TEST_SUITE_P(
+    Formats, PandocBook, ::testing::ValuesIn([] {
+      std::vector<TPandocCase> cases;
+      for (const auto& [format, extension] :
+           {std::pair{"epub2", "epub"}, {"epub3", "epub"}, {"fb2", "fb2"}, {"html", "html"}})
+        for (const std::size_t size :
+             {std::size_t{0}, std::size_t{1} << 10, std::size_t{64} << 10, std::size_t{1} << 20})
+          cases.push_back({format, extension, size});
+      return cases;
+    }()),
+    [](const auto& info) { return std::string(info.param.format) + "_" + std::to_string(info.param.size); });

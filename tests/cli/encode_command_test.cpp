@@ -211,6 +211,11 @@ TEST(EncodeCommandLineTest, RefusesValuesOutsideTheLists) {
   EXPECT_EQ(options.dither, TDitherMethod::SteveArche);
   EXPECT_EQ(options.compression, 1);
   EXPECT_EQ(options.paletteBits, 8);
+
+  // "--" ends the options: a file may then begin with dashes.
+  const TEncodeOptions ended = ParseEncodeCommandLine({"--palette-bits", "4", "--", "--in.png", "out.gif"});
+  EXPECT_EQ(ended.input, "--in.png");
+  EXPECT_EQ(ended.paletteBits, 4);
 }
 
 }  // namespace

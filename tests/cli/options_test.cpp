@@ -95,6 +95,10 @@ TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
        "--script takes auto or one of western, central-european, cyrillic, greek, turkish, hebrew, arabic, "
        "baltic, "
        "vietnamese, thai, utf-8, not \"latin\""},
+      {{"convert", "a.txt", "-o", ""}, "-o needs a folder, not an empty name"},
+      {{"lines", ""}, "a book's path is empty"},
+      {{"convert", "-", "a.txt", "-", "-o", "x"}, "- (standard input) can be read once only"},
+      {{"convert", "-"}, "convert - needs -o DIR or --to-card: standard input has no folder"},
   };
   for (const auto& c : cases)  // a plain variable: clang 14 captures no structured binding
     EXPECT_THAT([&] { ParseCommandLine(c.first); }, ThrowsMessage<EUsageError>(StrEq(c.second)));

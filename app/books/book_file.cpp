@@ -1,0 +1,97 @@
+#include "app/books/book_file.h"
+
+#include "platform/cancellation.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+std::string_view KindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "a device";
+}
+
+}  // namespace
+
+ENotRegularFile::ENotRegularFile(std::string_view path, std::string_view kind)
+    : Exception(FormatMessage("%s is %s, not a regular file; to pipe a book in, give - as its path",
+                              {path, kind})) {}
+
+TBookFile::TBookFile(const std::string& path)
+    // Non-blocking, so that a FIFO without a writer is refused rather than waited on.
+    : TBookFile(path, ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), true) {
+  if (fd_ < 0) throw EFOpenError(path, errno);
+  struct stat status {};
+  if (::fstat(fd_, &status) != 0) {
+    const int error = errno;
+    ::close(fd_);
+    throw EFOpenError(path, error);
+  }
+  if (!S_ISREG(status.st_mode)) {
+    ::close(fd_);
+    if (S_ISDIR(status.st_mode)) throw EFOpenError(path, EISDIR);
+    throw ENotRegularFile(path, KindOf(status.st_mode));
+  }
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+  statedSize_ = static_cast<std::size_t>(status.st_size);
+}
+
+TBookFile TBookFile::StandardInput() {
+  TBookFile file(kStandardInputName, STDIN_FILENO, false);
+  struct stat status {};
+  if (::fstat(STDIN_FILENO, &status) == 0 && S_ISREG(status.st_mode))
+    file.statedSize_ = static_cast<std::size_t>(status.st_size);
+  return file;
+}
+
+TBookFile::TBookFile(std::string path, int fd, bool owned) : path_(std::move(path)), fd_(fd), owned_(owned) {}
+
+TBookFile::TBookFile(TBookFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      fd_(std::exchange(other.fd_, -1)),
+      owned_(other.owned_),
+      statedSize_(other.statedSize_) {}
+
+TBookFile::~TBookFile() {
+  if (owned_ && fd_ >= 0) ::close(fd_);
+}
+
+std::size_t TBookFile::ReadSome(char* buffer, std::size_t size) {
+  for (;;) {
+    CheckCancelled();  // a signal also ends a read that waits, with EINTR
+    const ssize_t count = ::read(fd_, buffer, size);
+    if (count >= 0) return static_cast<std::size_t>(count);
+    if (errno != EINTR) throw EFOpenError(path_, errno);  // a failing device
+  }
+}
+
+std::string TBookFile::Read(std::size_t count) {
+  std::string bytes(count, '\0');
+  std::size_t filled = 0;
+  while (filled < count) {
+    const std::size_t got = ReadSome(bytes.data() + filled, count - filled);
+    if (got == 0) break;
+    filled += got;
+  }
+  bytes.resize(filled);
+  return bytes;
+}
+
+std::string TBookFile::ReadToEnd(std::string start, std::size_t limit) {
+  std::string bytes = std::move(start);
+  // A regular file's stated size is its likely length: one allocation, not a doubling series.
+  bytes.reserve(std::min(statedSize_, limit) + 1);
+  char chunk[1 << 16];
+  while (const std::size_t got = ReadSome(chunk, sizeof chunk)) {
+    if (bytes.size() + got > limit) throw EOutOfResources("Text exceeds memo capacity");
+    bytes.append(chunk, got);
+  }
+  return bytes;
+}
