@@ -34,10 +34,10 @@ const Frame& NoisyFrame() {
 }
 
 // Our side: one compressor per frame, as a page is written.
-template <typename Encoder>
-std::size_t EncodeOurs(const Frame& frame, TMemoryStream& sink) {
+template <typename Encoder, typename... Setting>
+std::size_t EncodeOurs(const Frame& frame, TMemoryStream& sink, Setting... setting) {
   sink.Clear();
-  Encoder encoder;
+  Encoder encoder(setting...);
   encoder.Encode(sink, 8, frame.colorCount, frame.pixels.data(), false, kPageHeight, kPageWidth);
   return sink.Size();
 }
@@ -117,11 +117,65 @@ void BM_SpeedupOverGiflib(benchmark::State& state, const Frame& (*frame)()) {
   state.counters["speedup"] = theirsTime / oursTime;
 }
 
+// The floor the coding loop is held to: the same pixel walk doing nothing but one table
+// lookup per pixel, each depending on the one before, as a dictionary walk does. The table
+// has a column of 4096 codes per pixel value, the shape of the child table; the codes stay
+// below 256, so that every lookup is met by the first-level cache.
+class TOneLookupLoop {
+public:
+  TOneLookupLoop() : table_(256 * kColumn) {
+    std::uint32_t seed = 1;
+    for (auto& code : table_) code = static_cast<std::uint16_t>((seed = seed * 1103515245u + 12345u) >> 24);
+  }
+  unsigned Walk(const Frame& frame) const {
+    unsigned state = 0;
+    for (const std::uint8_t pixel : frame.pixels) state = table_[pixel * kColumn + state];
+    return state;
+  }
+
+private:
+  static constexpr std::size_t kColumn = 4096;
+  std::vector<std::uint16_t> table_;
+};
+
+void BM_OneLookupLoop(benchmark::State& state, const Frame& (*frame)()) {
+  const TOneLookupLoop loop;
+  for (auto _ : state) benchmark::DoNotOptimize(loop.Walk(frame()));
+  SetCounters(state, 0);
+}
+
+// Both in turn on the same pixels; ratio = our time / the loop's (1: at the floor). The
+// hash table alone is how every frame was compressed before the child table.
+void BM_LzwOverOneLookupLoop(benchmark::State& state, const Frame& (*frame)(), TLZWEncoder::TDictionary dictionary) {
+  TMemoryStream ours;
+  const TOneLookupLoop loop;
+  double oursTime = 0, loopTime = 0;
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    EncodeOurs<TLZWEncoder>(frame(), ours, dictionary);
+    const double middle = ThreadSeconds();
+    benchmark::DoNotOptimize(loop.Walk(frame()));
+    loopTime += ThreadSeconds() - middle;
+    oursTime += middle - start;
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["ours_ms"] = 1e3 * oursTime / n;
+  state.counters["loop_ms"] = 1e3 * loopTime / n;
+  state.counters["ratio"] = oursTime / loopTime;
+}
+
 BENCHMARK_CAPTURE(BM_Lzw, text_page, TextFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 BENCHMARK_CAPTURE(BM_Giflib, text_page, TextFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 BENCHMARK_CAPTURE(BM_Rle, text_page, TextFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 BENCHMARK_CAPTURE(BM_Lzw, noisy, NoisyFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 BENCHMARK_CAPTURE(BM_Giflib, noisy, NoisyFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
+BENCHMARK_CAPTURE(BM_OneLookupLoop, text_page, TextFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("min", Fastest);
+BENCHMARK_CAPTURE(BM_LzwOverOneLookupLoop, text_page, TextFrame, TLZWEncoder::TDictionary::Fitted)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LzwOverOneLookupLoop, text_page_hash_table, TextFrame, TLZWEncoder::TDictionary::Hashed)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SpeedupOverGiflib, text_page, TextFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SpeedupOverGiflib, noisy, NoisyFrame)->Unit(benchmark::kMicrosecond);
 
