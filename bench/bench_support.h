@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include <QGuiApplication>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
@@ -41,23 +42,45 @@ inline double PeakMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The Pillow script: shared/peers beside the repository, or beside the folder of work trees
+// the repository is checked out in.
+inline std::filesystem::path PillowPeerScript() {
+  const std::filesystem::path root = std::filesystem::path(__FILE__).parent_path().parent_path();
+  for (const auto& beside : {root.parent_path(), root.parent_path().parent_path()}) {
+    const auto script = beside / "shared" / "peers" / "book2gif_pillow.py";
+    if (std::filesystem::exists(script)) return script;
+  }
+  return {};
+}
+
 // The whole job scripted with Pillow (shared/peers, Debian's python3-pil): `book` into a
-// scratch folder inside `parent`, counted like ours.
-inline void RunPillowPeer(benchmark::State& state, const std::string& book,
-                          const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+// scratch folder inside `parent`, counted like ours. Returns its pages per second, 0 when
+// it could not run.
+inline double RunPillowPeer(benchmark::State& state, const std::string& book,
+                            const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+  const std::filesystem::path peer = PillowPeerScript();
+  if (peer.empty()) {
+    state.SkipWithError("the peer script shared/peers/book2gif_pillow.py is missing");
+    return 0;
+  }
   if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) {
     state.SkipWithError("python3-pil is missing: apt-get install -y python3-pil");
-    return;
+    return 0;
   }
-  const std::filesystem::path peer = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                                     "shared" / "peers" / "book2gif_pillow.py";
   const TScratch scratch(parent);
   const std::string out = (scratch.Path() / "out").string();
   const std::string command = "/usr/bin/python3 '" + peer.string() + "' '" + book + "' '" + out + "' >/dev/null";
+  const auto start = std::chrono::steady_clock::now();
   for (auto _ : state)
-    if (std::system(command.c_str()) != 0) state.SkipWithError("the peer script failed");
-  CountFiles(state, static_cast<double>(std::distance(std::filesystem::directory_iterator(out),
-                                                      std::filesystem::directory_iterator())));
+    if (std::system(command.c_str()) != 0) {
+      state.SkipWithError("the peer script failed");
+      return 0;
+    }
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  const auto files = static_cast<double>(
+      std::distance(std::filesystem::directory_iterator(out), std::filesystem::directory_iterator()));
+  CountFiles(state, files);
+  return files * static_cast<double>(state.iterations()) / seconds.count();
 }
 
 // A benchmark program's main: text is measured and drawn off screen.
