@@ -7,6 +7,7 @@
 #include <ctime>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "gif/encode/lzw_encoder.h"
@@ -97,23 +98,31 @@ double ThreadSeconds() {
   return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
 }
 
+// Runs `ours` and `theirs` in turn every iteration; their processor seconds per iteration.
+template <typename Ours, typename Theirs>
+std::pair<double, double> InTurn(benchmark::State& state, Ours ours, Theirs theirs) {
+  double oursTime = 0, theirsTime = 0;
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    ours();
+    const double middle = ThreadSeconds();
+    theirs();
+    theirsTime += ThreadSeconds() - middle;
+    oursTime += middle - start;
+  }
+  const double n = static_cast<double>(state.iterations());
+  return {oursTime / n, theirsTime / n};
+}
+
 // Both encoders in turn on the same pixels; speedup = giflib's time / ours (above 1:
 // ours is faster).
 void BM_SpeedupOverGiflib(benchmark::State& state, const Frame& (*frame)()) {
   TMemoryStream ours;
   std::vector<std::uint8_t> theirs;
-  double oursTime = 0, theirsTime = 0;
-  for (auto _ : state) {
-    const double start = ThreadSeconds();
-    EncodeOurs<TLZWEncoder>(frame(), ours);
-    const double middle = ThreadSeconds();
-    EncodeGiflib(frame(), theirs);
-    theirsTime += ThreadSeconds() - middle;
-    oursTime += middle - start;
-  }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["ours_ms"] = 1e3 * oursTime / n;
-  state.counters["giflib_ms"] = 1e3 * theirsTime / n;
+  const auto [oursTime, theirsTime] =
+      InTurn(state, [&] { EncodeOurs<TLZWEncoder>(frame(), ours); }, [&] { EncodeGiflib(frame(), theirs); });
+  state.counters["ours_ms"] = 1e3 * oursTime;
+  state.counters["giflib_ms"] = 1e3 * theirsTime;
   state.counters["speedup"] = theirsTime / oursTime;
 }
 
@@ -149,18 +158,11 @@ void BM_OneLookupLoop(benchmark::State& state, const Frame& (*frame)()) {
 void BM_LzwOverOneLookupLoop(benchmark::State& state, const Frame& (*frame)(), TLZWEncoder::TDictionary dictionary) {
   TMemoryStream ours;
   const TOneLookupLoop loop;
-  double oursTime = 0, loopTime = 0;
-  for (auto _ : state) {
-    const double start = ThreadSeconds();
-    EncodeOurs<TLZWEncoder>(frame(), ours, dictionary);
-    const double middle = ThreadSeconds();
-    benchmark::DoNotOptimize(loop.Walk(frame()));
-    loopTime += ThreadSeconds() - middle;
-    oursTime += middle - start;
-  }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["ours_ms"] = 1e3 * oursTime / n;
-  state.counters["loop_ms"] = 1e3 * loopTime / n;
+  const auto [oursTime, loopTime] = InTurn(
+      state, [&] { EncodeOurs<TLZWEncoder>(frame(), ours, dictionary); },
+      [&] { benchmark::DoNotOptimize(loop.Walk(frame())); });
+  state.counters["ours_ms"] = 1e3 * oursTime;
+  state.counters["loop_ms"] = 1e3 * loopTime;
   state.counters["ratio"] = oursTime / loopTime;
 }
 
