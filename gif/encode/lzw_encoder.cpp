@@ -99,9 +99,11 @@ void TLZWEncoder::EncodeData() {
 }
 
 unsigned TLZWEncoder::CodeWithChildTable(TPixelWalk walk, unsigned prefix) {
+  // A register copy: only a new entry or a clear changes the run pixel.
+  unsigned runPixel = runPixel_;
   while (NextPixel(walk)) {
     const unsigned pixel = TakeUncheckedPixel(walk);
-    if (prefix == runPixel_ && pixel == runPixel_) {
+    if (prefix == runPixel && pixel == runPixel) {
       prefix = JumpRun(walk);
       continue;
     }
@@ -124,6 +126,7 @@ unsigned TLZWEncoder::CodeWithChildTable(TPixelWalk walk, unsigned prefix) {
       column = children_.Column(pixel);
     }
     Extend(prefix, pixel, [&](int code) { children_.AddCode(column[prefix], code); });
+    runPixel = runPixel_;
     prefix = pixel;
   }
   return prefix;
