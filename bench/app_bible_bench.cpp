@@ -26,7 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSourceRoot = fs::path(__FILE__).parent_path().parent_path();
 // Where the pages go (the benchmark argument "disk"): a RAM disk, or the disk /var/tmp is on.
 const fs::path kPlaces[] = {"/dev/shm", "/var/tmp"};
 

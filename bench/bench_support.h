@@ -42,10 +42,13 @@ inline double PeakMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The source folder, for the sample book and the peer.
+inline const std::filesystem::path kSourceRoot = STRONIX_SOURCE_DIR;
+
 // The Pillow script: shared/peers beside the repository, or beside the folder of work trees
 // the repository is checked out in.
 inline std::filesystem::path PillowPeerScript() {
-  const std::filesystem::path root = std::filesystem::path(__FILE__).parent_path().parent_path();
+  const std::filesystem::path& root = kSourceRoot;
   for (const auto& beside : {root.parent_path(), root.parent_path().parent_path()}) {
     const auto script = beside / "shared" / "peers" / "book2gif_pillow.py";
     if (std::filesystem::exists(script)) return script;

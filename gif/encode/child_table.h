@@ -51,8 +51,7 @@ public:
 
 private:
   static constexpr std::size_t kColumnSize = gif::kMaxCode + 1;
-
-  static constexpr std::size_t kColumnsAtOnce = 8;
+  static constexpr std::size_t kColumnsAtOnce = 8;  // storage grows by this many columns
 
   std::vector<std::uint16_t> codes_;                       // the columns, one after another
   std::array<std::uint16_t, kColumnSize> noEntries_{};     // never written
