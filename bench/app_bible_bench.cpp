@@ -56,20 +56,28 @@ const std::string& BiblePath() {
 }
 
 
-// The peer's pages per second on each place, for the ratios of our runs after it.
-double peerPagesPerSecond[std::size(kPlaces)] = {};
+// The peer's cost on each place, for the ratios of our runs after it.
+TJobCost peerCost[std::size(kPlaces)];
 
 void BM_BiblePillowPeer(benchmark::State& state) {
   const auto place = static_cast<std::size_t>(state.range(0));
-  peerPagesPerSecond[place] = RunPillowPeer(state, BiblePath(), FreshFolder(kPlaces[place]));
+  peerCost[place] = RunPillowPeer(state, BiblePath(), FreshFolder(kPlaces[place]));
 }
-BENCHMARK(BM_BiblePillowPeer)->ArgName("disk")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_BiblePillowPeer)
+    ->ArgName("disk")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
-// x_peer: our pages per second over the peer's on the same place (0: the peer did not run).
+// x_peer: our pages per second over the peer's on the same place; x_peer_cpu: the peer's
+// processor time per page over ours, all threads (absent when the peer did not run).
 void BM_Bible(benchmark::State& state) {
   const auto place = static_cast<std::size_t>(state.range(1));
   int files = 0;
   const auto start = std::chrono::steady_clock::now();
+  const double cpuStart = CpuSeconds(RUSAGE_SELF);
   for (auto _ : state) {
     TMainState main;
     main.LoadTextFile(BiblePath());
@@ -79,11 +87,15 @@ void BM_Bible(benchmark::State& state) {
     files = main.Generate().filesWritten;
   }
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  const double pages = files * static_cast<double>(state.iterations());
+  const TJobCost ours{pages / seconds.count(), 1e3 * (CpuSeconds(RUSAGE_SELF) - cpuStart) / pages};
   CountFiles(state, files);
   state.counters["peak_MB"] = PeakMegabytes();
-  if (peerPagesPerSecond[place] > 0)
-    state.counters["x_peer"] = files * static_cast<double>(state.iterations()) / seconds.count() /
-                               peerPagesPerSecond[place];
+  state.counters["cpu_ms/page"] = ours.cpuMsPerPage;
+  if (peerCost[place].pagesPerSecond > 0) {
+    state.counters["x_peer"] = ours.pagesPerSecond / peerCost[place].pagesPerSecond;
+    state.counters["x_peer_cpu"] = peerCost[place].cpuMsPerPage / ours.cpuMsPerPage;
+  }
 }
 BENCHMARK(BM_Bible)
     ->ArgNames({"jobs", "disk", "compact"})
@@ -110,7 +122,8 @@ std::vector<std::uint8_t> DecodedRgb(const fs::path& file) {
   if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1) {
     const SavedImage& image = gif->SavedImages[0];
     const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-    const auto count = static_cast<std::size_t>(image.ImageDesc.Width) * static_cast<std::size_t>(image.ImageDesc.Height);
+    const auto count =
+        static_cast<std::size_t>(image.ImageDesc.Width) * static_cast<std::size_t>(image.ImageDesc.Height);
     for (std::size_t i = 0; map && i < count; ++i) {
       const int index = image.RasterBits[i];
       if (index >= map->ColorCount) return {};

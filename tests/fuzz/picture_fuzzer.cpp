@@ -31,7 +31,8 @@ std::pair<std::vector<std::uint8_t>, bool> Compressed(TLZWEncoder::TDictionary d
   TLZWEncoder encoder(dictionary);
   TMemoryStream stream;
   try {
-    encoder.Encode(stream, IndexBitsFor(colorCount), colorCount, frame.Pixels().data(), interlaced, frame.Height(), frame.Width());
+    encoder.Encode(stream, IndexBitsFor(colorCount), colorCount, frame.Pixels().data(), interlaced, frame.Height(),
+                   frame.Width());
   } catch (const GIFException&) {
     return {stream.Bytes(), true};
   }
