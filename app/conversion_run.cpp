@@ -83,7 +83,8 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
 
     const auto makeMaker = [&]() -> TPageMaker {
       return [&box, &settings, &lines, &pages, raster = std::make_shared<TPageRaster>(),
-              encoder = std::make_shared<TPageEncoder>()](int index) {
+              encoder = std::make_shared<TPageEncoder>(
+                  settings.compactPages ? TPageColors::UsedOnly : TPageColors::WholeCube)](int index) {
         ClearPage(*raster, box);
         if (index == 0)
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);

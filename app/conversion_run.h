@@ -27,6 +27,8 @@ struct TRunSettings {
   bool chapterPages = false;
   // Modification times ascend in page order, 2 s apart, the last page at the run's end.
   bool pageTimes = true;
+  // Each page's colour table holds only the colours it uses ("małe pliki", --compact).
+  bool compactPages = false;
   // 0: every page in the target folder; K >= 10: sibling folders "<Name> 01", "<Name> 02", ...
   // of at most K pages each.
   int pagesPerFolder = 0;

@@ -29,7 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSourceRoot = fs::path(__FILE__).parent_path().parent_path();
 const fs::path kSample = kSourceRoot / "samples" / "zegarmistrz.txt";
 
 

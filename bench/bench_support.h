@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include <QGuiApplication>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
@@ -41,23 +42,70 @@ inline double PeakMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// Processor seconds, all threads, of this process (RUSAGE_SELF) or of its finished children
+// (RUSAGE_CHILDREN): less disturbed than the wall clock by other work on a shared machine.
+inline double CpuSeconds(int who) {
+  rusage usage{};
+  ::getrusage(who, &usage);
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec);
+  };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// What one job made and what it cost: pages per second of wall clock, processor
+// milliseconds per page.
+struct TJobCost {
+  double pagesPerSecond = 0;
+  double cpuMsPerPage = 0;
+};
+
+// The source folder, for the sample book and the peer.
+inline const std::filesystem::path kSourceRoot = STRONIX_SOURCE_DIR;
+
+// The Pillow script: shared/peers beside the repository, or beside the folder of work trees
+// the repository is checked out in.
+inline std::filesystem::path PillowPeerScript() {
+  const std::filesystem::path& root = kSourceRoot;
+  for (const auto& beside : {root.parent_path(), root.parent_path().parent_path()}) {
+    const auto script = beside / "shared" / "peers" / "book2gif_pillow.py";
+    if (std::filesystem::exists(script)) return script;
+  }
+  return {};
+}
+
 // The whole job scripted with Pillow (shared/peers, Debian's python3-pil): `book` into a
-// scratch folder inside `parent`, counted like ours.
-inline void RunPillowPeer(benchmark::State& state, const std::string& book,
-                          const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+// scratch folder inside `parent`, counted like ours. Returns its cost, zero when it could
+// not run.
+inline TJobCost RunPillowPeer(benchmark::State& state, const std::string& book,
+                              const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+  const std::filesystem::path peer = PillowPeerScript();
+  if (peer.empty()) {
+    state.SkipWithError("the peer script shared/peers/book2gif_pillow.py is missing");
+    return {};
+  }
   if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) {
     state.SkipWithError("python3-pil is missing: apt-get install -y python3-pil");
-    return;
+    return {};
   }
-  const std::filesystem::path peer = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                                     "shared" / "peers" / "book2gif_pillow.py";
   const TScratch scratch(parent);
   const std::string out = (scratch.Path() / "out").string();
   const std::string command = "/usr/bin/python3 '" + peer.string() + "' '" + book + "' '" + out + "' >/dev/null";
+  const auto start = std::chrono::steady_clock::now();
+  const double cpuStart = CpuSeconds(RUSAGE_CHILDREN);
   for (auto _ : state)
-    if (std::system(command.c_str()) != 0) state.SkipWithError("the peer script failed");
-  CountFiles(state, static_cast<double>(std::distance(std::filesystem::directory_iterator(out),
-                                                      std::filesystem::directory_iterator())));
+    if (std::system(command.c_str()) != 0) {
+      state.SkipWithError("the peer script failed");
+      return {};
+    }
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  const auto files = static_cast<double>(
+      std::distance(std::filesystem::directory_iterator(out), std::filesystem::directory_iterator()));
+  CountFiles(state, files);
+  const double pages = files * static_cast<double>(state.iterations());
+  const TJobCost cost{pages / seconds.count(), 1e3 * (CpuSeconds(RUSAGE_CHILDREN) - cpuStart) / pages};
+  state.counters["cpu_ms/page"] = cost.cpuMsPerPage;
+  return cost;
 }
 
 // A benchmark program's main: text is measured and drawn off screen.

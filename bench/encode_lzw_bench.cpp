@@ -7,6 +7,7 @@
 #include <ctime>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "gif/encode/lzw_encoder.h"
@@ -33,13 +34,17 @@ const Frame& NoisyFrame() {
   return frame;
 }
 
-// Our side: one compressor per frame, as a page is written.
-template <typename Encoder>
-std::size_t EncodeOurs(const Frame& frame, TMemoryStream& sink) {
+std::size_t EncodeWith(TGIFEncoder& encoder, const Frame& frame, TMemoryStream& sink) {
   sink.Clear();
-  Encoder encoder;
   encoder.Encode(sink, 8, frame.colorCount, frame.pixels.data(), false, kPageHeight, kPageWidth);
   return sink.Size();
+}
+
+// Our side: one compressor per frame, as a picture is written.
+template <typename Encoder>
+std::size_t EncodeOurs(const Frame& frame, TMemoryStream& sink) {
+  Encoder encoder;
+  return EncodeWith(encoder, frame, sink);
 }
 
 int AppendToVector(GifFileType* gif, const GifByteType* bytes, int count) {
@@ -97,24 +102,74 @@ double ThreadSeconds() {
   return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
 }
 
+// Runs `ours` and `theirs` in turn every iteration; their processor seconds per iteration.
+template <typename Ours, typename Theirs>
+std::pair<double, double> InTurn(benchmark::State& state, Ours ours, Theirs theirs) {
+  double oursTime = 0, theirsTime = 0;
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    ours();
+    const double middle = ThreadSeconds();
+    theirs();
+    theirsTime += ThreadSeconds() - middle;
+    oursTime += middle - start;
+  }
+  const double n = static_cast<double>(state.iterations());
+  return {oursTime / n, theirsTime / n};
+}
+
 // Both encoders in turn on the same pixels; speedup = giflib's time / ours (above 1:
 // ours is faster).
 void BM_SpeedupOverGiflib(benchmark::State& state, const Frame& (*frame)()) {
   TMemoryStream ours;
   std::vector<std::uint8_t> theirs;
-  double oursTime = 0, theirsTime = 0;
-  for (auto _ : state) {
-    const double start = ThreadSeconds();
-    EncodeOurs<TLZWEncoder>(frame(), ours);
-    const double middle = ThreadSeconds();
-    EncodeGiflib(frame(), theirs);
-    theirsTime += ThreadSeconds() - middle;
-    oursTime += middle - start;
-  }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["ours_ms"] = 1e3 * oursTime / n;
-  state.counters["giflib_ms"] = 1e3 * theirsTime / n;
+  const auto [oursTime, theirsTime] =
+      InTurn(state, [&] { EncodeOurs<TLZWEncoder>(frame(), ours); }, [&] { EncodeGiflib(frame(), theirs); });
+  state.counters["ours_ms"] = 1e3 * oursTime;
+  state.counters["giflib_ms"] = 1e3 * theirsTime;
   state.counters["speedup"] = theirsTime / oursTime;
+}
+
+// The floor the coding loop is held to: the same pixel walk doing nothing but one table
+// lookup per pixel, each depending on the one before, as a dictionary walk does. The table
+// has a column of 4096 codes per pixel value, the shape of the child table; the codes stay
+// below 256, so that every lookup is met by the first-level cache.
+class TOneLookupLoop {
+public:
+  TOneLookupLoop() : table_(256 * kColumn) {
+    std::uint32_t seed = 1;
+    for (auto& code : table_) code = static_cast<std::uint16_t>((seed = seed * 1103515245u + 12345u) >> 24);
+  }
+  unsigned Walk(const Frame& frame) const {
+    unsigned state = 0;
+    for (const std::uint8_t pixel : frame.pixels) state = table_[pixel * kColumn + state];
+    return state;
+  }
+
+private:
+  static constexpr std::size_t kColumn = 4096;
+  std::vector<std::uint16_t> table_;
+};
+
+void BM_OneLookupLoop(benchmark::State& state, const Frame& (*frame)()) {
+  const TOneLookupLoop loop;
+  for (auto _ : state) benchmark::DoNotOptimize(loop.Walk(frame()));
+  SetCounters(state, 0);
+}
+
+// Both in turn on the same pixels, with one compressor for every frame as the pages of a
+// run are written; ratio = our time / the loop's (1: at the floor). The hash table alone
+// is how every frame was compressed before the child table.
+void BM_LzwOverOneLookupLoop(benchmark::State& state, const Frame& (*frame)(), TLZWEncoder::TDictionary dictionary) {
+  TMemoryStream ours;
+  TLZWEncoder encoder(dictionary);
+  const TOneLookupLoop loop;
+  const auto [oursTime, loopTime] = InTurn(
+      state, [&] { EncodeWith(encoder, frame(), ours); },
+      [&] { benchmark::DoNotOptimize(loop.Walk(frame())); });
+  state.counters["ours_ms"] = 1e3 * oursTime;
+  state.counters["loop_ms"] = 1e3 * loopTime;
+  state.counters["ratio"] = oursTime / loopTime;
 }
 
 BENCHMARK_CAPTURE(BM_Lzw, text_page, TextFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
@@ -122,6 +177,13 @@ BENCHMARK_CAPTURE(BM_Giflib, text_page, TextFrame)->Unit(benchmark::kMicrosecond
 BENCHMARK_CAPTURE(BM_Rle, text_page, TextFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 BENCHMARK_CAPTURE(BM_Lzw, noisy, NoisyFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 BENCHMARK_CAPTURE(BM_Giflib, noisy, NoisyFrame)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
+BENCHMARK_CAPTURE(BM_OneLookupLoop, text_page, TextFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("min", Fastest);
+BENCHMARK_CAPTURE(BM_LzwOverOneLookupLoop, text_page, TextFrame, TLZWEncoder::TDictionary::Fitted)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LzwOverOneLookupLoop, text_page_hash_table, TextFrame, TLZWEncoder::TDictionary::Hashed)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SpeedupOverGiflib, text_page, TextFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SpeedupOverGiflib, noisy, NoisyFrame)->Unit(benchmark::kMicrosecond);
 

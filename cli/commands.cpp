@@ -274,6 +274,7 @@ void PrepareState(TMainState& state, const TCliOptions& options, const std::stri
   TRunSettings& settings = state.Settings();
   settings.squeezeBlankLines = !options.keepBlankLines;
   settings.pageTimes = options.pageTimes;
+  settings.compactPages = options.compact;
   settings.pagesPerFolder = options.pagesPerFolder;
   settings.jobs = options.jobs;
   state.SetChapterPages(options.chapterPages);

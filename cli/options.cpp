@@ -103,6 +103,7 @@ const std::vector<TOptionSpec>& OptionSpecs() {
       {"--all-items", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.allItems = true; }},
       {"--no-page-times", "", false, kConvertOnly,
        [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
+      {"--compact", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.compact = true; }},
       {"--pages-per-folder", "", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) {
          o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);
@@ -202,7 +203,7 @@ constexpr std::string_view kConvertUsage =
     "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
     "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
     "              [--keep-blank-lines] [--chapter-pages] [--all-items] [--no-page-times]\n"
-    "              [--pages-per-folder K] [--jobs N]\n";
+    "              [--pages-per-folder K] [--jobs N] [--compact]\n";
 constexpr std::string_view kLinesUsage =
     "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
     "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
@@ -227,7 +228,9 @@ constexpr const char* kConvertText = QT_TRANSLATE_NOOP(
     "card. The pages replace the book in the folder all at once, and pages of an older, longer\n"
     "book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless\n"
     "--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling\n"
-    "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n");
+    "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n"
+    "--compact gives each page a colour table of only the colours it uses: the same pictures\n"
+    "in smaller files.\n");
 constexpr const char* kLinesText = QT_TRANSLATE_NOOP(
     "stronix-cli",
     "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n");

@@ -32,6 +32,7 @@ struct TCliOptions {
   bool chapterPages = false;
   bool allItems = false;  // an EPUB's items outside its reading order follow the book
   bool pageTimes = true;
+  bool compact = false;    // each page's colour table holds only the colours it uses
   int pagesPerFolder = 0;  // 0: no part folders
   int jobs = 0;            // 0: one page worker per core
   bool raw = false;        // `lines`: the book's own bytes instead of UTF-8

@@ -57,6 +57,8 @@ constexpr TControlSpec kControls[] = {
     {"CheckBox4", CheckBox, nullptr, QRect(352, 352, 120, 17), QT_TRANSLATE_NOOP("Form1", "dziel na foldery po"), 8, 0, false},
     {"SpinEdit1", SpinBox, nullptr, QRect(474, 350, 56, 21), nullptr, 9, 0, false},
     {"Label5", Label, nullptr, QRect(534, 354, 40, 13), QT_TRANSLATE_NOOP("Form1", "stron"), -1, 0, false},
+    // In the free space between "czcionka" and "Generuj", under "usuwaj puste linie".
+    {"CheckBox5", CheckBox, "Panel1", QRect(493, 204, 108, 17), QT_TRANSLATE_NOOP("Form1", "małe pliki"), 6, 0, false},
 };
 
 QWidget* MakeControl(const TControlSpec& entry, QWidget* parent,

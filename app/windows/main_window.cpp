@@ -43,7 +43,7 @@ constexpr int kInitialPagesPerFolder = 500;
 // The controls whose change would alter a run under way: disabled while it runs.
 // "przy generowaniu" is the check box's second line and greys with it.
 constexpr const char* kRunInputs[] = {"Button1",  "Button2",   "GroupBox2", "CheckBox1", "Label2",   "Button12",
-                                      "Button13", "CheckBox2", "CheckBox3", "CheckBox4", "SpinEdit1"};
+                                      "Button13", "CheckBox2", "CheckBox3", "CheckBox4", "SpinEdit1", "CheckBox5"};
 
 }  // namespace
 
@@ -75,6 +75,7 @@ void TForm1::createControls() {
   pageTimes_ = findChild<QCheckBox*>("CheckBox3");
   splitFolders_ = findChild<QCheckBox*>("CheckBox4");
   pagesPerFolder_ = findChild<QSpinBox*>("SpinEdit1");
+  compactPages_ = findChild<QCheckBox*>("CheckBox5");
   targetFolder_ = findChild<QLineEdit*>("katalog_docelowy");
   progressBar_ = findChild<QProgressBar*>("ProgressBar1");
   progressText_ = findChild<QLabel*>("Label4");
@@ -89,6 +90,7 @@ void TForm1::createControls() {
   const TRunSettings& settings = state_.Settings();
   checkBox1_->setChecked(settings.squeezeBlankLines);
   pageTimes_->setChecked(settings.pageTimes);
+  compactPages_->setChecked(settings.compactPages);
   pagesPerFolder_->setRange(kMinPagesPerFolder, kMaxPagesPerFolder);
   pagesPerFolder_->setValue(kInitialPagesPerFolder);
   splitFolders_->setChecked(false);
@@ -193,6 +195,7 @@ void TForm1::takeRunOptions() {
   settings.squeezeBlankLines = checkBox1_->isChecked();
   settings.pageTimes = pageTimes_->isChecked();
   settings.pagesPerFolder = splitFolders_->isChecked() ? pagesPerFolder_->value() : 0;
+  settings.compactPages = compactPages_->isChecked();
 }
 
 void TForm1::showRunning(bool running) {

@@ -105,6 +105,7 @@ private:
   QCheckBox* chapterPages_ = nullptr;
   QCheckBox* pageTimes_ = nullptr;
   QCheckBox* splitFolders_ = nullptr;
+  QCheckBox* compactPages_ = nullptr;
   QSpinBox* pagesPerFolder_ = nullptr;
   QLineEdit* targetFolder_ = nullptr;
   QProgressBar* progressBar_ = nullptr;

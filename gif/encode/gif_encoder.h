@@ -57,9 +57,16 @@ protected:
     if (pixel >= colorCount_) RaiseColorNotInTable();
     return pixel;
   }
+  // The same without the check, for a loop that checks each value the first time it meets it.
+  static std::uint8_t TakeUncheckedPixel(TPixelWalk& walk) { return *walk.cursor++; }
+  // Every pixel value must be below it.
+  int ColorCount() const { return colorCount_; }
   // Advances the walk to the next pixel; false when every pixel has been read. The
   // first pixel needs no call.
   bool NextPixel(TPixelWalk& walk) const { return --walk.remaining > 0 || (interlaced_ && NextInterlacedRow(walk)); }
+
+  // GIFException "Color not in color table".
+  [[noreturn]] static void RaiseColorNotInTable();
 
   std::uint8_t minCodeSize_ = gif::kMinCodeSize;
   int codeWidth_ = 0;
@@ -95,7 +102,6 @@ private:
     walk.cursor = pixels_ + static_cast<std::ptrdiff_t>(walk.row) * width_;
     return true;
   }
-  [[noreturn]] static void RaiseColorNotInTable();
 
   int colorCount_ = 0;
   int width_ = 0;

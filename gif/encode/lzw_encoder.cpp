@@ -1,11 +1,15 @@
 #include "gif/encode/lzw_encoder.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace {
 constexpr std::uint16_t kNoPixel = 0xFFFF;  // above every pixel value
 // Spreads the pixel values over the recent-entry positions of one prefix.
 constexpr int kPixelSpread = 0x9E5;
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+constexpr int kWordPixels = sizeof(std::uint64_t);
 }  // namespace
 
 inline void TLZWEncoder::SendCode(int code) {
@@ -25,8 +29,12 @@ void TLZWEncoder::PutCode(int code) { SendCode(code); }
 void TLZWEncoder::EmitClear() {
   clearPending_ = true;
   PutCode(clearCode_);  // at the width in use, so after 12-bit codes the clear is 12 bits
-  dictionary_.ClearAll();
-  recent_.fill({0, kNoPixel});
+  if (childTableInUse_) {
+    children_.ClearAll();
+  } else {
+    hashTable_.ClearAll();
+    recent_.fill({0, kNoPixel});
+  }
   runPixel_ = kNoPixel;  // no prefix code equals it
   runLength_ = 0;
   nextCode_ = firstFreeCode_;
@@ -47,16 +55,97 @@ inline unsigned TLZWEncoder::JumpRun(TPixelWalk& walk) {
   // this row (interlaced) or frame, and no match is longer than runLength_ pixels.
   const int limit = std::min(runLength_ - 1, walk.remaining);
   int taken = 1;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Eight pixels to a compare: the first byte that differs is the lowest.
+    const std::uint64_t run = runPixel_ * kEveryByte;
+    while (taken + kWordPixels <= limit) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, walk.cursor + taken - 1, sizeof word);
+      if (const std::uint64_t differ = word ^ run; differ != 0) {
+        taken += std::countr_zero(differ) / 8;
+        break;
+      }
+      taken += kWordPixels;
+    }
+  }
   while (taken < limit && walk.cursor[taken - 1] == runPixel_) ++taken;
   walk.cursor += taken - 1;
   walk.remaining -= taken - 1;
   return runCodes_[static_cast<std::size_t>(1 + taken)];
 }
 
+template <typename Add>
+inline void TLZWEncoder::Extend(unsigned prefix, unsigned pixel, Add add) {
+  // The code goes out before its entry is added, and the width test in SendCode sees the
+  // next free code as it was: a decoder widens its codes at the same point.
+  SendCode(static_cast<int>(prefix));
+  if (nextCode_ >= gif::kMaxCode) {
+    EmitClear();
+    return;
+  }
+  add(nextCode_);
+  NoteRunEntry(prefix, pixel, nextCode_);
+  ++nextCode_;
+}
+
 void TLZWEncoder::EncodeData() {
+  childTableInUse_ = dictionary_ == TDictionary::Fitted;
+  if (childTableInUse_) children_.StartFrame();
   EmitClear();
   TPixelWalk walk = StartWalk();
-  unsigned prefix = TakePixel(walk);  // unsigned: indexing needs no sign extension
+  const unsigned first = TakePixel(walk);  // unsigned: indexing needs no sign extension
+  const unsigned last = childTableInUse_ ? CodeWithChildTable(walk, first) : CodeWithHashTable(walk, first);
+  PutCode(static_cast<int>(last));
+}
+
+unsigned TLZWEncoder::CodeWithChildTable(TPixelWalk walk, unsigned prefix) {
+  // A register copy: only a new entry or a clear changes the run pixel.
+  unsigned runPixel = runPixel_;
+  while (NextPixel(walk)) {
+    const unsigned pixel = TakeUncheckedPixel(walk);
+    if (prefix == runPixel && pixel == runPixel) {
+      prefix = JumpRun(walk);
+      continue;
+    }
+    // The column is known from the pixel alone, before the prefix is: the prefix costs
+    // one load per pixel.
+    std::uint16_t* column = children_.Column(pixel);
+    if (const unsigned code = column[prefix]; code != 0) {
+      prefix = code;
+      continue;
+    }
+    if (!children_.HasColumn(pixel)) {  // a value met for the first time
+      if (pixel >= static_cast<unsigned>(ColorCount())) RaiseColorNotInTable();
+      if (!children_.AddColumn(pixel)) {
+        // Too many values: the hash table takes over at this pixel.
+        --walk.cursor;
+        ++walk.remaining;
+        MoveToHashTable();
+        return CodeWithHashTable(walk, prefix);
+      }
+      column = children_.Column(pixel);
+    }
+    Extend(prefix, pixel, [&](int code) { children_.AddCode(column[prefix], code); });
+    runPixel = runPixel_;
+    prefix = pixel;
+  }
+  return prefix;
+}
+
+void TLZWEncoder::MoveToHashTable() {
+  hashTable_.ClearAll();
+  recent_.fill({0, kNoPixel});
+  children_.ForEachEntry([&](unsigned prefix, unsigned pixel, int code) {
+    const std::uint32_t key = prefix << 8 | pixel;
+    int slot = 0;
+    hashTable_.FindCode(key, slot);
+    hashTable_.AddCode(slot, key, code);
+  });
+  children_.ClearAll();
+  childTableInUse_ = false;
+}
+
+unsigned TLZWEncoder::CodeWithHashTable(TPixelWalk walk, unsigned prefix) {
   while (NextPixel(walk)) {
     const unsigned pixel = TakePixel(walk);
     if (prefix == runPixel_ && pixel == runPixel_) {
@@ -72,22 +161,16 @@ void TLZWEncoder::EncodeData() {
     }
     const std::uint32_t key = prefix << 8 | pixel;
     int slot = 0;
-    if (const int code = dictionary_.FindCode(key, slot); code != THashTable::kNoCode) {
+    if (const int code = hashTable_.FindCode(key, slot); code != THashTable::kNoCode) {
       recent = {static_cast<std::uint16_t>(code), static_cast<std::uint16_t>(pixel)};
       prefix = static_cast<unsigned>(code);
       continue;
     }
-    // The code goes out before its entry is added, and the width test above sees the
-    // next free code as it was: a decoder widens its codes at the same point.
-    SendCode(static_cast<int>(prefix));
-    if (nextCode_ >= gif::kMaxCode) {
-      EmitClear();
-    } else {
-      dictionary_.AddCode(slot, key, nextCode_);
-      NoteRunEntry(prefix, pixel, nextCode_);
-      recent = {static_cast<std::uint16_t>(nextCode_++), static_cast<std::uint16_t>(pixel)};
-    }
+    Extend(prefix, pixel, [&](int code) {
+      hashTable_.AddCode(slot, key, code);
+      recent = {static_cast<std::uint16_t>(code), static_cast<std::uint16_t>(pixel)};
+    });
     prefix = pixel;
   }
-  PutCode(static_cast<int>(prefix));
+  return prefix;
 }

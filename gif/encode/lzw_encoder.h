@@ -1,13 +1,24 @@
 #pragma once
 // The LZW compressor: the standard GIF dictionary coding with variable-width codes of
-// up to 12 bits; the dictionary is cleared when code 4094 has been assigned.
+// up to 12 bits; the dictionary is cleared when code 4094 has been assigned. A frame of
+// few distinct values keeps its dictionary in a child table, one load per pixel; others
+// in a hash table.
 #include <array>
 #include <cstdint>
 
+#include "gif/encode/child_table.h"
 #include "gif/encode/gif_encoder.h"
 #include "gif/encode/hash_table.h"
 
 class TLZWEncoder final : public TGIFEncoder {
+public:
+  // Where the dictionary lives. Both give the same codes; the tests compare them.
+  enum class TDictionary {
+    Fitted,  // the child table for a frame of few distinct values, else the hash table
+    Hashed,  // always the hash table
+  };
+  explicit TLZWEncoder(TDictionary dictionary = TDictionary::Fitted) : dictionary_(dictionary) {}
+
 protected:
   // The base packing, then the code width: it grows once the next free code is past the
   // width limit, and falls back to the initial width after a clear code.
@@ -19,21 +30,35 @@ private:
   // A power of two above every code, so that a prefix code needs no masking.
   static constexpr int kRecentSize = gif::kMaxCode + 1;
 
+  // The coding loops: from the walk and the prefix so far to the last pixel; they return
+  // the prefix left at the end. Where the frame shows more values than the child table
+  // takes, the hash table's loop goes on from that pixel. Walk and prefix are locals, so
+  // that they stay in registers.
+  unsigned CodeWithChildTable(TPixelWalk walk, unsigned prefix);
+  unsigned CodeWithHashTable(TPixelWalk walk, unsigned prefix);
+  void MoveToHashTable();
   // PutCode's work, inlined into the coding loop.
   void SendCode(int code);
+  // After a code has gone out for `prefix` followed by `pixel`: a clear when the
+  // dictionary is full, else the new entry through `add`, which stores the next free code.
+  template <typename Add>
+  void Extend(unsigned prefix, unsigned pixel, Add add);
   // Notes a new entry that lengthens the chain of runs of the run pixel.
   void NoteRunEntry(unsigned prefix, unsigned pixel, int code);
   // With the one-pixel string of the run pixel as prefix and the run pixel just taken:
   // consumes the longest run the dictionary already codes and returns its code.
   unsigned JumpRun(TPixelWalk& walk);
 
+  const TDictionary dictionary_;
+  bool childTableInUse_ = false;
   int nextCode_ = 0;
-  THashTable dictionary_;
-  // A small, lossy copy of the entries met most recently: one per position prefix XOR
-  // a spread of the pixel. Given the position, the pixel alone tells the key, so an
-  // entry holds just pixel and code. Most pixels of a picture find their entry here
-  // without the full hash and probe. Entries stay valid until the next clear, which
-  // empties both tables, so the codes found are the dictionary's own.
+  TChildTable children_;
+  THashTable hashTable_;
+  // Beside the hash table, a small, lossy copy of the entries met most recently: one per
+  // position prefix XOR a spread of the pixel. Given the position, the pixel alone tells
+  // the key, so an entry holds just pixel and code. Most pixels of a picture find their
+  // entry here without the full hash and probe. Entries stay valid until the next clear,
+  // which empties both tables, so the codes found are the dictionary's own.
   struct TRecentEntry {
     std::uint16_t code;
     std::uint16_t pixel;  // above every pixel value when empty

@@ -152,12 +152,14 @@ TPaletteHandle TGIFColorMap::ExportSystemPalette() const {
   return std::make_unique<TPalette>(std::move(entries));
 }
 
-int TGIFColorMap::IndexBits() const {
-  if (count_ == 0) return 0;
+int IndexBitsFor(int count) {
+  if (count == 0) return 0;
   int bits = 1;
-  while ((1 << bits) < count_) ++bits;
+  while ((1 << bits) < count) ++bits;
   return bits;
 }
+
+int TGIFColorMap::IndexBits() const { return IndexBitsFor(count_); }
 
 void TGIFColorMap::AssignFrom(TPersistent* source) {
   if (const auto* map = dynamic_cast<TGIFColorMap*>(source)) {

@@ -25,6 +25,10 @@ struct TGIFColor {
 TGIFColor ColorToTriplet(TColor color);
 TColor TripletToColor(TGIFColor triplet);
 
+// Bits per pixel for a colour table of `count` entries: 0 for none, else the smallest
+// n >= 1 with 2^n >= count.
+int IndexBitsFor(int count);
+
 class TGIFColorMap : public TPersistent {
 public:
   // How often each pixel value is used, with the entry it was counted for.

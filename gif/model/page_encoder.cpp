@@ -1,5 +1,6 @@
 #include "gif/model/page_encoder.h"
 
+#include <array>
 #include <cstring>
 
 #include "gif/colour/cube_rows.h"
@@ -7,6 +8,7 @@
 #include "gif/encode/encoder_factory.h"
 #include "gif/encode/gif_constants.h"
 #include "gif/model/byte_order.h"
+#include "gif/model/color_map.h"
 #include "gif/model/image.h"
 #include "platform/bitmap.h"
 #include "platform/stream.h"
@@ -24,6 +26,7 @@ constexpr long long kLargestDirectPixels = 500000;
 constexpr int kLargestSide = 0xFFFF;
 constexpr std::size_t kScreenDescriptorSize = 13;
 constexpr std::size_t kImageDescriptorSize = 10;
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
 
 // Appends everything written to it to a byte buffer that outlives it.
 class TAppendStream final : public TStream {
@@ -41,7 +44,7 @@ private:
 
 }  // namespace
 
-TPageEncoder::TPageEncoder() : lzw_(CreateEncoder(kCompressLZW)) {
+TPageEncoder::TPageEncoder(TPageColors colors) : colors_(colors), lzw_(CreateEncoder(kCompressLZW)) {
   colorTable_.assign(3 * kTableColors, 0);
   const TPaletteHandle cube = BuildWebCubePalette();
   for (int k = 0; k < cube->Count(); ++k) {
@@ -100,8 +103,46 @@ void TPageEncoder::MapToCube(const TBitmap& page) {
                   indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width);
 }
 
+int TPageEncoder::KeepUsedColors() {
+  std::array<std::int16_t, 256> number;
+  number.fill(-1);
+  usedTable_.clear();
+  int used = 0;
+  const auto renumber = [&](std::uint8_t& pixel) {
+    std::int16_t& n = number[pixel];
+    if (n < 0) {
+      n = static_cast<std::int16_t>(used++);
+      const auto rgb = colorTable_.begin() + 3 * pixel;
+      usedTable_.insert(usedTable_.end(), rgb, rgb + 3);
+    }
+    pixel = static_cast<std::uint8_t>(n);
+  };
+  // Most of a page is its background, the first pixel: it becomes 0, eight pixels at a time.
+  std::uint8_t* pixels = indices_.data();
+  const std::size_t count = indices_.size();
+  const std::uint64_t plain = pixels[0] * kEveryByte;
+  renumber(pixels[0]);
+  constexpr std::uint64_t kPlainRenumbered = 0;
+  std::size_t i = 1;
+  for (; i + sizeof plain <= count; i += sizeof plain) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, pixels + i, sizeof word);
+    if (word == plain)
+      std::memcpy(pixels + i, &kPlainRenumbered, sizeof word);
+    else
+      for (std::size_t b = 0; b < sizeof word; ++b) renumber(pixels[i + b]);
+  }
+  for (; i < count; ++i) renumber(pixels[i]);
+  usedTable_.resize(static_cast<std::size_t>(3 << IndexBitsFor(used)), 0);
+  return used;
+}
+
 void TPageEncoder::EncodeDirectly(const TBitmap& page) {
   MapToCube(page);
+  const bool usedOnly = colors_ == TPageColors::UsedOnly;
+  const int tableColors = usedOnly ? KeepUsedColors() : kTableColors;
+  const int tableBits = usedOnly ? IndexBitsFor(tableColors) : kTableBits;
+  const std::vector<std::uint8_t>& table = usedOnly ? usedTable_ : colorTable_;
   const auto width = static_cast<std::uint16_t>(page.Width());
   const auto height = static_cast<std::uint16_t>(page.Height());
 
@@ -112,18 +153,18 @@ void TPageEncoder::EncodeDirectly(const TBitmap& page) {
   std::memcpy(screen + 3, gif::kVersionText[gif::kVersion87a], 3);
   detail::PutLE16(screen + 6, width);
   detail::PutLE16(screen + 8, height);
-  screen[10] = static_cast<std::uint8_t>((((kTableBits - 1) * 16) & gif::kScreenResolutionMask) |
-                                         ((kTableBits - 1) & gif::kScreenSizeMask));
+  screen[10] = static_cast<std::uint8_t>((((tableBits - 1) * 16) & gif::kScreenResolutionMask) |
+                                         ((tableBits - 1) & gif::kScreenSizeMask));
 
   std::uint8_t descriptor[kImageDescriptorSize] = {gif::kImageSeparator};
   detail::PutLE16(descriptor + 5, width);
   detail::PutLE16(descriptor + 7, height);
-  descriptor[9] = static_cast<std::uint8_t>(gif::kImageLocalTable | ((kTableBits - 1) & gif::kImageSizeMask));
+  descriptor[9] = static_cast<std::uint8_t>(gif::kImageLocalTable | ((tableBits - 1) & gif::kImageSizeMask));
 
   TAppendStream stream(bytes_);
   stream.Write(screen, sizeof screen);
   stream.Write(descriptor, sizeof descriptor);
-  stream.Write(colorTable_.data(), colorTable_.size());
-  lzw_->Encode(stream, kTableBits, kTableColors, indices_.data(), false, height, width);
+  stream.Write(table.data(), table.size());
+  lzw_->Encode(stream, tableBits, tableColors, indices_.data(), false, height, width);
   stream.Write(&gif::kTrailer, 1);
 }

@@ -9,9 +9,18 @@ class TBitmap;
 class TStream;
 class TGIFEncoder;
 
+// The colour table of every page.
+enum class TPageColors {
+  WholeCube,  // the 216-colour cube and black up to 256 entries, as the image writes it
+  // Only the colours the page uses, in the order the pixels first show them, padded with
+  // black to a power of two of at least 2; the smallest minimum code size that holds them.
+  // The page shows the same colours in the same places, in a smaller file.
+  UsedOnly,
+};
+
 class TPageEncoder {
 public:
-  TPageEncoder();
+  explicit TPageEncoder(TPageColors colors = TPageColors::WholeCube);
   ~TPageEncoder();
   TPageEncoder(const TPageEncoder&) = delete;
   TPageEncoder& operator=(const TPageEncoder&) = delete;
@@ -20,7 +29,9 @@ public:
   // TGIFImage writes after AssignFrom(&page) and SaveToStream. A 32-bit page under the
   // unit-wide defaults is mapped straight to the 216-colour cube; any other page goes
   // through that image, on a copy. `page` is never changed. The buffers stay for the next
-  // page. Raises what the image would raise; `out` then receives nothing.
+  // page. Raises what the image would raise; `out` then receives nothing. With
+  // TPageColors::UsedOnly the pages mapped straight get the smaller colour table; those
+  // through the image are written as the image writes them.
   //
   // One encoder per thread: instances share nothing, but all read GIFImageDefaults, which
   // must not change while pages are being encoded.
@@ -33,10 +44,14 @@ private:
   void EncodeDirectly(const TBitmap& page);
   void EncodeThroughImage(const TBitmap& page);
   void MapToCube(const TBitmap& page);
+  // Renumbers indices_ to the colours in use; returns how many there are.
+  int KeepUsedColors();
 
-  // The frame's colour table as written: the cube, then black.
+  TPageColors colors_;
+  // The frame's colour table for the whole cube: the cube, then black.
   std::vector<std::uint8_t> colorTable_;
-  std::vector<std::uint8_t> indices_;  // one cube index per pixel, rows top to bottom
-  std::vector<std::uint8_t> bytes_;    // the page's whole GIF stream
-  std::unique_ptr<TGIFEncoder> lzw_;   // its tables are reused, its state reset per page
+  std::vector<std::uint8_t> usedTable_;  // the colours in use alone, padded
+  std::vector<std::uint8_t> indices_;    // one index per pixel, rows top to bottom
+  std::vector<std::uint8_t> bytes_;      // the page's whole GIF stream
+  std::unique_ptr<TGIFEncoder> lzw_;     // its tables are reused, its state reset per page
 };

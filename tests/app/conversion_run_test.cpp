@@ -382,4 +382,30 @@ TEST_F(ConversionRunTest, EveryConflictIsFoundBeforeTheFirstPageMoves) {
   EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 02"));
 }
 
+TEST_F(ConversionRunTest, CompactPagesShowTheSameColoursInSmallerFiles) {
+  box_.SetText(Book(40));
+  ApplyColorSet(box_, 3);
+  const std::string text = box_.Text();
+  Run();
+  const auto whole = Contents(dir_);
+  box_.SetText(text);
+  TRunSettings settings = Into(Folder());
+  settings.compactPages = true;
+  RunConversion(box_, settings);
+  const auto compact = Contents(dir_);
+  ASSERT_EQ(compact.size(), whole.size());
+  for (const auto& [name, bytes] : compact) {
+    SCOPED_TRACE(name);
+    const auto rgb = [](const std::string& file) {
+      const DecodedGif gif = DecodeGif(std::vector<std::uint8_t>(file.begin(), file.end()));
+      const DecodedFrame& frame = gif.frames.at(0);
+      std::vector<DecodedColor> colours;
+      for (const std::uint8_t index : frame.pixels) colours.push_back(frame.localColors.at(index));
+      return colours;
+    };
+    EXPECT_EQ(rgb(bytes), rgb(whole.at(name)));
+    EXPECT_LT(bytes.size() + 700, whole.at(name).size());
+  }
+}
+
 }  // namespace

@@ -62,6 +62,7 @@ TEST(OptionsTest, SeveralBooksNewOptionsHelpAndTheEndOfOptions) {
   EXPECT_EQ(o.jobs, 2);
   EXPECT_TRUE(ParseCommandLine({"lines", "--help"}).help);
   EXPECT_TRUE(ParseCommandLine({"lines", "a.txt", "--raw"}).raw);
+  EXPECT_TRUE(ParseCommandLine({"convert", "a.txt", "--compact"}).compact && !o.compact);
   EXPECT_EQ(ParseCommandLine({"--version"}).command, TCommand::Version);
 }
 

@@ -1,20 +1,51 @@
 // The encode command's way: a picture file read by LoadPicture, made a one-frame GIF with
 // the settings the first bytes choose, written to memory and read back by giflib.
-// Input: reduction, dither, palette bits, compression (one byte each), then the file.
+// Input: reduction, dither, palette bits, compression (one byte each), then the file. The
+// frame's pixels are also compressed with both LZW dictionaries, in row and interlaced
+// order, against a colour count the compression byte chooses: the same bytes or the same
+// refusal.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/picture_file.h"
 #include "fuzz/fuzz_support.h"
+#include "gif/encode/lzw_encoder.h"
+#include "gif/model/color_map.h"
 #include "gif/model/image.h"
+#include "gif/model/sub_image.h"
 #include "platform/exceptions.h"
+#include "platform/stream.h"
 
 namespace {
 
 constexpr std::size_t kSettingBytes = 4;
 // Larger pictures only make the run slower; the size checks are covered by the unit tests.
 constexpr int kMaxSide = 512;
+
+// The image data one dictionary writes, up to a refusal, and whether it refused.
+std::pair<std::vector<std::uint8_t>, bool> Compressed(TLZWEncoder::TDictionary dictionary, const TGIFSubImage& frame,
+                                                      int colorCount, bool interlaced) {
+  TLZWEncoder encoder(dictionary);
+  TMemoryStream stream;
+  try {
+    encoder.Encode(stream, IndexBitsFor(colorCount), colorCount, frame.Pixels().data(), interlaced, frame.Height(),
+                   frame.Width());
+  } catch (const GIFException&) {
+    return {stream.Bytes(), true};
+  }
+  return {stream.Bytes(), false};
+}
+
+void CompareDictionaries(const TGIFSubImage& frame, int colorCount) {
+  if (frame.Pixels().empty()) return;
+  for (const bool interlaced : {false, true})
+    if (Compressed(TLZWEncoder::TDictionary::Fitted, frame, colorCount, interlaced) !=
+        Compressed(TLZWEncoder::TDictionary::Hashed, frame, colorCount, interlaced))
+      FuzzFailure("the child table and the hash table give different image data");
+}
 
 }  // namespace
 
@@ -39,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int width = picture.Width(), height = picture.Height();
   try {
     image.AssignFrom(&picture);
+    CompareDictionaries(image.Images()[0], 1 + data[3] / 2);
     CheckWrittenGif(image, width, height);
   } catch (const Exception&) {
     // Refused with a message, as the command reports it: a setting the picture cannot take

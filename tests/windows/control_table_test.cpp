@@ -66,6 +66,7 @@ const TExpectedControl kExpected[] = {
     {"CheckBox4", "QCheckBox", "Form1", {352, 352, 120, 17}, "dziel na foldery po", 11, false},
     {"SpinEdit1", "QSpinBox", "Form1", {474, 350, 56, 21}, nullptr, 11, false},
     {"Label5", "QLabel", "Form1", {534, 354, 40, 13}, "stron", 11, false},
+    {"CheckBox5", "QCheckBox", "Panel1", {493, 204, 108, 17}, "małe pliki", 11, false},
 };
 
 // The controls of the first layout come first; the rest were added around them.
@@ -170,7 +171,7 @@ TEST_F(ControlTableTest, AddedControlsLieInsideTheirParentAndCoverNoSibling) {
 TEST_F(ControlTableTest, TabMovesThroughTheControlsContainerByContainer) {
   const std::vector<std::string> order = {"Button1", "Button2", "Memo1",   "Edit1",     "Button3",
                                           "Button4", "Button6", "Button7", "Button8",   "Button9",
-                                          "CheckBox1", "katalog_docelowy", "Button5", "Button10",
+                                          "CheckBox1", "CheckBox5", "katalog_docelowy", "Button5", "Button10",
                                           "Button12",  "Button13", "CheckBox2", "CheckBox3", "CheckBox4"};
   std::vector<std::string> chain;
   QWidget* widget = control("Button1");

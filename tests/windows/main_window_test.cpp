@@ -393,6 +393,18 @@ TEST_F(MainWindowTest, TheRunOptionBoxesReachTheRun) {
   EXPECT_EQ(form.State().Settings().pagesPerFolder, 0);
 }
 
+TEST_F(MainWindowTest, TheSmallFilesBoxGivesEachPageOnlyItsColours) {
+  auto& compact = *form.findChild<QCheckBox*>("CheckBox5");
+  EXPECT_FALSE(compact.isChecked());
+  Load(dir.File("ksiazka.txt"), NumberedLines(20));
+  Generate();
+  EXPECT_EQ(DecodeGifFile(dir.File("0001.gif")).frames.at(0).localColors.size(), 256u);
+  compact.click();
+  Generate();
+  EXPECT_TRUE(form.State().Settings().compactPages);
+  EXPECT_LE(DecodeGifFile(dir.File("0001.gif")).frames.at(0).localColors.size(), 8u);
+}
+
 TEST_F(MainWindowTest, AnEpubShowsItsTextAndTheChapterBoxSwitchesChapterPages) {
   auto& chapters = *form.findChild<QCheckBox*>("CheckBox2");
   EXPECT_FALSE(chapters.isChecked());

@@ -6,12 +6,17 @@
 #include <map>
 #include <random>
 #include <set>
+#include <string>
+#include <utility>
 
 #include "encode_test_support.h"
+#include "platform/exceptions.h"
 #include "support/gif_decode.h"
 #include "text_page.h"
 
 using ::testing::ElementsAre;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -74,8 +79,9 @@ std::vector<std::uint8_t> ReferenceLzw(const Picture& picture) {
   return out;
 }
 
-std::vector<std::uint8_t> EncodeLzw(const Picture& picture, bool interlaced = false) {
-  TLZWEncoder encoder;
+std::vector<std::uint8_t> EncodeLzw(const Picture& picture, bool interlaced = false,
+                                    TLZWEncoder::TDictionary dictionary = TLZWEncoder::TDictionary::Fitted) {
+  TLZWEncoder encoder(dictionary);
   return encode_test::Encode(encoder, picture, interlaced);
 }
 
@@ -261,6 +267,85 @@ TEST(LZWEncoderTest, KeysCrowdedIntoOneProbeCycleStillEncode) {
   const auto encoded = EncodeLzw(picture);
   EXPECT_EQ(encoded, ReferenceLzw(picture));
   EXPECT_EQ(DecodeGif(encode_test::WrapInGif(encoded, width, height, false)).frames.at(0).pixels, pixels);
+}
+
+// Frames of every kind the compressors meet, for comparing the two dictionaries.
+std::vector<std::pair<std::string, Picture>> FramesOfEveryKind() {
+  using encode_test::kPageHeight;
+  using encode_test::kPageWidth;
+  std::vector<std::pair<std::string, Picture>> frames;
+  const auto add = [&](std::string name, int width, int height, int colors, std::vector<std::uint8_t> pixels) {
+    frames.emplace_back(std::move(name), MakePicture(width, height, colors, std::move(pixels)));
+  };
+  add("text page", kPageWidth, kPageHeight, 216, encode_test::TextPage().Pixels());
+  add("noise", kPageWidth, kPageHeight, 256, encode_test::NoisyFrame());
+  std::vector<std::uint8_t> ramp, diagonal, narrowRamp;
+  for (int y = 0; y < kPageHeight; ++y)
+    for (int x = 0; x < kPageWidth; ++x) {
+      ramp.push_back(static_cast<std::uint8_t>(x * 256 / kPageWidth));
+      diagonal.push_back(static_cast<std::uint8_t>((x + y) % 256));
+      narrowRamp.push_back(static_cast<std::uint8_t>((x + y / 3) * 12 / (kPageWidth + kPageHeight / 3)));
+    }
+  add("gradient of 256", kPageWidth, kPageHeight, 256, ramp);
+  add("diagonal gradient", kPageWidth, kPageHeight, 256, diagonal);
+  add("gradient of 12", kPageWidth, kPageHeight, 12, narrowRamp);
+  add("one colour of one", kPageWidth, kPageHeight, 1, std::vector<std::uint8_t>(kPageWidth * kPageHeight));
+  add("one colour of 256", 97, 13, 256, std::vector<std::uint8_t>(97 * 13, 255));
+  add("one pixel", 1, 1, 2, {1});
+  add("256 colours, every pair new", 3900, 1, 256, DistinctPairs(3900));
+  std::mt19937 random(5150);
+  for (const int colors : {2, 4, 6, 32})  // each fills the table many times
+    add("random runs of " + std::to_string(colors), kPageWidth, kPageHeight, colors,
+        encode_test::RandomRuns(random, kPageWidth * kPageHeight, colors, 3));
+  // 32 values, then a 33rd late in the frame: the hash table takes over there.
+  auto late = encode_test::RandomRuns(random, kPageWidth * kPageHeight, 32, 5);
+  late[100000] = 200;
+  add("a 33rd value late", kPageWidth, kPageHeight, 256, late);
+  return frames;
+}
+
+TEST(LZWEncoderTest, ChildTableGivesTheHashTablesBytesOnEveryKindOfFrame) {
+  for (const auto& [name, picture] : FramesOfEveryKind())
+    for (const bool interlaced : {false, true}) {
+      SCOPED_TRACE(name + (interlaced ? ", interlaced" : ""));
+      const auto fitted = EncodeLzw(picture, interlaced);
+      EXPECT_EQ(fitted, EncodeLzw(picture, interlaced, TLZWEncoder::TDictionary::Hashed));
+      if (!interlaced) {
+        EXPECT_EQ(fitted, ReferenceLzw(picture));
+      }
+      const auto decoded =
+          DecodeGif(encode_test::WrapInGif(fitted, picture.width, picture.height, interlaced)).frames.at(0);
+      EXPECT_EQ(decoded.pixels, picture.pixels);
+    }
+}
+
+TEST(LZWEncoderTest, OneCompressorForFramesOfChangingValuesWritesWhatFreshOnesWrite) {
+  TLZWEncoder reused;
+  for (int round = 0; round < 2; ++round)
+    for (const auto& [name, picture] : FramesOfEveryKind()) {
+      SCOPED_TRACE(name);
+      EXPECT_EQ(encode_test::Encode(reused, picture), EncodeLzw(picture));
+    }
+}
+
+TEST(LZWEncoderTest, ValueBeyondTheTableInAFrameOfFewValuesStopsWhereTheHashTableStops) {
+  std::mt19937 random(99);
+  auto pixels = encode_test::RandomRuns(random, 20000, 5, 4);
+  const auto good = MakePicture(20000, 1, 5, pixels);
+  pixels[15000] = 5;
+  const auto bad = MakePicture(20000, 1, 5, pixels);
+  std::vector<std::uint8_t> written[2];
+  for (const auto dictionary : {TLZWEncoder::TDictionary::Fitted, TLZWEncoder::TDictionary::Hashed}) {
+    TLZWEncoder encoder(dictionary);
+    TMemoryStream stream;
+    EXPECT_THAT([&] { encoder.Encode(stream, bad.bitDepth, 5, bad.pixels.data(), false, 1, 20000); },
+                ThrowsMessage<GIFException>(StrEq("Color not in color table")));
+    written[dictionary == TLZWEncoder::TDictionary::Hashed] = stream.Bytes();
+    // What the failed frame left behind does not reach the next one.
+    EXPECT_EQ(encode_test::Encode(encoder, good), ReferenceLzw(good));
+  }
+  EXPECT_EQ(written[0], written[1]) << "the same codes reach the stream before the failure";
+  EXPECT_GT(written[0].size(), 1000u);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
+#include <bit>
 #include <functional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -219,6 +222,46 @@ TEST(PageEncoderTest, RefusedWriteRaisesAndTheNextPageIsWhole) {
   test_support::RefusingStream refusing(100);
   EXPECT_THROW(encoder.Encode(page, refusing), EWriteError);
   EXPECT_EQ(Encoded(encoder, page), ThroughImage(page));
+}
+
+// Every pixel's colour as giflib decodes it.
+std::vector<DecodedColor> DecodedRgb(const std::vector<std::uint8_t>& bytes) {
+  const DecodedGif gif = DecodeGif(bytes);
+  const DecodedFrame& frame = gif.frames.at(0);
+  const std::vector<DecodedColor>& table = frame.localColors.empty() ? gif.globalColors : frame.localColors;
+  std::vector<DecodedColor> rgb;
+  for (const std::uint8_t index : frame.pixels) rgb.push_back(table.at(index));
+  return rgb;
+}
+
+TEST(PageEncoderTest, UsedColorsOnlyShowTheSamePictureWithTheSmallestTable) {
+  TPageEncoder whole, used(TPageColors::UsedOnly);
+  for (int round = 0; round < 2; ++round)  // the second round reuses both encoders
+    for (const PageCase& c : Pages()) {
+      SCOPED_TRACE(c.name);
+      const TBitmap page = c.make();
+      const std::vector<std::uint8_t> wholeBytes = Encoded(whole, page);
+      const std::vector<std::uint8_t> usedBytes = Encoded(used, page);
+      if (c.name == "Empty") continue;
+      EXPECT_EQ(DecodedRgb(usedBytes), DecodedRgb(wholeBytes));
+      EXPECT_EQ(Pixels(page), Pixels(c.make()));
+      if (c.name == "Format8bit" || c.name == "Masked" || c.name.starts_with("Format24")) {
+        EXPECT_EQ(usedBytes, wholeBytes) << "a page through the image is written as the image writes it";
+        continue;
+      }
+      const DecodedGif gif = DecodeGif(usedBytes);
+      const DecodedFrame& frame = gif.frames.at(0);
+      std::set<std::uint8_t> indices(frame.pixels.begin(), frame.pixels.end());
+      const std::size_t colors = indices.size();
+      EXPECT_EQ(*indices.rbegin(), colors - 1) << "the colours in use are numbered from 0";
+      const std::size_t entries = std::max<std::size_t>(2, std::bit_ceil(colors));
+      EXPECT_EQ(frame.localColors.size(), entries);
+      const int bits = std::countr_zero(entries);
+      EXPECT_EQ(usedBytes[10], (bits - 1) * 16 + bits - 1) << "the screen's resolution and size code";
+      // The minimum code size follows the colour table's: header, image descriptor, table.
+      EXPECT_EQ(usedBytes.at(13 + 10 + 3 * entries), std::max(2, bits));
+      EXPECT_LE(usedBytes.size() + 3 * (256 - entries), wholeBytes.size());
+    }
 }
 
 }  // namespace
