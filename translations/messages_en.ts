@@ -299,6 +299,62 @@
         <source>encode takes a picture file and an output GIF file</source>
         <translation>encode takes a picture file and an output GIF file</translation>
     </message>
+    <message>
+        <source>%s is %s, not a regular file; to pipe a book in, give - as its path</source>
+        <translation>%s is %s, not a regular file; to pipe a book in, give - as its path</translation>
+    </message>
+    <message>
+        <source>%s is a link; Stronix does not write through links</source>
+        <translation>%s is a link; Stronix does not write through links</translation>
+    </message>
+    <message>
+        <source>%s nests its elements more than 256 deep</source>
+        <translation>%s nests its elements more than 256 deep</translation>
+    </message>
+    <message>
+        <source>the FB2 book is not well-formed XML</source>
+        <translation>the FB2 book is not well-formed XML</translation>
+    </message>
+    <message>
+        <source>the book's entities expand without end (an entity bomb)</source>
+        <translation>the book's entities expand without end (an entity bomb)</translation>
+    </message>
+    <message>
+        <source>the book's own entities make more than 16 MiB of text (an entity bomb)</source>
+        <translation>the book's own entities make more than 16 MiB of text (an entity bomb)</translation>
+    </message>
+    <message>
+        <source>the page cannot be read to its end: %s</source>
+        <translation>the page cannot be read to its end: %s</translation>
+    </message>
+    <message>
+        <source>the EPUB book's spine names more than %s items</source>
+        <translation>the EPUB book's spine names more than %s items</translation>
+    </message>
+    <message>
+        <source>Cannot write %s</source>
+        <translation>Cannot write %s</translation>
+    </message>
+    <message>
+        <source>Finished an interrupted conversion of %s</source>
+        <translation>Finished an interrupted conversion of %s</translation>
+    </message>
+    <message>
+        <source>-o needs a folder, not an empty name</source>
+        <translation>-o needs a folder, not an empty name</translation>
+    </message>
+    <message>
+        <source>a book's path is empty</source>
+        <translation>a book's path is empty</translation>
+    </message>
+    <message>
+        <source>- (standard input) can be read once only</source>
+        <translation>- (standard input) can be read once only</translation>
+    </message>
+    <message>
+        <source>convert - needs -o DIR or --to-card: standard input has no folder</source>
+        <translation>convert - needs -o DIR or --to-card: standard input has no folder</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>

@@ -299,6 +299,62 @@
         <source>encode takes a picture file and an output GIF file</source>
         <translation>encode przyjmuje plik obrazu i wyjściowy plik GIF</translation>
     </message>
+    <message>
+        <source>%s is %s, not a regular file; to pipe a book in, give - as its path</source>
+        <translation>%s nie jest zwykłym plikiem (%s); aby podać książkę przez potok, wpisz - jako jej ścieżkę</translation>
+    </message>
+    <message>
+        <source>%s is a link; Stronix does not write through links</source>
+        <translation>%s jest dowiązaniem; Stronix nie zapisuje przez dowiązania</translation>
+    </message>
+    <message>
+        <source>%s nests its elements more than 256 deep</source>
+        <translation>%s zagnieżdża elementy na ponad 256 poziomów</translation>
+    </message>
+    <message>
+        <source>the FB2 book is not well-formed XML</source>
+        <translation>książka FB2 nie jest poprawnym dokumentem XML</translation>
+    </message>
+    <message>
+        <source>the book's entities expand without end (an entity bomb)</source>
+        <translation>encje książki rozwijają się bez końca (bomba encji)</translation>
+    </message>
+    <message>
+        <source>the book's own entities make more than 16 MiB of text (an entity bomb)</source>
+        <translation>własne encje książki dają ponad 16 MiB tekstu (bomba encji)</translation>
+    </message>
+    <message>
+        <source>the page cannot be read to its end: %s</source>
+        <translation>nie można odczytać strony do końca: %s</translation>
+    </message>
+    <message>
+        <source>the EPUB book's spine names more than %s items</source>
+        <translation>spis kolejności książki EPUB wymienia ponad %s pozycji</translation>
+    </message>
+    <message>
+        <source>Cannot write %s</source>
+        <translation>Nie można zapisać pliku %s</translation>
+    </message>
+    <message>
+        <source>Finished an interrupted conversion of %s</source>
+        <translation>Dokończono przerwaną konwersję książki %s</translation>
+    </message>
+    <message>
+        <source>-o needs a folder, not an empty name</source>
+        <translation>-o wymaga katalogu, a nie pustej nazwy</translation>
+    </message>
+    <message>
+        <source>a book's path is empty</source>
+        <translation>ścieżka książki jest pusta</translation>
+    </message>
+    <message>
+        <source>- (standard input) can be read once only</source>
+        <translation>- (standardowe wejście) można odczytać tylko raz</translation>
+    </message>
+    <message>
+        <source>convert - needs -o DIR or --to-card: standard input has no folder</source>
+        <translation>convert - wymaga -o DIR albo --to-card: standardowe wejście nie ma katalogu</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pl_PL">
 <context>
     <name>Form1</name>
@@ -98,6 +99,10 @@
         <source>stron</source>
         <translation>pages</translation>
     </message>
+    <message>
+        <source>małe pliki</source>
+        <translation>small files</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -110,21 +115,21 @@
         <translation>
             <numerusform>Wrote %n GIF file to: %1</numerusform>
             <numerusform>Wrote %n GIF files to: %1</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>; usunięto %n stron poprzedniej książki</source>
         <translation>
             <numerusform>; removed %n page of the earlier book</numerusform>
             <numerusform>; removed %n pages of the earlier book</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
         <translation>
             <numerusform>%1 … %2 (%n folder)</numerusform>
             <numerusform>%1 … %2 (%n folders)</numerusform>
-            </translation>
+        </translation>
     </message>
 </context>
 <context>
@@ -332,27 +337,29 @@ pliku tekstowego (txt), EPUB, FB2 albo HTML.
 Oczywiście należy pamiętać aby nie naruszyć praw autorskich
 danej książki.
 
-1. Wczytać książkę przyciskiem "Załaduj TXT": plik txt
+1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
    katalogiem książki.
-2. Ustawić żądane parametry czcionki ("Font"), kolor tła
-   ("Tło") albo wybrać zestaw "1", "2", "3" lub "4".
-3. Wybrać, dokąd trafią strony: "…" wybiera inny
-   katalog, "Na kartę" (gdy podłączona jest jedna karta
+2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
+   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
+3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
+   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
    pamięci z folderem PSP/PHOTO) zapisuje je wprost
    na kartę, do folderu psp\photo\nazwa_katalogu.
 4. Zaznaczyć, co potrzeba:
-   "usuwaj puste linie przy generowaniu" - kilka pustych
+   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
    linii z rzędu staje się jedną;
-   "rozdział od nowej strony" - każdy rozdział książki
+   &quot;małe pliki&quot; - paleta każdej strony ma tylko użyte
+   na niej kolory: te same obrazy, mniejsze pliki;
+   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
-   "czas plików w kolejności stron" - przeglądarka, która
+   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
-   "dziel na foldery po … stron" - duża książka trafia
-   do kilku folderów: "Nazwa 01", "Nazwa 02", ...
-5. Wcisnąć przycisk "Generuj" (czynny, gdy książka jest
-   wczytana). "Przerwij" albo klawisz Esc zatrzymuje
+   &quot;dziel na foldery po … stron&quot; - duża książka trafia
+   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
+5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
+   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
    Pod książką widać, ile stron i dokąd zapisano.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
@@ -361,41 +368,43 @@ danej książki.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
-"Wyjdź" kończy program, "Help" pokazuje tę pomoc.</source>
+&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
         <translation>To use the program, prepare a book as a plain-text
 file (txt), EPUB, FB2 or HTML.
-Remember, of course, not to infringe the book's
+Remember, of course, not to infringe the book&apos;s
 copyright.
 
-1. Load the book with "Load book": a txt file
+1. Load the book with &quot;Load book&quot;: a txt file
    (Windows-1250 and others, UTF-8, UTF-16), epub, fb2,
    fb2.zip or html. The target folder becomes the
-   book's folder.
-2. Set the font as you wish ("Font"), the background
-   ("Bg") or pick the set "1", "2", "3" or "4".
-3. Choose where the pages go: "…" chooses another
-   folder; "To card" (when exactly one memory card with
+   book&apos;s folder.
+2. Set the font as you wish (&quot;Font&quot;), the background
+   (&quot;Bg&quot;) or pick the set &quot;1&quot;, &quot;2&quot;, &quot;3&quot; or &quot;4&quot;.
+3. Choose where the pages go: &quot;…&quot; chooses another
+   folder; &quot;To card&quot; (when exactly one memory card with
    a PSP/PHOTO folder is mounted) writes them straight
    to the card, into psp\photo\folder_name.
 4. Tick what you need:
-   "drop blank lines when generating" - several blank
+   &quot;drop blank lines when generating&quot; - several blank
    lines in a row become one;
-   "chapter on a new page" - each chapter of an EPUB,
+   &quot;small files&quot; - each page&apos;s colour table holds only
+   the colours it uses: the same pictures, smaller files;
+   &quot;chapter on a new page&quot; - each chapter of an EPUB,
    FB2 or HTML book starts on a new page;
-   "file times in page order" - a viewer that sorts by
+   &quot;file times in page order&quot; - a viewer that sorts by
    date shows the pages in order;
-   "split into folders of … pages" - a big book goes
-   into several folders: "Name 01", "Name 02", ...
-5. Press "Generate" (enabled once a book is loaded).
-   "Stop" or the Esc key stops the run; the folder's old
+   &quot;split into folders of … pages&quot; - a big book goes
+   into several folders: &quot;Name 01&quot;, &quot;Name 02&quot;, ...
+5. Press &quot;Generate&quot; (enabled once a book is loaded).
+   &quot;Stop&quot; or the Esc key stops the run; the folder&apos;s old
    pages are then left as they were. The line below the
    book says how many pages went where.
 6. If the pages did not go straight to the card, copy
    the GIF files to the memory card, into the folder
    psp\photo\folder_name.
-7. Read the book with the console's photo viewer.
+7. Read the book with the console&apos;s photo viewer.
 
-"Exit" ends the program; "Help" shows this help.</translation>
+&quot;Exit&quot; ends the program; &quot;Help&quot; shows this help.</translation>
     </message>
 </context>
 <context>
@@ -413,33 +422,33 @@ copyright.
         <translation>
             <numerusform>%1 ... %2 (%n folder)</numerusform>
             <numerusform>%1 ... %2 (%n folders)</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</source>
         <translation>
             <numerusform>Wrote %n file to %1: the title page 0000.gif and pages 0001.gif to %2.gif</numerusform>
             <numerusform>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
         <translation>
             <numerusform>; removed %n page of the earlier book</numerusform>
             <numerusform>; removed %n pages of the earlier book</numerusform>
-            </translation>
+        </translation>
     </message>
     <message>
-        <source>warning: no font "%1"; using "%2"</source>
-        <translation>warning: no font "%1"; using "%2"</translation>
+        <source>warning: no font &quot;%1&quot;; using &quot;%2&quot;</source>
+        <translation>warning: no font &quot;%1&quot;; using &quot;%2&quot;</translation>
     </message>
     <message>
         <source>cannot write the output</source>
         <translation>cannot write the output</translation>
     </message>
     <message>
-        <source>Try 'stronix-cli --help'.</source>
-        <translation>Try 'stronix-cli --help'.</translation>
+        <source>Try &apos;stronix-cli --help&apos;.</source>
+        <translation>Try &apos;stronix-cli --help&apos;.</translation>
     </message>
     <message>
         <source>pages</source>
@@ -450,47 +459,9 @@ copyright.
         <translation>Usage:</translation>
     </message>
     <message>
-        <source>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
-set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
---text-color and --background then override it. --script auto reads a book that is
-valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
-western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
-thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
-Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
-on a new page (and a form feed line of a text book).
+        <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book&apos;s own bytes).
 </source>
-        <translation>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
-set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
---text-color and --background then override it. --script auto reads a book that is
-valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
-western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
-thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
-Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
-on a new page (and a form feed line of a text book).
-</translation>
-    </message>
-    <message>
-        <source>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
-pixels into DIR (default: the book's folder; made when missing). Several books go each into
-a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
-card. The pages replace the book in the folder all at once, and pages of an older, longer
-book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
---no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
-folders "NAME 01", "NAME 02", ... of K pages. --jobs N makes pages on N cores (default: all).
-</source>
-        <translation>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
-pixels into DIR (default: the book's folder; made when missing). Several books go each into
-a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
-card. The pages replace the book in the folder all at once, and pages of an older, longer
-book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
---no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
-folders "NAME 01", "NAME 02", ... of K pages. --jobs N makes pages on N cores (default: all).
-</translation>
-    </message>
-    <message>
-        <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).
-</source>
-        <translation>lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).
+        <translation>lines prints the lines the pages hold, as UTF-8 (--raw: the book&apos;s own bytes).
 </translation>
     </message>
     <message>
@@ -502,6 +473,66 @@ keep their own colours.
 216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures
 keep their own colours.
 </translation>
+    </message>
+    <message>
+        <source>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
+set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
+--text-color and --background then override it. --script auto reads a book that is
+valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
+western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
+thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
+Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
+on a new page (and a form feed line of a text book). An EPUB&apos;s items outside its reading
+order (linear=&quot;no&quot;: translations, notes) are left out unless --all-items is given. BOOK -
+reads standard input (convert - needs -o or --to-card).
+</source>
+        <translation>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
+set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
+--text-color and --background then override it. --script auto reads a book that is
+valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
+western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
+thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
+Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
+on a new page (and a form feed line of a text book). An EPUB&apos;s items outside its reading
+order (linear=&quot;no&quot;: translations, notes) are left out unless --all-items is given. BOOK -
+reads standard input (convert - needs -o or --to-card).
+</translation>
+    </message>
+    <message>
+        <source>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
+pixels into DIR (default: the book&apos;s folder; made when missing). Several books go each into
+a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
+card. The pages replace the book in the folder all at once, and pages of an older, longer
+book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
+--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
+folders &quot;NAME 01&quot;, &quot;NAME 02&quot;, ... of K pages. --jobs N makes pages on N cores (default: all).
+--compact gives each page a colour table of only the colours it uses: the same pictures
+in smaller files.
+</source>
+        <translation>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
+pixels into DIR (default: the book&apos;s folder; made when missing). Several books go each into
+a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
+card. The pages replace the book in the folder all at once, and pages of an older, longer
+book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
+--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
+folders &quot;NAME 01&quot;, &quot;NAME 02&quot;, ... of K pages. --jobs N makes pages on N cores (default: all).
+--compact gives each page a colour table of only the colours it uses: the same pictures
+in smaller files.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the text ends at a NUL byte; %n bytes after it were left out</source>
+        <translation>
+            <numerusform>%1: the text ends at a NUL byte; %n byte after it was left out</numerusform>
+            <numerusform>%1: the text ends at a NUL byte; %n bytes after it were left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not converted: %1; the other %n book(s) complete</source>
+        <translation>
+            <numerusform>not converted: %1; the other book is complete</numerusform>
+            <numerusform>not converted: %1; the other %n books are complete</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="pl_PL">
 <context>
     <name>Form1</name>
@@ -98,6 +99,10 @@
         <source>stron</source>
         <translation>stron</translation>
     </message>
+    <message>
+        <source>małe pliki</source>
+        <translation>małe pliki</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -111,7 +116,7 @@
             <numerusform>Zapisano %n plik GIF w: %1</numerusform>
             <numerusform>Zapisano %n pliki GIF w: %1</numerusform>
             <numerusform>Zapisano %n plików GIF w: %1</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>; usunięto %n stron poprzedniej książki</source>
@@ -119,7 +124,7 @@
             <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
             <numerusform>; usunięto %n strony poprzedniej książki</numerusform>
             <numerusform>; usunięto %n stron poprzedniej książki</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
@@ -127,7 +132,7 @@
             <numerusform>%1 … %2 (%n folder)</numerusform>
             <numerusform>%1 … %2 (%n foldery)</numerusform>
             <numerusform>%1 … %2 (%n folderów)</numerusform>
-            </translation>
+        </translation>
     </message>
 </context>
 <context>
@@ -335,27 +340,29 @@ pliku tekstowego (txt), EPUB, FB2 albo HTML.
 Oczywiście należy pamiętać aby nie naruszyć praw autorskich
 danej książki.
 
-1. Wczytać książkę przyciskiem "Załaduj TXT": plik txt
+1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
    katalogiem książki.
-2. Ustawić żądane parametry czcionki ("Font"), kolor tła
-   ("Tło") albo wybrać zestaw "1", "2", "3" lub "4".
-3. Wybrać, dokąd trafią strony: "…" wybiera inny
-   katalog, "Na kartę" (gdy podłączona jest jedna karta
+2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
+   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
+3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
+   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
    pamięci z folderem PSP/PHOTO) zapisuje je wprost
    na kartę, do folderu psp\photo\nazwa_katalogu.
 4. Zaznaczyć, co potrzeba:
-   "usuwaj puste linie przy generowaniu" - kilka pustych
+   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
    linii z rzędu staje się jedną;
-   "rozdział od nowej strony" - każdy rozdział książki
+   &quot;małe pliki&quot; - paleta każdej strony ma tylko użyte
+   na niej kolory: te same obrazy, mniejsze pliki;
+   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
-   "czas plików w kolejności stron" - przeglądarka, która
+   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
-   "dziel na foldery po … stron" - duża książka trafia
-   do kilku folderów: "Nazwa 01", "Nazwa 02", ...
-5. Wcisnąć przycisk "Generuj" (czynny, gdy książka jest
-   wczytana). "Przerwij" albo klawisz Esc zatrzymuje
+   &quot;dziel na foldery po … stron&quot; - duża książka trafia
+   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
+5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
+   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
    Pod książką widać, ile stron i dokąd zapisano.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
@@ -364,33 +371,35 @@ danej książki.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
-"Wyjdź" kończy program, "Help" pokazuje tę pomoc.</source>
+&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
         <translation>Aby użyć programu należy przygotować książkę w postaci
 pliku tekstowego (txt), EPUB, FB2 albo HTML.
 Oczywiście należy pamiętać aby nie naruszyć praw autorskich
 danej książki.
 
-1. Wczytać książkę przyciskiem "Załaduj TXT": plik txt
+1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
    katalogiem książki.
-2. Ustawić żądane parametry czcionki ("Font"), kolor tła
-   ("Tło") albo wybrać zestaw "1", "2", "3" lub "4".
-3. Wybrać, dokąd trafią strony: "…" wybiera inny
-   katalog, "Na kartę" (gdy podłączona jest jedna karta
+2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
+   (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
+3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
+   katalog, &quot;Na kartę&quot; (gdy podłączona jest jedna karta
    pamięci z folderem PSP/PHOTO) zapisuje je wprost
    na kartę, do folderu psp\photo\nazwa_katalogu.
 4. Zaznaczyć, co potrzeba:
-   "usuwaj puste linie przy generowaniu" - kilka pustych
+   &quot;usuwaj puste linie przy generowaniu&quot; - kilka pustych
    linii z rzędu staje się jedną;
-   "rozdział od nowej strony" - każdy rozdział książki
+   &quot;małe pliki&quot; - paleta każdej strony ma tylko użyte
+   na niej kolory: te same obrazy, mniejsze pliki;
+   &quot;rozdział od nowej strony&quot; - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
-   "czas plików w kolejności stron" - przeglądarka, która
+   &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
-   "dziel na foldery po … stron" - duża książka trafia
-   do kilku folderów: "Nazwa 01", "Nazwa 02", ...
-5. Wcisnąć przycisk "Generuj" (czynny, gdy książka jest
-   wczytana). "Przerwij" albo klawisz Esc zatrzymuje
+   &quot;dziel na foldery po … stron&quot; - duża książka trafia
+   do kilku folderów: &quot;Nazwa 01&quot;, &quot;Nazwa 02&quot;, ...
+5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
+   wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
    Pod książką widać, ile stron i dokąd zapisano.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
@@ -399,7 +408,7 @@ danej książki.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
-"Wyjdź" kończy program, "Help" pokazuje tę pomoc.</translation>
+&quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</translation>
     </message>
 </context>
 <context>
@@ -418,7 +427,7 @@ danej książki.
             <numerusform>%1 ... %2 (%n folder)</numerusform>
             <numerusform>%1 ... %2 (%n foldery)</numerusform>
             <numerusform>%1 ... %2 (%n folderów)</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n files to %1: the title page 0000.gif and pages 0001.gif to %2.gif</source>
@@ -426,7 +435,7 @@ danej książki.
             <numerusform>Zapisano %n plik w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
             <numerusform>Zapisano %n pliki w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
             <numerusform>Zapisano %n plików w %1: stronę tytułową 0000.gif i strony od 0001.gif do %2.gif</numerusform>
-            </translation>
+        </translation>
     </message>
     <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
@@ -434,19 +443,19 @@ danej książki.
             <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
             <numerusform>; usunięto %n strony poprzedniej książki</numerusform>
             <numerusform>; usunięto %n stron poprzedniej książki</numerusform>
-            </translation>
+        </translation>
     </message>
     <message>
-        <source>warning: no font "%1"; using "%2"</source>
-        <translation>ostrzeżenie: nie ma czcionki "%1"; użyto "%2"</translation>
+        <source>warning: no font &quot;%1&quot;; using &quot;%2&quot;</source>
+        <translation>ostrzeżenie: nie ma czcionki &quot;%1&quot;; użyto &quot;%2&quot;</translation>
     </message>
     <message>
         <source>cannot write the output</source>
         <translation>nie można zapisać wyniku</translation>
     </message>
     <message>
-        <source>Try 'stronix-cli --help'.</source>
-        <translation>Więcej: 'stronix-cli --help'.</translation>
+        <source>Try &apos;stronix-cli --help&apos;.</source>
+        <translation>Więcej: &apos;stronix-cli --help&apos;.</translation>
     </message>
     <message>
         <source>pages</source>
@@ -457,47 +466,7 @@ danej książki.
         <translation>Użycie:</translation>
     </message>
     <message>
-        <source>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
-set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
---text-color and --background then override it. --script auto reads a book that is
-valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
-western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
-thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
-Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
-on a new page (and a form feed line of a text book).
-</source>
-        <translation>Domyślny wygląd to Times New Roman, 12 pt (16 pikseli), czarne na białym; --colors wybiera
-zestaw 1 białe na czarnym, 2 czarne na białym, 3 zielone na czarnym, 4 jasnozielone na
-czarnym, a --text-color i --background go zmieniają. --script auto czyta książkę, która
-jest poprawnym UTF-8 (albo UTF-16), jako UTF-8, każdą inną jako Windows-1250
-(central-european). Skrypty: western, central-european, cyrillic, greek, turkish, hebrew,
-arabic, baltic, vietnamese, thai, utf-8. Ciągi pustych linii stają się jedną, chyba że
-podano --keep-blank-lines. Książki to zwykły tekst, EPUB, FB2 (także spakowany) lub HTML;
---chapter-pages zaczyna każdy rozdział (i linię ze znakiem nowej strony w tekście) na
-nowej stronie.
-</translation>
-    </message>
-    <message>
-        <source>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
-pixels into DIR (default: the book's folder; made when missing). Several books go each into
-a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
-card. The pages replace the book in the folder all at once, and pages of an older, longer
-book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
---no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
-folders "NAME 01", "NAME 02", ... of K pages. --jobs N makes pages on N cores (default: all).
-</source>
-        <translation>convert zapisuje stronę tytułową 0000.gif i strony 0001.gif, 0002.gif, ... o wymiarach
-480 x 272 pikseli do katalogu DIR (domyślnie: katalogu książki; tworzy brakujący). Kilka
-książek trafia każda do własnego katalogu DIR/NAZWA/. --to-card zapisuje do
-PSP/PHOTO/NAZWA/ na zamontowanej karcie pamięci. Strony zastępują książkę w katalogu
-naraz, a strony starszej, dłuższej książki znikają. Czasy plików rosną w kolejności
-stron, co 2 s, dla przeglądarek sortujących według daty, chyba że podano --no-page-times.
---pages-per-folder K (10 lub więcej) dzieli książkę na sąsiednie katalogi "NAZWA 01",
-"NAZWA 02", ... po K stron. --jobs N tworzy strony na N rdzeniach (domyślnie: wszystkich).
-</translation>
-    </message>
-    <message>
-        <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).
+        <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book&apos;s own bytes).
 </source>
         <translation>lines wypisuje linie, które zmieszczą się na stronach, w UTF-8 (--raw: bajty samej książki).
 </translation>
@@ -511,6 +480,70 @@ keep their own colours.
 216-kolorowego sześcianu webowego, z najbliższym kolorem i kompresją LZW. Obrazy
 indeksowane zachowują własne kolory.
 </translation>
+    </message>
+    <message>
+        <source>The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks
+set 1 white on black, 2 black on white, 3 green on black, 4 bright green on black, and
+--text-color and --background then override it. --script auto reads a book that is
+valid UTF-8 (or UTF-16) as UTF-8, any other as Windows-1250 (central-european). Scripts:
+western, central-european, cyrillic, greek, turkish, hebrew, arabic, baltic, vietnamese,
+thai, utf-8. Runs of blank lines are squeezed to one unless --keep-blank-lines is given.
+Books are plain text, EPUB, FB2 (also zipped) or HTML; --chapter-pages starts each chapter
+on a new page (and a form feed line of a text book). An EPUB&apos;s items outside its reading
+order (linear=&quot;no&quot;: translations, notes) are left out unless --all-items is given. BOOK -
+reads standard input (convert - needs -o or --to-card).
+</source>
+        <translation>Domyślny wygląd to Times New Roman, 12 pt (16 pikseli), czarne na białym; --colors wybiera
+zestaw 1 białe na czarnym, 2 czarne na białym, 3 zielone na czarnym, 4 jasnozielone na
+czarnym, a --text-color i --background go zmieniają. --script auto czyta książkę, która
+jest poprawnym UTF-8 (albo UTF-16), jako UTF-8, każdą inną jako Windows-1250
+(central-european). Skrypty: western, central-european, cyrillic, greek, turkish, hebrew,
+arabic, baltic, vietnamese, thai, utf-8. Ciągi pustych linii stają się jedną, chyba że
+podano --keep-blank-lines. Książki to zwykły tekst, EPUB, FB2 (także spakowany) lub HTML;
+--chapter-pages zaczyna każdy rozdział (i linię ze znakiem nowej strony w tekście) na
+nowej stronie. Pozycje książki EPUB spoza kolejności czytania (linear=&quot;no&quot;: przekłady,
+przypisy) są pomijane, chyba że podano --all-items. BOOK - czyta standardowe wejście
+(convert - wymaga -o albo --to-card).
+</translation>
+    </message>
+    <message>
+        <source>convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272
+pixels into DIR (default: the book&apos;s folder; made when missing). Several books go each into
+a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory
+card. The pages replace the book in the folder all at once, and pages of an older, longer
+book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless
+--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling
+folders &quot;NAME 01&quot;, &quot;NAME 02&quot;, ... of K pages. --jobs N makes pages on N cores (default: all).
+--compact gives each page a colour table of only the colours it uses: the same pictures
+in smaller files.
+</source>
+        <translation>convert zapisuje stronę tytułową 0000.gif i strony 0001.gif, 0002.gif, ... o wymiarach
+480 x 272 pikseli do katalogu DIR (domyślnie: katalogu książki; tworzy brakujący). Kilka
+książek trafia każda do własnego katalogu DIR/NAZWA/. --to-card zapisuje do
+PSP/PHOTO/NAZWA/ na zamontowanej karcie pamięci. Strony zastępują książkę w katalogu
+naraz, a strony starszej, dłuższej książki znikają. Czasy plików rosną w kolejności
+stron, co 2 s, dla przeglądarek sortujących według daty, chyba że podano --no-page-times.
+--pages-per-folder K (10 lub więcej) dzieli książkę na sąsiednie katalogi &quot;NAZWA 01&quot;,
+&quot;NAZWA 02&quot;, ... po K stron. --jobs N tworzy strony na N rdzeniach (domyślnie: wszystkich).
+--compact zapisuje w tablicy kolorów każdej strony tylko użyte na niej kolory: te same
+obrazy w mniejszych plikach.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the text ends at a NUL byte; %n bytes after it were left out</source>
+        <translation>
+            <numerusform>%1: tekst kończy się na bajcie NUL; pominięto %n bajt po nim</numerusform>
+            <numerusform>%1: tekst kończy się na bajcie NUL; pominięto %n bajty po nim</numerusform>
+            <numerusform>%1: tekst kończy się na bajcie NUL; pominięto %n bajtów po nim</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not converted: %1; the other %n book(s) complete</source>
+        <translation>
+            <numerusform>nie przekonwertowano: %1; pozostała książka jest gotowa</numerusform>
+            <numerusform>nie przekonwertowano: %1; pozostałe %n książki są gotowe</numerusform>
+            <numerusform>nie przekonwertowano: %1; pozostałych %n książek jest gotowych</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

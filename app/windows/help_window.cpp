@@ -28,6 +28,8 @@ constexpr char kHelpText[] = QT_TRANSLATE_NOOP(
     "4. Zaznaczyć, co potrzeba:\n"
     "   \"usuwaj puste linie przy generowaniu\" - kilka pustych\n"
     "   linii z rzędu staje się jedną;\n"
+    "   \"małe pliki\" - paleta każdej strony ma tylko użyte\n"
+    "   na niej kolory: te same obrazy, mniejsze pliki;\n"
     "   \"rozdział od nowej strony\" - każdy rozdział książki\n"
     "   EPUB, FB2 lub HTML zaczyna się na nowej stronie;\n"
     "   \"czas plików w kolejności stron\" - przeglądarka, która\n"

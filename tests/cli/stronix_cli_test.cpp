@@ -190,6 +190,18 @@ TEST_F(StronixCliTest, SpeaksPolishToPolishReadersAndEnglishToOthersWithTheSameP
             "ci si\xC4\x99 ani jedna linia. Wybierz mniejsz\xC4\x85 czcionk\xC4\x99.\n");
 }
 
+// The counted warnings come from the catalogues: "1 byte ... was" is in no source.
+TEST_F(StronixCliTest, TextAfterALateNulByteIsLeftOutWithAWarningInTheReadersLanguage) {
+  const std::string book = Book("nul.txt", std::string(10000, 'x') + '\0');  // past the binary probe
+  const TRun english = Cli({"lines", book});
+  EXPECT_EQ(english.exitCode, 0);
+  EXPECT_EQ(english.err,
+            "stronix-cli: " + book + ": the text ends at a NUL byte; 1 byte after it was left out\n");
+  EXPECT_EQ(Cli({"lines", book}, "pl_PL.UTF-8").err,
+            "stronix-cli: " + book +
+                ": tekst ko\xC5\x84" "czy si\xC4\x99 na bajcie NUL; pomini\xC4\x99to 1 bajt po nim\n");
+}
+
 TEST_F(StronixCliTest, StandardInputIsABookAndAFifoIsRefused) {
   // A pipe's first bytes used to go to telling the format, lost to the text.
   std::string text;
