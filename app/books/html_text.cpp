@@ -27,10 +27,8 @@ void FreeNode(xmlNode* node) {
 }
 
 // Walks the tree the parser is building, up to where the parser is, and frees what it has
-// walked. The parser only ever appends to its open elements (its stack of nodes), so
-// anything else is finished; it also looks back at an open element's last child, past
-// comments, to decide whether white space counts, so that child and the comments after it
-// stay until something follows them.
+// walked. The parser only ever appends to its open elements (its stack of nodes), and
+// lengthens the text that is an open element's last child; anything else is finished.
 class TGrowingTreeWalk {
 public:
   TGrowingTreeWalk(const htmlParserCtxt& parser, TTextBuilder& builder,
@@ -50,7 +48,8 @@ public:
   }
 
 private:
-  // An entered element, and its last child walked (null when none is left in the tree).
+  // An entered element, and the last child kept after it was passed (the root's children
+  // before a body).
   struct TLevel {
     xmlNode* node;
     xmlNode* walked = nullptr;
@@ -70,15 +69,8 @@ private:
   }
 
   static void FreeBefore(TLevel& level, const xmlNode* child) {
-    while (level.node->children != child) {
-      if (level.node->children == level.walked) level.walked = nullptr;
-      FreeNode(level.node->children);
-    }
-  }
-
-  static void Walked(TLevel& level, xmlNode* child) {
-    if (child->type != XML_COMMENT_NODE) FreeBefore(level, child);
-    level.walked = child;
+    while (level.node->children != child) FreeNode(level.node->children);
+    level.walked = nullptr;
   }
 
   // One move of the walk; false when it must wait for the parser.
@@ -91,13 +83,12 @@ private:
       walker_.Leave(level.node);
       xmlNode* done = level.node;
       levels_.pop_back();
-      Walked(levels_.back(), done);
+      FreeNode(done);
       return true;
     }
     const bool finished = IsFinished(child, level.node, depth);
     if (depth == 1) return RootChild(level, child, finished);
-    if (!finished) FreeBefore(level, child);
-    return Begin(level, child, finished);
+    return Begin(child, finished);
   }
 
   // The root's children: the first head for its metadata, the first body for its text;
@@ -111,29 +102,29 @@ private:
     if (!body_ && IsElement(child, "body")) {
       body_ = child;
       FreeBefore(root, child);
-      return Begin(root, child, finished);
+      return Begin(child, finished);
     }
     if (!finished) return false;
     if (body_)
-      Walked(root, child);
+      FreeNode(child);
     else
       root.walked = child;
     return true;
   }
 
   // Takes a child's text, or enters it to take its children's as they come.
-  bool Begin(TLevel& level, xmlNode* child, bool finished) {
+  bool Begin(xmlNode* child, bool finished) {
     if (child == skipped_) {  // entered already: none of it is text
       if (!finished) return false;
       skipped_ = nullptr;
-      Walked(level, child);
+      FreeNode(child);
       return true;
     }
     if (!finished && (child->type != XML_ELEMENT_NODE || HtmlRoleAwaitsChildren(child))) return false;
     if (walker_.Enter(child)) {
       levels_.push_back({child});
     } else if (finished) {
-      Walked(level, child);
+      FreeNode(child);
     } else {
       skipped_ = child;
     }
