@@ -34,7 +34,14 @@ bool HoldsALink(const xmlNode* element) {
   return false;
 }
 
-constexpr std::string_view kBarClasses[] = {"navheader", "navfooter", "docnav", "related", "navbar", "navigation"};
+// A class book generators give their bars of links, though not only those.
+bool HasBarClass(const xmlNode* element) {
+  const std::string classes = Attribute(element, "class");
+  for (const std::string_view bar : {"navheader", "navfooter", "docnav", "related", "navbar", "navigation"}) {
+    if (HasToken(classes, bar)) return true;
+  }
+  return false;
+}
 
 // Navigation rather than text: <nav>, ARIA's navigation role, the EPUB 3 tables of contents,
 // landmarks and page lists inside a chapter, and the link bars book generators put at each
@@ -48,11 +55,7 @@ bool IsNavigation(const xmlNode* element) {
     for (const std::string_view type : {"toc", "landmarks", "page-list"})
       if (HasToken(types, type)) return true;
   }
-  const std::string classes = Attribute(element, "class");
-  for (const std::string_view bar : kBarClasses) {
-    if (HasToken(classes, bar)) return HoldsALink(element);
-  }
-  return false;
+  return HasBarClass(element) && HoldsALink(element);
 }
 
 }  // namespace
@@ -208,12 +211,7 @@ TElementRole HtmlRole(const xmlNode* element) {
 }
 
 bool HtmlRoleAwaitsChildren(const xmlNode* element) {
-  if (element->type != XML_ELEMENT_NODE || !element->properties) return false;
-  const std::string classes = Attribute(element, "class");
-  for (const std::string_view bar : kBarClasses) {
-    if (HasToken(classes, bar)) return true;
-  }
-  return false;
+  return element->type == XML_ELEMENT_NODE && element->properties && HasBarClass(element);
 }
 
 }  // namespace books
