@@ -44,7 +44,7 @@ public:
     while (Step()) {
     }
     // A page without a body: all of it, as it stayed whole.
-    if (finished_ && !body_) walker_.Walk(root);
+    if (finished_ && !bodyFound_) walker_.Walk(root);
   }
 
 private:
@@ -68,8 +68,13 @@ private:
     return child->type == XML_ELEMENT_NODE || child != parent->last || !IsOpen(parent, depth - 1);
   }
 
-  static void FreeBefore(TLevel& level, const xmlNode* child) {
-    while (level.node->children != child) FreeNode(level.node->children);
+  void Free(xmlNode* node) {
+    if (node == body_) body_ = nullptr;
+    FreeNode(node);
+  }
+
+  void FreeBefore(TLevel& level, const xmlNode* child) {
+    while (level.node->children != child) Free(level.node->children);
     level.walked = nullptr;
   }
 
@@ -83,7 +88,7 @@ private:
       walker_.Leave(level.node);
       xmlNode* done = level.node;
       levels_.pop_back();
-      FreeNode(done);
+      Free(done);
       return true;
     }
     const bool finished = IsFinished(child, level.node, depth);
@@ -99,14 +104,15 @@ private:
       headSeen_ = true;
       if (onHead_) onHead_(child);
     }
-    if (!body_ && IsElement(child, "body")) {
+    if (!bodyFound_ && IsElement(child, "body")) {
+      bodyFound_ = true;
       body_ = child;
       FreeBefore(root, child);
-      return Begin(child, finished);
     }
+    if (child == body_) return Begin(child, finished);
     if (!finished) return false;
-    if (body_)
-      FreeNode(child);
+    if (bodyFound_)
+      Free(child);
     else
       root.walked = child;
     return true;
@@ -117,14 +123,14 @@ private:
     if (child == skipped_) {  // entered already: none of it is text
       if (!finished) return false;
       skipped_ = nullptr;
-      FreeNode(child);
+      Free(child);
       return true;
     }
     if (!finished && (child->type != XML_ELEMENT_NODE || HtmlRoleAwaitsChildren(child))) return false;
     if (walker_.Enter(child)) {
       levels_.push_back({child});
     } else if (finished) {
-      FreeNode(child);
+      Free(child);
     } else {
       skipped_ = child;
     }
@@ -137,7 +143,8 @@ private:
   std::vector<TLevel> levels_;  // from the root down to the element being walked
   bool finished_ = false;
   bool headSeen_ = false;
-  const xmlNode* body_ = nullptr;
+  bool bodyFound_ = false;
+  const xmlNode* body_ = nullptr;  // the first body, until it goes
   const xmlNode* skipped_ = nullptr;
 };
 

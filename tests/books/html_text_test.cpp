@@ -8,6 +8,7 @@
 
 #include "app/books/markup_text.h"
 #include "app/books/xml_document.h"
+#include "books/book_fixtures.h"
 #include "platform/cancellation.h"
 
 using namespace books;
@@ -64,9 +65,12 @@ TEST(HtmlText, ReadsAPageOfManyPiecesAsItsWholeTree) {
     EXPECT_EQ(TextAsParsed(page, &title), WholeTreeText(page));
     EXPECT_EQ(title, start.starts_with("<html>") ? "The Title" : "");
   }
-  // No body: the whole page, as its tree gives it.
+  // No body, or a body held whole as a bar that holds no link: the whole page.
   const std::string frames = "<html><frameset><noframes>" + std::string(20000, 'x') + " <p>y</p></noframes>";
   EXPECT_EQ(TextAsParsed(frames), WholeTreeText(frames));
+  std::string bar = "<body class=navbar>";
+  for (int i = 0; i < 3000; ++i) bar += "<p>not a bar " + std::to_string(i);
+  EXPECT_EQ(Lines(TextAsParsed(bar)).size(), 3000u);
 }
 
 // A page of few elements is one long parse: it stops within it, at the first question
