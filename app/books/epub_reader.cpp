@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "app/books/html_text.h"
 #include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
 #include "app/books/xml_document.h"
@@ -91,8 +92,8 @@ bool IsMarkupItem(std::string_view mediaType) {
 
 void AppendItemText(std::string_view bytes, TTextBuilder& builder) {
   // XHTML that is not well formed is still read, the way a browser would read it.
-  TXmlDocument doc = TryParseXml(bytes);
-  if (!doc || !xmlDocGetRootElement(doc.get())) doc = ParseHtml(bytes);
+  const TXmlDocument doc = TryParseXml(bytes);
+  if (!doc || !xmlDocGetRootElement(doc.get())) return AppendHtmlText(bytes, builder);
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* body = FirstChildElement(html, "body");
   AppendMarkupText(body ? body : html, HtmlRole, builder);

@@ -71,8 +71,11 @@ void AppendNotesHeading(const xmlNode* body, TTextBuilder& builder) {
 // that follows.
 class TFb2Stream {
 public:
-  TFb2Stream(const TByteSource& source, std::size_t capacity)
-      : stream_(source, "the FB2 book"), capacity_(capacity), main_(capacity), notes_(capacity) {}
+  // `expectedText`: about how long the text is to be, when known.
+  TFb2Stream(const TByteSource& source, std::size_t capacity, std::size_t expectedText = 0)
+      : stream_(source, "the FB2 book"), capacity_(capacity), main_(capacity), notes_(capacity) {
+    main_.Reserve(expectedText);
+  }
 
   TBook Read() {
     for (bool more = stream_.Next(); more;) more = Step();
@@ -169,7 +172,8 @@ private:
 TBook ReadFb2(const TByteSource& source, std::size_t capacity) { return TFb2Stream(source, capacity).Read(); }
 
 TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
-  return ReadFb2(SourceOfBytes(bytes), capacity);
+  // The text is rarely longer than the document (a zipped book's, unpacked whole).
+  return TFb2Stream(SourceOfBytes(bytes), capacity, bytes.size()).Read();
 }
 
 }  // namespace books

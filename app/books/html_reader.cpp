@@ -1,6 +1,6 @@
 #include "app/books/html_reader.h"
 
-#include "app/books/markup_text.h"
+#include "app/books/html_text.h"
 #include "app/books/text_builder.h"
 #include "app/books/xml_document.h"
 
@@ -15,28 +15,20 @@ std::string MetaContent(const xmlNode* head, std::string_view name) {
   return {};
 }
 
-TBook BookOf(const TXmlDocument& doc, std::size_t capacity) {
-  const xmlNode* html = xmlDocGetRootElement(doc.get());
-  const xmlNode* head = FirstChildElement(html, "head");
-
-  TBook book;
-  book.title = CollapsedText(FirstChildElement(head, "title"));
-  book.author = NameWithoutAddresses(MetaContent(head, "author"));
-  TTextBuilder builder(capacity);
-  const xmlNode* body = FirstChildElement(html, "body");
-  AppendMarkupText(body ? body : html, HtmlRole, builder);
-  book.text = builder.Finish();
-  return book;
-}
-
 }  // namespace
 
-TBook ReadHtml(std::string_view bytes, std::size_t capacity) { return BookOf(ParseHtml(bytes), capacity); }
-
-TBook ReadHtml(std::string&& bytes, std::size_t capacity) {
-  const TXmlDocument doc = ParseHtml(bytes);
-  std::string().swap(bytes);
-  return BookOf(doc, capacity);
+TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
+  TBook book;
+  const auto takeHead = [&book](const xmlNode* head) {
+    book.title = CollapsedText(FirstChildElement(head, "title"));
+    book.author = NameWithoutAddresses(MetaContent(head, "author"));
+  };
+  TTextBuilder builder(capacity);
+  // The text is rarely longer than the page.
+  builder.Reserve(bytes.size());
+  AppendHtmlText(bytes, builder, takeHead);
+  book.text = builder.Finish();
+  return book;
 }
 
 }  // namespace books

@@ -8,10 +8,8 @@
 
 namespace books {
 
-// Reads an HTML page with the tolerant parser (any tag soup reads). EOutOfResources past
-// `capacity` bytes of text.
+// Reads an HTML page with the tolerant parser (any tag soup reads), its text taken as it
+// is parsed. EOutOfResources past `capacity` bytes of text.
 TBook ReadHtml(std::string_view bytes, std::size_t capacity);
-// The same, letting the bytes go once they are parsed: the largest books need the room.
-TBook ReadHtml(std::string&& bytes, std::size_t capacity);
 
 }  // namespace books

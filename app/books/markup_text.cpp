@@ -34,6 +34,15 @@ bool HoldsALink(const xmlNode* element) {
   return false;
 }
 
+// A class book generators give their bars of links, though not only those.
+bool HasBarClass(const xmlNode* element) {
+  const std::string classes = Attribute(element, "class");
+  for (const std::string_view bar : {"navheader", "navfooter", "docnav", "related", "navbar", "navigation"}) {
+    if (HasToken(classes, bar)) return true;
+  }
+  return false;
+}
+
 // Navigation rather than text: <nav>, ARIA's navigation role, the EPUB 3 tables of contents,
 // landmarks and page lists inside a chapter, and the link bars book generators put at each
 // chapter's top and foot ("Prev / Up / Next", "Navigation / next / previous").
@@ -46,11 +55,7 @@ bool IsNavigation(const xmlNode* element) {
     for (const std::string_view type : {"toc", "landmarks", "page-list"})
       if (HasToken(types, type)) return true;
   }
-  const std::string classes = Attribute(element, "class");
-  for (const std::string_view bar : {"navheader", "navfooter", "docnav", "related", "navbar", "navigation"}) {
-    if (HasToken(classes, bar)) return HoldsALink(element);
-  }
-  return false;
+  return HasBarClass(element) && HoldsALink(element);
 }
 
 }  // namespace
@@ -156,30 +161,33 @@ void TMarkupWalker::Entity(const xmlNode* reference) {
   Text(text);
 }
 
-void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder) {
-  TMarkupWalker walker(roleOf, builder);
-  if (!root || !walker.Enter(root)) return;
+void TMarkupWalker::Walk(const xmlNode* root) {
+  if (!root || !Enter(root)) return;
   const xmlNode* node = root->children;
   if (!node) {
-    walker.Leave(root);
+    Leave(root);
     return;
   }
   for (;;) {
     CheckCancelled();
-    if (walker.Enter(node)) {
+    if (Enter(node)) {
       if (node->children) {
         node = node->children;
         continue;
       }
-      walker.Leave(node);
+      Leave(node);
     }
     while (!node->next) {
       node = node->parent;
-      walker.Leave(node);
+      Leave(node);
       if (node == root) return;
     }
     node = node->next;
   }
+}
+
+void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder) {
+  TMarkupWalker(roleOf, builder).Walk(root);
 }
 
 TElementRole HtmlRole(const xmlNode* element) {
@@ -200,6 +208,10 @@ TElementRole HtmlRole(const xmlNode* element) {
     return TElementRole::Block;
   }
   return TElementRole::Inline;
+}
+
+bool HtmlRoleAwaitsChildren(const xmlNode* element) {
+  return element->type == XML_ELEMENT_NODE && element->properties && HasBarClass(element);
 }
 
 }  // namespace books

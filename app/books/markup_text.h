@@ -37,6 +37,8 @@ public:
   bool Enter(const xmlNode* node);
   // Handles an element on the way out, after its children.
   void Leave(const xmlNode* node);
+  // Enters and leaves `root` and everything below it.
+  void Walk(const xmlNode* root);
 
 private:
   bool EnterElement(const xmlNode* element);
@@ -58,5 +60,8 @@ void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder
 
 // The roles of HTML and XHTML elements.
 TElementRole HtmlRole(const xmlNode* element);
+// True when an element's HTML role depends on what it holds (a candidate bar of links): a
+// document read a piece at a time holds such an element whole before entering it.
+bool HtmlRoleAwaitsChildren(const xmlNode* element);
 
 }  // namespace books

@@ -1,5 +1,7 @@
 #include "app/books/text_builder.h"
 
+#include <algorithm>
+
 #include "app/books/book.h"
 #include "platform/utf8.h"
 #include "platform/exceptions.h"
@@ -14,6 +16,8 @@ bool IsCollapsible(unsigned char c) { return c < 0x20 || c == 0x7F; }
 }  // namespace
 
 TTextBuilder::TTextBuilder(std::size_t capacity) : capacity_(capacity) {}
+
+void TTextBuilder::Reserve(std::size_t bytes) { text_.reserve(std::min(bytes, capacity_)); }
 
 void TTextBuilder::CheckCapacity() const {
   // Every line costs its CR LF as well.

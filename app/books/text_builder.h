@@ -12,6 +12,11 @@ public:
   // Throws EOutOfResources "Text exceeds memo capacity" once the text passes `capacity` bytes.
   explicit TTextBuilder(std::size_t capacity);
 
+  // Room for about `bytes` of text (at most the capacity) at once: a text that grows by
+  // doubling holds its old and new copies while it moves, too much for the largest books.
+  // Untouched room costs no memory.
+  void Reserve(std::size_t bytes);
+
   // Flowing text: white space collapses to one space, none at a line's start or end.
   void Text(std::string_view utf8);
   // Preformatted text: white space kept, each line break ends a line.

@@ -15,25 +15,20 @@
 
 namespace books {
 
-namespace {
-
-struct TParserContextFree {
-  void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
-};
-using TParserContext = std::unique_ptr<xmlParserCtxt, TParserContextFree>;
-struct THtmlParserContextFree {
-  void operator()(htmlParserCtxt* context) const { htmlFreeParserCtxt(context); }
-};
-using THtmlParserContext = std::unique_ptr<htmlParserCtxt, THtmlParserContextFree>;
-
-// libxml2 keeps global tables; set them up once before any thread parses.
-void InitialiseOnce() {
+void InitialiseLibxml() {
   static const bool initialised = [] {
     xmlInitParser();
     return true;
   }();
   (void)initialised;
 }
+
+namespace {
+
+struct TParserContextFree {
+  void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+using TParserContext = std::unique_ptr<xmlParserCtxt, TParserContextFree>;
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -51,13 +46,6 @@ std::string CutAt(std::string text, std::size_t limit) {
   while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
   text.resize(end);
   return text;
-}
-
-// Hands the parser the bytes piece by piece: given them whole, it would keep a copy of
-// them all while it builds the tree, a third copy of the largest books.
-int ReadPiece(void* context, char* buffer, int size) {
-  return static_cast<int>(
-      (*static_cast<const TByteSource*>(context))(buffer, static_cast<std::size_t>(std::max(size, 0))));
 }
 
 // Never XML_PARSE_HUGE: it would lift libxml2's guard against entity amplification (and
@@ -97,13 +85,17 @@ struct TXmlParse {
 // Throws at once for an entity bomb.
 TXmlParse ParseStrictly(std::string_view bytes, std::string_view what) {
   CheckCancelled();
-  InitialiseOnce();
+  InitialiseLibxml();
   const TParserContext context(xmlNewParserCtxt());
   if (!context) throw std::bad_alloc();
-  TByteSource source = SourceOfBytes(bytes);
+  // The bytes piece by piece: given them whole, the parser would keep a copy of them all
+  // while it builds the tree, a third copy of the largest books.
+  const TByteSource source = SourceOfBytes(bytes);
+  TParserInput input(source);
   TXmlParse parse;
   parse.doc.reset(
-      xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, nullptr, nullptr, kStrictOptions));
+      xmlCtxtReadIO(context.get(), TParserInput::Read, nullptr, &input, nullptr, nullptr, kStrictOptions));
+  input.RethrowFailure();
   if (parse.doc && xmlDocGetRootElement(parse.doc.get())) return parse;
   parse.doc.reset();
   parse.failure = XmlError(context->lastError, what);
@@ -121,6 +113,26 @@ TByteSource SourceOfBytes(std::string_view bytes) {
   };
 }
 
+TParserInput::TParserInput(const TByteSource& source, std::function<void()> beforePiece)
+    : source_(source), beforePiece_(std::move(beforePiece)) {}
+
+int TParserInput::Read(void* context, char* buffer, int size) {
+  auto& input = *static_cast<TParserInput*>(context);
+  if (input.failure_) return -1;
+  try {
+    CheckCancelled();
+    if (input.beforePiece_) input.beforePiece_();
+    return static_cast<int>(input.source_(buffer, static_cast<std::size_t>(std::max(size, 0))));
+  } catch (...) {
+    input.failure_ = std::current_exception();
+    return -1;
+  }
+}
+
+void TParserInput::RethrowFailure() const {
+  if (failure_) std::rethrow_exception(failure_);
+}
+
 TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes, "the document").doc; }
 
 TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
@@ -129,28 +141,17 @@ TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
   return std::move(parse.doc);
 }
 
-TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : source_(source), what_(what) {
-  InitialiseOnce();
-  reader_.reset(xmlReaderForIO(ReadFromSource, nullptr, this, nullptr, nullptr, kStrictOptions));
+TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : input_(source), what_(what) {
+  InitialiseLibxml();
+  reader_.reset(xmlReaderForIO(TParserInput::Read, nullptr, &input_, nullptr, nullptr, kStrictOptions));
   if (!reader_) throw std::bad_alloc();
   xmlTextReaderSetStructuredErrorHandler(reader_.get(), KeepError, &error_);
 }
 
 TXmlStream::~TXmlStream() { xmlResetError(&error_); }
 
-int TXmlStream::ReadFromSource(void* context, char* buffer, int size) {
-  auto& stream = *static_cast<TXmlStream*>(context);
-  // An exception must not pass through libxml2: it is kept, and thrown once the reader is out.
-  try {
-    return static_cast<int>(stream.source_(buffer, static_cast<std::size_t>(std::max(size, 0))));
-  } catch (...) {
-    stream.failure_ = std::current_exception();
-    return -1;
-  }
-}
-
 bool TXmlStream::Moved(int status) {
-  if (failure_) std::rethrow_exception(failure_);
+  input_.RethrowFailure();
   if (status < 0) throw XmlError(error_, what_);
   return status == 1;
 }
@@ -166,29 +167,6 @@ const xmlNode* TXmlStream::Expand() {
   const xmlNode* node = xmlTextReaderExpand(reader_.get());
   if (!node) Moved(-1);
   return node;
-}
-
-TXmlDocument ParseHtml(std::string_view bytes) {
-  CheckCancelled();
-  InitialiseOnce();
-  const THtmlParserContext context(htmlNewParserCtxt());
-  if (!context) throw std::bad_alloc();
-  // A page that declares no character set is most likely UTF-8 today, yet the parser would
-  // take it as Latin-1: valid UTF-8 is read as UTF-8, anything else as the page declares.
-  const char* encoding = IsValidUtf8(bytes) ? "UTF-8" : nullptr;
-  // XML_PARSE_HUGE lifts the depth limit of 256, past which the parser would stop and drop
-  // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
-  constexpr int kOptions =
-      HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  TByteSource source = SourceOfBytes(bytes);
-  TXmlDocument doc(htmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, nullptr, encoding, kOptions));
-  // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
-  if (context->disableSAX) {
-    throw EBookError(
-        FormatMessage("the page cannot be read to its end: %s",
-                      {context->lastError.message ? context->lastError.message : "parser stopped"}));
-  }
-  return doc;
 }
 
 std::string_view LocalName(const xmlNode* node) {

@@ -17,6 +17,9 @@ struct TXmlDocFree {
 };
 using TXmlDocument = std::unique_ptr<xmlDoc, TXmlDocFree>;
 
+// libxml2 keeps global tables: set up once, before any parse.
+void InitialiseLibxml();
+
 // Strict XML, no network, no external DTD, no entity expansion; null when not well formed.
 TXmlDocument TryParseXml(std::string_view bytes);
 // As TryParseXml, but EBookError "<what> is not well-formed XML" when it fails.
@@ -25,6 +28,24 @@ TXmlDocument ParseXml(std::string_view bytes, std::string_view what);
 using TByteSource = std::function<std::size_t(char* buffer, std::size_t size)>;
 // The bytes (which must outlive it) as a source.
 TByteSource SourceOfBytes(std::string_view bytes);
+
+// A source as libxml2's read callback (Read, with the input as its context). Before each
+// piece it asks whether the run is to stop and runs `beforePiece`, so that a parse that is
+// one library call still stops when asked. An exception must not pass through libxml2: it
+// is kept, the parser is told the input failed, and RethrowFailure throws it once the
+// parser is out.
+class TParserInput {
+public:
+  // `source` must outlive the input.
+  explicit TParserInput(const TByteSource& source, std::function<void()> beforePiece = {});
+  static int Read(void* context, char* buffer, int size);
+  void RethrowFailure() const;
+
+private:
+  const TByteSource& source_;
+  std::function<void()> beforePiece_;
+  std::exception_ptr failure_;
+};
 
 // A strict XML document read as a stream, node by node (libxml2's reader), so that the
 // largest books need no tree of their own. The nodes' ancestors stay while they are read.
@@ -49,21 +70,16 @@ public:
   const xmlNode* Expand();
 
 private:
-  static int ReadFromSource(void* context, char* buffer, int size);
   bool Moved(int status);
 
   struct TReaderFree {
     void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
   };
-  const TByteSource& source_;
-  std::exception_ptr failure_;  // what the source threw
+  TParserInput input_;
   std::unique_ptr<xmlTextReader, TReaderFree> reader_;
   std::string what_;
   xmlError error_{};  // the first error the reader reports
 };
-
-// The tolerant HTML parser, for tag soup; never fails on content.
-TXmlDocument ParseHtml(std::string_view bytes);
 
 // The element's name without its namespace prefix, as written.
 std::string_view LocalName(const xmlNode* node);

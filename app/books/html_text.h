@@ -1,0 +1,19 @@
+#pragma once
+// The text of an HTML page, taken while the tolerant parser reads it: each part of the tree
+// goes once its text is taken, so that no tree of the whole page is ever kept.
+#include <libxml/tree.h>
+
+#include <functional>
+#include <string_view>
+
+#include "app/books/text_builder.h"
+
+namespace books {
+
+// Appends the text of the page's body (of the whole page when it has none) to the builder,
+// as a walk of the page's whole tree would. `onHead`, when given, is called with the
+// page's first head, whole. Any tag soup reads; EBookError when the parser stops early.
+void AppendHtmlText(std::string_view bytes, TTextBuilder& builder,
+                    const std::function<void(const xmlNode* head)>& onHead = {});
+
+}  // namespace books
