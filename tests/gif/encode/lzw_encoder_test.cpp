@@ -387,6 +387,11 @@ TEST(LZWEncoderTest, LookaheadFramesDecodeWithGiflibAndOthersKeepTheGreedyBytes)
       }
 }
 
+TEST(LZWEncoderTest, LookaheadTextPageStaysByteExact) {
+  const auto parsed = EncodeWithLookahead(DenseTextPage());
+  EXPECT_EQ(Fnv1a(parsed), 17306260367048962609ull) << parsed.size() << " bytes";
+}
+
 TEST(LZWEncoderTest, LookaheadStopsAtAValueBeyondTheTable) {
   std::mt19937 random(31);
   auto pixels = encode_test::RandomRuns(random, 20000, 5, 4);
