@@ -186,7 +186,7 @@ unsigned TLZWEncoder::CodeWithHashTable(TPixelWalk walk, unsigned prefix) {
   return prefix;
 }
 
-TLZWEncoder::TMatch TLZWEncoder::LongestMatch(const std::uint8_t* at, int left) {
+inline TLZWEncoder::TMatch TLZWEncoder::LongestMatch(const std::uint8_t* at, int left) {
   unsigned code = at[0];
   unsigned shorter = code;
   int length = 1;
