@@ -61,6 +61,7 @@ protected:
   static std::uint8_t TakeUncheckedPixel(TPixelWalk& walk) { return *walk.cursor++; }
   // Every pixel value must be below it.
   int ColorCount() const { return colorCount_; }
+  bool Interlaced() const { return interlaced_; }
   // Advances the walk to the next pixel; false when every pixel has been read. The
   // first pixel needs no call.
   bool NextPixel(TPixelWalk& walk) const { return --walk.remaining > 0 || (interlaced_ && NextInterlacedRow(walk)); }

@@ -17,7 +17,18 @@ public:
     Fitted,  // the child table for a frame of few distinct values, else the hash table
     Hashed,  // always the hash table
   };
-  explicit TLZWEncoder(TDictionary dictionary = TDictionary::Fitted) : dictionary_(dictionary) {}
+  // How the pixels are cut into strings.
+  enum class TParse {
+    Greedy,  // the longest string the dictionary holds, every time
+    // One pixel shorter where the string after it then covers two pixels more: fewer
+    // codes for the same pixels, and any decoder reads them, since its dictionary grows
+    // from the codes sent alone. Costs about one more match per code. Taken for frames
+    // that are not interlaced and have at most TChildTable::kMaxAlphabet colours; others
+    // are parsed greedily.
+    Lookahead,
+  };
+  explicit TLZWEncoder(TDictionary dictionary = TDictionary::Fitted, TParse parse = TParse::Greedy)
+      : dictionary_(dictionary), parse_(parse) {}
 
 protected:
   // The base packing, then the code width: it grows once the next free code is past the
@@ -37,6 +48,15 @@ private:
   unsigned CodeWithChildTable(TPixelWalk walk, unsigned prefix);
   unsigned CodeWithHashTable(TPixelWalk walk, unsigned prefix);
   void MoveToHashTable();
+  // The lookahead parse of the whole frame, in the child table; returns the last code.
+  unsigned CodeWithLookahead();
+  // The longest string the dictionary holds at `at`, of at most `left` pixels.
+  struct TMatch {
+    unsigned code;
+    unsigned shorter;  // the code of the string one pixel shorter, when length > 1
+    int length;
+  };
+  TMatch LongestMatch(const std::uint8_t* at, int left);
   // PutCode's work, inlined into the coding loop.
   void SendCode(int code);
   // After a code has gone out for `prefix` followed by `pixel`: a clear when the
@@ -50,6 +70,7 @@ private:
   unsigned JumpRun(TPixelWalk& walk);
 
   const TDictionary dictionary_;
+  const TParse parse_;
   bool childTableInUse_ = false;
   int nextCode_ = 0;
   TChildTable children_;

@@ -7,6 +7,7 @@
 #include "gif/colour/fixed_palettes.h"
 #include "gif/encode/encoder_factory.h"
 #include "gif/encode/gif_constants.h"
+#include "gif/encode/lzw_encoder.h"
 #include "gif/model/byte_order.h"
 #include "gif/model/color_map.h"
 #include "gif/model/image.h"
@@ -44,7 +45,12 @@ private:
 
 }  // namespace
 
-TPageEncoder::TPageEncoder(TPageColors colors) : colors_(colors), lzw_(CreateEncoder(kCompressLZW)) {
+TPageEncoder::TPageEncoder(TPageColors colors)
+    : colors_(colors),
+      // Compact pages are parsed for size; the default pages keep their bytes.
+      lzw_(colors == TPageColors::UsedOnly
+               ? std::make_unique<TLZWEncoder>(TLZWEncoder::TDictionary::Fitted, TLZWEncoder::TParse::Lookahead)
+               : CreateEncoder(kCompressLZW)) {
   colorTable_.assign(3 * kTableColors, 0);
   const TPaletteHandle cube = BuildWebCubePalette();
   for (int k = 0; k < cube->Count(); ++k) {

@@ -13,8 +13,9 @@ class TGIFEncoder;
 enum class TPageColors {
   WholeCube,  // the 216-colour cube and black up to 256 entries, as the image writes it
   // Only the colours the page uses, in the order the pixels first show them, padded with
-  // black to a power of two of at least 2; the smallest minimum code size that holds them.
-  // The page shows the same colours in the same places, in a smaller file.
+  // black to a power of two of at least 2; the smallest minimum code size that holds them;
+  // the pixels parsed for size (TLZWEncoder::TParse::Lookahead). The page shows the same
+  // colours in the same places, in a smaller file.
   UsedOnly,
 };
 

@@ -3,7 +3,8 @@
 // Input: reduction, dither, palette bits, compression (one byte each), then the file. The
 // frame's pixels are also compressed with both LZW dictionaries, in row and interlaced
 // order, against a colour count the compression byte chooses: the same bytes or the same
-// refusal.
+// refusal; and with the lookahead parse, refused alike or read back by giflib as they are.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,12 +13,14 @@
 
 #include "cli/picture_file.h"
 #include "fuzz/fuzz_support.h"
+#include "gif/encode/encode_test_support.h"
 #include "gif/encode/lzw_encoder.h"
 #include "gif/model/color_map.h"
 #include "gif/model/image.h"
 #include "gif/model/sub_image.h"
 #include "platform/exceptions.h"
 #include "platform/stream.h"
+#include "support/gif_decode.h"
 
 namespace {
 
@@ -27,8 +30,9 @@ constexpr int kMaxSide = 512;
 
 // The image data one dictionary writes, up to a refusal, and whether it refused.
 std::pair<std::vector<std::uint8_t>, bool> Compressed(TLZWEncoder::TDictionary dictionary, const TGIFSubImage& frame,
-                                                      int colorCount, bool interlaced) {
-  TLZWEncoder encoder(dictionary);
+                                                      int colorCount, bool interlaced,
+                                                      TLZWEncoder::TParse parse = TLZWEncoder::TParse::Greedy) {
+  TLZWEncoder encoder(dictionary, parse);
   TMemoryStream stream;
   try {
     encoder.Encode(stream, IndexBitsFor(colorCount), colorCount, frame.Pixels().data(), interlaced, frame.Height(),
@@ -45,6 +49,15 @@ void CompareDictionaries(const TGIFSubImage& frame, int colorCount) {
     if (Compressed(TLZWEncoder::TDictionary::Fitted, frame, colorCount, interlaced) !=
         Compressed(TLZWEncoder::TDictionary::Hashed, frame, colorCount, interlaced))
       FuzzFailure("the child table and the hash table give different image data");
+  const auto [greedy, greedyRefused] = Compressed(TLZWEncoder::TDictionary::Fitted, frame, colorCount, false);
+  const auto [parsed, parsedRefused] =
+      Compressed(TLZWEncoder::TDictionary::Fitted, frame, colorCount, false, TLZWEncoder::TParse::Lookahead);
+  if (parsedRefused != greedyRefused) FuzzFailure("the lookahead parse and the greedy one refuse differently");
+  if (!parsedRefused &&
+      !std::ranges::equal(
+          DecodeGif(encode_test::WrapInGif(parsed, frame.Width(), frame.Height(), false)).frames.at(0).pixels,
+          frame.Pixels()))
+    FuzzFailure("giflib reads other pixels from the lookahead parse");
 }
 
 }  // namespace
