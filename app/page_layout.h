@@ -1,13 +1,9 @@
 #pragma once
-// Where lines stand on a page. The figures are computed in 80-bit extended arithmetic and
-// truncated on every conversion to an integer, which decides a pixel here and there
-// (with s = 10 the sixth text line is at 85; in double precision it would be at 84).
-#include <limits>
-
+// Where lines stand on a page. The figures are computed with a 64-bit significand, rounded
+// to nearest on every operation and truncated on every conversion to an integer, which
+// decides a pixel here and there (with s = 10 the sixth text line is at 85; in double
+// precision it would be at 84). The arithmetic is done in integers: the same on every machine.
 #include "platform/exceptions.h"
-
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "page layout needs long double to be the 80-bit extended format");
 
 // "Floating point division by zero": the layout size is 0 (a font of about one point).
 class EZeroDivide : public Exception {

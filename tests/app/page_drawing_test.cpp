@@ -16,7 +16,7 @@ using testing::IsEmpty;
 using testing::StrEq;
 using testing::ThrowsMessage;
 
-TColor PixelAt(const TPageRaster& raster, int x, int y) {
+TColor PixelAt(TPageRaster& raster, int x, int y) {
   const std::uint8_t* p = raster.Bitmap().ScanLine(y) + 4 * x;
   return MakeColor(p[2], p[1], p[0]);
 }
@@ -72,7 +72,7 @@ TEST(PageDrawingTest, AOnePointFontFailsOnBothPages) {
 namespace {
 
 // The rows between `top` and `bottom` that hold ink, and whether any reaches column `x`.
-bool InkBetween(const TPageRaster& raster, int top, int bottom, int fromX = 0) {
+bool InkBetween(TPageRaster& raster, int top, int bottom, int fromX = 0) {
   for (int y = std::max(top, 0); y < std::min(bottom, kPageHeight); ++y)
     for (int x = fromX; x < kPageWidth; ++x)
       if (PixelAt(raster, x, y) != clWhite) return true;
