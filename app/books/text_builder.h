@@ -9,7 +9,7 @@ namespace books {
 
 class TTextBuilder {
 public:
-  // Throws EOutOfResources "Text exceeds memo capacity" once the text passes `capacity` bytes.
+  // Throws ETextTooLarge once the text passes `capacity` bytes.
   explicit TTextBuilder(std::size_t capacity);
 
   // Flowing text: white space collapses to one space, none at a line's start or end.
