@@ -1,5 +1,7 @@
 #include "app/page_layout.h"
 
+#include <string>
+
 #include "app/extended_arithmetic.h"
 
 namespace {
@@ -17,9 +19,14 @@ const TExtended kTitleFactors[kTitleLineCount] = {kLineStep, Decimal(330), Decim
 
 }  // namespace
 
+EFontTooSmall::EFontTooSmall()
+    : Exception(FormatMessage("Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości "
+                              "(%s pkt). Wybierz większą czcionkę.",
+                              {std::to_string(kSmallestPixelHeight), std::to_string(kSmallestWholePoints)})) {}
+
 TPageLayout ComputeLayout(int fontHeight) {
   const int size = -Trunc(TExtended::Quotient(std::int64_t{fontHeight} * 72, kScreenPpi));
-  if (size == 0) throw EZeroDivide();
+  if (size == 0) throw EFontTooSmall();
   return {size, Trunc(TExtended::Quotient(kPageHeight, size) * kLinesFactor)};
 }
 

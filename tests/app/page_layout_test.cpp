@@ -38,7 +38,7 @@ const TWorkedRow kWorkedTable[] = {
 void ExpectRow(const TWorkedRow& row) {
   SCOPED_TRACE(row.fontHeight);
   if (row.size == 0) {
-    EXPECT_THROW(ComputeLayout(row.fontHeight), EZeroDivide);
+    EXPECT_THROW(ComputeLayout(row.fontHeight), EFontTooSmall);
     return;
   }
   const TPageLayout layout = ComputeLayout(row.fontHeight);
@@ -71,8 +71,12 @@ TEST(PageLayoutTest, EveryPixelHeightUpTo200KeepsItsLines) {
 }
 
 TEST(PageLayoutTest, TinyAndHugeFonts) {
-  EXPECT_THAT([] { ComputeLayout(-1); },
-              ThrowsMessage<EZeroDivide>(StrEq("Floating point division by zero")));
+  EXPECT_THAT([] { ComputeLayout(-1); }, ThrowsMessage<EFontTooSmall>(StrEq(
+                                              "Czcionka jest za mała: układ strony potrzebuje co najmniej 2 pikseli wysokości (2 pkt). Wybierz większą czcionkę.")));
+  EXPECT_EQ(ComputeLayout(-kSmallestPixelHeight).size, 1);
+  // The font dialog's sizes: 2 pt is 3 pixels high, 1 pt is 1.
+  EXPECT_EQ(ComputeLayout(-3).size, 2);
+  EXPECT_THROW(ComputeLayout(-(kSmallestPixelHeight - 1)), EFontTooSmall);
   EXPECT_EQ(ComputeLayout(-219).size, 164);
   EXPECT_EQ(ComputeLayout(-219).linesPerPage, 0);
   EXPECT_EQ(ComputeLayout(-217).linesPerPage, 1);  // s = 162
