@@ -43,6 +43,12 @@ EFontTooLarge::EFontTooLarge()
     : Exception(
           "Czcionka jest za duża: na stronie nie mieści się ani jedna linia. Wybierz mniejszą czcionkę.") {}
 
+int UsableLinesPerPage(int fontHeight) {
+  const int perPage = ComputeLayout(fontHeight).linesPerPage;
+  if (perPage <= 0) throw EFontTooLarge();
+  return perPage;
+}
+
 std::string PageLabel(int number) {
   const std::string digits = std::to_string(number);
   return digits.size() < 4 ? std::string(4 - digits.size(), '0') + digits : digits;
@@ -66,8 +72,7 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
     const TLineViews lines = PageLines(box, settings.squeezeBlankLines);
     // Checked before the first file, so that a font that fits no line writes nothing
     // instead of drawing empty pages forever.
-    const int perPage = ComputeLayout(box.Font().height).linesPerPage;
-    if (perPage <= 0) throw EFontTooLarge();
+    const int perPage = UsableLinesPerPage(box.Font().height);
     const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
     const int total = 1 + static_cast<int>(pages.size());
 

@@ -18,6 +18,10 @@ public:
   EFontTooLarge();
 };
 
+// The lines a page holds in a font of (negative) pixel height `fontHeight`: EFontTooSmall
+// when the layout cannot use so small a font, EFontTooLarge when not one line fits.
+int UsableLinesPerPage(int fontHeight);
+
 // What a run reads besides the text box.
 struct TRunSettings {
   std::string targetFolder;    // the prefix of every output path, normally ending in "/"
@@ -64,7 +68,7 @@ TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines);
 // the pages, squeezed first when asked. The pages reach the target folder together, only
 // when every one is complete: they replace the book there, and pages of an older, longer
 // book go. The box is left holding "gotowe..." and a line break (then "Finished an
-// interrupted conversion of NAME" when the run first finished one a kill had left). EZeroDivide for a layout
+// interrupted conversion of NAME" when the run first finished one a kill had left). EFontTooSmall for a layout
 // size of 0 and EFontTooLarge when N ≤ 0, EFolderBusy when another run holds the folder;
 // the GIF writer's and the files' failures ("Cannot create file %s", ...) and
 // ERunCancelled end the run with the folder as it was and the text box unchanged.

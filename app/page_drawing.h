@@ -17,12 +17,12 @@ void ClearPage(TPageRaster& raster, const TTextBox& box);
 // when that is empty the file-name part of `chosenFileName`, empty before any file was
 // chosen), a line about the pages, our web address, the greeting to the readers and a
 // closing wish. A `bookTitle` too wide for the page wraps onto up to four lines, moving the
-// other lines down. EZeroDivide for a layout size of 0.
+// other lines down. EFontTooSmall for a layout size of 0.
 void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
                    std::string_view bookTitle = {});
 
 // Draws the first N lines of `lines` (fewer when fewer remain) and removes them from it.
-// When not one line fits (N ≤ 0) nothing is drawn or removed. EZeroDivide for a layout size of 0.
+// When not one line fits (N ≤ 0) nothing is drawn or removed. EFontTooSmall for a layout size of 0.
 void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines);
 
 // Draws the lines of one page of `lines`, leaving the list as it is.

@@ -1,22 +1,40 @@
 #include "app/page_layout.h"
 
+#include <string>
+
+#include "app/extended_arithmetic.h"
+
 namespace {
 
 // Truncation toward zero, the conversion used throughout.
-int Trunc(long double value) { return static_cast<int>(value); }
+int Trunc(TExtended value) { return static_cast<int>(value.Truncated()); }
+
+// The factors: the values with a 64-bit significand nearest to their decimals.
+TExtended Decimal(int hundredths) { return TExtended::Quotient(hundredths, 100); }
+const TExtended kLinesFactor = Decimal(60);
+const TExtended kLineStep = Decimal(165);
+const TExtended kFirstLineRise = Decimal(140);
+const TExtended kTitleFactors[kTitleLineCount] = {kLineStep, Decimal(330), Decimal(660), Decimal(990),
+                                                  Decimal(1320)};
 
 }  // namespace
 
+EFontTooSmall::EFontTooSmall()
+    : Exception(FormatMessage("Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości "
+                              "(%s pkt). Wybierz większą czcionkę.",
+                              {std::to_string(kSmallestPixelHeight), std::to_string(kSmallestWholePoints)})) {}
+
 TPageLayout ComputeLayout(int fontHeight) {
-  const int size = -Trunc(static_cast<long double>(fontHeight) * 72 / kScreenPpi);
-  if (size == 0) throw EZeroDivide();
-  return {size, Trunc((static_cast<long double>(kPageHeight) / size) * 0.6L)};
+  const int size = -Trunc(TExtended::Quotient(std::int64_t{fontHeight} * 72, kScreenPpi));
+  if (size == 0) throw EFontTooSmall();
+  return {size, Trunc(TExtended::Quotient(kPageHeight, size) * kLinesFactor)};
 }
 
-int TextLineY(int k, int size) { return Trunc((k * 1.65L) * size) - Trunc(size * 1.4L); }
+int TextLineY(int k, int size) {
+  return Trunc(TExtended(k) * kLineStep * TExtended(size)) - Trunc(TExtended(size) * kFirstLineRise);
+}
 
 int TitleLineY(int line, int size) {
-  static constexpr long double kFactors[kTitleLineCount] = {1.65L, 3.3L, 6.6L, 9.9L, 13.2L};
-  const int y = Trunc(size * kFactors[line - 1]);
+  const int y = Trunc(TExtended(size) * kTitleFactors[line - 1]);
   return line == 1 ? y : y + 30;
 }

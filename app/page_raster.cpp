@@ -1,11 +1,33 @@
 #include "app/page_raster.h"
 
 #include <QImage>
+#include <algorithm>
 #include <bit>
 
 #include "app/page_layout.h"
 
+namespace {
+
+// Qt's RGB32 pixels are the words 0xffRRGGBB: in memory blue, green, red and an unused byte,
+// the bitmap's own layout, on a little-endian machine; the other way round on a big-endian one.
+constexpr bool kQtByteOrderDiffers = std::endian::native != std::endian::little;
+
+void ReverseEveryPixel(TBitmap& bitmap) {
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    std::uint8_t* pixel = bitmap.ScanLine(y);
+    for (int x = 0; x < bitmap.Width(); ++x, pixel += 4) std::reverse(pixel, pixel + 4);
+  }
+}
+
+}  // namespace
+
 TPageRaster::TPageRaster() : bitmap_(kPageWidth, kPageHeight, pfDevice) {}
+
+TBitmap& TPageRaster::Bitmap() {
+  if (kQtByteOrderDiffers && inQtByteOrder_) ReverseEveryPixel(bitmap_);
+  inQtByteOrder_ = false;
+  return bitmap_;
+}
 
 QImage TPageRaster::PaintTarget() {
   if (bitmap_.PixelFormat() != pfDevice) {
@@ -15,7 +37,7 @@ QImage TPageRaster::PaintTarget() {
     bitmap_.SetPixelFormat(pfDevice);
     bitmap_.SetSize(kPageWidth, kPageHeight);
   }
-  // Rows of blue, green, red and an unused byte are Qt's RGB32 on a little-endian machine.
-  static_assert(std::endian::native == std::endian::little);
+  if (kQtByteOrderDiffers && !inQtByteOrder_) ReverseEveryPixel(bitmap_);
+  inQtByteOrder_ = true;
   return QImage(bitmap_.ScanLine(0), kPageWidth, kPageHeight, bitmap_.Stride(), QImage::Format_RGB32);
 }

@@ -10,13 +10,14 @@ public:
   TPageRaster();
 
   // The bitmap, as the GIF writer imports it. The import may leave it in another format.
-  TBitmap& Bitmap() { return bitmap_; }
-  const TBitmap& Bitmap() const { return bitmap_; }
+  TBitmap& Bitmap();
 
   // Internal to app/: a Qt image over the bitmap's own memory, after making the bitmap
   // 32 bits per pixel again if an import changed it. Its pixels are undefined until filled.
+  // Valid until Bitmap() is next called.
   QImage PaintTarget();
 
 private:
   TBitmap bitmap_;
+  bool inQtByteOrder_ = false;  // painted on since Bitmap() was last called
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-void ThrowTooLarge() { throw EOutOfResources("Text exceeds memo capacity"); }
+void ThrowTooLarge() { throw ETextTooLarge(); }
 
 // How far into a file a NUL byte marks it as no text at all.
 constexpr std::size_t kBinaryProbe = 8 * 1024;

@@ -4,11 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/books/text_capacity.h"
 #include "platform/exceptions.h"
-
-// The most text the text box takes, in bytes as read from the file. It
-// keeps a mistaken multi-gigabyte file from exhausting memory; books are a few megabytes.
-inline constexpr std::size_t kMaxTextBytes = std::size_t{256} << 20;
 
 // Every CR LF, lone CR and lone LF becomes one CR LF; LF CR is two breaks.
 std::string NormaliseLineBreaks(std::string_view text);
@@ -41,7 +38,7 @@ public:
 // FF FE or FE FF) decoded to UTF-8, a UTF-8 byte-order mark dropped, cut at the first NUL
 // byte, line breaks normalised.
 // EFOpenError "Cannot open file %s" when it cannot be read; ENotText when a NUL comes in
-// its first 8 KiB and it is not UTF-16; EOutOfResources "Text exceeds memo capacity" when
+// its first 8 KiB and it is not UTF-16; ETextTooLarge when
 // it holds more than `capacity` bytes before its first NUL; ENotRegularFile for a FIFO,
 // device or socket.
 TTextFile ReadBookText(const std::string& path, std::size_t capacity = kMaxTextBytes);

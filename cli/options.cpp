@@ -8,6 +8,7 @@
 
 #include "app/delivery/part_folders.h"
 #include "app/l10n/translation.h"
+#include "app/page_layout.h"
 #include "cli/encode_command.h"
 
 namespace {
@@ -15,6 +16,8 @@ namespace {
 // The largest font the command line takes; far past the size at which no line fits.
 constexpr int kMaxPixelHeight = 5000;
 constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
+// The smallest size in points the layout can use: its pixel height rounds up to the smallest one.
+constexpr double kSmallestPoints = (kSmallestPixelHeight - 0.5) * 72 / kScreenPpi;
 constexpr int kMaxPagesPerFolder = 1000000;
 constexpr int kMaxJobs = 256;
 
@@ -39,9 +42,13 @@ double ParsePoints(const std::string& value) {
   } catch (const std::exception&) {
     used = 0;
   }
-  if (used != value.size() || !(points > 0) || points > kMaxPoints)
-    Refuse("--size takes a size in points above 0 and up to %s, not \"%s\"",
-           {std::to_string(static_cast<int>(kMaxPoints)), value});
+  if (used != value.size() || !(points >= kSmallestPoints) || points > kMaxPoints) {
+    char smallest[32];
+    const auto end = std::to_chars(smallest, smallest + sizeof smallest, kSmallestPoints).ptr;
+    Refuse("--size takes a size in points from %s up to %s, not \"%s\"",
+           {std::string_view(smallest, static_cast<std::size_t>(end - smallest)),
+            std::to_string(static_cast<int>(kMaxPoints)), value});
+  }
   return points;
 }
 
@@ -83,7 +90,7 @@ const std::vector<TOptionSpec>& OptionSpecs() {
        [](TCliOptions& o, const std::string& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
       {"--pixel-height", "", true, kBoth,
        [](TCliOptions& o, const std::string& v) {
-         o.fontHeight = -ParseInt("--pixel-height", v, 1, kMaxPixelHeight);
+         o.fontHeight = -ParseInt("--pixel-height", v, kSmallestPixelHeight, kMaxPixelHeight);
        }},
       {"--bold", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.bold = true; }},
       {"--italic", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.italic = true; }},

@@ -61,10 +61,18 @@ void TakeTransparency(const QImage& image, TBitmap& bitmap) {
 
 TBitmap TrueColorBitmap(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  // QImage's 32-bit rows are blue, green, red, unused in memory: the bitmap's own layout.
+  // The words 0xffRRGGBB, whatever their byte order; the bitmap's rows are blue, green, red, unused.
   TBitmap bitmap(rgb.width(), rgb.height(), pf32bit);
-  for (int y = 0; y < rgb.height(); ++y)
-    std::copy_n(rgb.constScanLine(y), 4 * static_cast<std::size_t>(rgb.width()), bitmap.ScanLine(y));
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    std::uint8_t* out = bitmap.ScanLine(y);
+    for (int x = 0; x < rgb.width(); ++x, out += 4) {
+      out[0] = static_cast<std::uint8_t>(qBlue(in[x]));
+      out[1] = static_cast<std::uint8_t>(qGreen(in[x]));
+      out[2] = static_cast<std::uint8_t>(qRed(in[x]));
+      out[3] = static_cast<std::uint8_t>(qAlpha(in[x]));
+    }
+  }
   return bitmap;
 }
 

@@ -96,8 +96,8 @@
         <translation>Pages per folder must be at least %s, not %s</translation>
     </message>
     <message>
-        <source>Floating point division by zero</source>
-        <translation>Floating point division by zero</translation>
+        <source>Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości (%s pkt). Wybierz większą czcionkę.</source>
+        <translation>The font is too small: the page layout needs a height of at least %s pixels (%s pt). Choose a larger font.</translation>
     </message>
     <message>
         <source>Przerwano: poprzednie strony zostały bez zmian.</source>
@@ -240,8 +240,8 @@
         <translation>%s takes a whole number from %s to %s, not &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>--size takes a size in points above 0 and up to %s, not &quot;%s&quot;</source>
-        <translation>--size takes a size in points above 0 and up to %s, not &quot;%s&quot;</translation>
+        <source>--size takes a size in points from %s up to %s, not &quot;%s&quot;</source>
+        <translation>--size takes a size in points from %s up to %s, not &quot;%s&quot;</translation>
     </message>
     <message>
         <source>%s takes a colour as RRGGBB in hexadecimal, not &quot;%s&quot;</source>

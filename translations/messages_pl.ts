@@ -96,8 +96,8 @@
         <translation>Stron w folderze musi być co najmniej %s, nie %s</translation>
     </message>
     <message>
-        <source>Floating point division by zero</source>
-        <translation>Dzielenie zmiennoprzecinkowe przez zero</translation>
+        <source>Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości (%s pkt). Wybierz większą czcionkę.</source>
+        <translation>Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości (%s pkt). Wybierz większą czcionkę.</translation>
     </message>
     <message>
         <source>Przerwano: poprzednie strony zostały bez zmian.</source>
@@ -240,8 +240,8 @@
         <translation>%s przyjmuje liczbę całkowitą od %s do %s, nie &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>--size takes a size in points above 0 and up to %s, not &quot;%s&quot;</source>
-        <translation>--size przyjmuje rozmiar w punktach większy od 0 i najwyżej %s, nie &quot;%s&quot;</translation>
+        <source>--size takes a size in points from %s up to %s, not &quot;%s&quot;</source>
+        <translation>--size przyjmuje rozmiar w punktach od %s do %s, nie &quot;%s&quot;</translation>
     </message>
     <message>
         <source>%s takes a colour as RRGGBB in hexadecimal, not &quot;%s&quot;</source>

@@ -1,5 +1,6 @@
 #include "app/books/book_file.h"
 
+#include "app/books/text_capacity.h"
 #include "platform/cancellation.h"
 
 #include <fcntl.h>
@@ -90,7 +91,7 @@ std::string TBookFile::ReadToEnd(std::string start, std::size_t limit) {
   bytes.reserve(std::min(statedSize_, limit) + 1);
   char chunk[1 << 16];
   while (const std::size_t got = ReadSome(chunk, sizeof chunk)) {
-    if (bytes.size() + got > limit) throw EOutOfResources("Text exceeds memo capacity");
+    if (bytes.size() + got > limit) throw ETextTooLarge();
     bytes.append(chunk, got);
   }
   return bytes;

@@ -37,8 +37,8 @@ public:
   std::size_t ReadSome(char* buffer, std::size_t size);
   // The next `count` bytes, fewer only when the file ends first.
   std::string Read(std::size_t count);
-  // `start` (bytes read before) followed by the rest of the file; EOutOfResources "Text
-  // exceeds memo capacity" past `limit` bytes in all.
+  // `start` (bytes read before) followed by the rest of the file; ETextTooLarge past
+  // `limit` bytes in all.
   std::string ReadToEnd(std::string start, std::size_t limit);
   // The file's size as the system states it; 0 for standard input that is no regular file.
   std::size_t StatedSize() const { return statedSize_; }

@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t kSniffBytes = 4096;
 constexpr char kEpubMimetype[] = "application/epub+zip";
 // A markup file is read whole; one larger than this is no book (markup outweighs its text).
-constexpr std::size_t kMaxMarkupFileBytes = std::size_t{256} << 20;
+constexpr std::size_t kMaxMarkupFileBytes = kMaxTextBytes;
 
 bool IsEpubArchive(TZipArchive& archive) {
   const std::optional<std::string> mimetype = archive.Read("mimetype");
@@ -70,7 +70,7 @@ TByteSource FileSource(TBookFile& file, std::string_view head) {
       count = file.ReadSome(buffer, size);
     }
     given += count;
-    if (given > kMaxMarkupFileBytes) throw EOutOfResources("Text exceeds memo capacity");
+    if (given > kMaxMarkupFileBytes) throw ETextTooLarge();
     return count;
   };
 }

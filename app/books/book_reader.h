@@ -19,11 +19,11 @@ TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name);
 
 // Reads an EPUB, FB2 (plain or zipped) or HTML book; std::nullopt when the file is plain
 // text, which the caller reads as text. EFOpenError "Cannot open file %s" when it cannot be
-// read; EBookError for a bad book; EOutOfResources "Text exceeds memo capacity" past
+// read; EBookError for a bad book; ETextTooLarge past
 // `capacity` bytes of text. `allItems`: an EPUB's items outside its reading order follow it.
-std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity = std::size_t{256} << 20,
+std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity = kMaxTextBytes,
                                     bool allItems = false);
 // The same for a book held in memory; `name` supplies the extension.
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name,
-                                    std::size_t capacity = std::size_t{256} << 20,
+                                    std::size_t capacity = kMaxTextBytes,
                                     const TUnpackLimits& unpack = {}, bool allItems = false);

@@ -5,6 +5,7 @@
 #include "app/books/book.h"
 #include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
+#include "app/books/text_capacity.h"
 #include "app/books/xml_document.h"
 
 namespace books {
@@ -84,7 +85,7 @@ public:
     const std::string notes = notes_.Finish();
     if (!notes.empty()) {
       if (!book_.text.empty()) book_.text += std::string("\r\n") + kBookChapterMark + "\r\n";
-      if (book_.text.size() + notes.size() > capacity_) throw EOutOfResources("Text exceeds memo capacity");
+      if (book_.text.size() + notes.size() > capacity_) throw ETextTooLarge();
       book_.text += notes;
     }
     return std::move(book_);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/books/book.h"
+#include "app/books/text_capacity.h"
 #include "platform/utf8.h"
 #include "platform/exceptions.h"
 
@@ -21,7 +22,7 @@ void TTextBuilder::Reserve(std::size_t bytes) { text_.reserve(std::min(bytes, ca
 
 void TTextBuilder::CheckCapacity() const {
   // Every line costs its CR LF as well.
-  if (text_.size() + line_.size() + 2 > capacity_) throw EOutOfResources("Text exceeds memo capacity");
+  if (text_.size() + line_.size() + 2 > capacity_) throw ETextTooLarge();
 }
 
 void TTextBuilder::Text(std::string_view utf8) {
@@ -107,7 +108,7 @@ void TTextBuilder::PushLine(std::string_view line, TLineKind kind) {
     pendingBlank_ = false;
     if (headingDepth_ == 0) bodySinceMark_ = true;
   }
-  if (text_.size() + line.size() + 2 > capacity_) throw EOutOfResources("Text exceeds memo capacity");
+  if (text_.size() + line.size() + 2 > capacity_) throw ETextTooLarge();
   text_ += line;
   text_ += "\r\n";
   last_ = kind;

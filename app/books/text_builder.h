@@ -9,7 +9,7 @@ namespace books {
 
 class TTextBuilder {
 public:
-  // Throws EOutOfResources "Text exceeds memo capacity" once the text passes `capacity` bytes.
+  // Throws ETextTooLarge once the text passes `capacity` bytes.
   explicit TTextBuilder(std::size_t capacity);
 
   // Room for about `bytes` of text (at most the capacity) at once: a text that grows by

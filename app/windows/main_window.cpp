@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/appearance.h"
+#include "app/conversion_run.h"
 #include "app/delivery/part_folders.h"
 #include "app/text_file.h"
 #include "app/font_metrics.h"
@@ -249,6 +250,10 @@ void TForm1::Button3Click() {
   const TFontChoice start = FontDialogStart(state_.Memo().Font());
   const auto chosen = dialogs_.ChooseFont(start);
   if (!chosen) return;
+  // A font no page can use is refused now rather than when the pages are made.
+  bool usable = false;
+  guarded([&] { usable = UsableLinesPerPage(chosen->height) > 0; });
+  if (!usable) return;
   TakeFontChoice(state_.Memo(), start, *chosen);
   memo_->Refresh();
   RefreshPreview();

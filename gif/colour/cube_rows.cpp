@@ -56,7 +56,7 @@ __m128i Load(const std::uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<co
 
 TCubeRowMapper::TCubeRowMapper(std::uint32_t plainColor) : plainColor_(plainColor & kColorBits) {
   std::uint8_t pixel[4];
-  std::memcpy(pixel, &plainColor_, 4);
+  std::memcpy(pixel, &plainColor, 4);  // the pixel's own bytes, whatever the byte order
   plainIndex_ = CubeIndex(pixel);
 }
 

@@ -5,7 +5,7 @@
 
 class TCubeRowMapper {
 public:
-  // `plainColor` (0x00RRGGBB, as a 32-bit pixel holds it; the top byte is ignored) is the
+  // `plainColor` (a 32-bit pixel's four bytes as one word; the unused byte is ignored) is the
   // colour most pixels are expected to have, a page's background: runs of it are taken
   // sixteen pixels at a time. It changes only the speed, never an index.
   explicit TCubeRowMapper(std::uint32_t plainColor);

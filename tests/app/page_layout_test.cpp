@@ -34,18 +34,25 @@ const TWorkedRow kWorkedTable[] = {
     {-32, 24, 6, {6, 46, 85, 125, 165, 204}, {39, 109, 188, 267, 346}},
 };
 
-TEST(PageLayoutTest, EveryRowOfTheWorkedTable) {
-  for (const auto& row : kWorkedTable) {
-    SCOPED_TRACE(row.fontHeight);
-    const TPageLayout layout = ComputeLayout(row.fontHeight);
-    EXPECT_EQ(layout.size, row.size);
-    ASSERT_EQ(layout.linesPerPage, row.linesPerPage);
-    std::vector<int> textY, titleY;
-    for (int k = 1; k <= layout.linesPerPage; ++k) textY.push_back(TextLineY(k, layout.size));
-    for (int line = 1; line <= kTitleLineCount; ++line) titleY.push_back(TitleLineY(line, layout.size));
-    EXPECT_THAT(textY, ElementsAreArray(row.textY));
-    EXPECT_THAT(titleY, ElementsAreArray(row.titleY));
+// A size of 0 in a row stands for a height the layout refuses.
+void ExpectRow(const TWorkedRow& row) {
+  SCOPED_TRACE(row.fontHeight);
+  if (row.size == 0) {
+    EXPECT_THROW(ComputeLayout(row.fontHeight), EFontTooSmall);
+    return;
   }
+  const TPageLayout layout = ComputeLayout(row.fontHeight);
+  EXPECT_EQ(layout.size, row.size);
+  ASSERT_EQ(layout.linesPerPage, row.linesPerPage);
+  std::vector<int> textY, titleY;
+  for (int k = 1; k <= layout.linesPerPage; ++k) textY.push_back(TextLineY(k, layout.size));
+  for (int line = 1; line <= kTitleLineCount; ++line) titleY.push_back(TitleLineY(line, layout.size));
+  EXPECT_THAT(textY, ElementsAreArray(row.textY));
+  EXPECT_THAT(titleY, ElementsAreArray(row.titleY));
+}
+
+TEST(PageLayoutTest, EveryRowOfTheWorkedTable) {
+  for (const auto& row : kWorkedTable) ExpectRow(row);
 }
 
 // Where the extended factors part from exact decimals, or from double precision.
@@ -54,9 +61,22 @@ TEST(PageLayoutTest, ExtendedPrecisionDecidesTheBorderCases) {
   EXPECT_EQ(TextLineY(6, 10), 85);    // double precision gives 84
 }
 
+const TWorkedRow kPinnedTable[] = {
+#include "app/page_layout_table.inc"
+};
+
+// The lines must not move by a pixel on any machine, whatever arithmetic computes them.
+TEST(PageLayoutTest, EveryPixelHeightUpTo200KeepsItsLines) {
+  for (const auto& row : kPinnedTable) ExpectRow(row);
+}
+
 TEST(PageLayoutTest, TinyAndHugeFonts) {
-  EXPECT_THAT([] { ComputeLayout(-1); },
-              ThrowsMessage<EZeroDivide>(StrEq("Floating point division by zero")));
+  EXPECT_THAT([] { ComputeLayout(-1); }, ThrowsMessage<EFontTooSmall>(StrEq(
+                                              "Czcionka jest za mała: układ strony potrzebuje co najmniej 2 pikseli wysokości (2 pkt). Wybierz większą czcionkę.")));
+  EXPECT_EQ(ComputeLayout(-kSmallestPixelHeight).size, 1);
+  // The font dialog's sizes: 2 pt is 3 pixels high, 1 pt is 1.
+  EXPECT_EQ(ComputeLayout(-3).size, 2);
+  EXPECT_THROW(ComputeLayout(-(kSmallestPixelHeight - 1)), EFontTooSmall);
   EXPECT_EQ(ComputeLayout(-219).size, 164);
   EXPECT_EQ(ComputeLayout(-219).linesPerPage, 0);
   EXPECT_EQ(ComputeLayout(-217).linesPerPage, 1);  // s = 162

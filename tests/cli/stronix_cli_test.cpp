@@ -151,7 +151,6 @@ TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
                                                "ELF\0",
                                                5))},
        "stronix-cli: " + books_.File("program") + " is not a text file: it holds NUL bytes\n"},
-      {{"convert", book, "--size", "1"}, "stronix-cli: Floating point division by zero\n"},
       {{"convert", book, "--size", "164"},
        "stronix-cli: The font is too large: not one line fits on a page. Choose a smaller font.\n"},
   };
@@ -226,6 +225,10 @@ TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
   const TRun run = Cli({"convert", Book("a.txt", "x"), "--colors", "7"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.err, "stronix-cli: --colors takes a whole number from 1 to 4, not \"7\"\nTry 'stronix-cli --help'.\n");
+  const TRun tooSmall = Cli({"convert", Book("b.txt", "x"), "--size", "1"});
+  EXPECT_EQ(tooSmall.exitCode, 2);
+  EXPECT_EQ(tooSmall.err, "stronix-cli: --size takes a size in points from 1.125 up to 3750, not \"1\"\n"
+                          "Try 'stronix-cli --help'.\n");
   EXPECT_EQ(Cli({}).exitCode, 2);
   EXPECT_THAT(Cli({"--help"}).out, StartsWith("Usage:"));
   for (const std::string command : {"convert", "lines", "encode"}) {

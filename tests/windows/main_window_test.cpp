@@ -29,6 +29,7 @@ using ::testing::_;
 using ::testing::ElementsAre;
 using ::testing::Invoke;
 using ::testing::Return;
+using ::testing::StartsWith;
 using ::testing::StrEq;
 
 TEST_F(MainWindowTest, StartsWithTheAboutTextAndInitialValues) {
@@ -231,6 +232,21 @@ TEST_F(MainWindowTest, TheFontDialogOpensOnTheTextBoxFontAndItsChoiceIsTaken) {
   EXPECT_EQ(edit("Edit1").font().pixelSize(), 13);
   EXPECT_TRUE(edit("Edit1").font().bold());
   EXPECT_EQ(memo().viewport()->font().family(), "Liberation Sans");
+}
+
+TEST_F(MainWindowTest, AFontNoPageCanUseIsRefusedWithAMessage) {
+  for (const int height : {-1, -219}) {
+    EXPECT_CALL(dialogs, ChooseFont(_)).WillOnce(Invoke([height](TFontChoice chosen) {
+      chosen.height = height;
+      return std::optional(chosen);
+    }));
+    EXPECT_CALL(dialogs, ShowError(StartsWith(height == -1 ? "Czcionka jest za mała: układ strony potrzebuje "
+                                                             "co najmniej 2 pikseli wysokości (2 pkt)."
+                                                           : "Czcionka jest za duża"),
+                                   _));
+    Click(form, "Button3");
+    EXPECT_EQ(box().Font().height, -16);
+  }
 }
 
 TEST_F(MainWindowTest, HelpPressedTwiceShowsOneWindow) {
