@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds the two programs, and converts the bundled sample book into out/sample/.
 # The build's own output goes to build/run.log and is shown only when the build fails.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test; then the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, once from g++ and once from clang++, and each fuzz target for
 # a while. Any failure, sanitizer report or fuzzer finding fails the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the appearance dialogs and the colour-set buttons do to the text box, without
 // the dialogs themselves.

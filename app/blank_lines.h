@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Blank lines and their squeezing before the pages are made.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the book's bytes read in a script; the windows show them through it too. The bytes
 // themselves are never converted: only what is measured and drawn is decoded.

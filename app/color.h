@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A 24-bit colour as the tool passes it around: 0x00BBGGRR, red in the low byte.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion run ("Generuj"): the text box's lines become a title picture "0000.gif"
 // and the page pictures 0001.gif, 0002.gif, ... in the target folder.

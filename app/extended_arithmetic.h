@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers with a 64-bit significand, every result rounded to nearest with ties to even:
 // the arithmetic the page layout is defined in, done with integers so that every machine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page font as Qt knows it (the windows draw the book in it too), and the widths the
 // wrapping measures with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The script (character set) of the page font. It decides how the book's 8-bit bytes
 // read when they are measured and drawn: each classic script has its single-byte code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An ordered list of 8-bit lines: the text box's display lines, or a run's working copy.
 // A deque, because pages consume it from the front.

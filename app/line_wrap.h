@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text box's word wrap: how the book's text becomes display lines, the page lines.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the main window holds apart from its widgets: the text box with the book and
 // the look of the pages, the loaded book, the target folder, the run's settings and the

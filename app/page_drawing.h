@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing the pages on the page raster, in the font and colours of the text box. Each
 // line is one run of text whose cell (ascent plus descent) has its top-left corner at

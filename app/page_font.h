@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font the book is shown and drawn in: the text box's font.
 #include <string>

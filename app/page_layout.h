@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where lines stand on a page. The figures are computed with a 64-bit significand, rounded
 // to nearest on every operation and truncated on every conversion to an integer, which

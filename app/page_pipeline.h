@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pages made in parallel and handed on in page order. Pages are independent once each
 // page's lines are known, so workers take page numbers from a shared counter, each with

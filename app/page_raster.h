@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page raster: one 480 × 272 true-colour bitmap that every page of every run is
 // drawn on and handed to the GIF writer from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which lines go on which page, worked out before any page is drawn, so that pages can be
 // made in any order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a conversion run reports its progress and learns that it is to stop: one small
 // interface that the window (progress bar, "Przerwij", closing) and the command line

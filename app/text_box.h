@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window's text box holds: the book's text and the look of the pages (its
 // font, with the text colour, and its own colour, the page background). Its display lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading a book: its bytes, its folder and its name.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole job on the King James Bible (5 802 pages): our run with one and two page
 // workers, default and compact pages, beside the same job scripted with Pillow, on tmpfs
 // and on the disk, in one run; and bytes per page beside gifsicle -O3 on the same pages.

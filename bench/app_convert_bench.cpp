@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end book conversion: pages per second on a long book, the wrap of a 4.4 MB text,
 // and peak memory; beside the same job scripted with Pillow, run in the same process. One
 // page from text to GIF bytes, in a file or in memory: through the image model as every

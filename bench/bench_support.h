@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmark programs share: a scratch folder, a pages-per-second counter and a
 // main that gives them the application object text drawing needs.

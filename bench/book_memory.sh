@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Peak resident memory of reading the largest books: a text of 250 chapters of 1 MB, the
 # same as an EPUB (one XHTML file a chapter), as an EPUB whose chapters are tag soup (read
 # by the HTML parser), as an FB2, a zipped FB2 and one HTML page, each shown by `lines`.

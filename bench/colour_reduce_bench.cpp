@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reduction throughput on a 480 x 272 page of text-like content.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compressor speed on a text page and a noisy frame, beside giflib's encoder on the
 // same pixels, and the run-length compressor on the text page.
 #include <benchmark/benchmark.h>

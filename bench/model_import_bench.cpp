@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame import of a page as the conversion run does it: the raster in the display's
 // format, reduced to the web cube and taken into a one-frame image.
 #include <benchmark/benchmark.h>

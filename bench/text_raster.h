@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A deterministic 480 x 272 page of text-like content for the benchmarks.
 #include <cstdint>

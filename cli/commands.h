@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of stronix-cli, run on the same state the main window holds.
 #include <ostream>

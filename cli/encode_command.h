@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // stronix-cli encode: one picture file written as a one-frame GIF with chosen settings.
 #include <cstdint>

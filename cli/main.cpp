@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stronix-cli: turns a book into numbered 480 x 272 GIF pages without a window.
 #include <unistd.h>
 

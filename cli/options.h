@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of stronix-cli: a command, a book and the settings of the page look.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line progress bar of files written, redrawn in place on a terminal.
 #include <ostream>

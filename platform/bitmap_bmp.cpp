@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the BMP file image of a TBitmap.
 #include <algorithm>
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A run's request to stop, reachable from deep inside its long steps (reading, unpacking,
 // parsing, wrapping, paginating) without a parameter through every call: the run installs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder held open by its descriptor, so that names inside it are looked up relative to
 // it and a symbolic link standing in place of an entry is seen, never followed.

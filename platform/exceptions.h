@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exception classes the GIF writer and the tool raise. Each carries the exact
 // message the user sees; `what()` returns it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exclusive lock on a folder for the length of a run, so that two runs never write
 // into one folder at once. It is a `flock` on a lock file in the folder; the file is

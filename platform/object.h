@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Root of the class tree: a run-time class name (used by "Cannot assign a %s to a %s")
 // and the assignment protocol of persistent objects.

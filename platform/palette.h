@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A logical palette: an ordered list of at most 256 entries red, green, blue, flags.
 // A "palette handle" is a pointer to one; none is nullptr.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file that appears under its name only when complete. Bytes go to a temporary file
 // in the same folder; `Commit` renames it into place. Destroyed without a commit, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Byte streams: the forward-only sink the GIF writer writes into, a memory stream,
 // and a file stream.

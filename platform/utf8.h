@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 as the book formats, the scripts and the text files need it: checks, repair and
 // encoding of single characters.

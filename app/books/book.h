@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book read from a markup format (EPUB, FB2, HTML): its metadata and its text.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book's bytes as they come from its file or from standard input, each read once and in
 // order: what is read to tell the format is never lost to the text.

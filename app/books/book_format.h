@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clues a book gives of its format: the first bytes of its markup, its file name.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/books/book_reader.h"
 
 #include <algorithm>

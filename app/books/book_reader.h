@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Books kept as EPUB, FB2 (plain or zipped) or HTML, read into the text the text box takes.
 #include <cstddef>

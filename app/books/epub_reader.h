@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // EPUB 2 and 3: container, package document, spine, and the text of each spine item.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FictionBook 2: the bodies' sections in order, notes after the main text.
 #include <cstddef>

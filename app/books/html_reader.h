@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // HTML and XHTML pages: the body's text; the title and author from the head.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of an HTML page, taken while the tolerant parser reads it: each part of the tree
 // goes once its text is taken, so that no tree of the whole page is ever kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a parsed document's elements into source lines through a table of element roles,
 // one table per markup language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lays extracted markup text out as source lines, the way a browser would flow it: runs of
 // white space collapse, block boundaries end lines, headings stand between blank lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How much text a book may bring, and the failure past it.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How much a book's archive may unpack: guards against archives built to exhaust memory.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parsed XML and HTML documents (libxml2), owned, with the few lookups the readers need.
 #include <libxml/tree.h>

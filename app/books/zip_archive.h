@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A ZIP archive (libzip) opened for reading, whose entries are read with guards against
 // archives built to exhaust memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The book's name as the console's memory card can hold it: the name of the book's
 // folder, and of its part folders ("<Name> 01").

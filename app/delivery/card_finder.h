@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the console's memory card: a mounted volume that holds a PSP/PHOTO folder.
 #include <string>

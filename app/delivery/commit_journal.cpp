@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/delivery/commit_journal.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last step of a run made safe against a kill at any moment. The renames and removals
 // that put a staged book in place are written as a journal into the staging folder, and

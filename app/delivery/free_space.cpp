@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/delivery/free_space.h"
 
 #include <sys/statvfs.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Refuses a run before its first page when the target plainly has no room for it.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What counts as a page file of an earlier book, which a run may replace or remove.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modification times that put the pages in reading order for a viewer that sorts by
 // date. FAT keeps times to 2 seconds, so the pages lie 2 seconds apart.

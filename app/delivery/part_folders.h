@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each page goes when a book is split into sibling folders "<Name> 01",
 // "<Name> 02", … of at most K pages, so that the console's viewer, which lists only

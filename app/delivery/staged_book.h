@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A run's pages on their way into the target folder. They are written into a hidden
 // staging folder inside it and moved into place only when every page is complete, by a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A conversion run on a worker thread, so that the window keeps repainting and answering
 // while the pages are written. Progress and the end reach the object's own thread through

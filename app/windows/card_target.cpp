@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/card_target.h"
 
 #include "app/delivery/book_name.h"

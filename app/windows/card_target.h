@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The target folder on a memory card: "Na kartę" sends the pages to the one mounted card's
 // PSP/PHOTO/<Name>/. The card lookup is a function, so that tests can fake the cards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the main window `Form1` as data: kind, parent, place and size in the
 // parent's client area, caption, tab order and font. The window is built from this table

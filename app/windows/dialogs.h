@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions the main window asks its user, behind one interface so that tests can
 // answer them: the real answers come from Qt dialogs (TQtDialogs), a test scripts its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `FontDialog1`: the page font dialog. Besides face, style and size it offers what the
 // page font carries and a stock font dialog lacks: underline, strike-out, the text colour

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window `pomoc`: a fixed how-to in a read-only text box, in the language in use.
 // It is created hidden at start-up, shown without being modal, and only hidden when closed.

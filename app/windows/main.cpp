@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stronix: the windowed program, optionally given a book to load. Everything starts from
 // the window's initial values, except that the open dialog remembers the last book's folder.
 #include <QApplication>

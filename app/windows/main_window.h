@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Form1`, the main window: the text box with the book, the appearance controls, the
 // target folder, the run's options and the buttons. It shows the main state and hands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Memo1` on screen: the text box's display lines, one per row, in its font and colours.
 // The view paints the model's lines as they are and never wraps on its own, so what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool's 0x00BBGGRR colours as Qt's, and back.
 #include <QColor>

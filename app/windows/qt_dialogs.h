@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs as the user meets them: Qt's file, colour and message dialogs and our font dialog.
 #include "app/windows/dialogs.h"

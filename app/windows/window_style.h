@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window of the program shares: the interface font and how an outer window
 // rectangle, as the layout gives it, becomes a position and a client size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question a colour reduction asks for every pixel: which palette index stands for
 // this colour, and which colour does that index really hold.

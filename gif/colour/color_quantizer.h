@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Octree colour quantizer: builds a palette of at most a given number of colours from a
 // picture's own colours, merging the deepest, most recently created branches first.

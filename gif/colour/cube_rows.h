@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rows of 32-bit pixels straight to indices of the 216-colour web cube, as the nearest
 // mapping of the colour reduction gives them, without a 24-bit copy or a lookup object.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Row access for the colour reduction: a reader over an existing bitmap and a writer that
 // builds a device-independent picture in memory and hands it to a bitmap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pixel walker of a colour reduction: maps pixels through a lookup one by one and
 // keeps the serpentine position. Base of the error-diffusion ditherers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Nearest-colour lookup over any palette, with a cache of one answer per cell of a
 // 5-bit-per-channel grid.

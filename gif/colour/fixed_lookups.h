@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lookups that compute the index arithmetically; each matches one fixed palette of
 // fixed_palettes.h entry for entry, so none needs the palette itself. Defined here so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed palettes of the colour reduction, in entry order. Each returns a new palette
 // owned by the caller.

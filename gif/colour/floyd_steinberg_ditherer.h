@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Floyd-Steinberg error diffusion over one row of cells per channel: 7/16 of a pixel's
 // error goes to the next pixel, 3, 5 and 1 sixteenths to the row below.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Error diffusion by a table of weights over the current row and the rows below it:
 // Stucki, Sierra, Jarvis-Judice-Ninke (the 5 x 3 family), Stevenson-Arce and Burkes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Palettes built from a picture's own colours by the octree quantizer.
 #include "gif/colour/dib.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/colour/reduce_to_palette.h"
 
 #include "gif/colour/dib.h"

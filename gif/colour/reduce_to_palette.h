@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reduces a true-colour bitmap to an 8-bit bitmap of at most 256 colours.
 #include <memory>

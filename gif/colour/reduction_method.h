@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reduction settings a GIF image carries and hands to the colour reduction.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LZW dictionary for a frame of few distinct pixel values: each value the frame has
 // shown so far owns a column of 4096 codes indexed by prefix code, so that the code of

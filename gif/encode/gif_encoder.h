@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compressor base: one frame's pixels become GIF image data (the minimum code
 // size byte, codes packed into data sub-blocks, the block terminator). The variants

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of the streams that carry GIF data sub-blocks: each block is a length byte
 // (1 ... 255) followed by that many data bytes.

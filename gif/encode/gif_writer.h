@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Packs the bytes written to it into GIF data sub-blocks on an underlying stream.
 #include <cstddef>

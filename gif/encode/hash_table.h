@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LZW dictionary: open addressing over 8009 slots, each holding key × 4096 + code,
 // where the 20-bit key is prefix code × 256 + pixel value.

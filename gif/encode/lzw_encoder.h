@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LZW compressor: the standard GIF dictionary coding with variable-width codes of
 // up to 12 bits; the dictionary is cleared when code 4094 has been assigned. A frame of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run-length compressor: no dictionary of its own. Pixels go out as literal codes,
 // and runs of one value use the table entries a standard LZW decoder builds when, after

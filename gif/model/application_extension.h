@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Application extensions: an 11-byte identifier and authentication code, then data
 // of the application's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A GIF colour table held in memory: at most 256 entries red, green, blue, addressed
 // by the one-byte colour indices of a frame's pixels.

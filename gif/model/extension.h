@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of the extension blocks written before a frame: the introducer and the
 // label, then the block's own bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import of a bitmap into a frame: indexed rasters are taken over, every other raster is
 // first reduced to 8 bits with the owning image's settings.
 #include <algorithm>

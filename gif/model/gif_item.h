@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every part of a GIF image that has a stream form: header, frame,
 // extensions, trailer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/model/gif_list.h"
 
 #include "gif/model/extension.h"

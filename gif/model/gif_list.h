@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ordered lists of owned items: the frames of an image, the extensions of a frame.
 #include <memory>

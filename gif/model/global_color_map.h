@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The global colour table, owned by the image's header. It colours every frame whose
 // local colour table is empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graphic control extension: transparency, disposal and delay of one frame.
 #include "gif/model/extension.h"

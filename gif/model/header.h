@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header of a GIF image: the logical screen descriptor and the global colour table.
 #include <cstdint>

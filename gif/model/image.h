@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-memory GIF image: a header (logical screen, global colour table) and an
 // ordered list of frames, written as a GIF87a or GIF89a stream.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings every new GIF image starts with. Changing them affects only images
 // constructed afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stream form of a whole image: header, frames, trailer.
 #include "gif/model/image.h"
 #include "gif/model/progress.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/model/local_color_map.h"
 
 #include "gif/model/graphic_control_extension.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The local colour table of one frame.
 #include "gif/model/color_map.h"

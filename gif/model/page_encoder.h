@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page raster straight to GIF bytes: the bytes a fresh TGIFImage writes after importing
 // the page, without the image model, the 24-bit copy or fresh buffers for every page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/model/palette_cache.h"
 
 #include "gif/colour/fixed_palettes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for the palettes that the image and its frames build and cache.
 #include "platform/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start and end notifications around a long operation of a GIF image.
 #include <string_view>

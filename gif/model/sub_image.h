@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One frame of a GIF image: its image descriptor, local colour table, extensions and
 // a buffer of one colour index per pixel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The extensions that carry text: the plain text extension (text drawn on a grid) and
 // the comment extension. Their text is a list of lines, written as data sub-blocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trailer that ends a GIF stream.
 #include "gif/model/gif_item.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The app suite measures and draws text, which Qt allows only inside a QGuiApplication:
 // one is made before the first test and destroyed after the last.
 #include <gtest/gtest.h>

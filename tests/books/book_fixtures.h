@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small books built in memory for the reader tests: EPUB skeletons, and the extracted
 // text split back into lines.

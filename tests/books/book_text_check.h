@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape every extracted book text keeps, whatever the input: valid UTF-8, lines ending
 // in CR LF, never two blank lines in a row, no chapter mark first, no blank or mark last.

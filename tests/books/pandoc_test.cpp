@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Books written by an independent writer (pandoc) from a plain text must give back the
 // text's words in the text's order.
 #include <gmock/gmock.h>

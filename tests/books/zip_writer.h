@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ZIP archives written in memory with libzip itself, for tests and fuzzers that need books
 // in archives without checked-in binaries.

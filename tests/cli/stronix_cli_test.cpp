@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built stronix-cli as a user would: exit codes, output and the files written.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

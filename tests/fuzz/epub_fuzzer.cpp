@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EPUB books: any input must give a well-shaped text or a clear error, within the limits,
 // never a crash or a runaway allocation. An input whose first byte is odd describes the
 // archive's entries as text ("name\ncontent" parts separated by "\n==> "), so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FB2 books: any bytes, read as a book named .fb2 (as HTML or a zipped FB2 when their
 // content says so), must give a well-shaped text or a clear error, within the limits, never
 // a crash or a runaway allocation.

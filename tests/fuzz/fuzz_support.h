@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: the Qt application the readers and the text drawing need,
 // and the check of a written GIF against giflib's reading of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encode command's way: a picture file read by LoadPicture, made a one-frame GIF with
 // the settings the first bytes choose, written to memory and read back by giflib.
 // Input: reduction, dither, palette bits, compression (one byte each), then the file. The

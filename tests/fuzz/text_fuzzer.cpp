@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book's way to the pages: bytes read as a book file (code page, UTF-16, NUL bytes),
 // in the text box with a font the first bytes choose, wrapped, drawn page by page on the
 // page raster, a page written as the run writes it and read back by giflib.

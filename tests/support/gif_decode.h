@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decodes GIF bytes with giflib, a decoder we did not write, so that tests compare
 // what it sees with what went in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sink that takes at most `limit` bytes in all, then refuses; it keeps what it took.
 #include <algorithm>

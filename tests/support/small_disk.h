@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small volumes mounted over a test's folder, so that runs meet a full disk for real. Each
 // needs root (and the FAT image fusefat and mtools); Mounted() is false without them.

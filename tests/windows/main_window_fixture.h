@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the tests drive it: shown, with scripted dialogs, faked memory cards
 // and a fresh folder for the books and pages.

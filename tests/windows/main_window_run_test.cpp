@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Generuj" on the worker thread: the window's side of a run under way, its progress and
 // the three ways to stop it.
 #include <gmock/gmock.h>

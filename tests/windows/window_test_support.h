@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: one QApplication on the offscreen platform, dialogs that
 // the test answers, and ways to press a button and to read what a widget shows.

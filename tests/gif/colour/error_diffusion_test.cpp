@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/colour/error_diffusion.h"
 
 #include <gmock/gmock.h>

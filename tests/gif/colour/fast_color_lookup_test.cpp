@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/colour/fast_color_lookup.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/colour/fixed_lookups.h"
 
 #include <gtest/gtest.h>

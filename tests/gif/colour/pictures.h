@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pictures, readers and lookup calls for the colour reduction tests.
 #include <cstdint>

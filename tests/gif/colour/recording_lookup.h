@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A lookup that answers with colours the test chooses, and a walk that records what each
 // pixel asked for: the corrected colours a ditherer computed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the compressor tests: running an encoder into memory, taking the image
 // data apart again, and wrapping it into a minimal GIF that giflib can read.

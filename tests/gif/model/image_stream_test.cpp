@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stream form of a whole image, checked byte by byte and through giflib.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builders shared by the model tests: frames made directly, without bitmap import.
 #include <cstdint>
