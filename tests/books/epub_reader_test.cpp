@@ -201,9 +201,8 @@ TEST(EpubReader, EntitiesStayBoundedAndABombIsABadBook) {
   const std::string flatBody = std::regex_replace(Xhtml("<p>" + refs + "</p>"), std::regex("<!DOCTYPE html>"),
                                                   "<!DOCTYPE html [" + flat + "]>");
   const TEntries entries = Epub2Entries();
-  for (const auto& [name, bytes] :
-       {std::pair{"OEBPS/content.opf", bombedTitle}, {"OEBPS/content.opf", bombedSpine}}) {
-    EXPECT_THAT([&] { Read(Replaced(entries, name, bytes)); },
+  for (const std::string& opf : {bombedTitle, bombedSpine}) {
+    EXPECT_THAT([&] { Read(Replaced(entries, "OEBPS/content.opf", opf)); },
                 ThrowsMessage<EBookError>("the book's entities expand without end (an entity bomb)"));
   }
   // Within a text limit that would take it all: the entities' own bound stops it first.
