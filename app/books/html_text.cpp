@@ -58,8 +58,12 @@ private:
 
   // The parser's open element at `depth` below the root (the root is 0).
   bool IsOpen(const xmlNode* node, std::size_t depth) const {
-    return !finished_ && depth < static_cast<std::size_t>(std::max(parser_.nodeNr, 0)) &&
-           parser_.nodeTab[depth] == node;
+    if (finished_) return false;
+    const auto open = static_cast<std::size_t>(std::max(parser_.nodeNr, 0));
+    // Content after </html> makes the parser open a second html inside the first: its open
+    // elements no longer stand at our depths, so all is taken as open until they close.
+    if (open > 0 && parser_.nodeTab[0] != levels_.front().node) return true;
+    return depth < open && parser_.nodeTab[depth] == node;
   }
 
   // Nothing more is added to it: not open, nor text the parser may still lengthen.

@@ -72,6 +72,10 @@ TEST(HtmlText, ReadsAPageOfManyPiecesAsItsWholeTree) {
   std::string bar = "<body class=navbar>";
   for (int i = 0; i < 3000; ++i) bar += "<p>not a bar " + std::to_string(i);
   EXPECT_EQ(Lines(TextAsParsed(bar)).size(), 3000u);
+  // Content after </html>, which the parser puts into a second html inside the first.
+  std::string paragraphs = "<html>in</html>>", words = "<html><body><p>in</p></body></html>> after";
+  for (int i = 0; i < 2000; ++i) paragraphs += "<p>after " + std::to_string(i) + "</p>", words += " word";
+  for (const std::string& after : {paragraphs, words}) EXPECT_EQ(TextAsParsed(after), WholeTreeText(after));
 }
 
 // A page of few elements is one long parse: it stops within it, at the first question
