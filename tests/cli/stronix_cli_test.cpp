@@ -261,8 +261,9 @@ TEST_F(StronixCliTest, SeveralBooksNamedRelativelyGoBesideThemselves) {
 }
 
 TEST_F(StronixCliTest, SigtermStopsTheRunAndLeavesTheOldBook) {
+  // Long enough that no run of it ends within the half second before the signal.
   std::string text;
-  for (int i = 0; i < 40000; ++i) text += "Wiersz " + std::to_string(i) + "\n";
+  for (int i = 0; i < 400000; ++i) text += "Wiersz " + std::to_string(i) + "\n";
   const std::string book = Book("dluga.txt", text);
   TempDir out;
   std::ofstream(out.File("0000.gif")) << "stara";
