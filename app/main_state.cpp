@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/about_text.h"
+#include "app/text/about_text.h"
 #include "app/books/book_file.h"
 #include "app/books/book_reader.h"
-#include "app/font_script.h"
-#include "app/text_file.h"
+#include "app/text/font_script.h"
+#include "app/text/text_file.h"
 
 namespace {
 

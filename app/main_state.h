@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/conversion_run.h"
-#include "app/text_box.h"
+#include "app/run/conversion_run.h"
+#include "app/layout/text_box.h"
 
 // A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
 struct TLoadedBook {

@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "app/delivery/staged_book.h"
-#include "app/line_wrap.h"
+#include "app/layout/line_wrap.h"
 #include "app/main_state.h"
-#include "app/page_drawing.h"
-#include "app/text_file.h"
+#include "app/drawing/page_drawing.h"
+#include "app/text/text_file.h"
 #include "bench/bench_support.h"
 #include "gif/model/image.h"
 #include "gif/model/page_encoder.h"

@@ -13,17 +13,17 @@
 #include <thread>
 #include <vector>
 
-#include "app/appearance.h"
+#include "app/drawing/appearance.h"
 #include "app/books/book_file.h"
-#include "app/code_page.h"
-#include "app/conversion_run.h"
+#include "app/text/code_page.h"
+#include "app/run/conversion_run.h"
 #include "app/delivery/book_name.h"
 #include "app/delivery/card_finder.h"
 #include "app/delivery/commit_journal.h"
-#include "app/font_metrics.h"
+#include "app/layout/font_metrics.h"
 #include "app/l10n/translation.h"
 #include "app/main_state.h"
-#include "app/text_file.h"
+#include "app/text/text_file.h"
 #include "cli/progress_bar.h"
 
 namespace {

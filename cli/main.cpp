@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/l10n/translation.h"
-#include "app/run_monitor.h"
+#include "app/run/run_monitor.h"
 #include "cli/commands.h"
 #include "cli/encode_command.h"
 #include "cli/interrupt.h"

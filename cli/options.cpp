@@ -9,7 +9,7 @@
 
 #include "app/delivery/part_folders.h"
 #include "app/l10n/translation.h"
-#include "app/page_layout.h"
+#include "app/layout/page_layout.h"
 #include "cli/encode_command.h"
 
 namespace {

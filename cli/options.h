@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/color.h"
-#include "app/font_script.h"
+#include "app/layout/color.h"
+#include "app/text/font_script.h"
 #include "platform/exceptions.h"
 
 // A command line that cannot be followed; the message says why.

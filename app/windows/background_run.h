@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/run_monitor.h"
+#include "app/run/run_monitor.h"
 
 class QThread;
 

@@ -3,7 +3,7 @@
 
 #include "app/delivery/book_name.h"
 #include "app/delivery/card_finder.h"
-#include "app/text_file.h"
+#include "app/text/text_file.h"
 
 std::vector<std::string> MountedCardPhotoFolders() { return FindCardPhotoFolders(MountedVolumes()); }
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/color.h"
-#include "app/appearance.h"
+#include "app/layout/color.h"
+#include "app/drawing/appearance.h"
 
 class TDialogs {
 public:

@@ -16,7 +16,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "app/page_layout.h"
+#include "app/layout/page_layout.h"
 #include "app/windows/qt_color.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // and the script the book's bytes are read in.
 #include <QDialog>
 
-#include "app/appearance.h"
+#include "app/drawing/appearance.h"
 
 class QCheckBox;
 class QComboBox;

@@ -14,13 +14,13 @@
 #include <exception>
 #include <utility>
 
-#include "app/appearance.h"
-#include "app/conversion_run.h"
+#include "app/drawing/appearance.h"
+#include "app/run/conversion_run.h"
 #include "app/delivery/part_folders.h"
-#include "app/text_file.h"
-#include "app/font_metrics.h"
+#include "app/text/text_file.h"
+#include "app/layout/font_metrics.h"
 #include "app/l10n/translation.h"
-#include "app/run_monitor.h"
+#include "app/run/run_monitor.h"
 #include "app/windows/background_run.h"
 #include "app/windows/control_table.h"
 #include "app/windows/dialogs.h"

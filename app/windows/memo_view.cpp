@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-#include "app/code_page.h"
-#include "app/font_metrics.h"
-#include "app/line_list.h"
-#include "app/text_box.h"
+#include "app/text/code_page.h"
+#include "app/layout/font_metrics.h"
+#include "app/layout/line_list.h"
+#include "app/layout/text_box.h"
 #include "app/windows/qt_color.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // The tool's 0x00BBGGRR colours as Qt's, and back.
 #include <QColor>
 
-#include "app/color.h"
+#include "app/layout/color.h"
 
 inline QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 

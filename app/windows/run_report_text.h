@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "app/conversion_run.h"
+#include "app/run/conversion_run.h"
 
 // "Zapisano 12 plików GIF (strona tytułowa i 11 stron) w: <folder>", with the part
 // folders' first and last and the pages of an earlier book removed, in the language in

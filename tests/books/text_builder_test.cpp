@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 
 #include "app/books/book.h"
-#include "app/line_list.h"
+#include "app/layout/line_list.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;

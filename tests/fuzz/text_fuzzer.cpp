@@ -10,12 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/appearance.h"
-#include "app/page_drawing.h"
-#include "app/page_layout.h"
-#include "app/page_raster.h"
-#include "app/text_box.h"
-#include "app/text_file.h"
+#include "app/drawing/appearance.h"
+#include "app/drawing/page_drawing.h"
+#include "app/layout/page_layout.h"
+#include "app/drawing/page_raster.h"
+#include "app/layout/text_box.h"
+#include "app/text/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "gif/model/image.h"
 #include "gif/model/page_encoder.h"

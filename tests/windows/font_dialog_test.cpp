@@ -9,7 +9,7 @@
 
 #include <tuple>
 
-#include "app/text_box.h"
+#include "app/layout/text_box.h"
 #include "window_test_support.h"
 
 namespace {

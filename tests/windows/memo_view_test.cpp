@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "app/text_box.h"
+#include "app/layout/text_box.h"
 #include "window_test_support.h"
 
 namespace {

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/drawing/appearance.h"
+
+#include <stdexcept>
+
+void ApplyColorSet(TTextBox& box, int number) {
+  if (number < 1 || number > 4) throw std::out_of_range("colour set number");
+  const TColorSet& set = kColorSets[number - 1];
+  TPageFont font = box.Font();
+  font.color = set.text;
+  box.SetFont(font);
+  box.SetColor(set.background);
+}
+
+TFontChoice FontDialogStart(const TPageFont& font) {
+  return {font.face,   font.height,    font.bold ? kBoldWeight : kNormalWeight,
+          font.italic, font.underline, font.strikeOut,
+          font.script, font.color};
+}
+
+void TakeFontChoice(TTextBox& box, const TFontChoice& shown, const TFontChoice& chosen) {
+  TPageFont font = box.Font();
+  font.face = chosen.face;
+  font.height = chosen.height;
+  font.bold = chosen.weight > kNormalWeight;
+  font.italic = chosen.italic;
+  font.underline = chosen.underline;
+  font.strikeOut = chosen.strikeOut;
+  if (chosen.face != shown.face || chosen.script != shown.script) font.script = chosen.script;
+  if (chosen.color != shown.color) font.color = chosen.color;
+  box.SetFont(font);
+}

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/drawing/page_drawing.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/text/code_page.h"
+#include "app/layout/font_metrics.h"
+#include "app/layout/line_wrap.h"
+#include "app/layout/page_layout.h"
+#include "app/text/text_file.h"
+
+namespace {
+
+QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+// Paints lines of the text box's font and colours on the raster.
+class TLinePainter {
+public:
+  TLinePainter(TPageRaster& raster, const TTextBox& box)
+      : image_(raster.PaintTarget()), painter_(&image_), codePage_(CodePageOf(box.Font().script)) {
+    const QFont font = MakeQFont(box.Font());
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(box.Font().color));
+    // Qt paints the background behind each run of text, over the font's ascent and descent.
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    painter_.setBackground(ToQColor(box.Color()));
+    ascent_ = CellOf(font).ascent;
+  }
+
+  // Draws the bytes, read in the font's code page, with the line's cell top at y.
+  void DrawLine(int y, std::string_view bytes) {
+    if (!bytes.empty()) painter_.drawText(1, y + ascent_, codePage_.Decode(bytes));
+  }
+
+private:
+  QImage image_;
+  QPainter painter_;
+  const TCodePage& codePage_;
+  int ascent_ = 0;
+};
+
+// The title texts are Windows-1250 bytes whatever the font's script, as the tool has
+// always drawn them; a UTF-8 page font gets them as UTF-8. Written here in UTF-8.
+std::string TitleText(std::string_view utf8, TFontScript script) {
+  return script == TFontScript::Utf8 ? std::string(utf8)
+                                     : CodePageOf(TFontScript::CentralEuropean).FromUtf8(utf8);
+}
+
+// The most lines a book's title and author take on the title page.
+constexpr std::size_t kMaxBookLines = 4;
+
+int TextWidth(std::string_view bytes, const TPageFont& font) {
+  TGlyphWidths widths(font);
+  float pen = 0;
+  for (int length = 1; !bytes.empty(); bytes.remove_prefix(static_cast<std::size_t>(length)))
+    pen += widths.Next(bytes, length).advance;
+  return static_cast<int>(std::ceil(pen));
+}
+
+// The title page's first line, "  Book: " and the file name. A book's own title and author
+// (which can be long) wrap instead onto the lines below it, indented alike, within the page's
+// width; past kMaxBookLines the last line ends in "...".
+std::vector<std::string> BookLines(std::string_view chosenFileName, std::string_view bookTitle,
+                                   const TPageFont& font) {
+  constexpr std::string_view kIndent = "  ", kCut = "...";
+  const TCodePage& codePage = CodePageOf(font.script);
+  if (bookTitle.empty())
+    return {std::string(kIndent) + "Book: " + codePage.FromUtf8(FileNamePart(chosenFileName))};
+  const std::string text = "Book: " + codePage.FromUtf8(bookTitle);
+  const int width = kWrapWidth - TextWidth(kIndent, font);
+  const TLineViews wrapped = WrapText(text, font, width);
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < std::min(wrapped.size(), kMaxBookLines); ++i) {
+    std::string_view line = wrapped[i];
+    std::string_view cut;
+    if (i + 1 == kMaxBookLines && wrapped.size() > kMaxBookLines) {
+      line = WrapText(line, font, width - TextWidth(kCut, font)).front();
+      cut = kCut;
+    }
+    lines.push_back(std::string(kIndent).append(line).append(cut));
+  }
+  return lines;
+}
+
+}  // namespace
+
+void ClearPage(TPageRaster& raster, const TTextBox& box) { raster.PaintTarget().fill(ToQColor(box.Color())); }
+
+void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
+                   std::string_view bookTitle) {
+  const int size = ComputeLayout(box.Font().height).size;
+  const TFontScript script = box.Font().script;
+  // File names and titles are UTF-8 here; the page shows them in the font's own code page.
+  const std::vector<std::string> book = BookLines(chosenFileName, bookTitle, box.Font());
+  const std::string below[kTitleLineCount - 1] = {
+      TitleText("  Strony przygotował program Stronix", script),
+      "  www.stronix.example.org",
+      TitleText("  pozdrowienia dla psp-czytelników", script),
+      TitleText("  Miłej lektury!", script),
+  };
+  // A title that wraps moves the rest of the page down by its extra lines.
+  const int step = TextLineY(2, size) - TextLineY(1, size);
+  const int extra = step * static_cast<int>(book.size() - 1);
+  TLinePainter painter(raster, box);
+  for (std::size_t i = 0; i < book.size(); ++i)
+    painter.DrawLine(TitleLineY(1, size) + step * static_cast<int>(i), book[i]);
+  for (int line = 2; line <= kTitleLineCount; ++line)
+    painter.DrawLine(TitleLineY(line, size) + extra, below[line - 2]);
+}
+
+void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines) {
+  const TPageLayout layout = ComputeLayout(box.Font().height);
+  const int count = std::min<int>(layout.linesPerPage, static_cast<int>(lines.size()));
+  if (count <= 0) return;
+  DrawPageLines(raster, box, TLineViews(lines.begin(), lines.begin() + count), {0, count});
+  lines.erase(lines.begin(), lines.begin() + count);
+}
+
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page) {
+  const int size = ComputeLayout(box.Font().height).size;
+  TLinePainter painter(raster, box);
+  for (int k = 1; k <= page.count; ++k)
+    painter.DrawLine(TextLineY(k, size), lines[page.first + static_cast<std::size_t>(k - 1)]);
+}

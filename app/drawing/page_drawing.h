@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Drawing the pages on the page raster, in the font and colours of the text box. Each
+// line is one run of text whose cell (ascent plus descent) has its top-left corner at
+// (1, y), painted on an opaque background of the page colour and cut only at the
+// raster's edges. Both drawing operations expect ClearPage just before them.
+#include <string_view>
+
+#include "app/layout/line_list.h"
+#include "app/layout/pagination.h"
+#include "app/drawing/page_raster.h"
+#include "app/layout/text_box.h"
+
+// Fills the whole raster with the text box's colour.
+void ClearPage(TPageRaster& raster, const TTextBox& box);
+
+// Draws the five title lines: the book (its title and author as `bookTitle` in UTF-8, or
+// when that is empty the file-name part of `chosenFileName`, empty before any file was
+// chosen), a line about the pages, our web address, the greeting to the readers and a
+// closing wish. A `bookTitle` too wide for the page wraps onto up to four lines, moving the
+// other lines down. EFontTooSmall for a layout size of 0.
+void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
+                   std::string_view bookTitle = {});
+
+// Draws the first N lines of `lines` (fewer when fewer remain) and removes them from it.
+// When not one line fits (N ≤ 0) nothing is drawn or removed. EFontTooSmall for a layout size of 0.
+void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines);
+
+// Draws the lines of one page of `lines`, leaving the list as it is.
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page);

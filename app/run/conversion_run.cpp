@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/run/conversion_run.h"
+
+#include <filesystem>
+
+#include "app/layout/blank_lines.h"
+#include "app/delivery/book_name.h"
+#include "app/delivery/commit_journal.h"
+#include "app/delivery/free_space.h"
+#include "app/delivery/part_folders.h"
+#include "app/l10n/translation.h"
+#include "app/drawing/page_drawing.h"
+#include "app/layout/page_layout.h"
+#include "app/run/page_pipeline.h"
+#include "app/layout/pagination.h"
+#include "app/text/text_file.h"
+#include "gif/model/page_encoder.h"
+
+namespace {
+
+// The target folder text split into the folder the pages go to and what precedes each
+// page's label: "/books/" gives "/books/" and "", "/books/x" gives "/books/" and "x".
+std::pair<std::string, std::string> SplitTarget(const std::string& target) {
+  const auto slash = target.rfind('/');
+  if (slash == std::string::npos) return {"./", target};
+  return {target.substr(0, slash + 1), target.substr(slash + 1)};
+}
+
+// The part folders of an older, longer book past this one's last part; a link is none.
+std::vector<std::string> StaleParts(const std::string& folder, const TPartFolders& parts, int files) {
+  std::vector<std::string> stale;
+  if (!parts.HasParts()) return stale;
+  std::error_code error;
+  const auto isFolder = [&](int part) {
+    return std::filesystem::is_directory(std::filesystem::symlink_status(folder + parts.PartFolder(part), error));
+  };
+  for (int part = parts.PartCount(files - 1) + 1; isFolder(part); ++part) stale.push_back(parts.PartFolder(part));
+  return stale;
+}
+
+}  // namespace
+
+EFontTooLarge::EFontTooLarge()
+    : Exception(
+          "Czcionka jest za duża: na stronie nie mieści się ani jedna linia. Wybierz mniejszą czcionkę.") {}
+
+int UsableLinesPerPage(int fontHeight) {
+  const int perPage = ComputeLayout(fontHeight).linesPerPage;
+  if (perPage <= 0) throw EFontTooLarge();
+  return perPage;
+}
+
+std::string PageLabel(int number) {
+  const std::string digits = std::to_string(number);
+  return digits.size() < 4 ? std::string(4 - digits.size(), '0') + digits : digits;
+}
+
+TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
+  TLineViews lines = box.Lines();
+  if (squeezeBlankLines) SqueezeBlankLines(lines);
+  return lines;
+}
+
+TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor,
+                         const TFileWriter& writer) {
+  TRunReport report;
+  const auto [folder, prefix] = SplitTarget(settings.targetFolder);
+  // A commit a kill left in the folder is finished before anything else happens there.
+  report.finishedInterrupted = FinishInterruptedConversion(folder);
+  // Wrapping and paginating a long book take a while too: the monitor's stop reaches them.
+  const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
+  if (box.LineCount() > 0) {
+    const TLineViews lines = PageLines(box, settings.squeezeBlankLines);
+    // Checked before the first file, so that a font that fits no line writes nothing
+    // instead of drawing empty pages forever.
+    const int perPage = UsableLinesPerPage(box.Font().height);
+    const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
+    const int total = 1 + static_cast<int>(pages.size());
+
+    const TPartFolders parts(settings.pagesPerFolder, settings.partName.empty()
+                                                          ? FatSafeBookName(settings.chosenFileName)
+                                                          : settings.partName);
+    const auto placeOf = [&, prefix = prefix](int index) {
+      const std::string name = PageLabel(index) + ".gif";
+      return parts.HasParts() ? parts.FolderOf(index) + "/" + name : prefix + name;
+    };
+    CheckFreeSpace(folder, total);
+    TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
+
+    const auto makeMaker = [&]() -> TPageMaker {
+      return [&box, &settings, &lines, &pages, raster = std::make_shared<TPageRaster>(),
+              encoder = std::make_shared<TPageEncoder>(
+                  settings.compactPages ? TPageColors::UsedOnly : TPageColors::WholeCube)](int index) {
+        ClearPage(*raster, box);
+        if (index == 0)
+          DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
+        else
+          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
+        // A copy: the encoder keeps its buffer for the next page.
+        return TPageBytes(encoder->Encode(raster->Bitmap()));
+      };
+    };
+    TSpaceWatch space(folder, total);
+    RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {
+      staged.AddPage(placeOf(index), page.data(), page.size());
+      space.FileWritten(index + 1);
+      if (monitor) {
+        monitor->PageDone(index + 1, total);
+        if (index + 1 < total && monitor->CancelRequested()) throw ERunCancelled();
+      }
+    });
+    const std::string bookName =
+        settings.chosenFileName.empty() ? folder : std::string(FileNamePart(settings.chosenFileName));
+    const TStagedBook::TCommit commit =
+        staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
+    report.filesWritten = total;
+    report.oldPagesRemoved = commit.oldPagesRemoved;
+    report.folders = commit.folders;
+    if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();
+  }
+  box.Clear();
+  box.AppendLine("gotowe...");
+  if (report.finishedInterrupted) box.AppendLine(Localized(FinishedInterruptedMessage(*report.finishedInterrupted)));
+  return report;
+}

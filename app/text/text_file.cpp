@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/text/text_file.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "app/books/book_file.h"
+#include "platform/exceptions.h"
+#include "platform/cancellation.h"
+#include "platform/utf8.h"
+
+namespace {
+
+void ThrowTooLarge() { throw ETextTooLarge(); }
+
+// How far into a file a NUL byte marks it as no text at all.
+constexpr std::size_t kBinaryProbe = 8 * 1024;
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsUtf16(std::string_view bytes) {
+  return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// The file's bytes, at most `capacity` of them (the memo limit counts the bytes as read)
+// unless a NUL comes first.
+std::string ReadBytes(TBookFile& file, std::size_t capacity) {
+  std::string bytes;
+  std::size_t nul = std::string::npos;  // the first NUL read so far
+  char chunk[1 << 16];
+  for (;;) {
+    const std::size_t count = file.ReadSome(chunk, sizeof chunk);
+    if (count == 0) return bytes;
+    const std::string_view read(chunk, count);
+    if (nul == std::string::npos && read.find('\0') != std::string_view::npos) nul = bytes.size() + read.find('\0');
+    bytes += read;
+    // Past the limit only what follows a NUL may go unread.
+    if (bytes.size() > capacity) {
+      if (nul == std::string::npos || nul > capacity) ThrowTooLarge();
+      return bytes;
+    }
+  }
+}
+
+}  // namespace
+
+std::string Utf16ToUtf8(std::string_view bytes) {
+  const bool bigEndian = bytes.starts_with("\xFE\xFF");
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
+  };
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;  // a lone surrogate
+    }
+    AppendUtf8(out, c);
+  }
+  if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);  // a cut-off last unit
+  return out;
+}
+
+std::string NormaliseLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      out += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::string TargetFolderOf(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string_view::npos) return "/";
+  // The last separator goes, unless it is the root's or doubles the one before it.
+  const bool keep = slash == 0 || path[slash - 1] == '/';
+  return std::string(path.substr(0, keep ? slash + 1 : slash)) + "/";
+}
+
+std::string FolderPrefix(std::string_view folder) {
+  return std::string(folder) + (folder.ends_with('/') ? "" : "/");
+}
+
+std::string_view FileNamePart(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+ENotText::ENotText(std::string_view path)
+    : Exception(FormatMessage("%s is not a text file: it holds NUL bytes", {path})) {}
+
+TTextFile ReadBookText(const std::string& path, std::size_t capacity) {
+  TBookFile file(path);
+  return BookTextOf(ReadBytes(file, capacity), path, file.StatedSize());
+}
+
+std::string ReadStandardInput(std::size_t capacity) {
+  TBookFile input = TBookFile::StandardInput();
+  return ReadBytes(input, capacity);
+}
+
+TTextFile BookTextOf(std::string bytes, std::string_view name, std::size_t fileSize) {
+  fileSize = std::max(fileSize, bytes.size());
+  TTextFile file;
+  if (IsUtf16(bytes)) {
+    bytes = Utf16ToUtf8(bytes);
+    fileSize = bytes.size();
+    file.fromUtf16 = true;
+  } else if (bytes.starts_with(kUtf8ByteOrderMark)) {
+    // The mark says how the text is written; it is no part of the text.
+    bytes.erase(0, kUtf8ByteOrderMark.size());
+    fileSize -= kUtf8ByteOrderMark.size();
+  } else if (bytes.find('\0') < kBinaryProbe) {
+    throw ENotText(name);
+  }
+  const std::size_t nul = std::min(bytes.find('\0'), bytes.size());
+  file.bytesAfterNul = fileSize - nul;
+  bytes.resize(nul);
+  file.text = NormaliseLineBreaks(bytes);
+  return file;
+}
+
+std::string ReadTextFile(const std::string& path, std::size_t capacity) {
+  return ReadBookText(path, capacity).text;
+}

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/drawing/page_drawing.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "app/drawing/appearance.h"
+#include "app/layout/line_wrap.h"
+#include "app/layout/page_layout.h"
+
+namespace {
+
+using testing::IsEmpty;
+using testing::StartsWith;
+using testing::StrEq;
+using testing::ThrowsMessage;
+
+TColor PixelAt(TPageRaster& raster, int x, int y) {
+  const std::uint8_t* p = raster.Bitmap().ScanLine(y) + 4 * x;
+  return MakeColor(p[2], p[1], p[0]);
+}
+
+TEST(PageDrawingTest, AConvertedRasterIsRedrawnInTheBoxColoursAndCutAtTheEdge) {
+  TPageRaster raster;
+  TTextBox box;
+  ApplyColorSet(box, 4);
+  raster.Bitmap().SetPixelFormat(pf24bit);  // as the frame import leaves it
+  TLineList lines = {std::string(200, 'W'), "x"};
+  ClearPage(raster, box);
+  DrawPage(raster, box, lines);
+  ASSERT_EQ(raster.Bitmap().PixelFormat(), pfDevice);
+  EXPECT_THAT(lines, IsEmpty());
+  std::set<TColor> colours;
+  for (int y = 0; y < kPageHeight; ++y)
+    for (int x = 0; x < kPageWidth; ++x) colours.insert(PixelAt(raster, x, y));
+  EXPECT_TRUE(colours.count(clBlack) && colours.count(MakeColor(0, 255, 0)));
+  for (const TColor c : colours) EXPECT_EQ(RedOf(c) + BlueOf(c), 0) << std::hex << c;  // grey smoothing only
+  bool edgeInked = false;
+  for (int y = 3; y < 20; ++y) edgeInked |= PixelAt(raster, kPageWidth - 1, y) != clBlack;
+  EXPECT_TRUE(edgeInked);
+}
+
+TEST(PageDrawingTest, AFontThatFitsNoLineDrawsAndRemovesNothing) {
+  TPageRaster raster;
+  TTextBox box;
+  TPageFont font;
+  font.height = -219;
+  box.SetFont(font);
+  TLineList lines = {"a", "b"};
+  ClearPage(raster, box);
+  DrawPage(raster, box, lines);
+  EXPECT_EQ(lines.size(), 2u);
+  for (int y = 0; y < kPageHeight; ++y)
+    for (int x = 0; x < kPageWidth; ++x) ASSERT_EQ(PixelAt(raster, x, y), clWhite);
+}
+
+TEST(PageDrawingTest, AOnePointFontFailsOnBothPages) {
+  TPageRaster raster;
+  TTextBox box;
+  TPageFont font;
+  font.height = -1;
+  box.SetFont(font);
+  TLineList lines = {"a"};
+  const auto message = StartsWith("Czcionka jest za mała");
+  EXPECT_THAT([&] { DrawPage(raster, box, lines); }, ThrowsMessage<EFontTooSmall>(message));
+  EXPECT_THAT([&] { DrawTitlePage(raster, box, ""); }, ThrowsMessage<EFontTooSmall>(message));
+}
+
+}  // namespace
+
+namespace {
+
+// The rows between `top` and `bottom` that hold ink, and whether any reaches column `x`.
+bool InkBetween(TPageRaster& raster, int top, int bottom, int fromX = 0) {
+  for (int y = std::max(top, 0); y < std::min(bottom, kPageHeight); ++y)
+    for (int x = fromX; x < kPageWidth; ++x)
+      if (PixelAt(raster, x, y) != clWhite) return true;
+  return false;
+}
+
+}  // namespace
+
+// A long title and its author wrap within the page; a text book's file name stays one line.
+TEST(PageDrawingTest, ALongBookTitleWrapsAndMovesTheTitlePageDown) {
+  TPageRaster raster;
+  TTextBox box;
+  const int size = ComputeLayout(box.Font().height).size;
+  const int step = TextLineY(2, size) - TextLineY(1, size);
+  ClearPage(raster, box);
+  DrawTitlePage(raster, box, "/k/a.epub",
+                "Podr\xC4\x99"
+                "cznik Projektu System\xC3\xB3w Live Debiana: jak zbudowa\xC4\x87 w\xC5\x82"
+                "asny obraz systemu na ka\xC5\xBC"
+                "d\xC4\x85 okazj\xC4\x99 \xE2\x80\x94 Debian Live Project");
+  EXPECT_FALSE(InkBetween(raster, 0, kPageHeight, kWrapWidth));  // nothing cut at the right edge
+  EXPECT_TRUE(InkBetween(raster, TitleLineY(1, size) + step, TitleLineY(1, size) + 2 * step));
+  EXPECT_FALSE(InkBetween(raster, TitleLineY(2, size), TitleLineY(2, size) + step));  // moved down a line
+  EXPECT_TRUE(InkBetween(raster, TitleLineY(2, size) + step, TitleLineY(2, size) + 2 * step));
+
+  ClearPage(raster, box);
+  DrawTitlePage(raster, box, "/k/" + std::string(300, 'W') + ".txt");
+  EXPECT_TRUE(
+      InkBetween(raster, TitleLineY(1, size), TitleLineY(1, size) + step, kWrapWidth));  // cut, as ever
+  EXPECT_TRUE(InkBetween(raster, TitleLineY(2, size), TitleLineY(2, size) + step));
+}
