@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A book as its structure: a flat sequence of blocks (paragraphs, headings, list items, …)
+// holding styled runs of text. Every reader yields one; the classic layout flattens it to
+// lines, the book layout typesets it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace document {
+
+// How a run of text is set. Flags combine (bold italic, a monospace note reference is not
+// expected but harmless).
+enum TRunStyle : std::uint8_t {
+  kRegular = 0,
+  kItalic = 1,
+  kBold = 2,
+  kMono = 4,
+  kNoteReference = 8,  // a superscript reference to the note whose label is the run's text
+};
+
+// A run of text in one style, UTF-8. A soft hyphen (U+00AD) marks where the book allows a
+// word to break; a no-break space (U+00A0) where it forbids a line break.
+struct TRun {
+  std::string text;
+  std::uint8_t style = kRegular;
+
+  bool operator==(const TRun&) const = default;
+};
+
+using TRuns = std::vector<TRun>;
+
+struct TTableCell {
+  TRuns runs;
+  bool header = false;  // a <th>, or a cell of the table's head
+
+  bool operator==(const TTableCell&) const = default;
+};
+
+enum class TBlockKind : std::uint8_t {
+  ChapterStart,  // a new chapter begins; `runs` hold its title when the book gives one
+  Heading,       // `level` 1 (largest) … 6
+  Paragraph,
+  ListItem,      // `marker` ("•", "3.", "b)"), `level` the nesting depth from 1
+  Quote,         // a paragraph of a quotation; `level` the nesting depth from 1
+  Preformatted,  // text whose spaces and line breaks are kept, one "\n" per line, set in mono
+  Table,         // `rows` of cells
+  Note,          // a footnote or endnote; `marker` its label, as note references give it
+  Break,         // a scene break or rule
+  Image,         // `source`: where the picture is in the book; `runs`: its alt text or caption
+};
+
+struct TBlock {
+  TBlockKind kind = TBlockKind::Paragraph;
+  int level = 0;
+  std::string marker;
+  TRuns runs;
+  std::vector<std::vector<TTableCell>> rows;
+  std::string source;
+
+  bool operator==(const TBlock&) const = default;
+};
+
+struct TDocument {
+  std::string title;                 // UTF-8, empty when the book names none
+  std::vector<std::string> authors;  // names only
+  std::string language;              // BCP 47 code from the book's metadata ("pl", "en-US"), or empty
+  std::vector<TBlock> blocks;
+};
+
+}  // namespace document
