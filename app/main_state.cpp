@@ -63,61 +63,77 @@ std::string HomeFolder() {
   return folder;
 }
 
-TMainState::TMainState() {
-  memo_.SetText(AboutText());
-  settings_.targetFolder = HomeFolder();
-}
-
-void TMainState::LoadTextFile(const std::string& path, bool allItems) {
+TLoadedBook ReadBook(const std::string& path, bool allItems) {
   TLoadedBook book;
   book.path = path;
   const bool standardInput = path == kStandardInputPath;
   // Standard input is read once, whole, and the format told from the bytes read.
   std::string input = standardInput ? ReadStandardInput() : std::string();
-  std::string title;  // "Title — Author" from a markup book's metadata; the file name else
   if (std::optional<TBook> markup =
           standardInput ? ReadMarkupBook(input, kStandardInputName, kMaxTextBytes, {}, allItems)
                         : ReadMarkupBook(path, kMaxTextBytes, allItems)) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
-    title = TitleLine(markup->title, markup->author);
+    book.title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;
   } else {
     TTextFile file = standardInput ? BookTextOf(std::move(input), kStandardInputName) : ReadBookText(path);
     book.text = std::make_shared<const std::string>(std::move(file.text));
     book.bytesAfterNul = file.bytesAfterNul;
   }
+  return book;
+}
 
-  if (DetectScript(*book.text) == TFontScript::Utf8 && memo_.Font().script != TFontScript::Utf8) {
-    TPageFont font = memo_.Font();
+void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings) {
+  if (DetectScript(*book.text) == TFontScript::Utf8 && box.Font().script != TFontScript::Utf8) {
+    TPageFont font = box.Font();
     font.script = TFontScript::Utf8;
-    memo_.SetFont(font);
+    box.SetFont(font);
   }
-  if (book.hasChapters) settings_.chapterPages = true;
-  if (!standardInput) settings_.targetFolder = TargetFolderOf(path);
-  settings_.chosenFileName = standardInput ? kStandardInputName : path;
-  settings_.bookTitle = std::move(title);
+  const bool standardInput = book.path == kStandardInputPath;
+  if (book.hasChapters) settings.chapterPages = true;
+  if (!standardInput) settings.targetFolder = TargetFolderOf(book.path);
+  settings.chosenFileName = standardInput ? kStandardInputName : book.path;
+  settings.bookTitle = book.title;
+  ShowBook(book, box, settings.chapterPages);
+}
+
+void ShowBook(TLoadedBook& book, TTextBox& box, bool chapterPages) {
+  if (book.hasChapters && book.marksShown != chapterPages) {
+    // The book is held in one form at a time: the largest have no room for two.
+    box.Clear();
+    std::string text = chapterPages ? WithChapterMarks(*book.text, book.marks)
+                                    : WithoutChapterMarks(*book.text, book.marks);
+    book.text = std::make_shared<const std::string>(std::move(text));
+    book.marksShown = chapterPages;
+  }
+  if (&box.Text() != book.text.get()) box.SetText(book.text);
+}
+
+TMainState::TMainState() {
+  memo_.SetText(AboutText());
+  settings_.targetFolder = HomeFolder();
+}
+
+void TMainState::LoadTextFile(const std::string& path, bool allItems) {
+  TLoadedBook book = ReadBook(path, allItems);
+  TakeBook(book, memo_, settings_);
   book_ = std::move(book);
-  showBook();
 }
 
 void TMainState::SetChapterPages(bool on) {
   settings_.chapterPages = on;
-  if (book_) showBook();
+  if (book_) ShowBook(*book_, memo_, on);
 }
 
-void TMainState::showBook() {
-  if (book_->hasChapters && book_->marksShown != settings_.chapterPages) {
-    // The book is held in one form at a time: the largest have no room for two.
-    memo_.Clear();
-    std::string text = settings_.chapterPages ? WithChapterMarks(*book_->text, book_->marks)
-                                              : WithoutChapterMarks(*book_->text, book_->marks);
-    book_->text = std::make_shared<const std::string>(std::move(text));
-    book_->marksShown = settings_.chapterPages;
-  }
-  if (&memo_.Text() != book_->text.get()) memo_.SetText(book_->text);
+TConversionJob TMainState::Job() {
+  if (book_) ShowBook(*book_, memo_, settings_.chapterPages);
+  return {memo_, settings_};
 }
+
+void TMainState::ShowRunEnd(const TRunReport& report) { ::ShowRunEnd(memo_, report); }
 
 TRunReport TMainState::Generate(TRunMonitor* monitor) {
-  if (book_) showBook();
-  return RunConversion(memo_, settings_, monitor);
+  const TRunReport report = RunConversion(Job(), monitor);
+  ShowRunEnd(report);
+  return report;
 }

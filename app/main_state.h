@@ -2,8 +2,8 @@
 #pragma once
 // Everything the main window holds apart from its widgets: the text box with the book and
 // the look of the pages, the loaded book, the target folder, the run's settings and the
-// page raster. The window shows this state and calls these operations; the command line
-// drives the same state.
+// page raster. The window shows this state and calls these operations; a run converts a
+// job taken from it.
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,11 +16,27 @@
 struct TLoadedBook {
   std::string path;
   std::shared_ptr<const std::string> text;  // as the text box takes it
+  std::string title;  // "Title — Author" from a markup book's metadata; empty: the file name
   bool hasChapters = false;  // read from EPUB, FB2 or HTML
   bool marksShown = true;    // the text holds its chapter-mark lines (chapter pages on)
   std::vector<std::size_t> marks;  // else where they stood in it
   std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
 };
+
+// Reads a plain-text, EPUB, FB2 or HTML book as "Załaduj TXT" does. The path "-" reads
+// standard input. `allItems`: an EPUB's items outside its reading order (linear="no")
+// follow the book.
+TLoadedBook ReadBook(const std::string& path, bool allItems = false);
+
+// A text box and a run's settings take a book just read: the text box its text (from its
+// first line), the target folder the file's folder (standard input leaves it, and is named
+// "stdin" on the title page), the title page the book's name and title. A book in UTF-8 (or
+// UTF-16) switches the script to UTF-8; any other keeps the script in force. Markup books
+// turn chapter pages on.
+void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings);
+
+// The text box shows the book, with its chapter marks only when `chapterPages` is on.
+void ShowBook(TLoadedBook& book, TTextBox& box, bool chapterPages);
 
 class TMainState {
 public:
@@ -35,26 +51,22 @@ public:
   // The loaded book, none before the first successful load.
   const std::optional<TLoadedBook>& Book() const { return book_; }
 
-  // "Załaduj TXT" once a file is chosen: a plain-text, EPUB, FB2 or HTML book. The text box
-  // takes its text (from its first line), the target folder becomes the file's folder and
-  // the file becomes the chosen one. A book in UTF-8 (or UTF-16) switches the script to
-  // UTF-8; any other keeps the script in force. Markup books turn chapter pages on. On
-  // failure nothing changes. The path "-" reads standard input, named "stdin" on the title
-  // page; the target folder then stays as it is. `allItems`: an EPUB's items outside its
-  // reading order (linear="no") follow the book.
+  // "Załaduj TXT" once a file is chosen: ReadBook, then TakeBook. On failure nothing changes.
   void LoadTextFile(const std::string& path, bool allItems = false);
 
   // Turns chapter pages on or off; the text box shows the book's chapter marks only when on.
   void SetChapterPages(bool on);
 
-  // "Generuj": converts the loaded book (before any load, what the text box shows) with the
-  // look and settings in force; the text box then shows "gotowe...". May run on a worker
-  // thread, provided nothing else touches the state until it returns.
+  // "Generuj"'s job: the loaded book (before any load, what the text box shows) with the
+  // look and settings in force. RunConversion converts it on any thread; the state may
+  // change meanwhile.
+  TConversionJob Job();
+  // After a run of Job() succeeded: the text box shows "gotowe..." (ShowRunEnd).
+  void ShowRunEnd(const TRunReport& report);
+  // Job, RunConversion and ShowRunEnd in one, on the calling thread.
   TRunReport Generate(TRunMonitor* monitor = nullptr);
 
 private:
-  void showBook();
-
   TTextBox memo_;
   TRunSettings settings_;
   std::optional<TLoadedBook> book_;

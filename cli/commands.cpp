@@ -71,21 +71,21 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
 }
 
 // `label` goes before the report, once the run has succeeded.
-void Convert(TMainState& state, std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop,
-             const std::string& label) {
+void Convert(const TConversionJob& job, std::ostream& out, std::ostream& err, bool terminal,
+             const TRunMonitor* stop, const std::string& label) {
   TRunReport report;
   {
     TProgressBar bar(err, terminal);
     TCliMonitor monitor(bar, stop);
-    report = state.Generate(&monitor);
+    report = RunConversion(job, &monitor);
   }
   out << label;
-  Report(report, state.Settings().targetFolder, out);
+  Report(report, job.settings.targetFolder, out);
 }
 
-void PrintLines(const TMainState& state, bool raw, std::ostream& out) {
-  const TCodePage& codePage = CodePageOf(state.Memo().Font().script);
-  for (const auto& line : PageLines(state.Memo(), state.Settings().squeezeBlankLines)) {
+void PrintLines(const TConversionJob& job, bool raw, std::ostream& out) {
+  const TCodePage& codePage = CodePageOf(job.box.Font().script);
+  for (const auto& line : PageLines(job.box, job.settings.squeezeBlankLines)) {
     if (raw || !codePage.SingleByte())
       out << line << '\n';
     else
@@ -94,9 +94,9 @@ void PrintLines(const TMainState& state, bool raw, std::ostream& out) {
 }
 
 // A font family the system lacks is stood in for by another: say which.
-void WarnOfSubstitutedFont(const TMainState& state, const TCliOptions& options, std::ostream& err) {
+void WarnOfSubstitutedFont(const TConversionJob& job, const TCliOptions& options, std::ostream& err) {
   if (!options.fontFace) return;
-  const QString used = QFontInfo(MakeQFont(state.Memo().Font())).family();
+  const QString used = QFontInfo(MakeQFont(job.box.Font())).family();
   if (used.compare(QString::fromStdString(*options.fontFace), Qt::CaseInsensitive) != 0)
     err << "stronix-cli: "
         << Translate("stronix-cli", "warning: no font \"%1\"; using \"%2\"").arg(Q(*options.fontFace), used)
@@ -104,17 +104,17 @@ void WarnOfSubstitutedFont(const TMainState& state, const TCliOptions& options, 
 }
 
 // What the command line says besides the result: text left out, a font stood in for.
-void Warn(const TMainState& state, const TCliOptions& options, const std::string& book, std::ostream& err) {
-  if (const auto& loaded = state.Book(); loaded && loaded->bytesAfterNul > 0) {
+void Warn(const TPreparedBook& prepared, const TCliOptions& options, const std::string& book, std::ostream& err) {
+  if (prepared.bytesAfterNul > 0) {
     // The count is cast apart: lupdate overlooks a call whose count holds a template's brackets.
-    const int leftOut = static_cast<int>(std::min<std::size_t>(loaded->bytesAfterNul, INT_MAX));
+    const int leftOut = static_cast<int>(std::min<std::size_t>(prepared.bytesAfterNul, INT_MAX));
     err << "stronix-cli: "
         << Translate("stronix-cli", "%1: the text ends at a NUL byte; %n bytes after it were left out",
                      nullptr, leftOut)
                .arg(Q(book))
         << '\n';
   }
-  WarnOfSubstitutedFont(state, options, err);
+  WarnOfSubstitutedFont(prepared.job, options, err);
 }
 
 // Where a book's pages go.
@@ -166,15 +166,14 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     const std::string folder =
         place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string()) : place.folder;
     ReportFinished(FinishInterruptedConversion(folder), out);
-    TMainState state;
-    PrepareState(state, options, book);
-    Warn(state, options, book, err);
-    TRunSettings& settings = state.Settings();
+    TPreparedBook prepared = PrepareBook(options, book);
+    Warn(prepared, options, book, err);
+    TRunSettings& settings = prepared.job.settings;
     if (!place.folder.empty()) settings.targetFolder = place.folder;
     settings.partName = place.partName;
     settings.createFolder = place.createFolder;
     if (oneCore) settings.jobs = 1;
-    Convert(state, out, err, terminal, stop, options.books.size() > 1 ? book + ": " : "");
+    Convert(prepared.job, out, err, terminal, stop, options.books.size() > 1 ? book + ": " : "");
     return kExitSuccess;
   } catch (const ERunCancelled& e) {
     err << "stronix-cli: " << LocalizedMessage(e) << '\n';
@@ -253,35 +252,41 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
 
 }  // namespace
 
-void PrepareState(TMainState& state, const TCliOptions& options, const std::string& book) {
-  state.LoadTextFile(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(),
-                     options.allItems);
-  TTextBox& memo = state.Memo();
-  TPageFont font = memo.Font();
+TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
+  TLoadedBook loaded =
+      ReadBook(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(), options.allItems);
+  TPreparedBook prepared;
+  prepared.bytesAfterNul = loaded.bytesAfterNul;
+  TTextBox& box = prepared.job.box;
+  TRunSettings& settings = prepared.job.settings;
+  settings.targetFolder = HomeFolder();  // standard input's, as the window's at start
+  TakeBook(loaded, box, settings);
+  TPageFont font = box.Font();
   font.face = options.fontFace.value_or(font.face);
   font.height = options.fontHeight.value_or(font.height);
   font.bold = options.bold;
   font.italic = options.italic;
   font.underline = options.underline;
   font.strikeOut = options.strikeOut;
-  // Loading has already read a UTF-8 or UTF-16 book as UTF-8 (--script auto).
+  // Reading has already taken a UTF-8 or UTF-16 book as UTF-8 (--script auto).
   if (options.script) font.script = *options.script;
-  memo.SetFont(font);
+  box.SetFont(font);
   // A colour set first, so that single colours given beside it win.
-  if (options.colorSet) ApplyColorSet(memo, *options.colorSet);
+  if (options.colorSet) ApplyColorSet(box, *options.colorSet);
   if (options.textColor) {
-    font = memo.Font();
+    font = box.Font();
     font.color = *options.textColor;
-    memo.SetFont(font);
+    box.SetFont(font);
   }
-  if (options.background) memo.SetColor(*options.background);
-  TRunSettings& settings = state.Settings();
+  if (options.background) box.SetColor(*options.background);
   settings.squeezeBlankLines = !options.keepBlankLines;
   settings.pageTimes = options.pageTimes;
   settings.compactPages = options.compact;
   settings.pagesPerFolder = options.pagesPerFolder;
   settings.jobs = options.jobs;
-  state.SetChapterPages(options.chapterPages);
+  settings.chapterPages = options.chapterPages;
+  ShowBook(loaded, box, options.chapterPages);
+  return prepared;
 }
 
 int FinishOutput(std::ostream& out, std::ostream& err, int code) {
@@ -300,10 +305,9 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
   if (options.command == TCommand::Convert) return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
   try {
     const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
-    TMainState state;
-    PrepareState(state, options, options.books.front());
-    Warn(state, options, options.books.front(), err);
-    PrintLines(state, options.raw, out);
+    const TPreparedBook prepared = PrepareBook(options, options.books.front());
+    Warn(prepared, options, options.books.front(), err);
+    PrintLines(prepared.job, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
   } catch (const ERunCancelled& e) {
     err << "stronix-cli: " << LocalizedMessage(e) << '\n';

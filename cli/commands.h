@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The commands of stronix-cli, run on the same state the main window holds.
+// The commands of stronix-cli: each book becomes the job the main window would convert.
+#include <cstddef>
 #include <ostream>
 #include <string>
 
+#include "app/run/conversion_run.h"
 #include "cli/options.h"
-
-class TMainState;
-class TRunMonitor;
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;    // a book could not be loaded or converted
 inline constexpr int kExitUsage = 2;      // the command line was wrong
 inline constexpr int kExitCancelled = 3;  // stopped on request; main turns it into 128 + the signal
 
-// Loads `book` into the state as "Załaduj TXT" would and applies the look and the
-// settings the options ask for. Raises what loading raises.
-void PrepareState(TMainState& state, const TCliOptions& options, const std::string& book);
+// A book read as "Załaduj TXT" would read it, with the look and the settings the options ask for.
+struct TPreparedBook {
+  TConversionJob job;
+  std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
+};
+
+// Reads `book` and applies the options to it. Raises what reading raises.
+TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book);
 
 // Runs convert or lines: results go to `out`, messages and the progress bar (only when
 // `terminal`) to `err`. Returns the exit code; failures are reported, never thrown.

@@ -31,6 +31,6 @@ void TTextBox::SetFont(const TPageFont& font) {
 }
 
 const TLineViews& TTextBox::Lines() const {
-  if (!lines_) lines_ = WrapText(*text_, font_);
+  if (!lines_) lines_ = std::make_shared<const TLineViews>(WrapText(*text_, font_));
   return *lines_;
 }

@@ -2,9 +2,10 @@
 #pragma once
 // What the main window's text box holds: the book's text and the look of the pages (its
 // font, with the text colour, and its own colour, the page background). Its display lines
-// are the text wrapped to the box's width in its font; they are the page lines.
+// are the text wrapped to the box's width in its font; they are the page lines. A copy
+// shares the text and the lines wrapped so far and then goes its own way: a run converts a
+// copy while the window goes on with its box.
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,6 @@ private:
   std::shared_ptr<const std::string> text_ = std::make_shared<const std::string>();
   TPageFont font_;
   TColor color_ = clWhite;
-  mutable std::optional<TLineViews> lines_;  // views of *text_, which no one changes
+  // Views of *text_, which no one changes; shared by copies, which never change them either.
+  mutable std::shared_ptr<const TLineViews> lines_;
 };

@@ -61,8 +61,9 @@ TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
   return lines;
 }
 
-TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor,
-                         const TFileWriter& writer) {
+TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const TFileWriter& writer) {
+  const TTextBox& box = job.box;
+  const TRunSettings& settings = job.settings;
   TRunReport report;
   const auto [folder, prefix] = SplitTarget(settings.targetFolder);
   // A commit a kill left in the folder is finished before anything else happens there.
@@ -118,8 +119,11 @@ TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonito
     report.folders = commit.folders;
     if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();
   }
+  return report;
+}
+
+void ShowRunEnd(TTextBox& box, const TRunReport& report) {
   box.Clear();
   box.AppendLine("gotowe...");
   if (report.finishedInterrupted) box.AppendLine(Localized(FinishedInterruptedMessage(*report.finishedInterrupted)));
-  return report;
 }

@@ -61,17 +61,27 @@ struct TRunReport {
 // from 10000 on.
 std::string PageLabel(int number);
 
+// What one run converts, taken whole when it starts: a copy of the text box (sharing its
+// text and the lines wrapped so far, with its font and page colour) and the settings. The
+// run only reads it, so whoever started the run may go on changing its own box meanwhile.
+struct TConversionJob {
+  TTextBox box;
+  TRunSettings settings;
+};
+
 // A run's working list: the text box's display lines, squeezed when asked; valid while
 // the box's text and font stay as they are.
 TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines);
 
-// Converts the text box's display lines: the title picture when there is a line, then
-// the pages, squeezed first when asked. The pages reach the target folder together, only
-// when every one is complete: they replace the book there, and pages of an older, longer
-// book go. The box is left holding "gotowe..." and a line break (then "Finished an
-// interrupted conversion of NAME" when the run first finished one a kill had left). EFontTooSmall for a layout
-// size of 0 and EFontTooLarge when N ≤ 0, EFolderBusy when another run holds the folder;
-// the GIF writer's and the files' failures ("Cannot create file %s", ...) and
-// ERunCancelled end the run with the folder as it was and the text box unchanged.
-TRunReport RunConversion(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor = nullptr,
+// Converts the job's display lines: the title picture when there is a line, then the
+// pages, squeezed first when asked. The pages reach the target folder together, only when
+// every one is complete: they replace the book there, and pages of an older, longer book
+// go. EFontTooSmall for a layout size of 0 and EFontTooLarge when N ≤ 0, EFolderBusy when
+// another run holds the folder; the GIF writer's and the files' failures ("Cannot create
+// file %s", ...) and ERunCancelled end the run with the folder as it was.
+TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor = nullptr,
                          const TFileWriter& writer = WriteWholeFile);
+
+// What the text box shows once a run has succeeded: "gotowe..." and a line break, then
+// "Finished an interrupted conversion of NAME" when the run first finished one a kill had left.
+void ShowRunEnd(TTextBox& box, const TRunReport& report);

@@ -178,8 +178,9 @@ void TForm1::Button2Click() {
   takeRunOptions();
   statusLine_->clear();
   report_ = {};
+  // The worker converts its own snapshot and reads nothing of the window's state.
   run_ = std::make_unique<TBackgroundRun>(
-      [this](TRunMonitor& monitor) { report_ = state_.Generate(&monitor); });
+      [this, job = state_.Job()](TRunMonitor& monitor) { report_ = RunConversion(job, &monitor); });
   connect(run_.get(), &TBackgroundRun::Progress, this, &TForm1::showProgress);
   // Queued, so that the run object is not destroyed inside its own signal; by then a
   // closing window may have ended the run already.
@@ -242,6 +243,7 @@ void TForm1::endRun(bool report) {
   const std::exception_ptr error = run_->Error();
   run_.reset();
   showRunning(false);
+  if (!error) state_.ShowRunEnd(report_);
   memo_->Refresh();
   if (!error) statusLine_->setText(RunReportText(report_, state_.Settings().targetFolder));
   if (report && error) guarded([&] { std::rethrow_exception(error); });
@@ -323,7 +325,7 @@ void TForm1::CheckBox2Click() {
 void TForm1::CheckBox4Click() { showPagesPerFolderEnabled(); }
 
 void TForm1::FormActivate() {
-  // While a run is under way the state is the worker's.
+  // While a run is under way the controls that change the look are locked: nothing to refresh.
   if (run_) return;
   RefreshPreview();
   RefreshCardButton();

@@ -7,9 +7,10 @@
 // The window speaks the language UseLanguage chose when it was made; the status line at its
 // foot says what the last run wrote where.
 //
-// "Generuj" waits for a book and converts on a worker thread: meanwhile the window repaints
-// and shows the progress, the controls that would change the run are disabled, and
-// "Przerwij", Esc or closing the window stops the run after the page being written.
+// "Generuj" waits for a book and converts a snapshot of it on a worker thread: meanwhile the
+// window repaints and shows the progress, the controls that would change the run are
+// disabled, and "Przerwij", Esc or closing the window stops the run after the page being
+// written. The text box shows "gotowe..." once the run has succeeded.
 #include <QWidget>
 
 #include <memory>
@@ -38,7 +39,7 @@ public:
                   TCardPhotoFolders cardFolders = MountedCardPhotoFolders);
   ~TForm1() override;
 
-  // The state; not to be read while a run is under way.
+  // The state; a run under way converts a snapshot of it.
   const TMainState& State() const { return state_; }
   // Whether a conversion run is under way.
   bool Running() const { return run_ != nullptr; }
@@ -89,8 +90,8 @@ private:
   void showPagesPerFolderEnabled();
   // "Generuj" is enabled once a book is loaded and while no run is under way.
   void showGenerateEnabled();
-  // The worker has returned: the book's place is the text box's again, the controls come
-  // back, and a failure or a cancellation is reported unless the window is closing.
+  // The worker has returned: the controls come back, the text box shows "gotowe..." after
+  // a success, and a failure or a cancellation is reported unless the window is closing.
   void endRun(bool report);
   // Runs an action; a failure's text goes to the user and the action simply ends.
   template <class Action>
@@ -114,6 +115,6 @@ private:
   QPushButton* cancelButton_ = nullptr;
   QPushButton* cardButton_ = nullptr;
   QLabel* statusLine_ = nullptr;
-  TRunReport report_;  // the last run's, written by its worker before it ends
+  TRunReport report_;  // the last run's: written by its worker, read once the worker is joined
   Tpomoc* pomoc_ = nullptr;
 };

@@ -65,6 +65,15 @@ private:
   int last_ = 0;
 };
 
+// A run as the window makes it: on a snapshot of the box, which shows "gotowe..." once the
+// run has succeeded.
+TRunReport Convert(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor = nullptr,
+                   const TFileWriter& writer = WriteWholeFile) {
+  const TRunReport report = RunConversion({box, settings}, monitor, writer);
+  ShowRunEnd(box, report);
+  return report;
+}
+
 // A run into `folder` with the default settings, its pages' times left alone.
 TRunSettings Into(const std::string& folder) {
   TRunSettings settings;
@@ -97,7 +106,7 @@ protected:
   int Run(TRunMonitor* monitor = nullptr, const TFileWriter& writer = WriteWholeFile, int jobs = 0) {
     TRunSettings settings = Into(Folder());
     settings.jobs = jobs;
-    return RunConversion(box_, settings, monitor, writer).filesWritten;
+    return Convert(box_, settings, monitor, writer).filesWritten;
   }
   DecodedFrame Frame(const std::string& name) const { return DecodeGifFile(dir_.File(name)).frames.at(0); }
   // A book of `lines` lines written into the folder, the box then holding `next`.
@@ -181,7 +190,7 @@ TEST_F(ConversionRunTest, PageCountsFollowTheLinesPerPage) {
   for (const auto& [text, files] : cases) {
     TempDir dir;
     box_.SetText(text);
-    EXPECT_EQ(RunConversion(box_, Into(dir.Path().string() + "/")).filesWritten, files);
+    EXPECT_EQ(Convert(box_, Into(dir.Path().string() + "/")).filesWritten, files);
     EXPECT_THAT(dir.Names(), ElementsAreArray(Names(files)));
     EXPECT_EQ(box_.Text(), "gotowe...\r\n");
   }
@@ -193,7 +202,7 @@ TEST_F(ConversionRunTest, FoldersThatCannotBeWrittenFailOnTheTitle) {
     box_.SetText(Book(3));
     EXPECT_THAT(
         [&] {
-          RunConversion(box_, Into(folder));
+          Convert(box_, Into(folder));
         },
         ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + folder + "0000.gif")));
     EXPECT_EQ(box_.Text(), Book(3));
@@ -264,7 +273,7 @@ TEST_F(ConversionRunTest, AShorterBookRemovesTheLongerBooksLastPagesOnly) {
   std::ofstream(dir_.File("notatki.txt")) << "x";
   std::ofstream(dir_.File("0009.gif")) << "GIF89a not a page";
   std::filesystem::copy_file(dir_.File("0005.gif"), dir_.File("page.gif"));
-  const TRunReport report = RunConversion(box_, Into(Folder()));
+  const TRunReport report = Convert(box_, Into(Folder()));
   EXPECT_EQ(report.filesWritten, 3);
   EXPECT_EQ(report.oldPagesRemoved, 3);  // 0003.gif to 0005.gif
   EXPECT_THAT(dir_.Names(), ElementsAre("0000.gif", "0001.gif", "0002.gif", "0009.gif", "notatki.txt", "page.gif"));
@@ -315,7 +324,7 @@ TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackI
   settings.chosenFileName = "/ksi\xC4\x85\xC5\xBCki/Pan: Tadeusz.txt";
   settings.pagesPerFolder = 10;
   box_.SetText(Book(13 * 21));  // 21 pages: 0000-0010, 0011-0020, 0021
-  const TRunReport report = RunConversion(box_, settings);
+  const TRunReport report = Convert(box_, settings);
   EXPECT_EQ(report.filesWritten, 22);
   EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01", "Pan_ Tadeusz 02", "Pan_ Tadeusz 03"));
   std::vector<std::string> first = Names(11), second;
@@ -325,7 +334,7 @@ TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackI
   EXPECT_THAT(TempDirNames(dir_.File("Pan_ Tadeusz 03")), ElementsAre("0021.gif"));
 
   box_.SetText(Book(13 * 10));  // 10 pages: one part
-  EXPECT_EQ(RunConversion(box_, settings).oldPagesRemoved, 11);
+  EXPECT_EQ(Convert(box_, settings).oldPagesRemoved, 11);
   EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01"));
 }
 
@@ -335,7 +344,7 @@ TEST_F(ConversionRunTest, LinksInTheTargetAreNeverFollowedOut) {
   // Outside pages, real ones: what a followed link would change or remove.
   TRunSettings outsideRun = Into(outside.Path().string() + "/");
   box_.SetText(Book(40));
-  RunConversion(box_, outsideRun);
+  Convert(box_, outsideRun);
   const auto outsidePages = Contents(outside);
 
   TRunSettings parts = Into(Folder());
@@ -346,21 +355,21 @@ TEST_F(ConversionRunTest, LinksInTheTargetAreNeverFollowedOut) {
   fs::create_symlink(outside.File("made-by-lock"), dir_.File(TFolderLock::kFileName));
   fs::create_symlink(outside.Path(), dir_.File(".stronix-staging"));
   box_.SetText(Book(13 * 12));  // 13 files: parts 01 and 02
-  EXPECT_EQ(RunConversion(box_, parts).filesWritten, 13);
+  EXPECT_EQ(Convert(box_, parts).filesWritten, 13);
   // A stale part is a link to the outside pages: they stay.
   fs::create_symlink(outside.Path(), dir_.File("Ksiega 03"));
   box_.SetText(Book(13 * 5));
-  EXPECT_EQ(RunConversion(box_, parts).oldPagesRemoved, 5 + 2);  // 0006-0010, and part 02
+  EXPECT_EQ(Convert(box_, parts).oldPagesRemoved, 5 + 2);  // 0006-0010, and part 02
   EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 03"));
 
   // A part folder or a page that is a link is refused before any page moves.
   fs::create_symlink(outside.Path(), dir_.File("Ksiega 02"));
   box_.SetText(Book(13 * 12));
-  EXPECT_THAT([&] { RunConversion(box_, parts); },
+  EXPECT_THAT([&] { Convert(box_, parts); },
               ThrowsMessage<ELinkRefused>(StrEq(dir_.File("Ksiega 02") + " is a link; Stronix does not write through links")));
   fs::remove(dir_.File("Ksiega 02"));
   fs::create_symlink(outside.File("0003.gif"), dir_.File("Ksiega 01/0007.gif"));
-  EXPECT_THAT([&] { RunConversion(box_, parts); },
+  EXPECT_THAT([&] { Convert(box_, parts); },
               ThrowsMessage<ELinkRefused>(StrEq(dir_.File("Ksiega 01/0007.gif") + " is a link; Stronix does not write through links")));
   EXPECT_EQ(Contents(outside), outsidePages);
   std::vector<std::string> kept = Names(6);
@@ -374,11 +383,11 @@ TEST_F(ConversionRunTest, EveryConflictIsFoundBeforeTheFirstPageMoves) {
   parts.partName = "Ksiega";
   parts.pagesPerFolder = 10;
   box_.SetText(Book(13 * 5));
-  RunConversion(box_, parts);
+  Convert(box_, parts);
   const auto firstPart = TempDirNames(dir_.File("Ksiega 01"));
   std::ofstream(dir_.File("Ksiega 02")) << "x";  // a file where the second part goes
   box_.SetText(Book(13 * 12));
-  EXPECT_THAT([&] { RunConversion(box_, parts); },
+  EXPECT_THAT([&] { Convert(box_, parts); },
               ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + dir_.File("Ksiega 02/0011.gif"))));
   EXPECT_EQ(TempDirNames(dir_.File("Ksiega 01")), firstPart);
   EXPECT_THAT(dir_.Names(), ElementsAre("Ksiega 01", "Ksiega 02"));
@@ -393,7 +402,7 @@ TEST_F(ConversionRunTest, CompactPagesShowTheSameColoursInSmallerFiles) {
   box_.SetText(text);
   TRunSettings settings = Into(Folder());
   settings.compactPages = true;
-  RunConversion(box_, settings);
+  Convert(box_, settings);
   const auto compact = Contents(dir_);
   ASSERT_EQ(compact.size(), whole.size());
   for (const auto& [name, bytes] : compact) {

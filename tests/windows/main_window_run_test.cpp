@@ -19,14 +19,15 @@
 namespace {
 
 using ::testing::_;
+using ::testing::ElementsAre;
 using ::testing::StrEq;
 
 constexpr char kCancelled[] = "Przerwano: poprzednie strony zostały bez zmian.";
 
 // A book long enough that a run is still writing when the test stops it: thousands of pages.
-std::string LongBook() {
+std::string LongBook(int lines = 60'000) {
   std::string book;
-  for (int i = 0; i < 60'000; ++i) book += "linia " + std::to_string(i) + "\n";
+  for (int i = 0; i < lines; ++i) book += "linia " + std::to_string(i) + "\n";
   return book;
 }
 
@@ -123,6 +124,23 @@ TEST_F(MainWindowRunTest, ACancelledRunLeavesTheOldBookByteIdenticalAndShowsTheB
     EXPECT_EQ(box().Lines().at(0), "linia 0");
     ::testing::Mock::VerifyAndClearExpectations(&dialogs);
   }
+}
+
+TEST_F(MainWindowRunTest, ARunConvertsItsSnapshotWhileTheWindowGoesOnWithTheTextBox) {
+  Load(dir.File("dluga.txt"), LongBook(13 * 200));
+  const int files = 1 + 200;
+  StartAndWaitFor(2);
+  // Another book takes the text box, which the window wraps and paints, while the run writes.
+  WriteFile(dir.File("krotka.txt"), "inna\nksi\xB9\xBFka\n");
+  form.LoadBook(dir.File("krotka.txt"));
+  EXPECT_THAT(box().Lines(), ElementsAre("inna", "ksi\xB9\xBFka"));
+  memo().repaint();
+  ASSERT_TRUE(form.Running()) << "the book is too short to be changed mid-run";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Running(); }, kRunTimeoutMs));
+  // The pages are the long book's, every one of them, and then the box says so.
+  EXPECT_EQ(dir.Names().size(), files + 2u);
+  EXPECT_EQ(dir.Names().at(files - 1), PageLabel(files - 1) + ".gif");
+  EXPECT_EQ(box().Text(), "gotowe...\r\n");
 }
 
 }  // namespace
