@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/interrupt.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace {
 
-volatile std::sig_atomic_t received = 0;
+// Set by the handler, read by every thread that runs a book.
+std::atomic<int> received{0};
+static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may touch only a lock-free atomic");
 
-extern "C" void Remember(int signal) { received = signal; }
+extern "C" void Remember(int signal) { received.store(signal, std::memory_order_relaxed); }
 
 }  // namespace
 
@@ -20,4 +23,4 @@ void InstallInterruptHandlers() {
   sigaction(SIGTERM, &action, nullptr);
 }
 
-int InterruptSignal() { return received; }
+int InterruptSignal() { return received.load(std::memory_order_relaxed); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/run/conversion_run.h"
 
+#include <QGuiApplication>
 #include <filesystem>
 
 #include "app/layout/blank_lines.h"
@@ -102,7 +103,10 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
       };
     };
     TSpaceWatch space(folder, total);
-    RunPagePipeline(total, PageWorkerCount(settings.jobs, total), makeMaker, [&](int index, TPageBytes&& page) {
+    // Qt 6 draws text on images in any thread, but only once the application object has set
+    // up the font database: without one the pages are drawn on this thread alone.
+    const int workers = QGuiApplication::instance() ? PageWorkerCount(settings.jobs, total) : 1;
+    RunPagePipeline(total, workers, makeMaker, [&](int index, TPageBytes&& page) {
       staged.AddPage(placeOf(index), page.data(), page.size());
       space.FileWritten(index + 1);
       if (monitor) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/run/page_pipeline.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
@@ -105,9 +104,6 @@ void RunPagePipeline(int count, int workers, const std::function<TPageMaker()>& 
 }
 
 int PageWorkerCount(int requested, int pages) {
-  // Qt 6 draws text on images in any thread on every platform (the query Qt 5 had for it
-  // is gone), but only once the application object has set up the font database.
-  if (!QGuiApplication::instance()) return 1;
   const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   return std::clamp(requested > 0 ? requested : cores, 1, std::max(1, pages));
 }

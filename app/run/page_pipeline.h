@@ -20,6 +20,5 @@ using TPageMaker = std::function<TPageBytes(int index)>;
 void RunPagePipeline(int count, int workers, const std::function<TPageMaker()>& makeMaker,
                      const std::function<void(int index, TPageBytes&& page)>& deliver);
 
-// The workers a run uses for `requested` (0: one per core), never more than the pages and
-// one alone where fonts cannot be drawn off the main thread (no application object).
+// The workers a run uses for `requested` (0: one per core), never more than the pages.
 int PageWorkerCount(int requested, int pages);

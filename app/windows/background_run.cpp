@@ -26,12 +26,15 @@ void TBackgroundRun::Wait() { thread_->wait(); }
 void TBackgroundRun::TMonitor::PageDone(int done, int total) {
   run_.done_.store(done, std::memory_order_relaxed);
   run_.total_.store(total, std::memory_order_relaxed);
-  // One queued report at a time: a fast run does not flood the window's event queue.
-  if (!run_.progressPending_.exchange(true))
+  // One queued report at a time: a fast run does not flood the window's event queue. The
+  // exchange releases the counts; when a report is already queued, that report's acquiring
+  // exchange reads them.
+  if (!run_.progressPending_.exchange(true, std::memory_order_acq_rel))
     QMetaObject::invokeMethod(&run_, &TBackgroundRun::deliverProgress, Qt::QueuedConnection);
 }
 
 void TBackgroundRun::deliverProgress() {
-  progressPending_.store(false);
+  // Acquires the counts of the last page stored before it: the final report is never stale.
+  progressPending_.exchange(false, std::memory_order_acq_rel);
   emit Progress(done_.load(std::memory_order_relaxed), total_.load(std::memory_order_relaxed));
 }
