@@ -74,7 +74,7 @@ std::optional<TFontScript> ParseScript(const std::string& value) {
 // Which commands take an option: `lines` takes what changes the wrapping and the squeeze.
 enum TTakenBy { kConvertOnly = 1, kLinesOnly = 2, kBoth = 3 };
 
-struct TOptionSpec {
+struct TOptionDef {
   std::string_view name;
   std::string_view shortName;
   bool takesValue;
@@ -82,8 +82,8 @@ struct TOptionSpec {
   std::function<void(TCliOptions&, const std::string&)> apply;
 };
 
-const std::vector<TOptionSpec>& OptionSpecs() {
-  static const std::vector<TOptionSpec> specs = {
+const std::vector<TOptionDef>& OptionDefs() {
+  static const std::vector<TOptionDef> defs = {
       {"--output", "-o", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
       {"--font", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
@@ -122,11 +122,11 @@ const std::vector<TOptionSpec>& OptionSpecs() {
       {"--raw", "", false, kLinesOnly, [](TCliOptions& o, const std::string&) { o.raw = true; }},
       {"--help", "-h", false, kBoth, [](TCliOptions& o, const std::string&) { o.help = true; }},
   };
-  return specs;
+  return defs;
 }
 
-const TOptionSpec* FindOption(std::string_view name) {
-  for (const auto& option : OptionSpecs())
+const TOptionDef* FindOption(std::string_view name) {
+  for (const auto& option : OptionDefs())
     if (option.name == name || (!option.shortName.empty() && option.shortName == name)) return &option;
   return nullptr;
 }
@@ -143,7 +143,7 @@ TCommand ParseCommand(const std::string& word) {
 
 std::vector<std::string> OptionNames() {
   std::vector<std::string> names;
-  for (const auto& option : OptionSpecs()) {
+  for (const auto& option : OptionDefs()) {
     names.emplace_back(option.name);
     if (!option.shortName.empty()) names.emplace_back(option.shortName);
   }
@@ -175,7 +175,7 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const TOptionSpec* option = FindOption(name);
+    const TOptionDef* option = FindOption(name);
     if (!option) Refuse("unknown option %s", {name});
     if ((option->takenBy & command) == 0) Refuse("%s does not apply to %s", {option->name, commandName});
     std::string value;

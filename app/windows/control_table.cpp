@@ -23,7 +23,7 @@ namespace {
 using enum TControlKind;
 
 // A later sibling covers an earlier one, so "TRWA PRZETWARZANIE..." comes before the text box.
-constexpr TControlSpec kControls[] = {
+constexpr TControlDef kControls[] = {
     {"Panel1", Panel, nullptr, QRect(3, 3, 606, 288), "", 0, 0, false},
     {"Label1", Label, "Panel1", QRect(40, 112, 427, 37), QT_TRANSLATE_NOOP("Form1", "TRWA PRZETWARZANIE..."), -1, 32, true},
     {"Label2", Label, "Panel1", QRect(510, 48, 83, 13), QT_TRANSLATE_NOOP("Form1", "przy generowaniu"), -1, 0, false},
@@ -62,7 +62,7 @@ constexpr TControlSpec kControls[] = {
     {"CheckBox5", CheckBox, "Panel1", QRect(493, 204, 108, 17), QT_TRANSLATE_NOOP("Form1", "małe pliki"), 6, 0, false},
 };
 
-QWidget* MakeControl(const TControlSpec& entry, QWidget* parent,
+QWidget* MakeControl(const TControlDef& entry, QWidget* parent,
                      const std::function<QWidget*(QWidget* parent)>& makeMemo) {
   const QString caption = Caption(entry);
   switch (entry.kind) {
@@ -97,11 +97,11 @@ QWidget* MakeControl(const TControlSpec& entry, QWidget* parent,
 // Appends to `chain` the focusable controls of `parent` in tab order, entering containers.
 void CollectTabChain(std::string_view parent, const std::map<std::string_view, QWidget*>& widgets,
                      std::vector<QWidget*>& chain) {
-  std::vector<const TControlSpec*> children;
-  for (const TControlSpec& entry : kControls)
+  std::vector<const TControlDef*> children;
+  for (const TControlDef& entry : kControls)
     if (std::string_view(entry.parent ? entry.parent : "") == parent && entry.tabOrder >= 0) children.push_back(&entry);
-  std::ranges::sort(children, {}, &TControlSpec::tabOrder);
-  for (const TControlSpec* child : children) {
+  std::ranges::sort(children, {}, &TControlDef::tabOrder);
+  for (const TControlDef* child : children) {
     if (child->kind == Panel || child->kind == GroupBox)
       CollectTabChain(child->name, widgets, chain);
     else
@@ -111,16 +111,16 @@ void CollectTabChain(std::string_view parent, const std::map<std::string_view, Q
 
 }  // namespace
 
-std::span<const TControlSpec> Form1Controls() { return kControls; }
+std::span<const TControlDef> Form1Controls() { return kControls; }
 
-QString Caption(const TControlSpec& entry) {
+QString Caption(const TControlDef& entry) {
   if (!entry.caption || !*entry.caption) return {};
   return QCoreApplication::translate("Form1", entry.caption);
 }
 
 void CreateControls(QWidget* form, const std::function<QWidget*(QWidget* parent)>& makeMemo) {
   std::map<std::string_view, QWidget*> widgets;
-  for (const TControlSpec& entry : kControls) {
+  for (const TControlDef& entry : kControls) {
     QWidget* parent = entry.parent ? widgets.at(entry.parent) : form;
     QWidget* control = MakeControl(entry, parent, makeMemo);
     control->setObjectName(entry.name);

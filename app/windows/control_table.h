@@ -14,7 +14,7 @@ class QWidget;
 
 enum class TControlKind { Panel, Label, Button, Memo, GroupBox, Edit, CheckBox, SpinBox, ProgressBar };
 
-struct TControlSpec {
+struct TControlDef {
   const char* name;
   TControlKind kind;
   const char* parent;  // nullptr: the window itself
@@ -26,10 +26,10 @@ struct TControlSpec {
 };
 
 // Every control of `Form1`, parents before their children.
-std::span<const TControlSpec> Form1Controls();
+std::span<const TControlDef> Form1Controls();
 
 // The caption of `entry` in the language in use (context "Form1" of the catalogues).
-QString Caption(const TControlSpec& entry);
+QString Caption(const TControlDef& entry);
 
 // Creates the table's controls on `form`, each named after its row. The text box is made
 // by `makeMemo` (it shows a model the table knows nothing of). Labels lie beneath the

@@ -209,7 +209,7 @@ TEST_F(ControlTableTest, TheTextBoxIsASunkenBoxWithoutScrollBarsOverTheProcessin
 
 // Every caption of the table, which is every text the window shows besides the book.
 TEST(ControlCaptionTest, EveryCaptionIsInBothCatalogues) {
-  for (const TControlSpec& entry : Form1Controls()) {
+  for (const TControlDef& entry : Form1Controls()) {
     if (!entry.caption || !*entry.caption) continue;
     for (const TLanguage language : {TLanguage::Polish, TLanguage::English})
       EXPECT_TRUE(HasTranslation(language, "Form1", entry.caption))
@@ -225,7 +225,7 @@ TEST(ControlCaptionTest, TheEnglishWindowHasEnglishCaptionsAtTheSamePlaces) {
   UseLanguage(TLanguage::Polish);
   TForm1 polish{dialogs};
   std::map<std::string, QString> captions;
-  for (const TControlSpec& entry : Form1Controls()) {
+  for (const TControlDef& entry : Form1Controls()) {
     SCOPED_TRACE(entry.name);
     QWidget* shown = english.findChild<QWidget*>(entry.name);
     QWidget* original = polish.findChild<QWidget*>(entry.name);
@@ -254,7 +254,7 @@ TEST(ControlCaptionTest, TheManualPageDescribesEveryControlInBothLanguages) {
   ASSERT_FALSE(page.isEmpty());
   for (const TLanguage language : {TLanguage::Polish, TLanguage::English}) {
     UseLanguage(language);
-    for (const TControlSpec& entry : Form1Controls())
+    for (const TControlDef& entry : Form1Controls())
       if (entry.caption && *entry.caption)
         EXPECT_TRUE(page.contains(Caption(entry))) << entry.name << " " << Caption(entry).toStdString();
   }

@@ -52,7 +52,7 @@ TEST_F(HelpWindowTest, NamesEveryButtonAndCheckBoxInBothLanguages) {
     UseLanguage(language);
     const QString help = HelpText();
     EXPECT_EQ(help.startsWith("Aby"), language == TLanguage::Polish);
-    for (const TControlSpec& entry : Form1Controls())
+    for (const TControlDef& entry : Form1Controls())
       if (entry.kind == TControlKind::Button || entry.kind == TControlKind::CheckBox)
         EXPECT_TRUE(help.contains(u'"' + Caption(entry)))
             << entry.name << " " << Caption(entry).toStdString();
