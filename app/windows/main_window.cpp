@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -42,11 +43,6 @@ constexpr QRect kStatusGeometry(8, 374, 602, 16);
 constexpr int kMaxPagesPerFolder = 99999;
 constexpr int kInitialPagesPerFolder = 500;
 
-// The controls whose change would alter a run under way: disabled while it runs.
-// "przy generowaniu" is the check box's second line and greys with it.
-constexpr const char* kRunInputs[] = {"Button1",  "Button2",   "GroupBox2", "CheckBox1", "Label2",   "Button12",
-                                      "Button13", "CheckBox2", "CheckBox3", "CheckBox4", "SpinEdit1", "CheckBox5"};
-
 }  // namespace
 
 TForm1::TForm1(TDialogs& dialogs, QWidget* parent, TCardPhotoFolders cardFolders)
@@ -66,66 +62,54 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent, TCardPhotoFolders cardFolders
   RefreshPreview();
 }
 
-// The run, if any, is cancelled and joined before the state it writes goes.
+// The run, if any, is cancelled and joined before the report it writes goes.
 TForm1::~TForm1() = default;
 
 void TForm1::createControls() {
-  CreateControls(this, [this](QWidget* parent) { return memo_ = new TMemoView(state_.Memo(), parent); });
-  edit1_ = findChild<QLineEdit*>("Edit1");
-  checkBox1_ = findChild<QCheckBox*>("CheckBox1");
-  chapterPages_ = findChild<QCheckBox*>("CheckBox2");
-  pageTimes_ = findChild<QCheckBox*>("CheckBox3");
-  splitFolders_ = findChild<QCheckBox*>("CheckBox4");
-  pagesPerFolder_ = findChild<QSpinBox*>("SpinEdit1");
-  compactPages_ = findChild<QCheckBox*>("CheckBox5");
-  targetFolder_ = findChild<QLineEdit*>("katalog_docelowy");
-  progressBar_ = findChild<QProgressBar*>("ProgressBar1");
-  progressText_ = findChild<QLabel*>("Label4");
-  cancelButton_ = findChild<QPushButton*>("Button11");
-  cardButton_ = findChild<QPushButton*>("Button13");
+  controls_ = CreateControls(this, [this](QWidget* parent) { return new TMemoView(state_.Memo(), parent); });
   // Not a row of the control table: it shows a run's outcome, never a caption.
   statusLine_ = new QLabel(this);
   statusLine_->setObjectName("StatusLine");
   statusLine_->setGeometry(kStatusGeometry);
 
-  targetFolder_->setReadOnly(true);
+  controls_.targetFolder->setReadOnly(true);
   const TRunSettings& settings = state_.Settings();
-  checkBox1_->setChecked(settings.squeezeBlankLines);
-  pageTimes_->setChecked(settings.pageTimes);
-  compactPages_->setChecked(settings.compactPages);
-  pagesPerFolder_->setRange(kMinPagesPerFolder, kMaxPagesPerFolder);
-  pagesPerFolder_->setValue(kInitialPagesPerFolder);
-  splitFolders_->setChecked(false);
+  controls_.squeezeBlankLines->setChecked(settings.squeezeBlankLines);
+  controls_.pageTimes->setChecked(settings.pageTimes);
+  controls_.compactPages->setChecked(settings.compactPages);
+  controls_.pagesPerFolder->setRange(kMinPagesPerFolder, kMaxPagesPerFolder);
+  controls_.pagesPerFolder->setValue(kInitialPagesPerFolder);
+  controls_.splitFolders->setChecked(false);
   showRunning(false);
 }
 
 void TForm1::connectHandlers() {
-  const std::pair<const char*, void (TForm1::*)()> handlers[] = {
-      {"Button1", &TForm1::Button1Click},     {"Button2", &TForm1::Button2Click},
-      {"Button3", &TForm1::Button3Click},     {"Button4", &TForm1::Button4Click},
-      {"Button5", &TForm1::Button5Click},     {"Button6", &TForm1::Button6Click},
-      {"Button7", &TForm1::Button7Click},     {"Button8", &TForm1::Button8Click},
-      {"Button9", &TForm1::Button9Click},     {"Button10", &TForm1::Button10Click},
-      {"Button11", &TForm1::Button11Click},   {"Button12", &TForm1::Button12Click},
-      {"Button13", &TForm1::Button13Click},   {"CheckBox2", &TForm1::CheckBox2Click},
-      {"CheckBox4", &TForm1::CheckBox4Click},
+  const TForm1Controls& c = controls_;
+  const std::pair<QAbstractButton*, void (TForm1::*)()> handlers[] = {
+      {c.loadButton, &TForm1::Button1Click},      {c.generateButton, &TForm1::Button2Click},
+      {c.fontButton, &TForm1::Button3Click},      {c.backgroundButton, &TForm1::Button4Click},
+      {c.exitButton, &TForm1::Button5Click},      {c.colorSet1Button, &TForm1::Button6Click},
+      {c.colorSet2Button, &TForm1::Button7Click}, {c.colorSet3Button, &TForm1::Button8Click},
+      {c.colorSet4Button, &TForm1::Button9Click}, {c.helpButton, &TForm1::Button10Click},
+      {c.cancelButton, &TForm1::Button11Click},   {c.folderButton, &TForm1::Button12Click},
+      {c.cardButton, &TForm1::Button13Click},     {c.chapterPages, &TForm1::CheckBox2Click},
+      {c.splitFolders, &TForm1::CheckBox4Click},
   };
   // `clicked` comes from the user only, so showing the state in a check box calls nothing.
-  for (const auto& [name, handler] : handlers)
-    connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this, handler);
+  for (const auto& [button, handler] : handlers) connect(button, &QAbstractButton::clicked, this, handler);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &TForm1::Button11Click);
 }
 
 void TForm1::createHelpWindow() { pomoc_ = new Tpomoc(this); }
 
 void TForm1::showState() {
-  memo_->Refresh();
-  chapterPages_->setChecked(state_.Settings().chapterPages);
+  controls_.memo->Refresh();
+  controls_.chapterPages->setChecked(state_.Settings().chapterPages);
   showTargetFolder();
 }
 
 void TForm1::showTargetFolder() {
-  targetFolder_->setText(QString::fromStdString(state_.Settings().targetFolder));
+  controls_.targetFolder->setText(QString::fromStdString(state_.Settings().targetFolder));
 }
 
 template <class Action>
@@ -167,7 +151,7 @@ void TForm1::LoadBook(const std::string& path) {
     state_.Settings().createFolder = false;
     showState();
     showGenerateEnabled();
-    memo_->ScrollToTop();
+    controls_.memo->ScrollToTop();
     RefreshPreview();
   });
 }
@@ -195,47 +179,53 @@ void TForm1::Button2Click() {
 
 void TForm1::takeRunOptions() {
   TRunSettings& settings = state_.Settings();
-  settings.squeezeBlankLines = checkBox1_->isChecked();
-  settings.pageTimes = pageTimes_->isChecked();
-  settings.pagesPerFolder = splitFolders_->isChecked() ? pagesPerFolder_->value() : 0;
-  settings.compactPages = compactPages_->isChecked();
+  settings.squeezeBlankLines = controls_.squeezeBlankLines->isChecked();
+  settings.pageTimes = controls_.pageTimes->isChecked();
+  settings.pagesPerFolder = controls_.splitFolders->isChecked() ? controls_.pagesPerFolder->value() : 0;
+  settings.compactPages = controls_.compactPages->isChecked();
 }
 
 void TForm1::showRunning(bool running) {
   // The hidden "Przerwij" would pass the focus on to whatever follows it.
-  const bool cancelHadFocus = cancelButton_->hasFocus();
-  for (const char* name : kRunInputs) findChild<QWidget*>(name)->setEnabled(!running);
+  const bool cancelHadFocus = controls_.cancelButton->hasFocus();
+  // The controls whose change would alter a run under way: disabled while it runs.
+  // "przy generowaniu" is the check box's second line and greys with it.
+  const TForm1Controls& c = controls_;
+  QWidget* const inputs[] = {c.loadButton,     c.generateButton, c.fontBox,        c.squeezeBlankLines,
+                             c.squeezeCaption, c.folderButton,   c.cardButton,     c.chapterPages,
+                             c.pageTimes,      c.splitFolders,   c.pagesPerFolder, c.compactPages};
+  for (QWidget* input : inputs) input->setEnabled(!running);
   showGenerateEnabled();
   showPagesPerFolderEnabled();
   // The text box hides, so that "TRWA PRZETWARZANIE..." and the progress show in its place.
-  memo_->setVisible(!running);
-  progressBar_->setVisible(running);
-  progressText_->setVisible(running);
-  cancelButton_->setVisible(running);
-  cancelButton_->setEnabled(running);
+  controls_.memo->setVisible(!running);
+  controls_.progressBar->setVisible(running);
+  controls_.progressText->setVisible(running);
+  controls_.cancelButton->setVisible(running);
+  controls_.cancelButton->setEnabled(running);
   if (running) {
-    progressBar_->setRange(0, 0);  // busy until the first page is done
-    progressText_->clear();
-    cancelButton_->setFocus();
+    controls_.progressBar->setRange(0, 0);  // busy until the first page is done
+    controls_.progressText->clear();
+    controls_.cancelButton->setFocus();
   } else {
-    if (cancelHadFocus) findChild<QWidget*>("Button2")->setFocus();
+    if (cancelHadFocus) controls_.generateButton->setFocus();
     RefreshCardButton();
   }
 }
 
-void TForm1::showGenerateEnabled() { findChild<QWidget*>("Button2")->setEnabled(!run_ && state_.Book()); }
+void TForm1::showGenerateEnabled() { controls_.generateButton->setEnabled(!run_ && state_.Book()); }
 
 void TForm1::showPagesPerFolderEnabled() {
-  const bool enabled = !run_ && splitFolders_->isChecked();
-  pagesPerFolder_->setEnabled(enabled);
-  findChild<QWidget*>("Label5")->setEnabled(enabled);
+  const bool enabled = !run_ && controls_.splitFolders->isChecked();
+  controls_.pagesPerFolder->setEnabled(enabled);
+  controls_.pagesCaption->setEnabled(enabled);
 }
 
 void TForm1::showProgress(int done, int total) {
   if (!run_) return;
-  progressBar_->setRange(0, total);
-  progressBar_->setValue(done);
-  progressText_->setText(tr("strona %1 z %2").arg(done).arg(total));
+  controls_.progressBar->setRange(0, total);
+  controls_.progressBar->setValue(done);
+  controls_.progressText->setText(tr("strona %1 z %2").arg(done).arg(total));
 }
 
 void TForm1::endRun(bool report) {
@@ -244,7 +234,7 @@ void TForm1::endRun(bool report) {
   run_.reset();
   showRunning(false);
   if (!error) state_.ShowRunEnd(report_);
-  memo_->Refresh();
+  controls_.memo->Refresh();
   if (!error) statusLine_->setText(RunReportText(report_, state_.Settings().targetFolder));
   if (report && error) guarded([&] { std::rethrow_exception(error); });
 }
@@ -258,7 +248,7 @@ void TForm1::Button3Click() {
   guarded([&] { usable = UsableLinesPerPage(chosen->height) > 0; });
   if (!usable) return;
   TakeFontChoice(state_.Memo(), start, *chosen);
-  memo_->Refresh();
+  controls_.memo->Refresh();
   RefreshPreview();
 }
 
@@ -266,7 +256,7 @@ void TForm1::Button4Click() {
   const auto color = dialogs_.ChooseColor(state_.Memo().Color());
   if (!color) return;
   state_.Memo().SetColor(*color);
-  memo_->Refresh();
+  controls_.memo->Refresh();
   RefreshPreview();
 }
 
@@ -279,7 +269,7 @@ void TForm1::Button9Click() { applyColorSet(4); }
 
 void TForm1::applyColorSet(int number) {
   ApplyColorSet(state_.Memo(), number);
-  memo_->Refresh();
+  controls_.memo->Refresh();
   RefreshPreview();
 }
 
@@ -288,8 +278,8 @@ void TForm1::Button10Click() { pomoc_->show(); }
 void TForm1::Button11Click() {
   if (!run_) return;
   run_->Cancel();
-  cancelButton_->setEnabled(false);
-  progressText_->setText(tr("przerywanie..."));
+  controls_.cancelButton->setEnabled(false);
+  controls_.progressText->setText(tr("przerywanie..."));
 }
 
 void TForm1::Button12Click() {
@@ -318,8 +308,8 @@ void TForm1::Button13Click() {
 }
 
 void TForm1::CheckBox2Click() {
-  state_.SetChapterPages(chapterPages_->isChecked());
-  memo_->Refresh();
+  state_.SetChapterPages(controls_.chapterPages->isChecked());
+  controls_.memo->Refresh();
 }
 
 void TForm1::CheckBox4Click() { showPagesPerFolderEnabled(); }
@@ -339,14 +329,14 @@ void TForm1::RefreshCardButton() {
   } catch (const std::exception&) {
     // Asked on every activation: a lookup that fails just offers no card, without a message.
   }
-  cardButton_->setEnabled(oneCard);
+  controls_.cardButton->setEnabled(oneCard);
 }
 
 void TForm1::RefreshPreview() {
   const TTextBox& box = state_.Memo();
-  edit1_->setFont(MakeQFont(box.Font()));
-  QPalette palette = edit1_->palette();
+  controls_.preview->setFont(MakeQFont(box.Font()));
+  QPalette palette = controls_.preview->palette();
   palette.setColor(QPalette::Text, ToQColor(box.Font().color));
   palette.setColor(QPalette::Base, ToQColor(box.Color()));
-  edit1_->setPalette(palette);
+  controls_.preview->setPalette(palette);
 }

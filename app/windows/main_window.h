@@ -17,16 +17,11 @@
 
 #include "app/main_state.h"
 #include "app/windows/card_target.h"
+#include "app/windows/control_table.h"
 
-class QCheckBox;
 class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QSpinBox;
 class TBackgroundRun;
 class TDialogs;
-class TMemoView;
 class Tpomoc;
 
 class TForm1 : public QWidget {
@@ -101,19 +96,7 @@ private:
   TCardPhotoFolders cardFolders_;
   TMainState state_;
   std::unique_ptr<TBackgroundRun> run_;
-  TMemoView* memo_ = nullptr;
-  QLineEdit* edit1_ = nullptr;
-  QCheckBox* checkBox1_ = nullptr;
-  QCheckBox* chapterPages_ = nullptr;
-  QCheckBox* pageTimes_ = nullptr;
-  QCheckBox* splitFolders_ = nullptr;
-  QCheckBox* compactPages_ = nullptr;
-  QSpinBox* pagesPerFolder_ = nullptr;
-  QLineEdit* targetFolder_ = nullptr;
-  QProgressBar* progressBar_ = nullptr;
-  QLabel* progressText_ = nullptr;
-  QPushButton* cancelButton_ = nullptr;
-  QPushButton* cardButton_ = nullptr;
+  TForm1Controls controls_;
   QLabel* statusLine_ = nullptr;
   TRunReport report_;  // the last run's: written by its worker, read once the worker is joined
   Tpomoc* pomoc_ = nullptr;
