@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the main window holds apart from its widgets: the text box with the book and
-// the look of the pages, the loaded book, the target folder, the run's settings and the
-// page raster. The window shows this state and calls these operations; a run converts a
-// job taken from it.
+// the look of the pages, the loaded book, the target folder and the run's settings. The
+// window shows this state and calls these operations; a run converts a job taken from it.
 #include <memory>
 #include <optional>
 #include <string>

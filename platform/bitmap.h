@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// An in-memory raster in one of the platform's pixel formats. Rows are stored top to
+// An in-memory raster in one of the pixel formats below. Rows are stored top to
 // bottom, each padded to a multiple of 4 bytes; indexed formats carry a colour table.
 #include <cstdint>
 #include <memory>

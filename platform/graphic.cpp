@@ -13,7 +13,7 @@ void TGraphic::ReportProgress(TObject* sender, TProgressStage stage, std::uint8_
 
 std::uint8_t PercentOf(long long done, long long total) {
   if (total <= 0) return 0;
-  // Round half to even, as the platform's Round does.
+  // Rounded half to even (banker's rounding), so that halves do not all go up.
   const long long scaled = done * 100;
   long long q = scaled / total;
   const long long r2 = (scaled % total) * 2;

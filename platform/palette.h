@@ -11,7 +11,7 @@ struct TPaletteEntry {
   friend bool operator==(const TPaletteEntry&, const TPaletteEntry&) = default;
 };
 
-// The platform's no-collapse flag.
+// An entry flag: the colour takes a place of its own, never matched to an existing one.
 inline constexpr std::uint8_t kPaletteNoCollapse = 4;
 inline constexpr int kMaxPaletteEntries = 256;
 

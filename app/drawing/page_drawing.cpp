@@ -44,8 +44,9 @@ private:
   int ascent_ = 0;
 };
 
-// The title texts are Windows-1250 bytes whatever the font's script, as the tool has
-// always drawn them; a UTF-8 page font gets them as UTF-8. Written here in UTF-8.
+// The title texts are Windows-1250 bytes whatever the font's script, so that a single-byte
+// script's title page keeps the bytes it has had from the start; a UTF-8 page font gets
+// them as UTF-8. Written here in UTF-8.
 std::string TitleText(std::string_view utf8, TFontScript script) {
   return script == TFontScript::Utf8 ? std::string(utf8)
                                      : CodePageOf(TFontScript::CentralEuropean).FromUtf8(utf8);

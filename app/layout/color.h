@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A 24-bit colour as the tool passes it around: 0x00BBGGRR, red in the low byte.
+// A 24-bit colour as the layers pass it around: 0x00BBGGRR, red in the low byte.
 #include <cstdint>
 
 using TColor = std::uint32_t;

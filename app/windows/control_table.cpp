@@ -137,8 +137,8 @@ TForm1Controls CreateControls(QWidget* form, const std::function<TMemoView*(QWid
     control->setObjectName(entry.name);
     control->setGeometry(entry.geometry);
     if (entry.fontHeight != 0) control->setFont(SansSerifFont(entry.fontHeight, entry.bold));
-    // Labels size themselves to their caption, as the designer's labels do, so a face a
-    // little wider than the designed one does not cut the caption.
+    // Labels widen to their caption, so that a face a little wider than the one the table
+    // was laid out in does not cut it.
     if (entry.kind == Label)
       control->resize(std::max(entry.geometry.width(), control->sizeHint().width()), entry.geometry.height());
     widgets.emplace(entry.name, control);

@@ -3,7 +3,6 @@
 // The controls of the main window `Form1` as data: kind, parent, place and size in the
 // parent's client area, caption, tab order and font. The window is built from this table
 // with absolute positions, so nothing moves or stretches when the window is resized.
-// `Image1`, the hidden holder of the page raster, is no widget: the raster lives in the state.
 #include <QRect>
 #include <QString>
 

@@ -33,8 +33,8 @@
 
 namespace {
 
-// The window has grown by the row of run options and the status line below the original
-// controls.
+// The window's height leaves room for the row of run options and the status line below the
+// other controls.
 constexpr QRect kOuterGeometry(193, 107, 626, 426);
 // The status line: what the last run wrote where.
 constexpr QRect kStatusGeometry(8, 374, 602, 16);

@@ -71,7 +71,7 @@ const TExpectedControl kExpected[] = {
 };
 
 // The controls of the first layout come first; the rest were added around them.
-constexpr std::size_t kOriginalControls = 20;
+constexpr std::size_t kFirstLayoutControls = 20;
 
 // Controls that share their place with the text box: they show only while a run hides it.
 const std::set<std::string> kUnderTheTextBox = {"Label1", "ProgressBar1", "Label4", "Button11"};
@@ -157,7 +157,7 @@ TEST_F(ControlTableTest, CaptionsAreWholeInTheirControlsInBothLanguages) {
 }
 
 TEST_F(ControlTableTest, AddedControlsLieInsideTheirParentAndCoverNoSibling) {
-  for (const auto& entry : Form1Controls().subspan(kOriginalControls)) {
+  for (const auto& entry : Form1Controls().subspan(kFirstLayoutControls)) {
     QWidget* widget = control(entry.name);
     EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << entry.name;
     for (const auto& other : Form1Controls()) {

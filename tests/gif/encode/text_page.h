@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Deterministic stand-ins for what the compressors meet: a 480 × 272 page of dark
+// Deterministic samples of what the compressors meet: a 480 × 272 page of dark
 // serif-like glyphs on white in the 216-colour cube, and a noisy 256-colour frame.
 #include <cstdint>
 #include <vector>
