@@ -3,13 +3,28 @@
 
 #include "app/text/code_page.h"
 
+std::string ReleaseLine(std::string_view version, std::string_view isoDate) {
+  static const char* const kMonths[] = {"stycznia", "lutego",       "marca",     "kwietnia",
+                                        "maja",     "czerwca",      "lipca",     "sierpnia",
+                                        "września", "października", "listopada", "grudnia"};
+  // "YYYY-MM-DD", which the build checks.
+  const auto number = [&](std::size_t at, std::size_t digits) {
+    int value = 0;
+    for (const char digit : isoDate.substr(at, digits)) value = 10 * value + (digit - '0');
+    return value;
+  };
+  return "Ostatnia wersja:  " + std::string(version) + " z " + std::to_string(number(8, 2)) + " " +
+         kMonths[number(5, 2) - 1] + " " + std::string(isoDate.substr(0, 4));
+}
+
 std::string AboutText() {
   // Written here in UTF-8; the text box holds Windows-1250 bytes, its initial font's code page.
-  static const char* const kLines[] = {
+  const std::string release = ReleaseLine(STRONIX_VERSION, STRONIX_RELEASE_DATE);
+  const char* const kLines[] = {
       "Autor programu:   Zespół Stronix",
       "           www: stronix.example.org",
       "",
-      "Ostatnia wersja:  29 grudnia 2006 godz 00:47",
+      release.c_str(),
       "",
       "-----------------------------------",
       "Program służy do przygotowywania książek w celu czytania z użyciem ",

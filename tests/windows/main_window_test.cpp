@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/text/about_text.h"
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
 #include "app/windows/qt_color.h"
@@ -36,7 +37,7 @@ using ::testing::StrEq;
 TEST_F(MainWindowTest, StartsWithTheAboutTextAndInitialValues) {
   EXPECT_EQ(form.windowTitle(), "Stronix - by morvik 2006");
   EXPECT_EQ(box().LineCount(), 13);
-  EXPECT_EQ(box().Lines()[3], "Ostatnia wersja:  29 grudnia 2006 godz 00:47");
+  EXPECT_EQ(box().Text(), AboutText());
   EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), HomeFolder());
   EXPECT_TRUE(edit("katalog_docelowy").isReadOnly());
   EXPECT_TRUE(form.findChild<QCheckBox*>("CheckBox1")->isChecked());
