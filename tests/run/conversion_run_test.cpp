@@ -184,6 +184,19 @@ TEST_F(ConversionRunTest, ColourSetsGiveTheirCubeColours) {
   }
 }
 
+TEST_F(ConversionRunTest, AJobKeepsTheTextAndLinesItWasTakenWithAndLeavesTheBoxAlone) {
+  box_.SetText(Book(40));
+  ASSERT_EQ(box_.LineCount(), 40);  // wrapped before the copy, so the job shares the lines
+  const TConversionJob job{box_, Into(Folder())};
+  box_.SetText(Book(3));
+  TPageFont font = box_.Font();
+  font.height = -60;
+  box_.SetFont(font);
+  EXPECT_EQ(RunConversion(job).filesWritten, 5);  // 40 lines at 13 a page
+  EXPECT_EQ(box_.Text(), Book(3));
+  EXPECT_EQ(job.box.LineCount(), 40);
+}
+
 TEST_F(ConversionRunTest, PageCountsFollowTheLinesPerPage) {
   const std::pair<std::string, int> cases[] = {
       {"", 0}, {"\r\n", 2}, {Book(13), 2}, {Book(14), 3}, {"\r\n\r\n\r\n\r\n\r\n", 2} /* squeezed to two */};
