@@ -295,14 +295,12 @@ std::string NameWithoutAddresses(std::string_view name) {
   return kept;
 }
 
-std::string JoinedNames(const xmlNode* parent, std::string_view localName,
-                        std::string (*nameOf)(const xmlNode*)) {
-  std::string names;
+std::vector<std::string> Names(const xmlNode* parent, std::string_view localName,
+                               std::string (*nameOf)(const xmlNode*)) {
+  std::vector<std::string> names;
   for (const xmlNode* child : ChildElements(parent, localName)) {
-    const std::string name = NameWithoutAddresses(nameOf(child));
-    if (name.empty()) continue;
-    if (!names.empty()) names += ", ";
-    names += name;
+    std::string name = NameWithoutAddresses(nameOf(child));
+    if (!name.empty()) names.push_back(std::move(name));
   }
   return names;
 }

@@ -108,8 +108,8 @@ std::string CollapsedText(const xmlNode* node);
 // ("Jan Kowal <jan@example.org>", "Jan Kowal, https://example.org" give "Jan Kowal").
 std::string NameWithoutAddresses(std::string_view name);
 // The names `nameOf` gives the `localName` children of `parent`, the empty ones left out,
-// without addresses, joined by ", ": a book's authors.
-std::string JoinedNames(const xmlNode* parent, std::string_view localName,
-                        std::string (*nameOf)(const xmlNode*));
+// without addresses: a book's authors.
+std::vector<std::string> Names(const xmlNode* parent, std::string_view localName,
+                               std::string (*nameOf)(const xmlNode*));
 
 }  // namespace books
