@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/books/epub_reader.h"
 
-#include <libxml/uri.h>
-
 #include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "app/books/book_href.h"
 #include "app/books/html_text.h"
 #include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
@@ -55,35 +54,6 @@ std::string PackagePath(TZipArchive& archive) {
     if (!path.empty()) return path;
   }
   throw EBookError("the EPUB book's container names no package document");
-}
-
-// An href of the package document as a path in the archive: relative to the package's
-// folder, fragment dropped, percent escapes decoded, "." and ".." resolved.
-std::optional<std::string> ResolveHref(const std::string& packagePath, const std::string& href) {
-  std::string relative = href.substr(0, href.find('#'));
-  if (char* unescaped = xmlURIUnescapeString(relative.c_str(), 0, nullptr)) {
-    relative = unescaped;
-    xmlFree(unescaped);
-  }
-  const std::size_t slash = packagePath.rfind('/');
-  const std::string joined = (slash == std::string::npos ? "" : packagePath.substr(0, slash + 1)) + relative;
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= joined.size()) {
-    std::size_t end = joined.find('/', start);
-    if (end == std::string::npos) end = joined.size();
-    const std::string part = joined.substr(start, end - start);
-    if (part == "..") {
-      if (parts.empty()) return std::nullopt;
-      parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.push_back(part);
-    }
-    start = end + 1;
-  }
-  std::string path;
-  for (const std::string& part : parts) path += (path.empty() ? "" : "/") + part;
-  return path;
 }
 
 bool IsMarkupItem(std::string_view mediaType) {

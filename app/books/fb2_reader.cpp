@@ -13,13 +13,6 @@ namespace books {
 
 namespace {
 
-bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {
-  for (const std::string_view name : names) {
-    if (IsElement(element, name)) return true;
-  }
-  return false;
-}
-
 // A body with a name ("notes", "comments") holds notes, not the main text.
 bool IsNotesBody(const xmlNode* body) { return !Attribute(body, "name").empty(); }
 

@@ -12,13 +12,6 @@ namespace books {
 
 namespace {
 
-bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {
-  for (const std::string_view name : names) {
-    if (IsElement(element, name)) return true;
-  }
-  return false;
-}
-
 // True when a link comes among the element's first descendants (a bar of links holds one
 // early; looking no further keeps nested bars from costing time).
 bool HoldsALink(const xmlNode* element) {

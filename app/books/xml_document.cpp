@@ -179,6 +179,13 @@ bool IsElement(const xmlNode* node, std::string_view localName) {
   return node && node->type == XML_ELEMENT_NODE && EqualsIgnoringCase(LocalName(node), localName);
 }
 
+bool IsOneOf(const xmlNode* node, std::initializer_list<std::string_view> localNames) {
+  for (const std::string_view name : localNames) {
+    if (IsElement(node, name)) return true;
+  }
+  return false;
+}
+
 std::vector<const xmlNode*> ChildElements(const xmlNode* parent, std::string_view localName) {
   std::vector<const xmlNode*> found;
   for (const xmlNode* child = parent ? parent->children : nullptr; child; child = child->next) {

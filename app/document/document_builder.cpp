@@ -105,21 +105,35 @@ void TDocumentBuilder::Push(TBlock block) {
 TRuns* TDocumentBuilder::Target() {
   if (table_) {
     auto& rows = blocks_.back().rows;
-    if (rows.empty()) BeginRow();
-    if (rows.back().empty()) BeginCell(false);
-    return &rows.back().back().runs;
+    return rows.empty() || rows.back().empty() ? nullptr : &rows.back().back().runs;
   }
   return open_ ? &blocks_.back().runs : nullptr;
 }
 
 TRuns& TDocumentBuilder::Open() {
   if (TRuns* target = Target()) return *target;
+  if (table_) {  // text with no cell begun: a cell of its own
+    if (blocks_.back().rows.empty()) BeginRow();
+    BeginCell(false);
+    return *Target();
+  }
   TBlock block = BlockOf(next_.kind);
   block.level = next_.level;
   block.marker = std::exchange(next_.marker, {});
   Push(std::move(block));
   open_ = true;
   return blocks_.back().runs;
+}
+
+void TDocumentBuilder::AppendSpace(TRuns& runs, std::string& chunk) {
+  // A space between runs stays with the run before it, so that none starts with one; but
+  // not with a note reference, set small and raised.
+  if (!pendingSpace_ || !EndsWithContent(runs)) return;
+  if (runs.back().style & kNoteReference) {
+    chunk += ' ';
+  } else {
+    Append(runs, " ", runs.back().style);
+  }
 }
 
 void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint8_t style) {
@@ -143,11 +157,10 @@ void TDocumentBuilder::Text(std::string_view utf8, std::uint8_t style) {
       continue;
     }
     if (!target) target = &Open();
-    // A space between runs stays with the run before it, so that none starts with one.
     if (pendingSpace_ && !chunk.empty()) {
       chunk += ' ';
-    } else if (pendingSpace_ && EndsWithContent(*target)) {
-      Append(*target, " ", target->back().style);
+    } else if (chunk.empty()) {
+      AppendSpace(*target, chunk);
     }
     pendingSpace_ = false;
     chunk += c;
@@ -166,7 +179,10 @@ void TDocumentBuilder::PreText(std::string_view utf8, std::uint8_t style) {
     }
   }
   if (chunk.empty()) return;
-  Append(Open(), chunk, style);
+  TRuns& target = Open();
+  std::string space;
+  AppendSpace(target, space);
+  Append(target, space + chunk, style);
   pendingSpace_ = false;
 }
 
@@ -238,6 +254,17 @@ bool TDocumentBuilder::Caption() {
   blocks_.back().runs.clear();
   open_ = true;
   return true;
+}
+
+void TDocumentBuilder::CodeLine() {
+  if (open_ || table_ || blocks_.empty()) return;
+  blocks_.back().kind = TBlockKind::Preformatted;
+  if (blocks_.size() < 2 || blocks_[blocks_.size() - 2].kind != TBlockKind::Preformatted) return;
+  TBlock line = std::move(blocks_.back());
+  blocks_.pop_back();
+  TRuns& code = blocks_.back().runs;
+  Append(code, "\n", code.back().style);
+  for (const TRun& run : line.runs) Append(code, run.text, run.style);
 }
 
 void TDocumentBuilder::BeginTable() {

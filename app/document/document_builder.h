@@ -17,6 +17,8 @@ class TDocumentBuilder {
 public:
   // What the next text opens when no block is open; the marker goes to the first block only.
   void NextBlock(TBlockKind kind, int level = 0, std::string marker = {});
+  // The marker no block has taken yet.
+  const std::string& NextMarker() const { return next_.marker; }
   // Flowing text: white space collapses to one space, none at a block's start or end.
   void Text(std::string_view utf8, std::uint8_t style);
   // Text whose spaces are kept, each line break a "\n" in the block.
@@ -42,6 +44,10 @@ public:
   // False (nothing changes) when the last block is no picture.
   bool Caption();
 
+  // The block just ended is a line of code: it becomes preformatted, joining the
+  // preformatted block right before it.
+  void CodeLine();
+
   // A table: rows of cells, text going to the last cell until EndTable.
   void BeginTable();
   void BeginRow();
@@ -65,6 +71,8 @@ private:
   // The target, a block of the kind asked for opened when there is none.
   TRuns& Open();
   void Append(TRuns& runs, std::string_view text, std::uint8_t style);
+  // The space pending before new text: at the end of the runs, or at the chunk's start.
+  void AppendSpace(TRuns& runs, std::string& chunk);
   void Push(TBlock block);
 
   std::vector<TBlock> blocks_;

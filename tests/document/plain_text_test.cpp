@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include "document/document_check.h"
+
 using namespace document;
 
 namespace {
@@ -59,4 +61,11 @@ TEST(DocumentOfText, KeepsEachLineOfAnUnwrappedText) {
       "\n"
       "Panno święta, co Jasnej bronisz Częstochowy\n";
   EXPECT_EQ(DocumentOfText(text).blocks.size(), 6u);
+}
+
+TEST(DocumentOfText, AnyBytesGiveAWellShapedDocument) {
+  for (const std::string& text : {std::string("\f\f\r\r\n\f"), std::string("a\0b\x80\xFF\tc\r\f", 10),
+                                 std::string(" \r *** \r\n\v\fx")}) {
+    EXPECT_EQ(DocumentFault(DocumentOfText(text)), "") << text;
+  }
 }
