@@ -177,17 +177,22 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::Begin(const xmlNode* element, TElem
   if (hidden_ > 0 || references_ > 0 || titles_ > 0) return TFrameKind::Inline;
   const bool fb2 = language_ == TMarkupLanguage::Fb2;
   if (IsElement(element, "a")) {
-    if (fb2 ? Attribute(element, "type") == "note" : IsHtmlNoteReference(element)) {
-      BeginReference(element);
-      return TFrameKind::NoteReference;
-    }
     if (notes_ > 0 && (HasRole(element, {"doc-backlink"}) || HasType(element, {"backlink", "referrer"}) ||
-                       HasClass(element, {"footnote-back"}) ||
+                       HasClass(element, {"footnote-back", "fn-backref"}) ||
                        referenceIds_.contains(std::string(Fragment(Attribute(element, "href")))))) {
       ++hidden_;
       return TFrameKind::Hidden;
     }
+    if (fb2 ? Attribute(element, "type") == "note" : IsHtmlNoteReference(element)) {
+      BeginReference(element);
+      return TFrameKind::NoteReference;
+    }
     return TFrameKind::Inline;
+  }
+  // A note's own label, which its marker gives.
+  if (notes_ > 0 && HasClass(element, {"label", "fn-bracket"})) {
+    ++hidden_;
+    return TFrameKind::Hidden;
   }
   if (BeginNote(element)) return TFrameKind::Note;
   if (role != TElementRole::Inline) return BeginBlockElement(element, role);

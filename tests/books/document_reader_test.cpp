@@ -46,6 +46,25 @@ end</pre>
                           "Paragraph:Last.", "Note[1]:The note, . More."));
 }
 
+TEST(DocumentReader, ReadsTheNotesBookGeneratorsWrite) {
+  // DocBook's, then Sphinx's: references by class, notes by the id they point to, labels and
+  // links back dropped.
+  const std::string page = R"(<html><body>
+    <p>Zdanie<a id="id1" href="#ftn.id1" class="footnote"><sup class="footnote">[1]</sup></a> dalej.</p>
+    <div class="footnotes"><br><hr><div id="ftn.id1" class="footnote"><p><a href="#id1" class="para">
+      <sup class="para">[1] </sup></a>Pierwszy.</p></div></div>
+    <p>Sentence<a class="footnote-reference brackets" href="#id4" id="id2" role="doc-noteref">
+      <span class="fn-bracket">[</span>2<span class="fn-bracket">]</span></a>.</p>
+    <aside class="footnote-list brackets"><aside class="footnote brackets" id="id4" role="doc-footnote">
+      <span class="label"><span class="fn-bracket">[</span><a role="doc-backlink" href="#id2">2</a>
+      <span class="fn-bracket">]</span></span><p>Second.</p></aside></aside>
+    </body></html>)";
+  const std::optional<document::TDocument> book = ReadBookDocument(page, "manual.html");
+  ASSERT_TRUE(book.has_value());
+  EXPECT_THAT(Outline(book->blocks), ElementsAre("Paragraph:Zdanie<sup>1</sup> dalej.", "Note[1]:Pierwszy.",
+                                                 "Paragraph:Sentence<sup>2</sup>.", "Note[2]:Second."));
+}
+
 TEST(DocumentReader, ReadsAnFb2BooksStructureAndNotes) {
   const std::string fb2 = R"(<?xml version="1.0" encoding="UTF-8"?>
 <FictionBook xmlns="http://www.gribuser.ru/xml/fictionbook/2.0" xmlns:l="http://www.w3.org/1999/xlink">
