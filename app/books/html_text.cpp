@@ -32,15 +32,19 @@ void FreeNode(xmlNode* node) {
 // lengthens the text that is an open element's last child; anything else is finished.
 class TGrowingTreeWalk {
 public:
-  TGrowingTreeWalk(const htmlParserCtxt& parser, TMarkupSink& sink, const THeadReader& onHead)
-      : parser_(parser), walker_(HtmlRole, sink), onHead_(onHead) {}
+  TGrowingTreeWalk(const htmlParserCtxt& parser, TMarkupSink& sink, const THeadReader& onHead,
+                   const TRootReader& onRoot)
+      : parser_(parser), walker_(HtmlRole, sink), onHead_(onHead), onRoot_(onRoot) {}
 
   // Takes the text of what the parser has built so far, all of it when `finished`.
   void Advance(const xmlDoc* doc, bool finished) {
     finished_ = finished;
     xmlNode* root = doc ? xmlDocGetRootElement(doc) : nullptr;
     if (!root) return;
-    if (levels_.empty()) levels_.push_back({root});
+    if (levels_.empty()) {
+      levels_.push_back({root});
+      if (onRoot_) onRoot_(root);
+    }
     while (Step()) {
     }
     // A page without a body: all of it, as it stayed whole.
@@ -144,6 +148,7 @@ private:
   const htmlParserCtxt& parser_;
   TMarkupWalker walker_;
   const THeadReader& onHead_;
+  const TRootReader& onRoot_;
   std::vector<TLevel> levels_;  // from the root down to the element being walked
   bool finished_ = false;
   bool headSeen_ = false;
@@ -154,7 +159,8 @@ private:
 
 }  // namespace
 
-void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead) {
+void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead,
+                    const TRootReader& onRoot) {
   CheckCancelled();
   InitialiseLibxml();
   const THtmlParserContext context(htmlNewParserCtxt());
@@ -166,7 +172,7 @@ void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader
   // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
   constexpr int kOptions =
       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  TGrowingTreeWalk walk(*context, sink, onHead);
+  TGrowingTreeWalk walk(*context, sink, onHead, onRoot);
   const TByteSource source = SourceOfBytes(bytes);
   // Before each piece of the page, the text of what the parser has finished.
   TParserInput input(source, [&] { walk.Advance(context->myDoc, false); });

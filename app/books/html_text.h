@@ -14,9 +14,12 @@ namespace books {
 
 // Hands the page's body (the whole page when it has none) to the sink, as a walk of the
 // page's whole tree would. `onHead`, when given, is called with the page's first head,
-// whole (its parent the root element). Any tag soup reads; EBookError when the parser stops early.
+// whole; `onRoot` with its root element as it starts, its attributes read. Any tag soup
+// reads; EBookError when the parser stops early.
 using THeadReader = std::function<void(const xmlNode* head)>;
-void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead = {});
+using TRootReader = std::function<void(const xmlNode* root)>;
+void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead = {},
+                    const TRootReader& onRoot = {});
 // The same into the classic text.
 void AppendHtmlText(std::string_view bytes, TTextBuilder& builder, const THeadReader& onHead = {});
 

@@ -121,6 +121,15 @@ TEST(DocumentReader, ReadsAnEpubsLanguagePicturesAndNotesInOtherDocuments) {
                           "Image:", "Chapter:", "Note[2]:2. Przypis."));
 }
 
+TEST(DocumentReader, TakesAPagesLanguageFromItsRoot) {
+  EXPECT_EQ(ReadBookDocument(R"(<html lang="pl"><body><p>x</p></body></html>)", "a.html")->language, "pl");
+  EXPECT_EQ(ReadBookDocument(R"(<?xml version="1.0"?><html xmlns="http://www.w3.org/1999/xhtml" xml:lang="de">)"
+                             R"(<body><p>x</p></body></html>)",
+                             "a.xhtml")
+                ->language,
+            "de");
+}
+
 TEST(DocumentReader, HostileBooksStayWithinTheirBounds) {
   // Empty elements cost nothing; tiny paragraphs cost their bookkeeping.
   std::string empty, tiny;
