@@ -164,12 +164,12 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
   CheckCapacity();
 }
 
-void TDocumentMarkup::Leave(const xmlNode* element, TElementRole) {
+void TDocumentMarkup::Leave(const xmlNode*, TElementRole) {
   if (frames_.empty()) return;
   const TFrame frame = frames_.back();
   frames_.pop_back();
   style_ = frame.style;
-  End(element, frame);
+  End(frame);
 }
 
 TDocumentMarkup::TFrameKind TDocumentMarkup::Begin(const xmlNode* element, TElementRole role) {
@@ -335,10 +335,9 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::BeginBlockElement(const xmlNode* el
   return fb2 && IsElement(element, "p") ? TFrameKind::Paragraph : TFrameKind::Block;
 }
 
-void TDocumentMarkup::End(const xmlNode*, const TFrame& frame) {
+void TDocumentMarkup::End(const TFrame& frame) {
   switch (frame.kind) {
     case TFrameKind::Inline:
-    case TFrameKind::Row:
     case TFrameKind::Cell:
       break;
     case TFrameKind::Code:

@@ -32,8 +32,8 @@ public:
 private:
   // What an element began, for its end to undo.
   enum class TFrameKind : std::uint8_t {
-    Inline, Block, Paragraph, Heading, List, ListItem, Quote, Stanza, Preformatted, Code, Table, Row,
-    Cell, Head, Note, NoteTitle, NoteContainer, NoteReference, Hidden, Figure, Caption, Section,
+    Inline, Block, Paragraph, Heading, List, ListItem, Quote, Stanza, Preformatted, Code, Table, Cell,
+    Head, Note, NoteTitle, NoteContainer, NoteReference, Hidden, Figure, Caption, Section,
   };
   struct TFrame {
     TFrameKind kind;
@@ -47,7 +47,7 @@ private:
 
   TFrameKind Begin(const xmlNode* element, TElementRole role);
   TFrameKind BeginBlockElement(const xmlNode* element, TElementRole role);
-  void End(const xmlNode* element, const TFrame& frame);
+  void End(const TFrame& frame);
   // Begins a note at the element when it is one: marked as a note, or what a reference points to.
   bool BeginNote(const xmlNode* element);
   void BeginReference(const xmlNode* element);
@@ -66,11 +66,12 @@ private:
   std::vector<TList> lists_;
   std::uint8_t style_ = document::kRegular;
   int heading_ = 0;  // the open heading's level
+  // How many of each kind of element the walk is inside.
   int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;
   int tables_ = 0, heads_ = 0, notes_ = 0, noteContainers_ = 0, hidden_ = 0, figures_ = 0, sections_ = 0;
   int titles_ = 0;  // within an FB2 note's title
   std::string base_;                         // the path of the document read, for its pictures
-  int references_ = 0;                       // within note references
+  int references_ = 0;
   std::string reference_;                    // the text of the note reference being read
   std::string referenceTarget_;              // the id it points to
   std::string noteTitle_;                    // an FB2 note's title, its label
