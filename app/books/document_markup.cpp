@@ -187,10 +187,16 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::Begin(const xmlNode* element, TElem
       BeginReference(element);
       return TFrameKind::NoteReference;
     }
+    // The mark that links to a heading ("¶").
+    if (HasClass(element, {"headerlink"})) {
+      ++hidden_;
+      return TFrameKind::Hidden;
+    }
     return TFrameKind::Inline;
   }
-  // A note's own label, which its marker gives.
-  if (notes_ > 0 && HasClass(element, {"label", "fn-bracket"})) {
+  // A note's own label, which its marker gives; a printed book's page numbers.
+  if ((notes_ > 0 && HasClass(element, {"label", "fn-bracket"})) || HasType(element, {"pagebreak"}) ||
+      HasRole(element, {"doc-pagebreak"})) {
     ++hidden_;
     return TFrameKind::Hidden;
   }

@@ -15,7 +15,7 @@ TEST(DocumentReader, ReadsAnHtmlPagesStructure) {
   const std::string page = R"(<!DOCTYPE html><html lang="en-GB"><head><title>Manual</title>
     <meta name="author" content="Ann Smith &lt;ann@example.org&gt;"></head><body>
     <nav><a href="#a">Contents</a></nav>
-    <h1>One</h1><h2>Sub</h2>
+    <h1>One<a class="headerlink" href="#one">¶</a></h1><h2>Sub<span epub:type="pagebreak">7</span></h2>
     <p>Plain <em>soft</em> and <b>bold <i>both</i></b>, <code>x = 1</code>, hy&shy;phen<a href="#n1" epub:type="noteref">[1]</a>.
        Line<br>break.</p>
     <ol start="3" type="a"><li>first<ul><li>inner</li></ul>tail</li><li value="10"><p>tenth</p><p>more</p></li></ol>
