@@ -6,6 +6,7 @@
 
 #include "app/books/book_file.h"
 #include "app/books/book_format.h"
+#include "app/books/document_reader.h"
 #include "app/books/epub_reader.h"
 #include "app/books/fb2_reader.h"
 #include "app/books/html_reader.h"
@@ -48,16 +49,39 @@ TBookFormat Detect(std::string_view head, std::string_view name, OpenArchive ope
   return SniffMarkup(head).value_or(FormatByExtension(name));
 }
 
-TBook ReadFb2Archive(TZipArchive& archive, std::size_t capacity) {
+// The classic text of each format.
+struct TTextReading {
+  std::size_t capacity;
+  bool allItems;
+
+  TBook Epub(TZipArchive& archive) const { return ReadEpub(archive, capacity, allItems); }
+  TBook Fb2(std::string_view bytes) const { return ReadFb2(bytes, capacity); }
+  TBook Fb2(const TByteSource& source) const { return ReadFb2(source, capacity); }
+  TBook Html(std::string_view bytes) const { return ReadHtml(bytes, capacity); }
+};
+
+// The structured book of each format.
+struct TDocumentReading {
+  std::size_t capacity;
+  bool allItems;
+
+  document::TDocument Epub(TZipArchive& archive) const { return ReadEpubDocument(archive, capacity, allItems); }
+  document::TDocument Fb2(std::string_view bytes) const { return ReadFb2Document(bytes, capacity); }
+  document::TDocument Fb2(const TByteSource& source) const { return ReadFb2Document(source, capacity); }
+  document::TDocument Html(std::string_view bytes) const { return ReadHtmlDocument(bytes, capacity); }
+};
+
+template <typename Reading>
+auto ReadFb2Archive(TZipArchive& archive, const Reading& reading) {
   const std::string entry = archive.FindBySuffix(".fb2");
-  std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
+  const std::optional<std::string> bytes = entry.empty() ? std::nullopt : archive.Read(entry);
   if (!bytes) throw EBookError("the archive holds no FB2 book");
-  return ReadFb2(std::move(*bytes), capacity);
+  return reading.Fb2(std::string_view(*bytes));
 }
 
-TBook ReadArchive(TBookFormat format, TZipArchive& archive, std::size_t capacity, bool allItems) {
-  return format == TBookFormat::Epub ? ReadEpub(archive, capacity, allItems)
-                                     : ReadFb2Archive(archive, capacity);
+template <typename Reading>
+auto ReadArchive(TBookFormat format, TZipArchive& archive, const Reading& reading) {
+  return format == TBookFormat::Epub ? reading.Epub(archive) : ReadFb2Archive(archive, reading);
 }
 
 // The file's bytes as a stream: the head already read, then the rest, within the markup limit.
@@ -83,21 +107,37 @@ bool IsArchiveFormat(TBookFormat format) {
 // Reads the book whose first bytes are `head`, opening its archive once when it is one,
 // reading FB2 as a stream and fetching the whole file only for HTML. `readWhole` gives a
 // view of the bytes or the file's bytes, let go once parsed; `stream` the bytes or a source.
-template <typename OpenArchive, typename ReadWhole, typename Stream>
-std::optional<TBook> Read(std::string_view head, std::string_view name, std::size_t capacity, bool allItems,
-                          OpenArchive openArchive, ReadWhole readWhole, Stream stream) {
+template <typename Reading, typename OpenArchive, typename ReadWhole, typename Stream>
+auto Read(std::string_view head, std::string_view name, const Reading& reading, OpenArchive openArchive,
+          ReadWhole readWhole, Stream stream) -> std::optional<decltype(reading.Html({}))> {
   if (HasZipMagic(head)) {
     TZipArchive archive = openArchive();
-    return ReadArchive(ArchiveFormat(archive, name), archive, capacity, allItems);
+    return ReadArchive(ArchiveFormat(archive, name), archive, reading);
   }
   const TBookFormat format = SniffMarkup(head).value_or(FormatByExtension(name));
   if (format == TBookFormat::PlainText) return std::nullopt;
   if (IsArchiveFormat(format)) {  // named so, but no archive: opening it says why
     TZipArchive archive = openArchive();
-    return ReadArchive(format, archive, capacity, allItems);
+    return ReadArchive(format, archive, reading);
   }
-  if (format == TBookFormat::Fb2) return ReadFb2(stream(), capacity);
-  return ReadHtml(readWhole(), capacity);
+  if (format == TBookFormat::Fb2) return reading.Fb2(stream());
+  return reading.Html(readWhole());
+}
+
+template <typename Reading>
+auto ReadFile(const std::string& path, const Reading& reading) {
+  TBookFile file(path);
+  const std::string head = file.Read(kSniffBytes);
+  return Read(
+      head, path, reading, [&] { return TZipArchive(path, TUnpackLimits{}); },
+      [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); }, [&] { return FileSource(file, head); });
+}
+
+template <typename Reading>
+auto ReadBytes(std::string_view bytes, std::string_view name, const TUnpackLimits& unpack, const Reading& reading) {
+  return Read(
+      bytes.substr(0, kSniffBytes), name, reading, [&] { return TZipArchive(bytes, unpack); },
+      [&] { return bytes; }, [&] { return bytes; });
 }
 
 }  // namespace
@@ -112,16 +152,20 @@ TBookFormat DetectBookFormat(std::string_view bytes, std::string_view name) {
 }
 
 std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacity, bool allItems) {
-  TBookFile file(path);
-  const std::string head = file.Read(kSniffBytes);
-  return Read(
-      head, path, capacity, allItems, [&] { return TZipArchive(path, TUnpackLimits{}); },
-      [&] { return file.ReadToEnd(head, kMaxMarkupFileBytes); }, [&] { return FileSource(file, head); });
+  return ReadFile(path, TTextReading{capacity, allItems});
 }
 
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name, std::size_t capacity,
                                     const TUnpackLimits& unpack, bool allItems) {
-  return Read(
-      bytes.substr(0, kSniffBytes), name, capacity, allItems, [&] { return TZipArchive(bytes, unpack); },
-      [&] { return bytes; }, [&] { return bytes; });
+  return ReadBytes(bytes, name, unpack, TTextReading{capacity, allItems});
+}
+
+std::optional<document::TDocument> ReadBookDocument(const std::string& path, std::size_t capacity, bool allItems) {
+  return ReadFile(path, TDocumentReading{capacity, allItems});
+}
+
+std::optional<document::TDocument> ReadBookDocument(std::string_view bytes, std::string_view name,
+                                                    std::size_t capacity, const TUnpackLimits& unpack,
+                                                    bool allItems) {
+  return ReadBytes(bytes, name, unpack, TDocumentReading{capacity, allItems});
 }

@@ -8,6 +8,7 @@
 
 #include "app/books/book.h"
 #include "app/books/unpack_limits.h"
+#include "app/document/document.h"
 
 enum class TBookFormat { PlainText, Epub, Fb2, Fb2Zip, Html };
 
@@ -28,3 +29,11 @@ std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacit
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name,
                                     std::size_t capacity = kMaxTextBytes,
                                     const TUnpackLimits& unpack = {}, bool allItems = false);
+
+// The same books as structured books: blocks of styled runs, with the book's title, authors
+// and language. std::nullopt for plain text (DocumentOfText reads that); the same errors.
+std::optional<document::TDocument> ReadBookDocument(const std::string& path, std::size_t capacity = kMaxTextBytes,
+                                                    bool allItems = false);
+std::optional<document::TDocument> ReadBookDocument(std::string_view bytes, std::string_view name,
+                                                    std::size_t capacity = kMaxTextBytes,
+                                                    const TUnpackLimits& unpack = {}, bool allItems = false);

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/books/epub_reader.h"
 
-#include <libxml/uri.h>
-
 #include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "app/books/book_href.h"
 #include "app/books/html_text.h"
 #include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
@@ -57,47 +56,18 @@ std::string PackagePath(TZipArchive& archive) {
   throw EBookError("the EPUB book's container names no package document");
 }
 
-// An href of the package document as a path in the archive: relative to the package's
-// folder, fragment dropped, percent escapes decoded, "." and ".." resolved.
-std::optional<std::string> ResolveHref(const std::string& packagePath, const std::string& href) {
-  std::string relative = href.substr(0, href.find('#'));
-  if (char* unescaped = xmlURIUnescapeString(relative.c_str(), 0, nullptr)) {
-    relative = unescaped;
-    xmlFree(unescaped);
-  }
-  const std::size_t slash = packagePath.rfind('/');
-  const std::string joined = (slash == std::string::npos ? "" : packagePath.substr(0, slash + 1)) + relative;
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= joined.size()) {
-    std::size_t end = joined.find('/', start);
-    if (end == std::string::npos) end = joined.size();
-    const std::string part = joined.substr(start, end - start);
-    if (part == "..") {
-      if (parts.empty()) return std::nullopt;
-      parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.push_back(part);
-    }
-    start = end + 1;
-  }
-  std::string path;
-  for (const std::string& part : parts) path += (path.empty() ? "" : "/") + part;
-  return path;
-}
-
 bool IsMarkupItem(std::string_view mediaType) {
   return mediaType == "application/xhtml+xml" || mediaType == "text/html" ||
          mediaType == "text/x-oeb1-document" || mediaType.empty();
 }
 
-void AppendItemText(std::string_view bytes, TTextBuilder& builder) {
+void AppendItemText(std::string_view bytes, TMarkupSink& sink) {
   // XHTML that is not well formed is still read, the way a browser would read it.
   const TXmlDocument doc = TryParseXml(bytes);
-  if (!doc || !xmlDocGetRootElement(doc.get())) return AppendHtmlText(bytes, builder);
+  if (!doc || !xmlDocGetRootElement(doc.get())) return AppendHtmlText(bytes, sink);
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* body = FirstChildElement(html, "body");
-  AppendMarkupText(body ? body : html, HtmlRole, builder);
+  AppendMarkupText(body ? body : html, HtmlRole, sink);
 }
 
 // The manifest items of the spine in reading order; items marked linear="no" (other
@@ -129,7 +99,7 @@ std::vector<const TManifestItem*> ReadingOrder(const xmlNode* package,
 
 }  // namespace
 
-TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
+TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   RejectEncryptedContent(archive);
   const std::string packagePath = PackagePath(archive);
   const std::optional<std::string> packageBytes = archive.Read(packagePath);
@@ -138,10 +108,11 @@ TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
   const TXmlDocument package = ParseXml(*packageBytes, packagePath);
   const xmlNode* root = xmlDocGetRootElement(package.get());
 
-  TBook book;
+  TBookMetadata book;
   const xmlNode* metadata = FirstChildElement(root, "metadata");
   if (const xmlNode* title = FirstChildElement(metadata, "title")) book.title = CollapsedText(title);
-  book.author = JoinedNames(metadata, "creator", CollapsedText);
+  book.authors = Names(metadata, "creator", CollapsedText);
+  if (const xmlNode* language = FirstChildElement(metadata, "language")) book.language = CollapsedText(language);
 
   std::map<std::string, TManifestItem> manifest;
   for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {
@@ -149,7 +120,6 @@ TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
     manifest[Attribute(item, "id")] = {href, ResolveHref(packagePath, href), Attribute(item, "media-type"),
                                        HasToken(Attribute(item, "properties"), "nav")};
   }
-  TTextBuilder builder(capacity);
   std::set<std::string> read;  // each document once, however many entries point into it
   for (const TManifestItem* item : ReadingOrder(root, manifest, allItems)) {
     if (!IsMarkupItem(item->mediaType) || item->navigation) continue;  // a picture page, the contents
@@ -159,11 +129,17 @@ TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
       throw EBookError(
           FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->href}));
     }
-    builder.Chapter();
-    AppendItemText(*bytes, builder);
+    sink.Chapter(*item->path);
+    AppendItemText(*bytes, sink);
   }
-  book.text = builder.Finish();
   return book;
+}
+
+TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems) {
+  TTextBuilder builder(capacity);
+  TTextMarkup sink(builder);
+  const TBookMetadata metadata = ReadEpub(archive, sink, allItems);
+  return BookOf(metadata, builder.Finish());
 }
 
 }  // namespace books

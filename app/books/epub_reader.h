@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "app/books/book.h"
+#include "app/books/markup_text.h"
 #include "app/books/zip_archive.h"
 
 namespace books {
@@ -12,5 +13,7 @@ namespace books {
 // items marked linear="no" only with `allItems`, after the rest. EBookError when it is
 // incomplete, malformed or protected; EOutOfResources past `capacity` bytes of text.
 TBook ReadEpub(TZipArchive& archive, std::size_t capacity, bool allItems = false);
+// The same into a sink, each document a chapter; what the book says of itself.
+TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems = false);
 
 }  // namespace books

@@ -13,13 +13,6 @@ namespace books {
 
 namespace {
 
-bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {
-  for (const std::string_view name : names) {
-    if (IsElement(element, name)) return true;
-  }
-  return false;
-}
-
 // A body with a name ("notes", "comments") holds notes, not the main text.
 bool IsNotesBody(const xmlNode* body) { return !Attribute(body, "name").empty(); }
 
@@ -62,33 +55,18 @@ std::string PersonName(const xmlNode* author) {
   return name.empty() ? CollapsedText(FirstChildElement(author, "nickname")) : name;
 }
 
-void AppendNotesHeading(const xmlNode* body, TTextBuilder& builder) {
-  builder.BeginHeading();
-  builder.Text(Attribute(body, "name"));
-  builder.EndHeading();
-}
+void AppendNotesHeading(const xmlNode* body, TMarkupSink& sink) { sink.Heading(Attribute(body, "name")); }
 
 // Reads the book as a stream, so that the largest need no tree beside their text: the main
-// bodies in order, the notes bodies (any after the first, named) into a text of their own
-// that follows.
+// bodies in order into one sink, the notes bodies (any after the first, named) into another.
 class TFb2Stream {
 public:
-  // `expectedText`: about how long the text is to be, when known.
-  TFb2Stream(const TByteSource& source, std::size_t capacity, std::size_t expectedText = 0)
-      : stream_(source, "the FB2 book"), capacity_(capacity), main_(capacity), notes_(capacity) {
-    main_.Reserve(expectedText);
-  }
+  TFb2Stream(const TByteSource& source, TMarkupSink& main, TMarkupSink& notes)
+      : stream_(source, "the FB2 book"), main_(main), notes_(notes) {}
 
-  TBook Read() {
+  TBookMetadata Read() {
     for (bool more = stream_.Next(); more;) more = Step();
     if (!rootSeen_) throw EBookError("the FB2 book is not well-formed XML");
-    book_.text = main_.Finish();
-    const std::string notes = notes_.Finish();
-    if (!notes.empty()) {
-      if (!book_.text.empty()) book_.text += std::string("\r\n") + kBookChapterMark + "\r\n";
-      if (book_.text.size() + notes.size() > capacity_) throw ETextTooLarge();
-      book_.text += notes;
-    }
     return std::move(book_);
   }
 
@@ -144,7 +122,7 @@ private:
     const bool notes = !firstBody_ && IsNotesBody(body);
     firstBody_ = false;
     walker_.emplace(Fb2Role, notes ? notes_ : main_);
-    if (notes) notes_.Chapter();
+    if (notes) notes_.Chapter({});
     notesHeadingDue_ = notes;
   }
 
@@ -156,13 +134,14 @@ private:
 
   void ReadTitleInfo(const xmlNode* titleInfo) {
     book_.title = CollapsedText(FirstChildElement(titleInfo, "book-title"));
-    book_.author = JoinedNames(titleInfo, "author", PersonName);
+    book_.authors = Names(titleInfo, "author", PersonName);
+    book_.language = CollapsedText(FirstChildElement(titleInfo, "lang"));
   }
 
   TXmlStream stream_;
-  std::size_t capacity_;
-  TBook book_;
-  TTextBuilder main_, notes_;
+  TBookMetadata book_;
+  TMarkupSink& main_;
+  TMarkupSink& notes_;
   std::optional<TMarkupWalker> walker_;  // within a body
   bool rootSeen_ = false;
   bool firstBody_ = true;
@@ -171,11 +150,35 @@ private:
 
 }  // namespace
 
-TBook ReadFb2(const TByteSource& source, std::size_t capacity) { return TFb2Stream(source, capacity).Read(); }
+namespace {
+
+// `expectedText`: about how long the text is to be, when known.
+TBook ReadFb2Text(const TByteSource& source, std::size_t capacity, std::size_t expectedText) {
+  TTextBuilder main(capacity), notes(capacity);
+  main.Reserve(expectedText);
+  TTextMarkup mainSink(main), notesSink(notes);
+  const TBookMetadata metadata = TFb2Stream(source, mainSink, notesSink).Read();
+  TBook book = BookOf(metadata, main.Finish());
+  const std::string notesText = notes.Finish();
+  if (!notesText.empty()) {
+    if (!book.text.empty()) book.text += std::string("\r\n") + kBookChapterMark + "\r\n";
+    if (book.text.size() + notesText.size() > capacity) throw ETextTooLarge();
+    book.text += notesText;
+  }
+  return book;
+}
+
+}  // namespace
+
+TBookMetadata ReadFb2(const TByteSource& source, TMarkupSink& main, TMarkupSink& notes) {
+  return TFb2Stream(source, main, notes).Read();
+}
+
+TBook ReadFb2(const TByteSource& source, std::size_t capacity) { return ReadFb2Text(source, capacity, 0); }
 
 TBook ReadFb2(std::string_view bytes, std::size_t capacity) {
   // The text is rarely longer than the document (a zipped book's, unpacked whole).
-  return TFb2Stream(SourceOfBytes(bytes), capacity, bytes.size()).Read();
+  return ReadFb2Text(SourceOfBytes(bytes), capacity, bytes.size());
 }
 
 }  // namespace books

@@ -18,18 +18,29 @@ std::string MetaContent(const xmlNode* head, std::string_view name) {
 
 }  // namespace
 
-TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
-  TBook book;
+TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink) {
+  TBookMetadata book;
   const auto takeHead = [&book](const xmlNode* head) {
     book.title = CollapsedText(FirstChildElement(head, "title"));
-    book.author = NameWithoutAddresses(MetaContent(head, "author"));
+    if (std::string author = NameWithoutAddresses(MetaContent(head, "author")); !author.empty())
+      book.authors.push_back(std::move(author));
   };
+  // lang, or xml:lang in XHTML, which the tolerant parser names as written.
+  const auto takeRoot = [&book](const xmlNode* root) {
+    book.language = Attribute(root, "lang");
+    if (book.language.empty()) book.language = Attribute(root, "xml:lang");
+  };
+  AppendHtmlText(bytes, sink, takeHead, takeRoot);
+  return book;
+}
+
+TBook ReadHtml(std::string_view bytes, std::size_t capacity) {
   TTextBuilder builder(capacity);
   // The text is rarely longer than the page.
   builder.Reserve(bytes.size());
-  AppendHtmlText(bytes, builder, takeHead);
-  book.text = builder.Finish();
-  return book;
+  TTextMarkup sink(builder);
+  const TBookMetadata metadata = ReadHtml(bytes, sink);
+  return BookOf(metadata, builder.Finish());
 }
 
 }  // namespace books

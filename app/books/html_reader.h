@@ -6,11 +6,14 @@
 #include <string_view>
 
 #include "app/books/book.h"
+#include "app/books/markup_text.h"
 
 namespace books {
 
 // Reads an HTML page with the tolerant parser (any tag soup reads), its text taken as it
 // is parsed. EOutOfResources past `capacity` bytes of text.
 TBook ReadHtml(std::string_view bytes, std::size_t capacity);
+// The same into a sink; what the page says of itself.
+TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink);
 
 }  // namespace books

@@ -32,16 +32,19 @@ void FreeNode(xmlNode* node) {
 // lengthens the text that is an open element's last child; anything else is finished.
 class TGrowingTreeWalk {
 public:
-  TGrowingTreeWalk(const htmlParserCtxt& parser, TTextBuilder& builder,
-                   const std::function<void(const xmlNode*)>& onHead)
-      : parser_(parser), walker_(HtmlRole, builder), onHead_(onHead) {}
+  TGrowingTreeWalk(const htmlParserCtxt& parser, TMarkupSink& sink, const THeadReader& onHead,
+                   const TRootReader& onRoot)
+      : parser_(parser), walker_(HtmlRole, sink), onHead_(onHead), onRoot_(onRoot) {}
 
   // Takes the text of what the parser has built so far, all of it when `finished`.
   void Advance(const xmlDoc* doc, bool finished) {
     finished_ = finished;
     xmlNode* root = doc ? xmlDocGetRootElement(doc) : nullptr;
     if (!root) return;
-    if (levels_.empty()) levels_.push_back({root});
+    if (levels_.empty()) {
+      levels_.push_back({root});
+      if (onRoot_) onRoot_(root);
+    }
     while (Step()) {
     }
     // A page without a body: all of it, as it stayed whole.
@@ -144,7 +147,8 @@ private:
 
   const htmlParserCtxt& parser_;
   TMarkupWalker walker_;
-  const std::function<void(const xmlNode*)>& onHead_;
+  const THeadReader& onHead_;
+  const TRootReader& onRoot_;
   std::vector<TLevel> levels_;  // from the root down to the element being walked
   bool finished_ = false;
   bool headSeen_ = false;
@@ -155,8 +159,8 @@ private:
 
 }  // namespace
 
-void AppendHtmlText(std::string_view bytes, TTextBuilder& builder,
-                    const std::function<void(const xmlNode* head)>& onHead) {
+void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead,
+                    const TRootReader& onRoot) {
   CheckCancelled();
   InitialiseLibxml();
   const THtmlParserContext context(htmlNewParserCtxt());
@@ -168,7 +172,7 @@ void AppendHtmlText(std::string_view bytes, TTextBuilder& builder,
   // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
   constexpr int kOptions =
       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  TGrowingTreeWalk walk(*context, builder, onHead);
+  TGrowingTreeWalk walk(*context, sink, onHead, onRoot);
   const TByteSource source = SourceOfBytes(bytes);
   // Before each piece of the page, the text of what the parser has finished.
   TParserInput input(source, [&] { walk.Advance(context->myDoc, false); });
@@ -182,6 +186,11 @@ void AppendHtmlText(std::string_view bytes, TTextBuilder& builder,
                       {context->lastError.message ? context->lastError.message : "parser stopped"}));
   }
   walk.Advance(doc.get(), true);
+}
+
+void AppendHtmlText(std::string_view bytes, TTextBuilder& builder, const THeadReader& onHead) {
+  TTextMarkup sink(builder);
+  AppendHtmlText(bytes, sink, onHead);
 }
 
 }  // namespace books

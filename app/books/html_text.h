@@ -7,14 +7,20 @@
 #include <functional>
 #include <string_view>
 
+#include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
 
 namespace books {
 
-// Appends the text of the page's body (of the whole page when it has none) to the builder,
-// as a walk of the page's whole tree would. `onHead`, when given, is called with the
-// page's first head, whole. Any tag soup reads; EBookError when the parser stops early.
-void AppendHtmlText(std::string_view bytes, TTextBuilder& builder,
-                    const std::function<void(const xmlNode* head)>& onHead = {});
+// Hands the page's body (the whole page when it has none) to the sink, as a walk of the
+// page's whole tree would. `onHead`, when given, is called with the page's first head,
+// whole; `onRoot` with its root element as it starts, its attributes read. Any tag soup
+// reads; EBookError when the parser stops early.
+using THeadReader = std::function<void(const xmlNode* head)>;
+using TRootReader = std::function<void(const xmlNode* root)>;
+void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead = {},
+                    const TRootReader& onRoot = {});
+// The same into the classic text.
+void AppendHtmlText(std::string_view bytes, TTextBuilder& builder, const THeadReader& onHead = {});
 
 }  // namespace books

@@ -12,13 +12,6 @@ namespace books {
 
 namespace {
 
-bool IsOneOf(const xmlNode* element, std::initializer_list<std::string_view> names) {
-  for (const std::string_view name : names) {
-    if (IsElement(element, name)) return true;
-  }
-  return false;
-}
-
 // True when a link comes among the element's first descendants (a bar of links holds one
 // early; looking no further keeps nested bars from costing time).
 bool HoldsALink(const xmlNode* element) {
@@ -61,7 +54,78 @@ bool IsNavigation(const xmlNode* element) {
 
 }  // namespace
 
-TMarkupWalker::TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder) : roleOf_(roleOf), builder_(builder) {}
+void TTextMarkup::Enter(const xmlNode*, TElementRole role) {
+  switch (role) {
+    case TElementRole::Skip:
+    case TElementRole::Inline:
+      break;
+    case TElementRole::Block:
+      builder_.EndLine();
+      break;
+    case TElementRole::Set:
+      builder_.Blank();
+      break;
+    case TElementRole::Heading:
+      builder_.BeginHeading();
+      break;
+    case TElementRole::ChapterHeading:
+      builder_.HeadingChapter();
+      builder_.BeginHeading();
+      break;
+    case TElementRole::Chapter:
+      builder_.Chapter();
+      break;
+    case TElementRole::Break:
+      builder_.Break();
+      break;
+    case TElementRole::Cell:
+      builder_.Space();
+      break;
+    case TElementRole::Preformatted:
+      builder_.EndLine();
+      break;
+  }
+}
+
+void TTextMarkup::Leave(const xmlNode*, TElementRole role) {
+  switch (role) {
+    case TElementRole::Block:
+    case TElementRole::Chapter:
+    case TElementRole::Preformatted:
+      builder_.EndLine();
+      break;
+    case TElementRole::Set:
+      builder_.Blank();
+      break;
+    case TElementRole::Heading:
+    case TElementRole::ChapterHeading:
+      builder_.EndHeading();
+      break;
+    case TElementRole::Cell:
+      builder_.Space();
+      break;
+    default:
+      break;
+  }
+}
+
+void TTextMarkup::Text(std::string_view utf8, bool preformatted) {
+  if (preformatted) {
+    builder_.PreText(utf8);
+  } else {
+    builder_.Text(utf8);
+  }
+}
+
+void TTextMarkup::Chapter(std::string_view) { builder_.Chapter(); }
+
+void TTextMarkup::Heading(std::string_view text) {
+  builder_.BeginHeading();
+  builder_.Text(text);
+  builder_.EndHeading();
+}
+
+TMarkupWalker::TMarkupWalker(TRoleOf roleOf, TMarkupSink& sink) : roleOf_(roleOf), sink_(sink) {}
 
 bool TMarkupWalker::Enter(const xmlNode* node) {
   switch (node->type) {
@@ -84,73 +148,19 @@ bool TMarkupWalker::Enter(const xmlNode* node) {
 
 void TMarkupWalker::Leave(const xmlNode* node) {
   if (node->type != XML_ELEMENT_NODE) return;
-  switch (roleOf_(node)) {
-    case TElementRole::Block:
-    case TElementRole::Chapter:
-      builder_.EndLine();
-      break;
-    case TElementRole::Set:
-      builder_.Blank();
-      break;
-    case TElementRole::Heading:
-    case TElementRole::ChapterHeading:
-      builder_.EndHeading();
-      break;
-    case TElementRole::Cell:
-      builder_.Space();
-      break;
-    case TElementRole::Preformatted:
-      builder_.EndLine();
-      --preformatted_;
-      break;
-    default:
-      break;
-  }
+  const TElementRole role = roleOf_(node);
+  if (role == TElementRole::Preformatted) --preformatted_;
+  sink_.Leave(node, role);
 }
 
 bool TMarkupWalker::EnterElement(const xmlNode* element) {
-  switch (roleOf_(element)) {
-    case TElementRole::Skip:
-      return false;
-    case TElementRole::Inline:
-      break;
-    case TElementRole::Block:
-      builder_.EndLine();
-      break;
-    case TElementRole::Set:
-      builder_.Blank();
-      break;
-    case TElementRole::Heading:
-      builder_.BeginHeading();
-      break;
-    case TElementRole::ChapterHeading:
-      builder_.HeadingChapter();
-      builder_.BeginHeading();
-      break;
-    case TElementRole::Chapter:
-      builder_.Chapter();
-      break;
-    case TElementRole::Break:
-      builder_.Break();
-      return false;
-    case TElementRole::Cell:
-      builder_.Space();
-      break;
-    case TElementRole::Preformatted:
-      builder_.EndLine();
-      ++preformatted_;
-      break;
-  }
-  return true;
+  const TElementRole role = roleOf_(element);
+  sink_.Enter(element, role);
+  if (role == TElementRole::Preformatted) ++preformatted_;
+  return role != TElementRole::Skip && role != TElementRole::Break;
 }
 
-void TMarkupWalker::Text(std::string_view text) {
-  if (preformatted_ > 0) {
-    builder_.PreText(text);
-  } else {
-    builder_.Text(text);
-  }
-}
+void TMarkupWalker::Text(std::string_view text) { sink_.Text(text, preformatted_ > 0); }
 
 void TMarkupWalker::Entity(const xmlNode* reference) {
   const std::string text = EntityText(reference);
@@ -187,8 +197,13 @@ void TMarkupWalker::Walk(const xmlNode* root) {
   }
 }
 
+void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TMarkupSink& sink) {
+  TMarkupWalker(roleOf, sink).Walk(root);
+}
+
 void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder) {
-  TMarkupWalker(roleOf, builder).Walk(root);
+  TTextMarkup sink(builder);
+  AppendMarkupText(root, roleOf, sink);
 }
 
 TElementRole HtmlRole(const xmlNode* element) {

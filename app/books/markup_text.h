@@ -27,12 +27,42 @@ enum class TElementRole {
 
 using TRoleOf = TElementRole (*)(const xmlNode* element);
 
-// Turns nodes into text as a walk of the document meets them, keeping the roles it entered
+// Where a walk of a document's markup goes: the classic text, or a structured book.
+class TMarkupSink {
+public:
+  virtual ~TMarkupSink() = default;
+  // An element on the way in, with its role; a skipped or break element is not left.
+  virtual void Enter(const xmlNode* element, TElementRole role) = 0;
+  // An element on the way out, after its children.
+  virtual void Leave(const xmlNode* element, TElementRole role) = 0;
+  // Text, its white space kept when `preformatted`.
+  virtual void Text(std::string_view utf8, bool preformatted) = 0;
+  // A new document of the book starts (an EPUB item, at `path` in the book).
+  virtual void Chapter(std::string_view path) = 0;
+  // A heading the reader makes itself (the name of FB2 notes without a title).
+  virtual void Heading(std::string_view text) = 0;
+};
+
+// The classic text: elements as lines through a text builder.
+class TTextMarkup : public TMarkupSink {
+public:
+  explicit TTextMarkup(TTextBuilder& builder) : builder_(builder) {}
+  void Enter(const xmlNode* element, TElementRole role) override;
+  void Leave(const xmlNode* element, TElementRole role) override;
+  void Text(std::string_view utf8, bool preformatted) override;
+  void Chapter(std::string_view path) override;
+  void Heading(std::string_view text) override;
+
+private:
+  TTextBuilder& builder_;
+};
+
+// Hands nodes to a sink as a walk of the document meets them, keeping the roles it entered
 // so that it can close them on the way out. For a tree, AppendMarkupText walks it; a
 // document read as a stream calls it node by node.
 class TMarkupWalker {
 public:
-  TMarkupWalker(TRoleOf roleOf, TTextBuilder& builder);
+  TMarkupWalker(TRoleOf roleOf, TMarkupSink& sink);
 
   // Handles a node on the way in; true when its children are to be walked.
   bool Enter(const xmlNode* node);
@@ -50,13 +80,15 @@ private:
   static constexpr std::size_t kMaxEntityTextBytes = std::size_t{16} << 20;
 
   TRoleOf roleOf_;
-  TTextBuilder& builder_;
+  TMarkupSink& sink_;
   int preformatted_ = 0;
   std::size_t entityBytes_ = 0;
 };
 
-// Appends the text below `root` (itself included) to the builder, element by element.
+// Hands what is below `root` (itself included) to the sink, element by element.
 // Walks without recursion, so that a deeply nested document cannot exhaust the stack.
+void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TMarkupSink& sink);
+// The same into the classic text.
 void AppendMarkupText(const xmlNode* root, TRoleOf roleOf, TTextBuilder& builder);
 
 // The roles of HTML and XHTML elements.

@@ -179,6 +179,13 @@ bool IsElement(const xmlNode* node, std::string_view localName) {
   return node && node->type == XML_ELEMENT_NODE && EqualsIgnoringCase(LocalName(node), localName);
 }
 
+bool IsOneOf(const xmlNode* node, std::initializer_list<std::string_view> localNames) {
+  for (const std::string_view name : localNames) {
+    if (IsElement(node, name)) return true;
+  }
+  return false;
+}
+
 std::vector<const xmlNode*> ChildElements(const xmlNode* parent, std::string_view localName) {
   std::vector<const xmlNode*> found;
   for (const xmlNode* child = parent ? parent->children : nullptr; child; child = child->next) {
@@ -295,14 +302,12 @@ std::string NameWithoutAddresses(std::string_view name) {
   return kept;
 }
 
-std::string JoinedNames(const xmlNode* parent, std::string_view localName,
-                        std::string (*nameOf)(const xmlNode*)) {
-  std::string names;
+std::vector<std::string> Names(const xmlNode* parent, std::string_view localName,
+                               std::string (*nameOf)(const xmlNode*)) {
+  std::vector<std::string> names;
   for (const xmlNode* child : ChildElements(parent, localName)) {
-    const std::string name = NameWithoutAddresses(nameOf(child));
-    if (name.empty()) continue;
-    if (!names.empty()) names += ", ";
-    names += name;
+    std::string name = NameWithoutAddresses(nameOf(child));
+    if (!name.empty()) names.push_back(std::move(name));
   }
   return names;
 }

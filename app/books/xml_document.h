@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -85,6 +86,8 @@ private:
 // The element's name without its namespace prefix, as written.
 std::string_view LocalName(const xmlNode* node);
 bool IsElement(const xmlNode* node, std::string_view localName);
+// True when the node is an element of one of these local names.
+bool IsOneOf(const xmlNode* node, std::initializer_list<std::string_view> localNames);
 // The element children of `parent` with the local name, in document order.
 std::vector<const xmlNode*> ChildElements(const xmlNode* parent, std::string_view localName);
 const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localName);
@@ -108,8 +111,8 @@ std::string CollapsedText(const xmlNode* node);
 // ("Jan Kowal <jan@example.org>", "Jan Kowal, https://example.org" give "Jan Kowal").
 std::string NameWithoutAddresses(std::string_view name);
 // The names `nameOf` gives the `localName` children of `parent`, the empty ones left out,
-// without addresses, joined by ", ": a book's authors.
-std::string JoinedNames(const xmlNode* parent, std::string_view localName,
-                        std::string (*nameOf)(const xmlNode*));
+// without addresses: a book's authors.
+std::vector<std::string> Names(const xmlNode* parent, std::string_view localName,
+                               std::string (*nameOf)(const xmlNode*));
 
 }  // namespace books

@@ -21,6 +21,7 @@ enum TRunStyle : std::uint8_t {
 
 // A run of text in one style, UTF-8. A soft hyphen (U+00AD) marks where the book allows a
 // word to break; a no-break space (U+00A0) where it forbids a line break.
+// A "\n" is a forced line break in any block (a <br>, a verse's end, a title's second line).
 struct TRun {
   std::string text;
   std::uint8_t style = kRegular;
@@ -42,10 +43,12 @@ enum class TBlockKind : std::uint8_t {
   Heading,       // `level` 1 (largest) … 6
   Paragraph,
   ListItem,      // `marker` ("•", "3.", "b)"), `level` the nesting depth from 1
+                 // (an item's later paragraphs follow as list items without a marker)
   Quote,         // a paragraph of a quotation; `level` the nesting depth from 1
   Preformatted,  // text whose spaces and line breaks are kept, one "\n" per line, set in mono
   Table,         // `rows` of cells
   Note,          // a footnote or endnote; `marker` its label, as note references give it
+                 // (one block per note, its paragraphs joined)
   Break,         // a scene break or rule
   Image,         // `source`: where the picture is in the book; `runs`: its alt text or caption
 };

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/books/book_reader.h"
+#include "document/document_check.h"
 #include "platform/utf8.h"
 
 // Empty when the text keeps its shape; otherwise what is wrong with it.
@@ -29,15 +30,25 @@ inline std::string BookTextFault(std::string_view text) {
   return {};
 }
 
-// A fuzzer's step: reads `bytes` as a book named `name` within small limits; a clear
-// refusal is a right answer, a badly shaped text aborts.
+// A fuzzer's step: reads `bytes` as a book named `name` within small limits, as text and as
+// a structured book; a clear refusal is a right answer, a badly shaped result aborts.
 inline void ReadFuzzedBook(std::string_view bytes, std::string_view name) {
+  constexpr std::size_t kCapacity = std::size_t{1} << 20;
+  const TUnpackLimits unpack{.maxTotal = std::size_t{8} << 20};
   try {
-    const std::optional<TBook> book =
-        ReadMarkupBook(bytes, name, std::size_t{1} << 20, TUnpackLimits{.maxTotal = std::size_t{8} << 20});
+    const std::optional<TBook> book = ReadMarkupBook(bytes, name, kCapacity, unpack);
     if (!book) return;
     if (const std::string fault = BookTextFault(book->text); !fault.empty()) {
       std::fprintf(stderr, "badly shaped text: %s\n", fault.c_str());
+      std::abort();
+    }
+  } catch (const Exception&) {
+  }
+  try {
+    const std::optional<document::TDocument> document = ReadBookDocument(bytes, name, kCapacity, unpack);
+    if (!document) return;
+    if (const std::string fault = document::DocumentFault(*document); !fault.empty()) {
+      std::fprintf(stderr, "badly shaped document: %s\n", fault.c_str());
       std::abort();
     }
   } catch (const Exception&) {

@@ -9,6 +9,7 @@
 
 #include "app/books/book_reader.h"
 #include "books/book_text_check.h"
+#include "document/document_outline.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -98,3 +99,49 @@ INSTANTIATE_TEST_SUITE_P(
       return cases;
     }()),
     [](const auto& info) { return std::string(info.param.format) + "_" + std::to_string(info.param.size); });
+
+// A book of every kind of block, written by pandoc in each format, read back as a structured
+// book: the blocks the source makes, in its order.
+TEST(PandocBook, GivesTheSourcesStructure) {
+  if (!HavePandoc()) GTEST_SKIP() << "pandoc is not installed";
+  const std::string source =
+      "---\ntitle: Próba\nlang: pl\n---\n\n# Rozdział\n\n"
+      "Akapit z *kursywą*, **pogrubieniem** i `kodem`.[^1]\n\n"
+      "- jeden\n- dwa\n    1. zagnieżdżony\n\n3. trzy\n\n"
+      "> Cytat.\n\n"
+      "```\nint main() {\n    return 0;\n}\n```\n\n"
+      "| A | B |\n|---|---|\n| 1 | 2 |\n\n"
+      "* * *\n\n"
+      "![Obraz](pic.png)\n\n"
+      "[^1]: Przypis.\n";
+  TempDir dir;
+  std::ofstream(dir.File("book.md"), std::ios::binary) << source;
+  std::ofstream(dir.File("pic.png"), std::ios::binary) << "\x89PNG";
+  const std::vector<std::string> common = {
+      "Heading1:Rozdział", "Paragraph:Akapit z <i>kursywą</i>, <b>pogrubieniem </b>i <tt>kodem</tt>.<sup>1</sup>"};
+  const std::vector<std::string> tail = {"Quote1:Cytat.", "Pre:<tt>int main() {\n    return 0;\n}</tt>",
+                                         "Table:<th>A|<th>B/1|2"};
+  for (const auto& [format, extension] : {std::pair{"epub3", "epub"}, {"fb2", "fb2"}, {"html", "html"}}) {
+    const std::string book = dir.File(std::string("book.") + extension);
+    const std::string command = std::string("cd '") + dir.File("") + "' && pandoc -s -t " + format + " -o '" +
+                                book + "' book.md 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::optional<document::TDocument> read = ReadBookDocument(book);
+    ASSERT_TRUE(read.has_value()) << format;
+    EXPECT_EQ(read->language, "pl") << format;
+    std::vector<std::string> outline = document::Outline(read->blocks);
+    outline.erase(outline.begin(), std::find(outline.begin(), outline.end(), common.front()));
+    std::vector<std::string> expected = common;
+    // FB2 has no lists: pandoc writes each item as a paragraph that starts with its markers.
+    expected.insert(expected.end(), {"ListItem1[•]:jeden", "ListItem1[•]:dwa", "ListItem2[1.]:zagnieżdżony",
+                                     "ListItem1[3.]:trzy"});
+    expected.insert(expected.end(), tail.begin(), tail.end());
+    // pandoc's FB2 writes a rule as an empty paragraph, which leaves nothing.
+    if (std::string(format) != "fb2") expected.push_back("Break:");
+    expected.push_back(std::string(format) == "fb2"    ? "Image(#image1):Obraz"
+                       : std::string(format) == "epub3" ? "Image(EPUB/media/file0.png):Obraz"
+                                                        : "Image(pic.png):Obraz");
+    expected.push_back("Note[1]:Przypis.");
+    EXPECT_EQ(outline, expected) << format;
+  }
+}

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The book's way to the pages: bytes read as a book file (code page, UTF-16, NUL bytes),
 // in the text box with a font the first bytes choose, wrapped, drawn page by page on the
-// page raster, a page written as the run writes it and read back by giflib.
+// page raster, a page written as the run writes it and read back by giflib; and the same
+// text as a structured book, well shaped.
 // Input: script (a value past the last script detects it from the text), height (low six
 // bits) and whether to write the page (top bit), style and colours, then the text.
 #include <algorithm>
@@ -10,12 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "app/document/plain_text.h"
 #include "app/drawing/appearance.h"
 #include "app/drawing/page_drawing.h"
 #include "app/layout/page_layout.h"
 #include "app/drawing/page_raster.h"
 #include "app/layout/text_box.h"
 #include "app/text/text_file.h"
+#include "document/document_check.h"
 #include "fuzz/fuzz_support.h"
 #include "gif/model/image.h"
 #include "gif/model/page_encoder.h"
@@ -57,6 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const ENotText&) {
     return 0;  // a binary file: refused, rightly
   }
+  if (const std::string fault = document::DocumentFault(document::DocumentOfText(text)); !fault.empty())
+    FuzzFailure("badly shaped document: " + fault);
   TTextBox box;
   box.SetFont(FontOf(data, text));
   ApplyColorSet(box, 1 + (data[2] >> 6));

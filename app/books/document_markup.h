@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A structured book from markup: HTML and FB2 elements as blocks of styled runs (headings,
+// lists, quotes, code, tables, notes, breaks, pictures).
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/books/markup_text.h"
+#include "app/document/document_builder.h"
+
+namespace books {
+
+enum class TMarkupLanguage { Html, Fb2 };
+
+class TDocumentMarkup : public TMarkupSink {
+public:
+  // `notes`: an FB2 notes body, whose sections are notes and whose headings go (the book
+  // layout heads the notes itself). ETextTooLarge once the blocks pass `capacity` bytes.
+  TDocumentMarkup(document::TDocumentBuilder& builder, TMarkupLanguage language, std::size_t capacity,
+                  bool notes = false);
+
+  void Enter(const xmlNode* element, TElementRole role) override;
+  void Leave(const xmlNode* element, TElementRole role) override;
+  void Text(std::string_view utf8, bool preformatted) override;
+  void Chapter(std::string_view path) override;
+  void Heading(std::string_view text) override;
+
+private:
+  // What an element began, for its end to undo.
+  enum class TFrameKind : std::uint8_t {
+    Inline, Block, Paragraph, Heading, List, ListItem, Quote, Stanza, Preformatted, Code, Table, Cell,
+    Head, Note, NoteTitle, NoteContainer, NoteReference, Hidden, Figure, Caption, Section,
+  };
+  struct TFrame {
+    TFrameKind kind;
+    std::uint8_t style;  // the style outside the element
+    std::size_t blocks;  // how many blocks there were when it began
+  };
+  struct TList {
+    char numbering;  // 0 for bullets, else '1', 'a', 'A', 'i' or 'I'
+    long next;
+  };
+
+  TFrameKind Begin(const xmlNode* element, TElementRole role);
+  TFrameKind BeginBlockElement(const xmlNode* element, TElementRole role);
+  void End(const TFrame& frame);
+  // Begins a note at the element when it is one: marked as a note, or what a reference points to.
+  bool BeginNote(const xmlNode* element);
+  void BeginReference(const xmlNode* element);
+  void EndReference();
+  void Image(const xmlNode* element);
+  void Boundary();
+  void Resume();
+  void ParagraphEnded(const TFrame& frame);
+  void CheckCapacity() const;
+
+  document::TDocumentBuilder& builder_;
+  TMarkupLanguage language_;
+  std::size_t capacity_;
+  bool notesPart_;
+  std::vector<TFrame> frames_;
+  std::vector<TList> lists_;
+  std::uint8_t style_ = document::kRegular;
+  int heading_ = 0;  // the open heading's level
+  // How many of each kind of element the walk is inside.
+  int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;
+  int tables_ = 0, heads_ = 0, notes_ = 0, noteContainers_ = 0, hidden_ = 0, figures_ = 0, sections_ = 0;
+  int titles_ = 0;  // within an FB2 note's title
+  std::string base_;                         // the path of the document read, for its pictures
+  int references_ = 0;
+  std::string reference_;                    // the text of the note reference being read
+  std::string referenceTarget_;              // the id it points to
+  std::string noteTitle_;                    // an FB2 note's title, its label
+  std::map<std::string, std::string> labels_;  // a note's id: its label, as its reference gives it
+  std::set<std::string> referenceIds_;       // the ids of note references: a link there leads back
+  std::size_t bookkeeping_ = 0;              // the bytes the maps above take
+  int unlabelledNotes_ = 0;
+};
+
+}  // namespace books

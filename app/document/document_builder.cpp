@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/document/document_builder.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/utf8.h"
+
+namespace document {
+
+namespace {
+
+// HTML's white space, plus the other control characters, which a page cannot show.
+bool IsCollapsible(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte <= 0x20 || byte == 0x7F;
+}
+
+// The runs end with something other than a line break: a space may follow.
+bool EndsWithContent(const TRuns& runs) { return !runs.empty() && runs.back().text.back() != '\n'; }
+
+// Drops the line breaks and spaces a block ends with, and the line breaks it starts with.
+void Trim(TRuns& runs) {
+  while (!runs.empty()) {
+    std::string& text = runs.back().text;
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    if (!text.empty()) break;
+    runs.pop_back();
+  }
+  while (!runs.empty()) {
+    std::string& text = runs.front().text;
+    text.erase(0, text.find_first_not_of('\n'));
+    if (!text.empty()) break;
+    runs.erase(runs.begin());
+  }
+}
+
+// The text's characters as code points, 0 for a byte that starts none.
+template <typename Visit>
+void ForEachChar(std::string_view text, Visit visit) {
+  while (!text.empty()) {
+    const std::size_t length = std::max<std::size_t>(Utf8CharLength(text), 1);
+    char32_t c = 0;
+    if (length == 1) {
+      c = static_cast<unsigned char>(text[0]);
+    } else {
+      c = static_cast<unsigned char>(text[0]) & (0xFF >> (length + 1));
+      for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+    }
+    visit(c);
+    text.remove_prefix(length);
+  }
+}
+
+TBlock BlockOf(TBlockKind kind) {
+  TBlock block;
+  block.kind = kind;
+  return block;
+}
+
+}  // namespace
+
+bool IsSceneBreakText(std::string_view text) {
+  if (text.size() > 64) return false;
+  int marks = 0;
+  bool fleuron = false, other = false;
+  ForEachChar(text, [&](char32_t c) {
+    if (c == ' ' || c == 0xA0) return;
+    if (c == 0x2042 || c == 0x2766 || c == 0x2767) {  // ⁂ ❦ ❧
+      fleuron = true;
+    } else if (c == '*' || c == '#' || c == '~' || c == '-' || c == '=' || c == '_' || c == 0xB7 ||
+               c == 0x2022 || c == 0x2013 || c == 0x2014 || c == 0x2015) {
+      ++marks;
+    } else {
+      other = true;
+    }
+  });
+  return !other && (fleuron || marks >= 3);
+}
+
+std::string PlainText(const TRuns& runs) {
+  std::string text;
+  for (const TRun& run : runs) text += run.text;
+  return text;
+}
+
+void TDocumentBuilder::NextBlock(TBlockKind kind, int level, std::string marker) {
+  next_.kind = kind;
+  next_.level = level;
+  next_.marker = std::move(marker);
+}
+
+void TDocumentBuilder::Push(TBlock block) {
+  bytes_ += sizeof(TBlock) + block.source.size() + block.marker.size();
+  blocks_.push_back(std::move(block));
+  pendingSpace_ = false;
+  if (blocks_.back().kind == TBlockKind::ChapterStart) {
+    bodySinceChapter_ = false;
+    chapterSeen_ = true;
+  } else if (blocks_.back().kind != TBlockKind::Heading) {
+    bodySinceChapter_ = true;
+  }
+}
+
+TRuns* TDocumentBuilder::Target() {
+  if (table_) {
+    auto& rows = blocks_.back().rows;
+    return rows.empty() || rows.back().empty() ? nullptr : &rows.back().back().runs;
+  }
+  return open_ ? &blocks_.back().runs : nullptr;
+}
+
+TRuns& TDocumentBuilder::Open() {
+  if (TRuns* target = Target()) return *target;
+  if (table_) {  // text with no cell begun: a cell of its own
+    if (blocks_.back().rows.empty()) BeginRow();
+    BeginCell(false);
+    return *Target();
+  }
+  TBlock block = BlockOf(next_.kind);
+  block.level = next_.level;
+  block.marker = std::exchange(next_.marker, {});
+  Push(std::move(block));
+  open_ = true;
+  return blocks_.back().runs;
+}
+
+void TDocumentBuilder::AppendSpace(TRuns& runs, std::string& chunk) {
+  // A space between runs stays with the run before it, so that none starts with one; but
+  // not with a note reference, set small and raised.
+  if (!pendingSpace_ || !EndsWithContent(runs)) return;
+  if (runs.back().style & kNoteReference) {
+    chunk += ' ';
+  } else {
+    Append(runs, " ", runs.back().style);
+  }
+}
+
+void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint8_t style) {
+  if (text.empty()) return;
+  if (runs.empty() || runs.back().style != style) {
+    runs.push_back({std::string(), style});
+    bytes_ += sizeof(TRun);
+  }
+  runs.back().text += text;
+  bytes_ += text.size();
+}
+
+void TDocumentBuilder::Text(std::string_view utf8, std::uint8_t style) {
+  // The HTML parser passes on bytes it could not decode; a page must not get them.
+  const std::string repaired = IsValidUtf8(utf8) ? std::string() : ValidUtf8(utf8);
+  TRuns* target = Target();
+  std::string chunk;
+  for (const char c : repaired.empty() ? utf8 : std::string_view(repaired)) {
+    if (IsCollapsible(c)) {
+      pendingSpace_ = pendingSpace_ || !chunk.empty() || (target && EndsWithContent(*target));
+      continue;
+    }
+    if (!target) target = &Open();
+    if (pendingSpace_ && !chunk.empty()) {
+      chunk += ' ';
+    } else if (chunk.empty()) {
+      AppendSpace(*target, chunk);
+    }
+    pendingSpace_ = false;
+    chunk += c;
+  }
+  if (target) Append(*target, chunk, style);
+}
+
+void TDocumentBuilder::PreText(std::string_view utf8, std::uint8_t style) {
+  const std::string repaired = IsValidUtf8(utf8) ? std::string() : ValidUtf8(utf8);
+  std::string chunk;
+  for (const char c : repaired.empty() ? utf8 : std::string_view(repaired)) {
+    if (c == '\n' || c == '\t') {
+      chunk += c;
+    } else if (c != '\r') {
+      chunk += IsCollapsible(c) ? ' ' : c;
+    }
+  }
+  if (chunk.empty()) return;
+  TRuns& target = Open();
+  std::string space;
+  AppendSpace(target, space);
+  Append(target, space + chunk, style);
+  pendingSpace_ = false;
+}
+
+void TDocumentBuilder::Space() {
+  const TRuns* target = Target();
+  pendingSpace_ = target && EndsWithContent(*target);
+}
+
+void TDocumentBuilder::LineBreak() {
+  TRuns* target = Target();
+  if (target && EndsWithContent(*target)) Append(*target, "\n", target->back().style);
+  pendingSpace_ = false;
+}
+
+void TDocumentBuilder::EndBlock() {
+  if (table_) return Space();
+  pendingSpace_ = false;
+  if (!open_) return;
+  open_ = false;
+  TBlock& block = blocks_.back();
+  Trim(block.runs);
+  if (block.runs.empty() && block.kind != TBlockKind::Image) {
+    blocks_.pop_back();
+    return;
+  }
+  if (block.kind == TBlockKind::Paragraph && IsSceneBreakText(PlainText(block.runs))) {
+    block.kind = TBlockKind::Break;
+    block.runs.clear();
+  }
+  if (block.kind == TBlockKind::Heading && blocks_.size() > 1) {
+    TBlock& before = blocks_[blocks_.size() - 2];
+    if (before.kind == TBlockKind::ChapterStart && before.runs.empty()) {
+      before.runs = block.runs;
+      bytes_ += PlainText(block.runs).size() + block.runs.size() * sizeof(TRun);
+    }
+  }
+}
+
+void TDocumentBuilder::Chapter() {
+  EndTable();
+  EndBlock();
+  if (!blocks_.empty() && blocks_.back().kind == TBlockKind::ChapterStart && blocks_.back().runs.empty()) return;
+  Push(BlockOf(TBlockKind::ChapterStart));
+}
+
+void TDocumentBuilder::HeadingChapter() {
+  EndBlock();
+  if (!table_ && (bodySinceChapter_ || !chapterSeen_)) Chapter();
+}
+
+void TDocumentBuilder::Break() {
+  EndBlock();
+  if (!table_) Push(BlockOf(TBlockKind::Break));
+}
+
+void TDocumentBuilder::Image(std::string source, std::string_view alt) {
+  EndBlock();
+  if (table_) return Text(alt, kRegular);
+  TBlock image = BlockOf(TBlockKind::Image);
+  image.source = std::move(source);
+  Push(std::move(image));
+  open_ = true;
+  Text(alt, kRegular);
+  EndBlock();
+}
+
+bool TDocumentBuilder::Caption() {
+  if (table_ || open_ || blocks_.empty() || blocks_.back().kind != TBlockKind::Image) return false;
+  blocks_.back().runs.clear();
+  open_ = true;
+  return true;
+}
+
+void TDocumentBuilder::CodeLine() {
+  if (open_ || table_ || blocks_.empty()) return;
+  blocks_.back().kind = TBlockKind::Preformatted;
+  if (blocks_.size() < 2 || blocks_[blocks_.size() - 2].kind != TBlockKind::Preformatted) return;
+  TBlock line = std::move(blocks_.back());
+  blocks_.pop_back();
+  TRuns& code = blocks_.back().runs;
+  Append(code, "\n", code.back().style);
+  for (const TRun& run : line.runs) Append(code, run.text, run.style);
+}
+
+void TDocumentBuilder::BeginTable() {
+  EndBlock();
+  if (table_) return;
+  Push(BlockOf(TBlockKind::Table));
+  table_ = true;
+}
+
+void TDocumentBuilder::BeginRow() {
+  if (!table_) return;
+  blocks_.back().rows.emplace_back();
+  bytes_ += sizeof(std::vector<TTableCell>);
+  pendingSpace_ = false;
+}
+
+void TDocumentBuilder::BeginCell(bool header) {
+  if (!table_) return;
+  auto& rows = blocks_.back().rows;
+  if (rows.empty()) BeginRow();
+  rows.back().push_back({{}, header});
+  bytes_ += sizeof(TTableCell);
+  pendingSpace_ = false;
+}
+
+void TDocumentBuilder::EndTable() {
+  if (!table_) return;
+  table_ = false;
+  pendingSpace_ = false;
+  auto& rows = blocks_.back().rows;
+  bool text = false;
+  for (auto& row : rows) {
+    for (TTableCell& cell : row) {
+      Trim(cell.runs);
+      text = text || !cell.runs.empty();
+    }
+  }
+  std::erase_if(rows, [](const auto& row) { return row.empty(); });
+  if (!text) blocks_.pop_back();
+}
+
+std::vector<TBlock> TDocumentBuilder::Finish() {
+  EndTable();
+  EndBlock();
+  while (!blocks_.empty() && blocks_.back().kind == TBlockKind::ChapterStart) blocks_.pop_back();
+  return std::move(blocks_);
+}
+
+}  // namespace document
