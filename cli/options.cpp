@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <functional>
 #include <string_view>
 #include <utility>
 
 #include "app/delivery/part_folders.h"
 #include "app/l10n/translation.h"
+#include "app/layout/font_size.h"
 #include "app/layout/page_layout.h"
 #include "cli/encode_command.h"
 
@@ -21,7 +21,6 @@ constexpr int kMaxPixelHeight = 5000;
 constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
 // The smallest size in points the layout can use: its pixel height rounds up to the smallest one.
 constexpr double kSmallestPoints = (kSmallestPixelHeight - 0.5) * 72 / kScreenPpi;
-constexpr int kMaxPagesPerFolder = 1000000;
 constexpr int kMaxJobs = 256;
 
 [[noreturn]] void Refuse(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
@@ -165,7 +164,7 @@ const std::vector<TOptionDef>& OptionDefs() {
       {"--to-card", "", "", kConvert, {}, true, [](TOptions& o, TValue&) { o.toCard = true; }},
       {"--font", "", "FAMILY", kLook, {}, false, [](TOptions& o, TValue& v) { o.fontFace = v; }},
       {"--size", "", "PT", kLook, {}, false,
-       [](TOptions& o, TValue& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
+       [](TOptions& o, TValue& v) { o.fontHeight = PixelHeightOfPoints(ParsePoints(v)); }},
       {"--pixel-height", "", "PX", kLook, {}, true,
        [](TOptions& o, TValue& v) {
          o.fontHeight = -ParseInt("--pixel-height", v, kSmallestPixelHeight, kMaxPixelHeight);
@@ -225,8 +224,6 @@ const TCommandDef& ParseCommand(const std::string& word) {
 }
 
 }  // namespace
-
-int FontHeightOfPoints(double points) { return -static_cast<int>(std::lround(points * 96 / 72)); }
 
 TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   TCliOptions options;

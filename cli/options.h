@@ -75,6 +75,3 @@ const std::vector<TOptionDef>& OptionDefs();
 // The usage text: the whole, or one command's.
 std::string UsageText();
 std::string UsageText(TCommand command);
-
-// Points at 96 pixels per inch as a font dialog turns them into a height: −round(pt × 96 / 72).
-int FontHeightOfPoints(double points);

@@ -3,11 +3,8 @@
 // A book read from a markup format (EPUB, FB2, HTML): its metadata and its text.
 #include <string>
 
+#include "app/books/chapter_mark.h"
 #include "platform/exceptions.h"
-
-// A line that is this alone marks where a chapter starts; the same mark the line list
-// knows as kChapterMark.
-inline constexpr char kBookChapterMark[] = "\f";
 
 // A book read from a markup format: its metadata and its text as the text box takes it.
 struct TBook {

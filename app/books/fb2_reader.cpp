@@ -85,7 +85,7 @@ public:
     book_.text = main_.Finish();
     const std::string notes = notes_.Finish();
     if (!notes.empty()) {
-      if (!book_.text.empty()) book_.text += std::string("\r\n") + kBookChapterMark + "\r\n";
+      if (!book_.text.empty()) book_.text += std::string("\r\n") + kChapterMark + "\r\n";
       if (book_.text.size() + notes.size() > capacity_) throw ETextTooLarge();
       book_.text += notes;
     }

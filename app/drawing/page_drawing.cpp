@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drawing/qt_color.h"
 #include "app/text/code_page.h"
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_wrap.h"
@@ -15,8 +16,6 @@
 #include "app/text/text_file.h"
 
 namespace {
-
-QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 // Paints lines of the text box's font and colours on the raster.
 class TLinePainter {

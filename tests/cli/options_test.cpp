@@ -10,6 +10,7 @@
 #include <regex>
 #include <set>
 
+#include "app/layout/font_size.h"
 #include "support/man_page.h"
 
 namespace {
@@ -18,9 +19,9 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 TEST(OptionsTest, PointsBecomeTheFontDialogsPixelHeight) {
-  EXPECT_EQ(FontHeightOfPoints(12), -16);
-  EXPECT_EQ(FontHeightOfPoints(10), -13);
-  EXPECT_EQ(FontHeightOfPoints(8), -11);
+  EXPECT_EQ(PixelHeightOfPoints(12), -16);
+  EXPECT_EQ(PixelHeightOfPoints(10), -13);
+  EXPECT_EQ(PixelHeightOfPoints(8), -11);
 }
 
 TEST(OptionsTest, ConvertTakesEveryOption) {
@@ -81,7 +82,7 @@ TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
       {{"convert", "a.txt", "--raw"}, "--raw does not apply to convert"},
       {{"convert", "a.txt", "--to-card", "-o", "x"}, "give either -o or --to-card, not both"},
       {{"convert", "a.txt", "--pages-per-folder", "9"},
-       "--pages-per-folder takes a whole number from 10 to 1000000, not \"9\""},
+       "--pages-per-folder takes a whole number from 10 to 99999, not \"9\""},
       {{"convert", "a.txt", "--fast"}, "unknown option --fast"},
       {{"convert", "a.txt", "--font"}, "--font needs a value"},
       {{"convert", "a.txt", "--bold=yes"}, "--bold takes no value"},
