@@ -112,14 +112,6 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
     painter.DrawLine(TitleLineY(line, size) + extra, below[line - 2]);
 }
 
-void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines) {
-  const TPageLayout layout = ComputeLayout(box.Font().height);
-  const int count = std::min<int>(layout.linesPerPage, static_cast<int>(lines.size()));
-  if (count <= 0) return;
-  DrawPageLines(raster, box, TLineViews(lines.begin(), lines.begin() + count), {0, count});
-  lines.erase(lines.begin(), lines.begin() + count);
-}
-
 void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page) {
   const int size = ComputeLayout(box.Font().height).size;
   TLinePainter painter(raster, box);
