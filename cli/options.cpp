@@ -207,7 +207,12 @@ const std::vector<TOptionDef>& OptionDefs() {
 
 namespace {
 
+// Every command takes --help; it is no part of any synopsis.
+const TOptionDef kHelpOption = {"--help", "-h", "", kConvert | kLines | kEncode, {}, false,
+                                [](TOptions& o, TValue&) { o.help = true; }};
+
 const TOptionDef* FindOption(std::string_view name) {
+  if (name == kHelpOption.name || name == kHelpOption.shortName) return &kHelpOption;
   for (const auto& option : OptionDefs())
     if (option.name == name || (!option.shortName.empty() && option.shortName == name)) return &option;
   return nullptr;
@@ -248,11 +253,6 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    if (name == "--help" || name == "-h") {
-      if (equals != std::string::npos) Refuse("%s takes no value", {name});
-      options.help = true;
-      continue;
-    }
     const TOptionDef* option = FindOption(name);
     if (!option) Refuse("unknown option %s", {name});
     if ((option->takenBy & command.bit) == 0) Refuse("%s does not apply to %s", {option->name, commandName});
