@@ -63,6 +63,10 @@ std::string HomeFolder() {
   return folder;
 }
 
+// The layout EPUB, FB2 and HTML books get by default. To be flipped to TLayoutKind::Book
+// once the readers yield structured books.
+constexpr TLayoutKind kMarkupBookLayout = TLayoutKind::Classic;
+
 TMainState::TMainState() {
   memo_.SetText(AboutText());
   settings_.targetFolder = HomeFolder();
@@ -93,6 +97,7 @@ void TMainState::LoadTextFile(const std::string& path, bool allItems) {
     memo_.SetFont(font);
   }
   if (book.hasChapters) settings_.chapterPages = true;
+  if (book.hasChapters) settings_.layout = kMarkupBookLayout;
   if (!standardInput) settings_.targetFolder = TargetFolderOf(path);
   settings_.chosenFileName = standardInput ? kStandardInputName : path;
   settings_.bookTitle = std::move(title);

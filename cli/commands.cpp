@@ -23,7 +23,9 @@
 #include "app/layout/font_metrics.h"
 #include "app/l10n/translation.h"
 #include "app/main_state.h"
+#include "app/run/book_layout.h"
 #include "app/text/text_file.h"
+#include "app/typeset/pages_json.h"
 #include "cli/progress_bar.h"
 
 namespace {
@@ -91,6 +93,25 @@ void PrintLines(const TMainState& state, bool raw, std::ostream& out) {
     else
       out << codePage.Decode(line).toStdString() << '\n';
   }
+}
+
+// The typeset pages: as JSON, or page by page with their lines.
+void PrintPages(const TMainState& state, bool json, std::ostream& out) {
+  const TTypesetBook book = TypesetForRun(state.Memo(), state.Settings());
+  if (json) {
+    out << PagesJson(book);
+    return;
+  }
+  for (const TTypesetPage& page : book.pages) {
+    out << "-- " << PageLabel(page.number) << (page.footer.empty() ? "" : " (" + page.footer + ")") << '\n';
+    for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
+  }
+}
+
+// The typeset lines, in order.
+void PrintTypesetLines(const TMainState& state, std::ostream& out) {
+  for (const TTypesetPage& page : TypesetForRun(state.Memo(), state.Settings()).pages)
+    for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
 }
 
 // A font family the system lacks is stood in for by another: say which.
@@ -281,7 +302,10 @@ void PrepareState(TMainState& state, const TCliOptions& options, const std::stri
   settings.compactPages = options.compact;
   settings.pagesPerFolder = options.pagesPerFolder;
   settings.jobs = options.jobs;
-  state.SetChapterPages(options.chapterPages);
+  if (options.layout) settings.layout = *options.layout;
+  settings.typeset = options.typeset;
+  // The book layout starts each chapter on a page of its own.
+  state.SetChapterPages(options.chapterPages || settings.layout == TLayoutKind::Book);
 }
 
 int FinishOutput(std::ostream& out, std::ostream& err, int code) {
@@ -303,7 +327,12 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
     TMainState state;
     PrepareState(state, options, options.books.front());
     Warn(state, options, options.books.front(), err);
-    PrintLines(state, options.raw, out);
+    if (options.command == TCommand::Pages)
+      PrintPages(state, options.json, out);
+    else if (state.Settings().layout == TLayoutKind::Book)
+      PrintTypesetLines(state, out);
+    else
+      PrintLines(state, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
   } catch (const ERunCancelled& e) {
     err << "stronix-cli: " << LocalizedMessage(e) << '\n';

@@ -21,6 +21,7 @@ constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
 constexpr double kSmallestPoints = (kSmallestPixelHeight - 0.5) * 72 / kScreenPpi;
 constexpr int kMaxPagesPerFolder = 1000000;
 constexpr int kMaxJobs = 256;
+constexpr int kMaxMargin = 160;  // a third of the page's width
 
 [[noreturn]] void Refuse(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
   throw EUsageError(FormatMessage(pattern, args));
@@ -120,6 +121,20 @@ const std::vector<TOptionSpec>& OptionSpecs() {
       {"--jobs", "-j", true, kConvertOnly,
        [](TCliOptions& o, const std::string& v) { o.jobs = ParseInt("--jobs", v, 1, kMaxJobs); }},
       {"--raw", "", false, kLinesOnly, [](TCliOptions& o, const std::string&) { o.raw = true; }},
+      {"--layout", "", true, kBoth,
+       [](TCliOptions& o, const std::string& v) {
+         if (v != "book" && v != "classic") Refuse("--layout takes book or classic, not \"%s\"", {v});
+         o.layout = v == "book" ? TLayoutKind::Book : TLayoutKind::Classic;
+       }},
+      {"--margin", "", true, kBoth,
+       [](TCliOptions& o, const std::string& v) { o.typeset.margin = ParseInt("--margin", v, 0, kMaxMargin); }},
+      {"--no-justify", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.typeset.justify = false; }},
+      {"--no-hyphenate", "", false, kBoth,
+       [](TCliOptions& o, const std::string&) { o.typeset.hyphenate = false; }},
+      {"--no-footer", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.typeset.footer = false; }},
+      {"--no-contents", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.typeset.contents = false; }},
+      {"--lang", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.typeset.language = v; }},
+      {"--json", "", false, kLinesOnly, [](TCliOptions& o, const std::string&) { o.json = true; }},
       {"--help", "-h", false, kBoth, [](TCliOptions& o, const std::string&) { o.help = true; }},
   };
   return specs;
@@ -134,9 +149,10 @@ const TOptionSpec* FindOption(std::string_view name) {
 TCommand ParseCommand(const std::string& word) {
   if (word == "convert") return TCommand::Convert;
   if (word == "lines") return TCommand::Lines;
+  if (word == "pages") return TCommand::Pages;
   if (word == "help" || word == "--help" || word == "-h") return TCommand::Help;
   if (word == "--version") return TCommand::Version;
-  Refuse("unknown command \"%s\"; the commands are convert, lines and encode", {word});
+  Refuse("unknown command \"%s\"; the commands are convert, lines, pages and encode", {word});
 }
 
 }  // namespace
@@ -159,13 +175,16 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   if (options.command == TCommand::Help || options.command == TCommand::Version) return options;
 
   const std::string_view commandName = args[0];
-  const int command = options.command == TCommand::Lines ? kLinesOnly : kConvertOnly;
+  // pages takes what lines takes.
+  const int command = options.command == TCommand::Convert ? kConvertOnly : kLinesOnly;
   bool sizeGiven = false, pixelHeightGiven = false, optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (command == kLinesOnly && !options.books.empty())
-        Refuse("lines takes one book: \"%s\" is one too many", {arg});
+        Refuse(options.command == TCommand::Lines ? "lines takes one book: \"%s\" is one too many"
+                                                  : "pages takes one book: \"%s\" is one too many",
+               {arg});
       options.books.push_back(arg);
       continue;
     }
@@ -211,11 +230,18 @@ constexpr std::string_view kConvertUsage =
     "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
     "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
     "              [--keep-blank-lines] [--chapter-pages] [--all-items] [--no-page-times]\n"
-    "              [--pages-per-folder K] [--jobs N] [--compact]\n";
+    "              [--pages-per-folder K] [--jobs N] [--compact] [--layout book|classic]\n"
+    "              [--margin PX] [--no-justify] [--no-hyphenate] [--no-footer] [--no-contents]\n"
+    "              [--lang CODE]\n";
 constexpr std::string_view kLinesUsage =
     "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
     "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
-    "              [--chapter-pages] [--all-items] [--raw]\n";
+    "              [--chapter-pages] [--all-items] [--raw] [--layout book|classic] [BOOK LAYOUT]\n";
+constexpr std::string_view kPagesUsage =
+    "  stronix-cli pages BOOK [--json] [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
+    "              [--italic] [--script NAME|auto] [--chapter-pages] [--all-items] [BOOK LAYOUT]\n"
+    "  BOOK LAYOUT: [--margin PX] [--no-justify] [--no-hyphenate] [--no-footer] [--no-contents]\n"
+    "              [--lang CODE]\n";
 constexpr const char* kLookText = QT_TRANSLATE_NOOP(
     "stronix-cli",
     "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
@@ -243,6 +269,14 @@ constexpr const char* kLinesText = QT_TRANSLATE_NOOP(
     "stronix-cli",
     "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n");
 
+constexpr const char* kPagesText = QT_TRANSLATE_NOOP(
+    "stronix-cli",
+    "pages prints the pages a convert with the same options would write: as JSON with --json\n"
+    "(every line's text, place, width and face), else as text. The book layout (--layout book)\n"
+    "sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)\n"
+    "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
+    "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n");
+
 // The usage's prose in the language in use; the synopsis lines are the command line's own.
 std::string Said(const char* text) { return Translate("stronix-cli", text).toStdString(); }
 
@@ -256,14 +290,17 @@ std::string UsageText(TCommand command) {
       return UsageHeading() + std::string(kConvertUsage) + "\n" + Said(kConvertText) + Said(kLookText);
     case TCommand::Lines:
       return UsageHeading() + std::string(kLinesUsage) + "\n" + Said(kLinesText) + Said(kLookText);
+    case TCommand::Pages:
+      return UsageHeading() + std::string(kPagesUsage) + "\n" + Said(kPagesText) + Said(kLookText);
     default:
       return UsageText();
   }
 }
 
 std::string UsageText() {
-  return UsageHeading() + std::string(kConvertUsage) + std::string(kLinesUsage) + EncodeUsageText() +
-         "  stronix-cli COMMAND --help | --help | --version\n\n" + Said(kConvertText) + Said(kLinesText) +
+  return UsageHeading() + std::string(kConvertUsage) + std::string(kLinesUsage) + std::string(kPagesUsage) +
+         EncodeUsageText() +
+         "  stronix-cli COMMAND --help | --help | --version\n\n" + Said(kConvertText) + Said(kLinesText) + Said(kPagesText) +
          Said(kLookText) +
          Said(QT_TRANSLATE_NOOP("stronix-cli",
                                 "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"

@@ -7,6 +7,7 @@
 
 #include "app/layout/color.h"
 #include "app/text/font_script.h"
+#include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
 
 // A command line that cannot be followed; the message says why.
@@ -14,7 +15,7 @@ class EUsageError : public Exception {
   using Exception::Exception;
 };
 
-enum class TCommand { Convert, Lines, Help, Version };
+enum class TCommand { Convert, Lines, Pages, Help, Version };
 
 struct TCliOptions {
   TCommand command = TCommand::Help;
@@ -37,6 +38,9 @@ struct TCliOptions {
   int pagesPerFolder = 0;  // 0: no part folders
   int jobs = 0;            // 0: one page worker per core
   bool raw = false;        // `lines`: the book's own bytes instead of UTF-8
+  std::optional<TLayoutKind> layout;  // none: as loading the book chose
+  TTypesetOptions typeset;
+  bool json = false;  // `pages`: as JSON
 };
 
 // Parses the arguments after the program name. EUsageError on anything it cannot take.

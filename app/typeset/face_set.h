@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The fonts of the book layout, each face derived from the page font (the user's face and
+// size for the body; a monospace face for code; larger bold headings; a small face for the
+// footer and note references), with their metrics and a cache of word widths.
+#include <QFont>
+#include <QString>
+#include <array>
+#include <unordered_map>
+
+#include "app/layout/page_font.h"
+#include "app/typeset/typeset_page.h"
+
+class TFaceSet {
+public:
+  explicit TFaceSet(const TPageFont& body);
+
+  const QFont& Font(TFace face) const { return faces_[Index(face)].font; }
+  int Ascent(TFace face) const { return faces_[Index(face)].ascent; }
+  int Height(TFace face) const { return faces_[Index(face)].height; }
+  float SpaceWidth(TFace face) const { return faces_[Index(face)].space; }
+  // The advance of `text` in `face`, kerning off so that widths add up; remembered.
+  float Width(TFace face, const QString& text);
+  // The body's em: indents and gaps are measured in it.
+  float Em() const { return em_; }
+
+private:
+  static std::size_t Index(TFace face) { return static_cast<std::size_t>(face); }
+
+  struct TFaceData {
+    QFont font;
+    int ascent = 0, height = 0;
+    float space = 0;
+    std::unordered_map<QString, float> widths;
+  };
+  std::array<TFaceData, kFaceCount> faces_;
+  float em_ = 0;
+};
