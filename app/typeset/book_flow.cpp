@@ -12,7 +12,7 @@ using document::TBlockKind;
 using document::TRuns;
 
 constexpr char kNotesHeading[] = "Przypisy";
-constexpr char kSceneBreak[] = "*   *   *";
+constexpr char kSceneBreak[] = "* * *";
 constexpr char kContinuation[] = "↪ ";
 constexpr int kTabColumns = 8;
 
@@ -157,9 +157,10 @@ private:
     std::vector<TTypesetLine> lines = BreakLines(text, Frame(indent), Rules(TAlign::Justify), faces_);
     if (lines.empty()) lines.emplace_back().height = faces_.Height(TFace::Regular);
     if (!marker.empty()) {
-      const QString shown = QString::fromStdString(marker);
+      // The marker's space keeps it apart from the text in the line's text, too.
+      const QString shown = QString::fromStdString(marker) + u' ';
       const float width = faces_.Width(TFace::Regular, shown);
-      const float x = std::max(settings_.left, settings_.left + indent - width - 0.4f * em_);
+      const float x = std::max(settings_.left, settings_.left + indent - width - 0.2f * em_);
       TTypesetLine& first = lines.front();
       first.runs.insert(first.runs.begin(), {shown.toStdString(), x, width, TFace::Regular, 0});
       first.ascent = std::max(first.ascent, faces_.Ascent(TFace::Regular));
@@ -292,6 +293,8 @@ private:
         if (text.Empty()) continue;
         Emit(BreakLines(text, Frame(em_, -em_), Rules(TAlign::Left), faces_),
              c == 0 ? Space(first ? 0.4f : 0.3f) : 0, false, true);
+        // A row's cells stay together where they can.
+        if (c + 1 < row.size()) flow_.lines.back().keepWithNext = true;
         first = false;
       }
     }

@@ -102,7 +102,7 @@ private:
     TTypesetPage page;
     page.kind = TPageKind::Title;
     const int gap = static_cast<int>(faces_.Em());
-    int y = kTopMargin + gap;
+    int y = kTopMargin + 2 * gap;
     const auto place = [&](std::vector<TTypesetLine> lines, std::size_t most, int space) {
       if (lines.empty()) return;
       y += space;
@@ -119,7 +119,7 @@ private:
     place(Centred(authors, TFace::Italic), 2, gap / 2);
     int space = 2 * gap;
     for (const std::string_view line : kTitleToolLines) {
-      place(Centred(std::string(line), TFace::Small), 1, space);
+      place(Centred(std::string(line), TFace::Regular), 1, space);
       space = 0;
     }
     return page;

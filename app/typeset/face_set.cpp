@@ -68,3 +68,7 @@ float TFaceSet::Width(TFace face, const QString& text) {
   if (added) it->second = static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
   return it->second;
 }
+
+float TFaceSet::Overhang(TFace face, QChar c) const {
+  return std::max(0.0f, -static_cast<float>(QFontMetricsF(Font(face)).rightBearing(c)));
+}

@@ -21,6 +21,8 @@ public:
   float SpaceWidth(TFace face) const { return faces_[Index(face)].space; }
   // The advance of `text` in `face`, kerning off so that widths add up; remembered.
   float Width(TFace face, const QString& text);
+  // How far right of its advance the ink of `c` reaches in `face` (0 for most letters).
+  float Overhang(TFace face, QChar c) const;
   // The body's em: indents and gaps are measured in it.
   float Em() const { return em_; }
 

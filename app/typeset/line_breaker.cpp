@@ -11,6 +11,9 @@ namespace {
 
 constexpr char16_t kSoftHyphen = u'\u00AD';
 constexpr char16_t kSpace = u' ';
+// Smoothing spreads a glyph's edge over the pixel beyond its advance: lines end this much
+// short of the frame, so that no ink reaches past it.
+constexpr float kInkAllowance = 1;
 
 bool IsSpace(QChar c) { return c == kSpace || c == u'\t'; }
 
@@ -122,7 +125,7 @@ private:
   }
 
   float Available() const {
-    return frame_.right - (lines_.empty() ? frame_.firstLeft : frame_.left);
+    return frame_.right - kInkAllowance - (lines_.empty() ? frame_.firstLeft : frame_.left);
   }
 
   // The width of text_[begin, end) as drawn: run by run of one face, soft hyphens unseen.
@@ -196,7 +199,11 @@ private:
       x += width;
       run = runEnd;
     }
-    Align(line, left, x, spaces, stretch);
+    // A glyph whose ink reaches past its advance (an italic f) ends the line that much earlier.
+    line.overhang = line.runs.empty() || line.runs.back().text.empty()
+                               ? 0
+                               : set_.Overhang(line.runs.back().face, QString::fromStdString(line.runs.back().text).back());
+    Align(line, left, x + line.overhang, spaces, stretch);
     Finish(line, share);
     lines_.push_back(std::move(line));
     lineBegin_ = lineEnd_ = next;
@@ -206,11 +213,12 @@ private:
   }
 
   void Align(TTypesetLine& line, float left, float natural, int spaces, bool stretch) const {
-    const float slack = frame_.right - left - natural;
+    const float slack = frame_.right - kInkAllowance - left - natural;
     float shift = 0, extra = 0;
     if (rightToLeft_) {
       shift = slack;
-    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 && slack >= 0) {
+    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 && slack >= -line.overhang - 0.01f) {
+      // A line that fits but for its last glyph's overhang narrows its spaces by a hair.
       extra = slack / static_cast<float>(spaces);
       line.justified = true;
     } else if (rules_.align == TAlign::Centre) {

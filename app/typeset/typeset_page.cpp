@@ -4,7 +4,7 @@
 float TTypesetLine::Right() const {
   float right = 0;
   for (const TTypesetRun& run : runs) right = std::max(right, run.x + run.width);
-  return right;
+  return right + overhang;
 }
 
 std::string TTypesetLine::Text() const {

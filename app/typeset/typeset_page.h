@@ -29,9 +29,10 @@ struct TTypesetLine {
   TFace face = TFace::Regular;  // the face most of its text is in
   bool hyphen = false;         // ends in a hyphen the typesetter added
   bool justified = false;      // stretched to the measure
+  float overhang = 0;          // how far the last glyph's ink reaches past its advance
 
   float Left() const { return runs.empty() ? 0 : runs.front().x; }
-  float Right() const;
+  float Right() const;         // where its ink ends
   std::string Text() const;    // the runs' texts in order
 };
 
