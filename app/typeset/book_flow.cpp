@@ -28,26 +28,24 @@ QString Tidy(const QString& text) {
   return tidy;
 }
 
+// The runs as one text, each character in its run's face; whitespace becomes one space and
+// the ends none.
 TStyledText Styled(const TRuns& runs, TFace base) {
   TStyledText styled;
   for (const auto& run : runs) {
-    QString text = QString::fromStdString(run.text);
-    for (QChar& c : text)
-      if (c == u'\n' || c == u'\t' || c == u'\r') c = u' ';
-    styled.Append(text, FaceOfStyle(run.style, base));
+    const TFace face = FaceOfStyle(run.style, base);
+    for (const QChar c : QString::fromStdString(run.text)) {
+      const bool space = c == u' ' || c == u'\n' || c == u'\t' || c == u'\r';
+      if (space && (styled.text.isEmpty() || styled.text.back() == u' ')) continue;
+      styled.text += space ? QChar(u' ') : c;
+      styled.faces.push_back(face);
+    }
   }
-  // Runs of spaces become one, the ends none, keeping each character's face.
-  TStyledText tidy;
-  for (int i = 0; i < styled.text.size(); ++i) {
-    const bool space = styled.text[i] == u' ';
-    if (space && (tidy.text.isEmpty() || tidy.text.back() == u' ')) continue;
-    tidy.Append(styled.text.mid(i, 1), styled.faces[static_cast<std::size_t>(i)]);
+  if (!styled.text.isEmpty() && styled.text.back() == u' ') {
+    styled.text.chop(1);
+    styled.faces.pop_back();
   }
-  while (!tidy.text.isEmpty() && tidy.text.back() == u' ') {
-    tidy.text.chop(1);
-    tidy.faces.pop_back();
-  }
-  return tidy;
+  return styled;
 }
 
 std::string PlainText(const TRuns& runs) {

@@ -128,17 +128,23 @@ private:
     return frame_.right - kInkAllowance - (lines_.empty() ? frame_.firstLeft : frame_.left);
   }
 
-  // The width of text_[begin, end) as drawn: run by run of one face, soft hyphens unseen.
+  // The width of text_[begin, end) as drawn: word by word (the words' widths are
+  // remembered, and with kerning off they add up), soft hyphens unseen.
   float Measure(int begin, int end) const {
     float width = 0;
-    for (int run = begin; run < end;) {
-      int runEnd = run;
-      while (runEnd < end && faces_[static_cast<std::size_t>(runEnd)] == faces_[static_cast<std::size_t>(run)])
-        ++runEnd;
-      QString part = text_.mid(run, runEnd - run);
-      part.remove(kSoftHyphen);
-      width += set_.Width(faces_[static_cast<std::size_t>(run)], part);
-      run = runEnd;
+    for (int at = begin; at < end;) {
+      const TFace face = faces_[static_cast<std::size_t>(at)];
+      if (text_[at] == kSpace) {
+        width += set_.SpaceWidth(face);
+        ++at;
+        continue;
+      }
+      int wordEnd = at;
+      while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face) ++wordEnd;
+      QString word = text_.mid(at, wordEnd - at);
+      word.remove(kSoftHyphen);
+      width += set_.Width(face, word);
+      at = wordEnd;
     }
     return width;
   }
@@ -192,7 +198,8 @@ private:
       QString part = text_.mid(run, runEnd - run);
       part.remove(kSoftHyphen);
       if (runEnd == lineEnd_ && lineHyphen_) part += u'-';
-      const float width = set_.Width(face, part);
+      const float width =
+          Measure(run, runEnd) + (runEnd == lineEnd_ && lineHyphen_ ? set_.Width(face, QStringLiteral("-")) : 0);
       spaces += static_cast<int>(part.count(kSpace));
       if (face != TFace::Superscript) share[face] += static_cast<int>(part.size());
       line.runs.push_back({part.toStdString(), x, width, face, 0});
