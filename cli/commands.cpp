@@ -108,10 +108,11 @@ void PrintPages(const TMainState& state, bool json, std::ostream& out) {
   }
 }
 
-// The typeset lines, in order.
+// The typeset lines of the pages after the title page, in order.
 void PrintTypesetLines(const TMainState& state, std::ostream& out) {
   for (const TTypesetPage& page : TypesetForRun(state.Memo(), state.Settings()).pages)
-    for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
+    if (page.kind != TPageKind::Title)
+      for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
 }
 
 // A font family the system lacks is stood in for by another: say which.

@@ -156,7 +156,10 @@ private:
   // The last hyphenation point of the segment's word at which the part before it, with
   // its hyphen, fits on the line; -1 when none does.
   int HyphenSplit(const TSegment& s) const {
+    // The segment's last word: a one-letter word may have joined it with a space between.
     int wordBegin = s.begin, wordEnd = s.end;
+    for (int at = s.begin; at < s.end; ++at)
+      if (IsSpace(text_[at])) wordBegin = at + 1;
     while (wordBegin < wordEnd && !text_[wordBegin].isLetter()) ++wordBegin;
     while (wordEnd > wordBegin && !text_[wordEnd - 1].isLetter()) --wordEnd;
     const QString word = text_.mid(wordBegin, wordEnd - wordBegin);
