@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cancellation.h"
+
 namespace {
 
 using document::TBlock;
@@ -337,6 +339,9 @@ TFace FaceOfStyle(std::uint8_t style, TFace base) {
 
 TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings, TFaceSet& faces) {
   TFlowBuilder builder(settings, faces);
-  for (const auto& block : blocks) builder.Add(block);
+  for (const auto& block : blocks) {
+    CheckCancelled();
+    builder.Add(block);
+  }
   return builder.Finish();
 }

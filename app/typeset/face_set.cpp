@@ -64,6 +64,10 @@ TFaceSet::TFaceSet(const TPageFont& body) {
 
 float TFaceSet::Width(TFace face, const QString& text) {
   TFaceData& data = faces_[Index(face)];
+  // Words are remembered; a long run of text (a line of code, a cut of a huge word) is not,
+  // so that the cache stays the size of the book's vocabulary.
+  constexpr int kLongestRemembered = 48;
+  if (text.size() > kLongestRemembered) return static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
   auto [it, added] = data.widths.try_emplace(text);
   if (added) it->second = static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
   return it->second;

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/typeset/hyphenator.h"
+#include "platform/cancellation.h"
 
 namespace {
 
@@ -14,6 +15,11 @@ constexpr char16_t kSpace = u' ';
 // Smoothing spreads a glyph's edge over the pixel beyond its advance: lines end this much
 // short of the frame, so that no ink reaches past it.
 constexpr float kInkAllowance = 1;
+// A stretch this long without a break opportunity fits on no line of a page; it is not
+// measured whole (which would cost as much again for every line cut from it).
+constexpr int kLongestFitting = 1000;
+// Longer words are not looked up in the hyphenation patterns.
+constexpr int kLongestHyphenated = 64;
 
 bool IsSpace(QChar c) { return c == kSpace || c == u'\t'; }
 
@@ -50,7 +56,7 @@ public:
       TSegment s = segments[i];
       const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
       for (;;) {
-        const float width = Measure(s.begin, s.end);
+        const float width = s.end - s.begin > kLongestFitting ? Available() + 1 : Measure(s.begin, s.end);
         const float hyphen = s.softHyphen ? HyphenWidth(s.end) : 0;
         if (lineWidth_ + pending_ + width + hyphen <= Available()) {
           lineWidth_ += pending_ + width;
@@ -162,6 +168,7 @@ private:
       if (IsSpace(text_[at])) wordBegin = at + 1;
     while (wordBegin < wordEnd && !text_[wordBegin].isLetter()) ++wordBegin;
     while (wordEnd > wordBegin && !text_[wordEnd - 1].isLetter()) --wordEnd;
+    if (wordEnd - wordBegin > kLongestHyphenated) return -1;
     const QString word = text_.mid(wordBegin, wordEnd - wordBegin);
     if (word.size() < 4 || !std::ranges::all_of(word, [](QChar c) { return c.isLetter() || c.isMark(); }))
       return -1;
@@ -175,11 +182,10 @@ private:
 
   // Where to cut a segment too wide for a line of its own: after the most whole characters
   // that fit, one at least.
-  int EmergencyCut(const TSegment& s) const {
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text_);
-    graphemes.setPosition(s.begin);
-    int fits = graphemes.toNextBoundary();
-    for (int next = fits; next != -1 && next <= s.end; next = graphemes.toNextBoundary()) {
+  int EmergencyCut(const TSegment& s) {
+    graphemes_.setPosition(s.begin);
+    int fits = graphemes_.toNextBoundary();
+    for (int next = fits; next != -1 && next <= s.end; next = graphemes_.toNextBoundary()) {
       if (Measure(s.begin, next) > Available()) break;
       fits = next;
     }
@@ -188,6 +194,7 @@ private:
 
   // Ends the line at lineEnd_ (the next starts at `next`).
   void Close(int next, bool stretch) {
+    CheckCancelled();  // a paragraph can be a whole book long
     const float left = lines_.empty() ? frame_.firstLeft : frame_.left;
     TTypesetLine line;
     line.hyphen = lineHyphen_;
@@ -271,6 +278,7 @@ private:
   const TBreakRules rules_;
   TFaceSet& set_;
   const bool rightToLeft_;
+  QTextBoundaryFinder graphemes_{QTextBoundaryFinder::Grapheme, text_};
   std::vector<TTypesetLine> lines_;
   int lineBegin_ = 0, lineEnd_ = 0;
   float lineWidth_ = 0, pending_ = 0;

@@ -129,4 +129,13 @@ TEST(LineBreakerTest, RightToLeftParagraphsAreRightAligned) {
   EXPECT_GT(lines.back().Left(), kLeft + 20);
 }
 
+// A book of one endless word (hostile, or a base64 blob) is cut into lines that fit, in
+// time and memory that grow with its length alone.
+TEST(LineBreakerTest, AHugeWordIsCutIntoLinesThatFit) {
+  const auto hyphenator = THyphenator::ForLanguage("en");
+  const auto lines = Break(QString(200000, u'w'), hyphenator.get());
+  ASSERT_GT(lines.size(), 4000u);
+  for (const auto& line : lines) ASSERT_LE(line.Right(), kRight + 0.01);
+}
+
 }  // namespace
