@@ -86,6 +86,12 @@ THyphenator::THyphenator(std::unique_ptr<TDictionary> dictionary) : dictionary_(
 THyphenator::~THyphenator() = default;
 
 std::vector<int> THyphenator::Points(const QString& word) const {
+  auto [it, added] = known_.try_emplace(word);
+  if (added) it->second = Look(word);
+  return it->second;
+}
+
+std::vector<int> THyphenator::Look(const QString& word) const {
   // The word in the dictionary's encoding, lower case, remembering where each character starts.
   std::string bytes;
   std::vector<int> unitOfByte;  // the UTF-16 position of the character each byte belongs to

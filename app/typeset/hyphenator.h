@@ -2,9 +2,11 @@
 #pragma once
 // Where a word may be hyphenated, by the pattern dictionaries Debian's hyphen-* packages
 // install, read with libhyphen.
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class THyphenator {
@@ -17,13 +19,17 @@ public:
   THyphenator& operator=(const THyphenator&) = delete;
 
   // The positions (0 < p < word.size(), in UTF-16 units) before which `word` (letters
-  // only) may be broken with a hyphen, ascending. Case does not matter.
+  // only) may be broken with a hyphen, ascending. Case does not matter. Remembered per
+  // word: one hyphenator serves one thread.
   std::vector<int> Points(const QString& word) const;
 
 private:
   struct TDictionary;
   explicit THyphenator(std::unique_ptr<TDictionary> dictionary);
+  std::vector<int> Look(const QString& word) const;
+
   std::unique_ptr<TDictionary> dictionary_;
+  mutable std::unordered_map<QString, std::vector<int>> known_;
 };
 
 // The dictionaries' folder; tests may look there too.

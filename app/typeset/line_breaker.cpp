@@ -3,6 +3,7 @@
 
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "app/typeset/hyphenator.h"
@@ -49,9 +50,18 @@ public:
       : text_(paragraph.text), faces_(paragraph.faces), frame_(frame), rules_(rules), set_(faces),
         rightToLeft_(paragraph.text.isRightToLeft()) {}
 
+  // Both ways of breaking the paragraph, keeping the one whose spaces vary least.
   std::vector<TTypesetLine> Run() {
-    std::vector<TSegment> segments = Segments();
-    lineBegin_ = segments.empty() ? 0 : segments.front().begin;
+    const std::vector<TSegment> segments = Segments();
+    std::vector<TTypesetLine> first = FirstFit(segments);
+    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3) return first;
+    std::vector<TTypesetLine> total = TotalFit(segments);
+    return !total.empty() && SpaceSpread(total) < SpaceSpread(first) ? std::move(total) : std::move(first);
+  }
+
+  // First fit: each line takes what fits, then the word that does not fit is hyphenated.
+  std::vector<TTypesetLine> FirstFit(const std::vector<TSegment>& segments) {
+    Restart(segments);
     for (std::size_t i = 0; i < segments.size(); ++i) {
       TSegment s = segments[i];
       const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
@@ -96,7 +106,112 @@ public:
     return std::move(lines_);
   }
 
+  // Total fit: the breaks of the whole paragraph chosen together so that its lines are
+  // stretched as evenly as can be (Knuth and Plass's demerits, a hyphen costing 50²).
+  // Empty when a stretch fits no line (first fit then cuts it).
+  std::vector<TTypesetLine> TotalFit(const std::vector<TSegment>& segments) {
+    const std::vector<TBreak> breaks = Breaks(segments);
+    if (breaks.size() < 2) return {};
+    constexpr double kLineDemerits = 10, kHyphenDemerits = 2500, kInfinite = 1e300;
+    std::vector<double> best(breaks.size(), kInfinite);
+    std::vector<std::size_t> previous(breaks.size(), 0);
+    best[0] = 0;
+    for (std::size_t j = 1; j < breaks.size(); ++j) {
+      const TBreak& end = breaks[j];
+      for (std::size_t i = j; i-- > 0;) {
+        const TBreak& start = breaks[i];
+        const float available = frame_.right - kInkAllowance - (i == 0 ? frame_.firstLeft : frame_.left);
+        const float natural = end.endWidth - start.nextWidth + (end.hyphen ? HyphenWidth(end.end) : 0);
+        if (natural > available + 0.01f) {
+          if (i + 1 == j) return {};
+          break;
+        }
+        const int spaces = end.endSpaces - start.nextSpaces;
+        double badness = 0;
+        if (!end.forced) {
+          // A space stretches by half its width before it looks loose, as in TeX.
+          const double ratio =
+              spaces > 0 ? (available - natural) / (spaces * space_ / 2) : (available - natural > 1 ? 10 : 0);
+          badness = std::min(10000.0, 100 * ratio * ratio * ratio);
+        }
+        const double demerits =
+            best[i] + (kLineDemerits + badness) * (kLineDemerits + badness) + (end.hyphen ? kHyphenDemerits : 0);
+        if (demerits < best[j]) {
+          best[j] = demerits;
+          previous[j] = i;
+        }
+        if (start.forced) break;  // no line runs across a forced break
+      }
+    }
+    if (best.back() >= kInfinite) return {};
+    std::vector<std::size_t> path;
+    for (std::size_t j = breaks.size() - 1; j > 0; j = previous[j]) path.push_back(j);
+    Restart(segments);
+    for (auto j = path.rbegin(); j != path.rend(); ++j) {
+      lineEnd_ = breaks[*j].end;
+      lineHyphen_ = breaks[*j].hyphen;
+      Close(breaks[*j].next, !breaks[*j].forced);
+    }
+    return std::move(lines_);
+  }
+
 private:
+  // A place a line may end: the line's text ends at `end` (a hyphen added when `hyphen`),
+  // the next starts at `next`; the widths and spaces of the text before each, from the
+  // paragraph's start.
+  struct TBreak {
+    int end = 0, next = 0;
+    bool hyphen = false, forced = false;
+    float endWidth = 0, nextWidth = 0;
+    int endSpaces = 0, nextSpaces = 0;
+  };
+
+  std::vector<TBreak> Breaks(const std::vector<TSegment>& segments) const {
+    std::vector<TBreak> breaks;
+    const int begin = segments.empty() ? 0 : segments.front().begin;
+    breaks.push_back({begin, begin});
+    float width = 0;
+    int spaces = 0;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+      const TSegment& s = segments[i];
+      if (s.end - s.begin > kLongestFitting) return {};
+      const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
+      if (rules_.hyphenator && !s.softHyphen && !afterSoftHyphen)
+        for (const int split : HyphenPoints(s)) {
+          const float before = width + Measure(s.begin, split);
+          const int spacesBefore = spaces + SpacesIn(s.begin, split);
+          breaks.push_back({split, split, true, false, before, before, spacesBefore, spacesBefore});
+        }
+      const float content = width + Measure(s.begin, s.end);
+      const int contentSpaces = spaces + SpacesIn(s.begin, s.end);
+      width = content + Measure(s.end, s.spaceEnd);
+      spaces = contentSpaces + SpacesIn(s.end, s.spaceEnd);
+      breaks.push_back({s.end, s.spaceEnd, s.softHyphen, s.mandatory || i + 1 == segments.size(), content, width,
+                        contentSpaces, spaces});
+    }
+    return breaks;
+  }
+
+  int SpacesIn(int begin, int end) const {
+    return static_cast<int>(std::count(text_.begin() + begin, text_.begin() + end, QChar(kSpace)));
+  }
+
+  // How unevenly a paragraph's justified lines stretch their spaces: the root mean square
+  // of the widening, over the lines.
+  static double SpaceSpread(const std::vector<TTypesetLine>& lines) {
+    double sum = 0;
+    for (const TTypesetLine& line : lines)
+      if (!line.runs.empty()) sum += line.runs.front().wordSpacing * line.runs.front().wordSpacing;
+    return std::sqrt(sum / static_cast<double>(lines.size()));
+  }
+
+  void Restart(const std::vector<TSegment>& segments) {
+    lines_.clear();
+    lineBegin_ = lineEnd_ = segments.empty() ? 0 : segments.front().begin;
+    lineWidth_ = pending_ = 0;
+    lineHyphen_ = false;
+  }
+
   std::vector<TSegment> Segments() const {
     std::vector<TSegment> segments;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text_);
@@ -159,24 +274,28 @@ private:
     return set_.Width(faces_[static_cast<std::size_t>(std::max(0, at - 1))], QStringLiteral("-"));
   }
 
-  // The last hyphenation point of the segment's word at which the part before it, with
-  // its hyphen, fits on the line; -1 when none does.
-  int HyphenSplit(const TSegment& s) const {
-    // The segment's last word: a one-letter word may have joined it with a space between.
+  // Where the segment's last word may be hyphenated, as positions in the text.
+  std::vector<int> HyphenPoints(const TSegment& s) const {
+    // A one-letter word may have joined the word with a space between.
     int wordBegin = s.begin, wordEnd = s.end;
     for (int at = s.begin; at < s.end; ++at)
       if (IsSpace(text_[at])) wordBegin = at + 1;
     while (wordBegin < wordEnd && !text_[wordBegin].isLetter()) ++wordBegin;
     while (wordEnd > wordBegin && !text_[wordEnd - 1].isLetter()) --wordEnd;
-    if (wordEnd - wordBegin > kLongestHyphenated) return -1;
+    if (wordEnd - wordBegin < 4 || wordEnd - wordBegin > kLongestHyphenated) return {};
     const QString word = text_.mid(wordBegin, wordEnd - wordBegin);
-    if (word.size() < 4 || !std::ranges::all_of(word, [](QChar c) { return c.isLetter() || c.isMark(); }))
-      return -1;
-    const std::vector<int> points = rules_.hyphenator->Points(word);
-    for (auto point = points.rbegin(); point != points.rend(); ++point) {
-      const int at = wordBegin + *point;
-      if (lineWidth_ + pending_ + Measure(s.begin, at) + HyphenWidth(at) <= Available()) return at;
-    }
+    if (!std::ranges::all_of(word, [](QChar c) { return c.isLetter() || c.isMark(); })) return {};
+    std::vector<int> points = rules_.hyphenator->Points(word);
+    for (int& point : points) point += wordBegin;
+    return points;
+  }
+
+  // The last hyphenation point of the segment's word at which the part before it, with
+  // its hyphen, fits on the line; -1 when none does.
+  int HyphenSplit(const TSegment& s) const {
+    const std::vector<int> points = HyphenPoints(s);
+    for (auto at = points.rbegin(); at != points.rend(); ++at)
+      if (lineWidth_ + pending_ + Measure(s.begin, *at) + HyphenWidth(*at) <= Available()) return *at;
     return -1;
   }
 
@@ -278,6 +397,7 @@ private:
   const TBreakRules rules_;
   TFaceSet& set_;
   const bool rightToLeft_;
+  const float space_ = std::max(1.0f, set_.SpaceWidth(TFace::Regular));
   QTextBoundaryFinder graphemes_{QTextBoundaryFinder::Grapheme, text_};
   std::vector<TTypesetLine> lines_;
   int lineBegin_ = 0, lineEnd_ = 0;
