@@ -54,7 +54,10 @@ public:
   std::vector<TTypesetLine> Run() {
     const std::vector<TSegment> segments = Segments();
     std::vector<TTypesetLine> first = FirstFit(segments);
-    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3) return first;
+    // Spaces within a pixel of their width look even already: not worth a second breaking.
+    constexpr double kEvenEnough = 1;
+    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3 || SpaceSpread(first) < kEvenEnough)
+      return first;
     std::vector<TTypesetLine> total = TotalFit(segments);
     return !total.empty() && SpaceSpread(total) < SpaceSpread(first) ? std::move(total) : std::move(first);
   }
