@@ -34,7 +34,7 @@ TTypesetLine OneRun(const QString& text, float x, TFace face, TFaceSet& faces) {
 class TTypesetter {
 public:
   TTypesetter(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options)
-      : book_(book), font_(font), options_(options), faces_(font),
+      : book_(book), options_(options), faces_(font),
         left_(static_cast<float>(std::clamp(options.margin, 0, kPageWidth / 3))),
         right_(static_cast<float>(kPageWidth) - left_) {
     const std::string language = book.language.empty() ? options.language : book.language;
@@ -50,14 +50,14 @@ public:
     settings.right = right_;
     settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
     const TBookFlow flow = SetBlocks(book_.blocks, settings, faces_);
-    const std::vector<TFlowPage> text = CutPages(flow, kTopMargin, bottom_);
+    std::vector<TFlowPage> text = CutPages(flow, kTopMargin, bottom_);
 
     TTypesetBook result{{}, kPageWidth, kPageHeight};
     result.pages.push_back(TitlePage(book_.title.empty() ? fallbackTitle : book_.title));
     if (options_.contents) ContentsPages(flow, text, result.pages);
-    for (const TFlowPage& page : text) {
+    for (TFlowPage& page : text) {
       TTypesetPage& typeset = result.pages.emplace_back();
-      typeset.lines = page.lines;
+      typeset.lines = std::move(page.lines);
       if (page.chapter >= 0) typeset.chapter = flow.chapters[static_cast<std::size_t>(page.chapter)].title;
     }
     const int total = static_cast<int>(result.pages.size()) - 1;
@@ -163,7 +163,6 @@ private:
   }
 
   const document::TDocument& book_;
-  const TPageFont font_;
   const TTypesetOptions options_;
   TFaceSet faces_;
   const float left_, right_;
