@@ -196,7 +196,9 @@ private:
         line.runs.push_back({shown.toStdString(), settings_.left, faces_.Width(TFace::Mono, shown), TFace::Mono, 0});
     };
     QStringList sourceLines = text.split(u'\n');
+    // Blank lines around the code would make blank space, perhaps a page of it.
     while (!sourceLines.isEmpty() && sourceLines.back().trimmed().isEmpty()) sourceLines.removeLast();
+    while (!sourceLines.isEmpty() && sourceLines.front().trimmed().isEmpty()) sourceLines.removeFirst();
     for (const QString& source : sourceLines) {
       QString expanded;
       for (const QChar c : source) {
