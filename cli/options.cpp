@@ -271,8 +271,8 @@ constexpr const char* kLinesText = QT_TRANSLATE_NOOP(
 
 constexpr const char* kPagesText = QT_TRANSLATE_NOOP(
     "stronix-cli",
-    "pages prints the pages a convert with the same options would write: as JSON with --json\n"
-    "(every line's text, place, width and face), else as text. The book layout (--layout book)\n"
+    "pages prints the pages convert --layout book with the same options would write: as JSON with\n"
+    "--json (every line's text, place, width and face), else as text. The book layout (--layout book)\n"
     "sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)\n"
     "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
     "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n");
