@@ -76,3 +76,7 @@ float TFaceSet::Width(TFace face, const QString& text) {
 float TFaceSet::Overhang(TFace face, QChar c) const {
   return std::max(0.0f, -static_cast<float>(QFontMetricsF(Font(face)).rightBearing(c)));
 }
+
+float TFaceSet::Underhang(TFace face, QChar c) const {
+  return std::max(0.0f, -static_cast<float>(QFontMetricsF(Font(face)).leftBearing(c)));
+}

@@ -23,6 +23,8 @@ public:
   float Width(TFace face, const QString& text);
   // How far right of its advance the ink of `c` reaches in `face` (0 for most letters).
   float Overhang(TFace face, QChar c) const;
+  // How far left of the pen the ink of `c` reaches in `face` (a "j" in some faces).
+  float Underhang(TFace face, QChar c) const;
   // The body's em: indents and gaps are measured in it.
   float Em() const { return em_; }
 

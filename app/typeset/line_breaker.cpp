@@ -16,6 +16,9 @@ constexpr char16_t kSpace = u' ';
 // Smoothing spreads a glyph's edge over the pixel beyond its advance: lines end this much
 // short of the frame, so that no ink reaches past it.
 constexpr float kInkAllowance = 1;
+// How much a justified line may narrow its spaces, all together, to take in the ink that
+// reaches past the first or last glyph.
+constexpr float kMostShrink = 3;
 // A stretch this long without a break opportunity fits on no line of a page; it is not
 // measured whole (which would cost as much again for every line cut from it).
 constexpr int kLongestFitting = 1000;
@@ -342,7 +345,11 @@ private:
     line.overhang = line.runs.empty() || line.runs.back().text.empty()
                                ? 0
                                : set_.Overhang(line.runs.back().face, QString::fromStdString(line.runs.back().text).back());
-    Align(line, left, x + line.overhang, spaces, stretch);
+    // Likewise a first glyph whose ink reaches left of its pen starts the line that much later.
+    const float underhang = line.runs.empty() || line.runs.front().text.empty()
+                                ? 0
+                                : set_.Underhang(line.runs.front().face, QString::fromStdString(line.runs.front().text).front());
+    Align(line, left + underhang, x + line.overhang, spaces, stretch);
     Finish(line, share);
     lines_.push_back(std::move(line));
     lineBegin_ = lineEnd_ = next;
@@ -356,8 +363,8 @@ private:
     float shift = 0, extra = 0;
     if (rightToLeft_) {
       shift = slack;
-    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 && slack >= -line.overhang - 0.01f) {
-      // A line that fits but for its last glyph's overhang narrows its spaces by a hair.
+    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 && slack >= -kMostShrink) {
+      // A line that fits but for its glyphs' overhangs narrows its spaces by a hair.
       extra = slack / static_cast<float>(spaces);
       line.justified = true;
     } else if (rules_.align == TAlign::Centre) {

@@ -30,7 +30,7 @@ inline std::string Words(int words, int seed = 0) {
   static const char* const kVocabulary[] = {"the",   "reader", "turned", "another", "page",   "of",
                                             "a",     "long",   "winter", "evening", "while",  "snow",
                                             "fell",  "slowly", "over",   "quiet",   "houses", "and",
-                                            "lamps", "burned", "behind", "frosted", "windows"};
+                                            "lamps", "burned", "behind", "frosted", "windows", "just"};
   std::string text;
   for (int i = 0; i < words; ++i) {
     if (i) text += ' ';

@@ -33,11 +33,12 @@ DecodedColor ColorAt(const DecodedGif& gif, int x, int y) {
 
 TEST(TypesetDrawingTest, NoInkFallsInTheMarginsAndTheTextAndRuleAreDrawnInTheBoxColours) {
   TTextBox box;
-  TPageFont font = box.Font();
-  font.color = MakeColor(0, 255, 0);
-  box.SetFont(font);
   box.SetColor(clBlack);
-  for (const int margin : {12, 30}) {
+  for (const auto [margin, pixels] : {std::pair{12, 16}, std::pair{30, 24}}) {
+    TPageFont font = box.Font();
+    font.color = MakeColor(0, 255, 0);
+    font.height = -pixels;
+    box.SetFont(font);
     document::TDocument book = fixture::Novel();
     const document::TDocument sampler = fixture::Sampler();
     book.blocks.insert(book.blocks.end(), sampler.blocks.begin(), sampler.blocks.end());
