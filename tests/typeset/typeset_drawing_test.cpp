@@ -34,7 +34,7 @@ DecodedColor ColorAt(const DecodedGif& gif, int x, int y) {
 TEST(TypesetDrawingTest, NoInkFallsInTheMarginsAndTheTextAndRuleAreDrawnInTheBoxColours) {
   TTextBox box;
   box.SetColor(clBlack);
-  for (const auto [margin, pixels] : {std::pair{12, 16}, std::pair{30, 24}}) {
+  for (const auto& [margin, pixels] : {std::pair{12, 16}, std::pair{30, 24}}) {
     TPageFont font = box.Font();
     font.color = MakeColor(0, 255, 0);
     font.height = -pixels;
