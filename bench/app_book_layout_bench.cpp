@@ -54,7 +54,8 @@ void BM_BibleEpub(benchmark::State& state) {
   for (auto _ : state) {
     TMainState main;
     main.LoadTextFile(BibleEpub());
-    main.Settings().targetFolder = folders.emplace_back(std::make_unique<TScratch>("/dev/shm"))->Path().string() + "/";
+    main.Settings().targetFolder =
+        folders.emplace_back(std::make_unique<TScratch>("/dev/shm"))->Path().string() + "/";
     main.Settings().jobs = 2;
     main.Settings().layout = book ? TLayoutKind::Book : TLayoutKind::Classic;
     files = main.Generate().filesWritten;
@@ -62,7 +63,12 @@ void BM_BibleEpub(benchmark::State& state) {
   CountFiles(state, files);
   state.counters["peak_MB"] = PeakMegabytes();
 }
-BENCHMARK(BM_BibleEpub)->ArgName("book")->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+BENCHMARK(BM_BibleEpub)
+    ->ArgName("book")
+    ->DenseRange(0, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2)
+    ->UseRealTime();
 
 // The typesetting alone, the part of a book-layout run that one thread does before the
 // page workers start.

@@ -63,15 +63,33 @@ public:
 
   void Add(const TBlock& block) {
     switch (block.kind) {
-      case TBlockKind::ChapterStart: Chapter(block); break;
-      case TBlockKind::Heading: Heading(block.runs, block.level <= 2 ? TFace::Heading : TFace::Bold); break;
-      case TBlockKind::Paragraph: Paragraph(block); break;
-      case TBlockKind::ListItem: ListItem(block.marker, block.runs, std::max(1, block.level)); break;
-      case TBlockKind::Quote: Quote(block); break;
-      case TBlockKind::Preformatted: Preformatted(block); break;
-      case TBlockKind::Table: Table(block); break;
-      case TBlockKind::Note: notes_.push_back(block); break;
-      case TBlockKind::Break: Centred(QString::fromUtf8(kSceneBreak), TFace::Regular); break;
+      case TBlockKind::ChapterStart:
+        Chapter(block);
+        break;
+      case TBlockKind::Heading:
+        Heading(block.runs, block.level <= 2 ? TFace::Heading : TFace::Bold);
+        break;
+      case TBlockKind::Paragraph:
+        Paragraph(block);
+        break;
+      case TBlockKind::ListItem:
+        ListItem(block.marker, block.runs, std::max(1, block.level));
+        break;
+      case TBlockKind::Quote:
+        Quote(block);
+        break;
+      case TBlockKind::Preformatted:
+        Preformatted(block);
+        break;
+      case TBlockKind::Table:
+        Table(block);
+        break;
+      case TBlockKind::Note:
+        notes_.push_back(block);
+        break;
+      case TBlockKind::Break:
+        Centred(QString::fromUtf8(kSceneBreak), TFace::Regular);
+        break;
       case TBlockKind::Image:
         if (const std::string caption = PlainText(block.runs); !caption.empty())
           Centred(QString::fromStdString(caption), TFace::Italic);
@@ -125,7 +143,8 @@ private:
     flow_.chapters.push_back({PlainText(block.runs), flow_.lines.size()});
     newPage_ = true;
     if (!block.runs.empty()) {
-      Emit(BreakLines(Styled(block.runs, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true, false);
+      Emit(BreakLines(Styled(block.runs, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true,
+           false);
       keepNext_ = 1;
     }
   }
@@ -193,7 +212,8 @@ private:
       line.ascent = faces_.Ascent(TFace::Mono);
       line.height = faces_.Height(TFace::Mono);
       if (!shown.isEmpty())
-        line.runs.push_back({shown.toStdString(), settings_.left, faces_.Width(TFace::Mono, shown), TFace::Mono, 0});
+        line.runs.push_back(
+            {shown.toStdString(), settings_.left, faces_.Width(TFace::Mono, shown), TFace::Mono, 0});
     };
     QStringList sourceLines = text.split(u'\n');
     // Blank lines around the code would make blank space, perhaps a page of it.
@@ -223,7 +243,8 @@ private:
     for (const auto& row : block.rows)
       for (std::size_t c = 0; c < row.size(); ++c) {
         if (widths.size() <= c) widths.resize(c + 1, 0);
-        widths[c] = std::max(widths[c], Width(Styled(row[c].runs, row[c].header ? TFace::Bold : TFace::Regular)));
+        widths[c] =
+            std::max(widths[c], Width(Styled(row[c].runs, row[c].header ? TFace::Bold : TFace::Regular)));
       }
     float total = gap * static_cast<float>(widths.size() - 1);
     for (const float w : widths) total += w;
@@ -237,7 +258,8 @@ private:
     float width = 0;
     for (int run = 0; run < text.text.size();) {
       int end = run;
-      while (end < text.text.size() && text.faces[static_cast<std::size_t>(end)] == text.faces[static_cast<std::size_t>(run)])
+      while (end < text.text.size() &&
+             text.faces[static_cast<std::size_t>(end)] == text.faces[static_cast<std::size_t>(run)])
         ++end;
       width += faces_.Width(text.faces[static_cast<std::size_t>(run)], text.text.mid(run, end - run));
       run = end;
@@ -281,14 +303,16 @@ private:
     const auto isHeader = [](const auto& row) {
       return !row.empty() && std::ranges::all_of(row, [](const auto& cell) { return cell.header; });
     };
-    const std::vector<document::TTableCell>* header = isHeader(block.rows.front()) ? &block.rows.front() : nullptr;
+    const std::vector<document::TTableCell>* header =
+        isHeader(block.rows.front()) ? &block.rows.front() : nullptr;
     bool first = true;
     for (const auto& row : block.rows) {
       if (&row == header) continue;
       for (std::size_t c = 0; c < row.size(); ++c) {
         TStyledText text;
         if (header && c < header->size() && !PlainText((*header)[c].runs).empty())
-          text.Append(QString::fromStdString(PlainText((*header)[c].runs)) + QStringLiteral(": "), TFace::Bold);
+          text.Append(QString::fromStdString(PlainText((*header)[c].runs)) + QStringLiteral(": "),
+                      TFace::Bold);
         const TStyledText cell = Styled(row[c].runs, row[c].header ? TFace::Bold : TFace::Regular);
         text.text += cell.text;
         text.faces.insert(text.faces.end(), cell.faces.begin(), cell.faces.end());
@@ -339,7 +363,8 @@ TFace FaceOfStyle(std::uint8_t style, TFace base) {
   return bold && italic ? TFace::BoldItalic : bold ? TFace::Bold : italic ? TFace::Italic : TFace::Regular;
 }
 
-TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings, TFaceSet& faces) {
+TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings,
+                    TFaceSet& faces) {
   TFlowBuilder builder(settings, faces);
   for (const auto& block : blocks) {
     CheckCancelled();

@@ -35,7 +35,8 @@ struct TFlowSettings {
 };
 
 // Sets the book's blocks; notes gather at their chapter's end under "Przypisy".
-TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings, TFaceSet& faces);
+TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings,
+                    TFaceSet& faces);
 
 // The face a run of `style` takes inside a block set in `base`.
 TFace FaceOfStyle(std::uint8_t style, TFace base);

@@ -34,7 +34,9 @@ TTypesetLine OneRun(const QString& text, float x, TFace face, TFaceSet& faces) {
 class TTypesetter {
 public:
   TTypesetter(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options)
-      : book_(book), options_(options), faces_(font),
+      : book_(book),
+        options_(options),
+        faces_(font),
         left_(static_cast<float>(std::clamp(options.margin, 0, kPageWidth / 3))),
         right_(static_cast<float>(kPageWidth) - left_) {
     const std::string language = book.language.empty() ? options.language : book.language;
@@ -127,12 +129,14 @@ private:
 
   // The chapters with a title, each with the page its first line is on; as many pages as
   // the list needs.
-  void ContentsPages(const TBookFlow& flow, const std::vector<TFlowPage>& text, std::vector<TTypesetPage>& pages) {
+  void ContentsPages(const TBookFlow& flow, const std::vector<TFlowPage>& text,
+                     std::vector<TTypesetPage>& pages) {
     std::vector<std::pair<QString, std::size_t>> entries;  // title, index of the text page
     for (const TFlowChapter& chapter : flow.chapters) {
       if (chapter.title.empty() || chapter.firstLine >= flow.lines.size()) continue;
       const auto page = std::ranges::upper_bound(text, chapter.firstLine, {}, &TFlowPage::firstLine) - 1;
-      entries.emplace_back(QString::fromStdString(chapter.title), static_cast<std::size_t>(page - text.begin()));
+      entries.emplace_back(QString::fromStdString(chapter.title),
+                           static_cast<std::size_t>(page - text.begin()));
     }
     if (entries.empty()) return;
     const int step = faces_.Height(TFace::Regular);
@@ -173,7 +177,7 @@ private:
 
 }  // namespace
 
-TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options,
-                         const std::string& fallbackTitle) {
+TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font,
+                         const TTypesetOptions& options, const std::string& fallbackTitle) {
   return TTypesetter(book, font, options).Run(fallbackTitle);
 }

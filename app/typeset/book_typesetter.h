@@ -11,8 +11,8 @@
 #include "app/typeset/typeset_page.h"
 
 // `fallbackTitle` (UTF-8) stands on the title page when the book names no title.
-TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options,
-                         const std::string& fallbackTitle);
+TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font,
+                         const TTypesetOptions& options, const std::string& fallbackTitle);
 
 // The contents page's heading.
 inline constexpr char kContentsHeading[] = "Spis treści";

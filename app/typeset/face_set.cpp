@@ -17,10 +17,17 @@ int Scaled(int bodyPixels, double factor, int minimum) {
 TPageFont FaceOf(TPageFont font, TFace face) {
   const int body = std::max(1, -font.height);
   switch (face) {
-    case TFace::Regular: break;
-    case TFace::Italic: font.italic = true; break;
-    case TFace::Bold: font.bold = true; break;
-    case TFace::BoldItalic: font.bold = font.italic = true; break;
+    case TFace::Regular:
+      break;
+    case TFace::Italic:
+      font.italic = true;
+      break;
+    case TFace::Bold:
+      font.bold = true;
+      break;
+    case TFace::BoldItalic:
+      font.bold = font.italic = true;
+      break;
     case TFace::Mono:
       font.face = "DejaVu Sans Mono";
       font.bold = font.italic = false;
@@ -67,7 +74,8 @@ float TFaceSet::Width(TFace face, const QString& text) {
   // Words are remembered; a long run of text (a line of code, a cut of a huge word) is not,
   // so that the cache stays the size of the book's vocabulary.
   constexpr int kLongestRemembered = 48;
-  if (text.size() > kLongestRemembered) return static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
+  if (text.size() > kLongestRemembered)
+    return static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
   auto [it, added] = data.widths.try_emplace(text);
   if (added) it->second = static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
   return it->second;

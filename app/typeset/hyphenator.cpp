@@ -42,7 +42,8 @@ std::string DictionaryPath(const std::string& code) {
   std::vector<std::string> found;
   for (const auto& entry : fs::directory_iterator(folder, error)) {
     const std::string name = entry.path().filename().string();
-    if (name.starts_with("hyph_" + language + "_") && name.ends_with(".dic")) found.push_back(entry.path().string());
+    if (name.starts_with("hyph_" + language + "_") && name.ends_with(".dic"))
+      found.push_back(entry.path().string());
   }
   std::ranges::sort(found);
   return found.empty() ? std::string() : found.front();
@@ -112,9 +113,9 @@ std::vector<int> THyphenator::Look(const QString& word) const {
   int* pos = nullptr;
   int* cut = nullptr;
   constexpr int kLeastLeft = 2, kLeastRight = 2;  // the dictionary's own minimums win when larger
-  const int failed = hnj_hyphen_hyphenate3(dictionary_->dict, bytes.data(), static_cast<int>(bytes.size()),
-                                           hyphens.data(), nullptr, &rep, &pos, &cut, kLeastLeft, kLeastRight,
-                                           kLeastLeft, kLeastRight);
+  const int failed =
+      hnj_hyphen_hyphenate3(dictionary_->dict, bytes.data(), static_cast<int>(bytes.size()), hyphens.data(),
+                            nullptr, &rep, &pos, &cut, kLeastLeft, kLeastRight, kLeastLeft, kLeastRight);
   if (rep) {
     for (std::size_t i = 0; i < bytes.size(); ++i) free(rep[i]);
     free(rep);

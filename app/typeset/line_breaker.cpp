@@ -31,7 +31,8 @@ bool IsSpace(QChar c) { return c == kSpace || c == u'\t'; }
 // the prolonged sound mark, which strict Japanese line breaking keeps off a line's start.
 bool NeverStartsLine(QChar c) {
   static const QString kSmall = QStringLiteral(
-      u"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶㇰㇱㇲㇳㇴㇵㇶㇷㇸㇹㇺㇻㇼㇽㇾㇿー々。、」』）〕］｝〉》，．・：；？！");
+      u"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶㇰㇱㇲㇳㇴㇵㇶㇷㇸㇹㇺㇻㇼㇽㇾㇿー々。、」』）〕］｝"
+      u"〉》，．・：；？！");
   return kSmall.contains(c);
 }
 
@@ -50,7 +51,11 @@ struct TSegment {
 class TBreaker {
 public:
   TBreaker(const TStyledText& paragraph, const TLineFrame& frame, const TBreakRules& rules, TFaceSet& faces)
-      : text_(paragraph.text), faces_(paragraph.faces), frame_(frame), rules_(rules), set_(faces),
+      : text_(paragraph.text),
+        faces_(paragraph.faces),
+        frame_(frame),
+        rules_(rules),
+        set_(faces),
         rightToLeft_(paragraph.text.isRightToLeft()) {}
 
   // Both ways of breaking the paragraph, keeping the one whose spaces vary least.
@@ -59,7 +64,8 @@ public:
     std::vector<TTypesetLine> first = FirstFit(segments);
     // Spaces within a pixel of their width look even already: not worth a second breaking.
     constexpr double kEvenEnough = 1;
-    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3 || SpaceSpread(first) < kEvenEnough)
+    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3 ||
+        SpaceSpread(first) < kEvenEnough)
       return first;
     std::vector<TTypesetLine> total = TotalFit(segments);
     return !total.empty() && SpaceSpread(total) < SpaceSpread(first) ? std::move(total) : std::move(first);
@@ -140,8 +146,8 @@ public:
               spaces > 0 ? (available - natural) / (spaces * space_ / 2) : (available - natural > 1 ? 10 : 0);
           badness = std::min(10000.0, 100 * ratio * ratio * ratio);
         }
-        const double demerits =
-            best[i] + (kLineDemerits + badness) * (kLineDemerits + badness) + (end.hyphen ? kHyphenDemerits : 0);
+        const double demerits = best[i] + (kLineDemerits + badness) * (kLineDemerits + badness) +
+                                (end.hyphen ? kHyphenDemerits : 0);
         if (demerits < best[j]) {
           best[j] = demerits;
           previous[j] = i;
@@ -192,8 +198,8 @@ private:
       const int contentSpaces = spaces + SpacesIn(s.begin, s.end);
       width = content + Measure(s.end, s.spaceEnd);
       spaces = contentSpaces + SpacesIn(s.end, s.spaceEnd);
-      breaks.push_back({s.end, s.spaceEnd, s.softHyphen, s.mandatory || i + 1 == segments.size(), content, width,
-                        contentSpaces, spaces});
+      breaks.push_back({s.end, s.spaceEnd, s.softHyphen, s.mandatory || i + 1 == segments.size(), content,
+                        width, contentSpaces, spaces});
     }
     return breaks;
   }
@@ -241,7 +247,8 @@ private:
       segment.mandatory = (reasons & QTextBoundaryFinder::MandatoryBreak) && at < text_.size();
       if (segment.mandatory) {
         // The line break itself is not drawn.
-        while (segment.end > begin && text_[segment.end - 1].category() == QChar::Separator_Line) --segment.end;
+        while (segment.end > begin && text_[segment.end - 1].category() == QChar::Separator_Line)
+          --segment.end;
         while (segment.end > begin && (text_[segment.end - 1] == u'\n' || text_[segment.end - 1] == u'\r'))
           --segment.end;
       }
@@ -267,7 +274,8 @@ private:
         continue;
       }
       int wordEnd = at;
-      while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face) ++wordEnd;
+      while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face)
+        ++wordEnd;
       QString word = text_.mid(at, wordEnd - at);
       word.remove(kSoftHyphen);
       width += set_.Width(face, word);
@@ -333,8 +341,8 @@ private:
       QString part = text_.mid(run, runEnd - run);
       part.remove(kSoftHyphen);
       if (runEnd == lineEnd_ && lineHyphen_) part += u'-';
-      const float width =
-          Measure(run, runEnd) + (runEnd == lineEnd_ && lineHyphen_ ? set_.Width(face, QStringLiteral("-")) : 0);
+      const float width = Measure(run, runEnd) +
+                          (runEnd == lineEnd_ && lineHyphen_ ? set_.Width(face, QStringLiteral("-")) : 0);
       spaces += static_cast<int>(part.count(kSpace));
       if (face != TFace::Superscript) share[face] += static_cast<int>(part.size());
       line.runs.push_back({part.toStdString(), x, width, face, 0});
@@ -342,13 +350,15 @@ private:
       run = runEnd;
     }
     // A glyph whose ink reaches past its advance (an italic f) ends the line that much earlier.
-    line.overhang = line.runs.empty() || line.runs.back().text.empty()
-                               ? 0
-                               : set_.Overhang(line.runs.back().face, QString::fromStdString(line.runs.back().text).back());
+    line.overhang =
+        line.runs.empty() || line.runs.back().text.empty()
+            ? 0
+            : set_.Overhang(line.runs.back().face, QString::fromStdString(line.runs.back().text).back());
     // Likewise a first glyph whose ink reaches left of its pen starts the line that much later.
-    const float underhang = line.runs.empty() || line.runs.front().text.empty()
-                                ? 0
-                                : set_.Underhang(line.runs.front().face, QString::fromStdString(line.runs.front().text).front());
+    const float underhang =
+        line.runs.empty() || line.runs.front().text.empty()
+            ? 0
+            : set_.Underhang(line.runs.front().face, QString::fromStdString(line.runs.front().text).front());
     Align(line, left + underhang, x + line.overhang, spaces, stretch);
     Finish(line, share);
     lines_.push_back(std::move(line));
@@ -390,8 +400,9 @@ private:
   // The line's face, and its cell: tall enough for each face in it but the superscript,
   // which rides at the top.
   void Finish(TTypesetLine& line, const std::map<TFace, int>& share) const {
-    line.face = share.empty() ? TFace::Regular
-                              : std::ranges::max_element(share, {}, [](const auto& e) { return e.second; })->first;
+    line.face = share.empty()
+                    ? TFace::Regular
+                    : std::ranges::max_element(share, {}, [](const auto& e) { return e.second; })->first;
     int ascent = set_.Ascent(line.face), descent = set_.Height(line.face) - ascent;
     for (const auto& [face, count] : share) {
       ascent = std::max(ascent, set_.Ascent(face));

@@ -29,7 +29,7 @@ struct TLineFrame {
 };
 
 struct TBreakRules {
-  TAlign align = TAlign::Justify;     // the last line is left-aligned whatever this says
+  TAlign align = TAlign::Justify;  // the last line is left-aligned whatever this says
   const THyphenator* hyphenator = nullptr;
   bool singleLetterWordsStay = false;  // Polish: "a i o u w z" never end a line
 };

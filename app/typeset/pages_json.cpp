@@ -10,24 +10,35 @@ namespace {
 
 QString FaceName(TFace face) {
   switch (face) {
-    case TFace::Regular: return QStringLiteral("regular");
-    case TFace::Italic: return QStringLiteral("italic");
-    case TFace::Bold: return QStringLiteral("bold");
-    case TFace::BoldItalic: return QStringLiteral("bold-italic");
-    case TFace::Mono: return QStringLiteral("mono");
+    case TFace::Regular:
+      return QStringLiteral("regular");
+    case TFace::Italic:
+      return QStringLiteral("italic");
+    case TFace::Bold:
+      return QStringLiteral("bold");
+    case TFace::BoldItalic:
+      return QStringLiteral("bold-italic");
+    case TFace::Mono:
+      return QStringLiteral("mono");
     case TFace::Heading:
-    case TFace::Title: return QStringLiteral("heading");
-    case TFace::Small: return QStringLiteral("small");
-    case TFace::Superscript: return QStringLiteral("superscript");
+    case TFace::Title:
+      return QStringLiteral("heading");
+    case TFace::Small:
+      return QStringLiteral("small");
+    case TFace::Superscript:
+      return QStringLiteral("superscript");
   }
   return {};
 }
 
 QString KindName(TPageKind kind) {
   switch (kind) {
-    case TPageKind::Title: return QStringLiteral("title");
-    case TPageKind::Contents: return QStringLiteral("contents");
-    case TPageKind::Text: return QStringLiteral("text");
+    case TPageKind::Title:
+      return QStringLiteral("title");
+    case TPageKind::Contents:
+      return QStringLiteral("contents");
+    case TPageKind::Text:
+      return QStringLiteral("text");
   }
   return {};
 }

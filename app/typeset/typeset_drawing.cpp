@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <cmath>
 
-
 namespace {
 
 QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }

@@ -8,10 +8,10 @@
 enum class TLayoutKind { Classic, Book };
 
 struct TTypesetOptions {
-  int margin = 12;          // the left and right margins, in pixels
-  bool justify = true;      // off: ragged right
+  int margin = 12;      // the left and right margins, in pixels
+  bool justify = true;  // off: ragged right
   bool hyphenate = true;
-  bool footer = true;       // chapter title, page / total and the progress rule
-  bool contents = true;     // a contents page after the title page
-  std::string language;     // BCP 47, used when the book names none; empty: none known
+  bool footer = true;    // chapter title, page / total and the progress rule
+  bool contents = true;  // a contents page after the title page
+  std::string language;  // BCP 47, used when the book names none; empty: none known
 };

@@ -8,7 +8,17 @@
 #include <vector>
 
 // The faces a page is set in, all derived from the page font.
-enum class TFace : std::uint8_t { Regular, Italic, Bold, BoldItalic, Mono, Heading, Title, Small, Superscript };
+enum class TFace : std::uint8_t {
+  Regular,
+  Italic,
+  Bold,
+  BoldItalic,
+  Mono,
+  Heading,
+  Title,
+  Small,
+  Superscript
+};
 inline constexpr int kFaceCount = 9;
 
 // A run of text in one face, drawn with its cell's left edge at x. Every U+0020 in it is
@@ -16,24 +26,24 @@ inline constexpr int kFaceCount = 9;
 struct TTypesetRun {
   std::string text;  // UTF-8, as drawn
   float x = 0;
-  float width = 0;   // drawn width, word spacing included
+  float width = 0;  // drawn width, word spacing included
   TFace face = TFace::Regular;
   float wordSpacing = 0;
 };
 
 struct TTypesetLine {
   std::vector<TTypesetRun> runs;
-  int y = 0;                   // the top of the line's cell on the page
-  int height = 0;              // the cell's height: ascent plus descent of its main face
-  int ascent = 0;              // from the top to the baseline
+  int y = 0;                    // the top of the line's cell on the page
+  int height = 0;               // the cell's height: ascent plus descent of its main face
+  int ascent = 0;               // from the top to the baseline
   TFace face = TFace::Regular;  // the face most of its text is in
-  bool hyphen = false;         // ends in a hyphen the typesetter added
-  bool justified = false;      // stretched to the measure
-  float overhang = 0;          // how far the last glyph's ink reaches past its advance
+  bool hyphen = false;          // ends in a hyphen the typesetter added
+  bool justified = false;       // stretched to the measure
+  float overhang = 0;           // how far the last glyph's ink reaches past its advance
 
   float Left() const { return runs.empty() ? 0 : runs.front().x; }
-  float Right() const;         // where its ink ends
-  std::string Text() const;    // the runs' texts in order
+  float Right() const;       // where its ink ends
+  std::string Text() const;  // the runs' texts in order
 };
 
 enum class TPageKind : std::uint8_t { Title, Contents, Text };
@@ -47,10 +57,10 @@ struct TProgressRule {
 
 struct TTypesetPage {
   TPageKind kind = TPageKind::Text;
-  int number = 0;          // as its file is numbered: 0 the title page
+  int number = 0;  // as its file is numbered: 0 the title page
   std::vector<TTypesetLine> lines;
-  std::string footer;      // "page / total"; empty: no footer
-  std::string chapter;     // the chapter's title, shown in the footer
+  std::string footer;                     // "page / total"; empty: no footer
+  std::string chapter;                    // the chapter's title, shown in the footer
   std::vector<TTypesetLine> footerLines;  // the footer as drawn
   TProgressRule rule;
 };

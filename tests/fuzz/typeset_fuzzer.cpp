@@ -51,7 +51,8 @@ document::TDocument BookOf(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < kSettingBytes) return 0;
-  const document::TDocument book = BookOf(data + kSettingBytes, std::min(size - kSettingBytes, kMaxFuzzedBytes));
+  const document::TDocument book =
+      BookOf(data + kSettingBytes, std::min(size - kSettingBytes, kMaxFuzzedBytes));
   TTextBox box;
   TPageFont font = box.Font();
   font.height = -(4 + data[1] % 40);

@@ -21,15 +21,16 @@ inline document::TBlock Block(TBlockKind kind, std::vector<document::TRun> runs,
   return block;
 }
 
-inline document::TBlock Text(TBlockKind kind, const std::string& text, int level = 0, std::string marker = {}) {
+inline document::TBlock Text(TBlockKind kind, const std::string& text, int level = 0,
+                             std::string marker = {}) {
   return Block(kind, {{text}}, level, std::move(marker));
 }
 
 // A paragraph of `words` words from a fixed Latin-letter vocabulary, varied by `seed`.
 inline std::string Words(int words, int seed = 0) {
-  static const char* const kVocabulary[] = {"the",   "reader", "turned", "another", "page",   "of",
-                                            "a",     "long",   "winter", "evening", "while",  "snow",
-                                            "fell",  "slowly", "over",   "quiet",   "houses", "and",
+  static const char* const kVocabulary[] = {"the",   "reader", "turned", "another", "page",    "of",
+                                            "a",     "long",   "winter", "evening", "while",   "snow",
+                                            "fell",  "slowly", "over",   "quiet",   "houses",  "and",
                                             "lamps", "burned", "behind", "frosted", "windows", "just"};
   std::string text;
   for (int i = 0; i < words; ++i) {
@@ -60,8 +61,13 @@ inline document::TDocument Sampler() {
   document::TDocument book;
   book.blocks = {
       Text(TBlockKind::ChapterStart, "One"),
-      Block(TBlockKind::Paragraph, {{"A claim"}, {"1", document::kNoteReference}, {" and "}, {"bold", document::kBold},
-                                    {" and "}, {"slanted", document::kItalic}, {"."}}),
+      Block(TBlockKind::Paragraph, {{"A claim"},
+                                    {"1", document::kNoteReference},
+                                    {" and "},
+                                    {"bold", document::kBold},
+                                    {" and "},
+                                    {"slanted", document::kItalic},
+                                    {"."}}),
       Text(TBlockKind::ListItem, Words(30), 1, "•"),
       Text(TBlockKind::ListItem, "Nested", 2, "2."),
       Text(TBlockKind::Quote, Words(40, 3), 1),
@@ -74,7 +80,8 @@ inline document::TDocument Sampler() {
   };
   document::TBlock table;
   table.kind = TBlockKind::Table;
-  table.rows = {{{{{"Name"}}, true}, {{{"Size"}}, true}}, {{{{"disk"}}}, {{{"20 GB"}}}}, {{{{"card"}}}, {{{"2 GB"}}}}};
+  table.rows = {
+      {{{{"Name"}}, true}, {{{"Size"}}, true}}, {{{{"disk"}}}, {{{"20 GB"}}}}, {{{{"card"}}}, {{{"2 GB"}}}}};
   book.blocks.insert(book.blocks.begin() + 6, table);
   document::TBlock wide = table;
   wide.rows[1][0].runs[0].text = Words(25);

@@ -77,7 +77,8 @@ TEST(BookTypesetterTest, LinesStayInsideTheMarginsAndJustifiedOnesEndAtTheMeasur
 TEST(BookTypesetterTest, ParagraphsAreIndentedAndNoPageEndsWithAFirstLineOrStartsWithALastOne) {
   document::TDocument book;
   book.language = "en";
-  for (int i = 0; i < 40; ++i) book.blocks.push_back(Text(TBlockKind::Paragraph, Words(34 + (i * 13) % 50, i)));
+  for (int i = 0; i < 40; ++i)
+    book.blocks.push_back(Text(TBlockKind::Paragraph, Words(34 + (i * 13) % 50, i)));
   const TTypesetBook typeset = Typeset(book, {.contents = false});
   const auto isFirst = [](const TTypesetLine& line) { return line.Left() > kLeft + 10; };
   int pages = 0;
@@ -86,8 +87,9 @@ TEST(BookTypesetterTest, ParagraphsAreIndentedAndNoPageEndsWithAFirstLineOrStart
     ++pages;
     const bool firstPage = page.number == 1;
     EXPECT_FALSE(isFirst(page.lines.back())) << "an orphan ends page " << page.number;
-    if (!firstPage) EXPECT_TRUE(page.lines.front().justified || isFirst(page.lines.front()))
-        << "a widow starts page " << page.number;
+    if (!firstPage)
+      EXPECT_TRUE(page.lines.front().justified || isFirst(page.lines.front()))
+          << "a widow starts page " << page.number;
   }
   EXPECT_GT(pages, 5);
   // The very first paragraph follows nothing and is not indented; every later one is.
@@ -120,7 +122,8 @@ TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
   const TTypesetBook typeset = Typeset(book, {.contents = false});
   std::vector<const TTypesetLine*> lines = TextLines(typeset);
   const auto find = [&](const std::string& start) {
-    const auto it = std::ranges::find_if(lines, [&](const TTypesetLine* l) { return l->Text().starts_with(start); });
+    const auto it =
+        std::ranges::find_if(lines, [&](const TTypesetLine* l) { return l->Text().starts_with(start); });
     EXPECT_NE(it, lines.end()) << start;
     return it == lines.end() ? nullptr : *it;
   };

@@ -13,8 +13,8 @@ namespace {
 
 constexpr float kLeft = 12, kRight = 468;
 
-std::vector<TTypesetLine> Break(const QString& text, const THyphenator* hyphenator = nullptr, bool polish = false,
-                                TAlign align = TAlign::Justify, float right = kRight) {
+std::vector<TTypesetLine> Break(const QString& text, const THyphenator* hyphenator = nullptr,
+                                bool polish = false, TAlign align = TAlign::Justify, float right = kRight) {
   static TFaceSet faces{TPageFont()};
   TStyledText styled;
   styled.Append(text, TFace::Regular);
@@ -38,8 +38,8 @@ std::vector<int> PatternPoints(const std::string& word) {
   std::vector<char> hyphens(lower.size() + 5);
   char** rep = nullptr;
   int *pos = nullptr, *cut = nullptr;
-  hnj_hyphen_hyphenate2(dict, lower.c_str(), static_cast<int>(lower.size()), hyphens.data(), nullptr, &rep, &pos,
-                        &cut);
+  hnj_hyphen_hyphenate2(dict, lower.c_str(), static_cast<int>(lower.size()), hyphens.data(), nullptr, &rep,
+                        &pos, &cut);
   hnj_hyphen_free(dict);
   std::vector<int> points;
   for (std::size_t i = 0; i + 1 < lower.size(); ++i)
@@ -52,7 +52,8 @@ TEST(LineBreakerTest, PolishWordsBreakOnlyWherePatternsAllowAndNoLineEndsWithAOn
   ASSERT_TRUE(hyphenator) << "hyphen-pl is not installed";
   int hyphenated = 0;
   for (float width = 0; width < 120; width += 7) {
-    const auto lines = Break(QString::fromUtf8(kPolish), hyphenator.get(), true, TAlign::Justify, kRight - 200 + width);
+    const auto lines =
+        Break(QString::fromUtf8(kPolish), hyphenator.get(), true, TAlign::Justify, kRight - 200 + width);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
       const std::string text = lines[i].Text();
       const auto lastSpace = text.rfind(' ');
@@ -82,13 +83,13 @@ TEST(LineBreakerTest, SoftHyphensAreTheOnlyPlacesAWordWithThemBreaks) {
   const auto hyphenator = THyphenator::ForLanguage("en-US");
   int hyphenated = 0;
   for (float right = 300; right <= kRight; right += 13)
-  for (const auto& line : Break(text.trimmed(), hyphenator.get(), false, TAlign::Justify, right)) {
-    EXPECT_EQ(line.Text().find("\u00AD"), std::string::npos);
-    if (!line.hyphen) continue;
-    ++hyphenated;
-    const std::string text = line.Text();
-    EXPECT_TRUE(text.ends_with("Donau-") || text.ends_with("dampf-") || text.ends_with("schiff-")) << text;
-  }
+    for (const auto& line : Break(text.trimmed(), hyphenator.get(), false, TAlign::Justify, right)) {
+      EXPECT_EQ(line.Text().find("\u00AD"), std::string::npos);
+      if (!line.hyphen) continue;
+      ++hyphenated;
+      const std::string text = line.Text();
+      EXPECT_TRUE(text.ends_with("Donau-") || text.ends_with("dampf-") || text.ends_with("schiff-")) << text;
+    }
   EXPECT_GT(hyphenated, 0);
 }
 
@@ -106,7 +107,8 @@ TEST(LineBreakerTest, JustifiedLinesFillTheMeasureAndTheLastLineDoesNot) {
 }
 
 TEST(LineBreakerTest, JapaneseLinesNeverStartWithClosingMarksOrSmallKanaAndKeepLatinWordsWhole) {
-  const QString sentence = QString::fromUtf8("きょうは「ちょっと」ゆっくりしましょう。それから、Stronixでほんをよみます。");
+  const QString sentence =
+      QString::fromUtf8("きょうは「ちょっと」ゆっくりしましょう。それから、Stronixでほんをよみます。");
   QString text;
   for (int i = 0; i < 8; ++i) text += sentence;
   const QString forbidden = QString::fromUtf8("。、」ぁぃぅぇぉっゃゅょァィゥェォッャュョ");
@@ -115,7 +117,8 @@ TEST(LineBreakerTest, JapaneseLinesNeverStartWithClosingMarksOrSmallKanaAndKeepL
   for (const auto& line : lines) {
     const QString shown = QString::fromStdString(line.Text());
     EXPECT_FALSE(forbidden.contains(shown.front())) << line.Text();
-    EXPECT_FALSE(shown.startsWith(QStringLiteral("ronix")) || shown.endsWith(QStringLiteral("St"))) << line.Text();
+    EXPECT_FALSE(shown.startsWith(QStringLiteral("ronix")) || shown.endsWith(QStringLiteral("St")))
+        << line.Text();
     EXPECT_LE(line.Right(), kRight + 0.01);
   }
 }

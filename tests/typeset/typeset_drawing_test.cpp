@@ -60,15 +60,18 @@ TEST(TypesetDrawingTest, NoInkFallsInTheMarginsAndTheTextAndRuleAreDrawnInTheBox
       EXPECT_LT(ink, 480 * 272 / 4);
       if (number == 0) continue;
       // The footer's rule: bright up to the page's share of the book, dimmer after it.
-      const int reached = margin + (480 - 2 * margin) * static_cast<int>(number) / static_cast<int>(pages.size() - 1);
+      const int reached =
+          margin + (480 - 2 * margin) * static_cast<int>(number) / static_cast<int>(pages.size() - 1);
       int ruleRow = -1;
       for (int y = 272 - 1; y > 200 && ruleRow < 0; --y)
-        if (ColorAt(page, margin, y) == DecodedColor{0, 255, 0} && ColorAt(page, margin + 1, y) == DecodedColor{0, 255, 0} &&
+        if (ColorAt(page, margin, y) == DecodedColor{0, 255, 0} &&
+            ColorAt(page, margin + 1, y) == DecodedColor{0, 255, 0} &&
             ColorAt(page, margin + 2, y) == DecodedColor{0, 255, 0})
           ruleRow = y;
       ASSERT_GT(ruleRow, 0) << "no rule on page " << number;
       EXPECT_EQ(ColorAt(page, reached - 2, ruleRow), (DecodedColor{0, 255, 0}));
-      if (number + 1 < pages.size()) EXPECT_NE(ColorAt(page, 480 - margin - 1, ruleRow), (DecodedColor{0, 255, 0}));
+      if (number + 1 < pages.size())
+        EXPECT_NE(ColorAt(page, 480 - margin - 1, ruleRow), (DecodedColor{0, 255, 0}));
     }
   }
 }
