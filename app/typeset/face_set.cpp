@@ -69,16 +69,17 @@ TFaceSet::TFaceSet(const TPageFont& body) {
   em_ = static_cast<float>(std::max(1, -body.height));
 }
 
-float TFaceSet::Width(TFace face, const QString& text) {
+float TFaceSet::Width(TFace face, QStringView text) {
   TFaceData& data = faces_[Index(face)];
   // Words are remembered; a long run of text (a line of code, a cut of a huge word) is not,
   // so that the cache stays the size of the book's vocabulary.
   constexpr int kLongestRemembered = 48;
-  if (text.size() > kLongestRemembered)
-    return static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
-  auto [it, added] = data.widths.try_emplace(text);
-  if (added) it->second = static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text));
-  return it->second;
+  const auto measure = [&] {
+    return static_cast<float>(QFontMetricsF(data.font).horizontalAdvance(text.toString()));
+  };
+  if (text.size() > kLongestRemembered) return measure();
+  if (const auto known = data.widths.find(text); known != data.widths.end()) return known->second;
+  return data.widths.emplace(text.toString(), measure()).first->second;
 }
 
 float TFaceSet::Overhang(TFace face, QChar c) const {

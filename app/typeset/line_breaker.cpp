@@ -4,6 +4,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "app/typeset/hyphenator.h"
@@ -46,6 +47,8 @@ struct TSegment {
   int begin = 0, end = 0, spaceEnd = 0;
   bool softHyphen = false;  // the content ends in a soft hyphen: a break there draws "-"
   bool mandatory = false;   // a line must end after it
+  float width = 0;          // of the content; past any line's width when too long to measure
+  float spaceWidth = 0;     // of the spaces after it
 };
 
 class TBreaker {
@@ -78,11 +81,14 @@ public:
       TSegment s = segments[i];
       const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
       for (;;) {
-        const float width = s.end - s.begin > kLongestFitting ? Available() + 1 : Measure(s.begin, s.end);
+        const bool whole = s.begin == segments[i].begin;  // not cut by a hyphen or an emergency
+        const float width = whole                               ? s.width
+                            : s.end - s.begin > kLongestFitting ? Available() + 1
+                                                                : Measure(s.begin, s.end);
         const float hyphen = s.softHyphen ? HyphenWidth(s.end) : 0;
         if (lineWidth_ + pending_ + width + hyphen <= Available()) {
           lineWidth_ += pending_ + width;
-          pending_ = Measure(s.end, s.spaceEnd);
+          pending_ = s.spaceWidth;
           lineEnd_ = s.end;
           lineHyphen_ = s.softHyphen;
           if (s.mandatory) Close(s.spaceEnd, false);
@@ -106,7 +112,7 @@ public:
         if (cut >= s.end) {  // one character wider than the line: it stands alone
           lineEnd_ = s.end;
           lineWidth_ = width;
-          pending_ = Measure(s.end, s.spaceEnd);
+          pending_ = s.spaceWidth;
           break;
         }
         lineEnd_ = cut;
@@ -194,9 +200,9 @@ private:
           const int spacesBefore = spaces + SpacesIn(s.begin, split);
           breaks.push_back({split, split, true, false, before, before, spacesBefore, spacesBefore});
         }
-      const float content = width + Measure(s.begin, s.end);
+      const float content = width + s.width;
       const int contentSpaces = spaces + SpacesIn(s.begin, s.end);
-      width = content + Measure(s.end, s.spaceEnd);
+      width = content + s.spaceWidth;
       spaces = contentSpaces + SpacesIn(s.end, s.spaceEnd);
       breaks.push_back({s.end, s.spaceEnd, s.softHyphen, s.mandatory || i + 1 == segments.size(), content,
                         width, contentSpaces, spaces});
@@ -242,7 +248,7 @@ private:
           if (IsSingleLetterWord(text_, wordStart, end)) continue;
         }
       }
-      TSegment segment{begin, end, at};
+      TSegment segment{.begin = begin, .end = end, .spaceEnd = at};
       segment.softHyphen = end == at && text_[end - 1] == kSoftHyphen;
       segment.mandatory = (reasons & QTextBoundaryFinder::MandatoryBreak) && at < text_.size();
       if (segment.mandatory) {
@@ -252,6 +258,9 @@ private:
         while (segment.end > begin && (text_[segment.end - 1] == u'\n' || text_[segment.end - 1] == u'\r'))
           --segment.end;
       }
+      segment.width = segment.end - begin > kLongestFitting ? std::numeric_limits<float>::max()
+                                                            : Measure(begin, segment.end);
+      segment.spaceWidth = Measure(segment.end, at);
       segments.push_back(segment);
       begin = at;
     }
@@ -276,9 +285,9 @@ private:
       int wordEnd = at;
       while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face)
         ++wordEnd;
-      QString word = text_.mid(at, wordEnd - at);
-      word.remove(kSoftHyphen);
-      width += set_.Width(face, word);
+      const QStringView word = QStringView(text_).mid(at, wordEnd - at);
+      width += word.contains(kSoftHyphen) ? set_.Width(face, word.toString().remove(kSoftHyphen))
+                                          : set_.Width(face, word);
       at = wordEnd;
     }
     return width;
