@@ -140,6 +140,7 @@ private:
 
   void Chapter(const TBlock& block) {
     FlushNotes();
+    keepNext_ = 0;  // nothing is kept across a page break that must come
     flow_.chapters.push_back({PlainText(block.runs), flow_.lines.size()});
     newPage_ = true;
     if (!block.runs.empty()) {
@@ -363,7 +364,7 @@ TFace FaceOfStyle(std::uint8_t style, TFace base) {
   return bold && italic ? TFace::BoldItalic : bold ? TFace::Bold : italic ? TFace::Italic : TFace::Regular;
 }
 
-TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings,
+TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings,
                     TFaceSet& faces) {
   TFlowBuilder builder(settings, faces);
   for (const auto& block : blocks) {

@@ -3,6 +3,7 @@
 // A book's blocks as one column of lines, before it is cut into pages: each block set in
 // its face and indents, with the space before each line and which lines must stay on the
 // page of the line after them (headings, and the lines that would be orphans or widows).
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,7 @@ struct TFlowSettings {
 };
 
 // Sets the book's blocks; notes gather at their chapter's end under "Przypisy".
-TBookFlow SetBlocks(const std::vector<document::TBlock>& blocks, const TFlowSettings& settings,
-                    TFaceSet& faces);
+TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings, TFaceSet& faces);
 
 // The face a run of `style` takes inside a block set in `base`.
 TFace FaceOfStyle(std::uint8_t style, TFace base);

@@ -7,6 +7,7 @@
 
 #include "app/drawing/page_drawing.h"
 #include "app/layout/page_layout.h"
+#include "app/typeset/chapter_shares.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/flow_pages.h"
 #include "app/typeset/hyphenator.h"
@@ -39,9 +40,9 @@ public:
         faces_(font),
         left_(static_cast<float>(std::clamp(options.margin, 0, kPageWidth / 3))),
         right_(static_cast<float>(kPageWidth) - left_) {
-    const std::string language = book.language.empty() ? options.language : book.language;
-    if (options.hyphenate && !language.empty()) hyphenator_ = THyphenator::ForLanguage(language);
-    polish_ = IsPolish(language);
+    language_ = book.language.empty() ? options.language : book.language;
+    if (options.hyphenate && !language_.empty()) hyphenator_ = THyphenator::ForLanguage(language_);
+    polish_ = IsPolish(language_);
     footerTop_ = kPageHeight - 2 - faces_.Height(TFace::Small);
     bottom_ = options.footer ? footerTop_ - 6 : kPageHeight - kBottomMargin;
   }
@@ -51,7 +52,7 @@ public:
     settings.left = left_;
     settings.right = right_;
     settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
-    const TBookFlow flow = SetBlocks(book_.blocks, settings, faces_);
+    const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);
     std::vector<TFlowPage> text = CutPages(flow, kTopMargin, bottom_);
 
     TTypesetBook result{{}, kPageWidth, kPageHeight};
@@ -168,6 +169,8 @@ private:
 
   const document::TDocument& book_;
   const TTypesetOptions options_;
+  const TPageFont font_;
+  std::string language_;
   TFaceSet faces_;
   const float left_, right_;
   int bottom_ = 0, footerTop_ = 0;
