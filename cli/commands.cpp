@@ -305,8 +305,9 @@ void PrepareState(TMainState& state, const TCliOptions& options, const std::stri
   settings.jobs = options.jobs;
   if (options.layout) settings.layout = *options.layout;
   settings.typeset = options.typeset;
-  // The book layout starts each chapter on a page of its own.
-  state.SetChapterPages(options.chapterPages || settings.layout == TLayoutKind::Book);
+  // The book layout (which pages always shows) starts each chapter on a page of its own.
+  const bool typeset = settings.layout == TLayoutKind::Book || options.command == TCommand::Pages;
+  state.SetChapterPages(options.chapterPages || typeset);
 }
 
 int FinishOutput(std::ostream& out, std::ostream& err, int code) {
