@@ -9,6 +9,11 @@ float TTypesetLine::Right() const {
 
 std::string TTypesetLine::Text() const {
   std::string text;
-  for (const TTypesetRun& run : runs) text += run.text;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    // Runs set apart (table columns, a contents entry's page number) read apart too.
+    constexpr float kGap = 1.5f;
+    if (i > 0 && runs[i].x - (runs[i - 1].x + runs[i - 1].width) > kGap && !text.ends_with(' ')) text += ' ';
+    text += runs[i].text;
+  }
   return text;
 }

@@ -43,7 +43,7 @@ struct TTypesetLine {
 
   float Left() const { return runs.empty() ? 0 : runs.front().x; }
   float Right() const;       // where its ink ends
-  std::string Text() const;  // the runs' texts in order
+  std::string Text() const;  // the runs' texts in order, a space between runs set apart
 };
 
 enum class TPageKind : std::uint8_t { Title, Contents, Text };

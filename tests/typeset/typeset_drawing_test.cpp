@@ -13,7 +13,9 @@ namespace {
 
 // Each page drawn, written as a GIF and read back by giflib.
 std::vector<DecodedGif> DrawnPages(const TTextBox& box, const document::TDocument& book, int margin) {
-  const TTypesetBook typeset = TypesetBook(book, box.Font(), {.margin = margin}, "book");
+  TTypesetOptions options;
+  options.margin = margin;
+  const TTypesetBook typeset = TypesetBook(book, box.Font(), options, "book");
   TTypesetDrawing drawing(box);
   TPageRaster raster;
   TPageEncoder encoder;
@@ -70,8 +72,9 @@ TEST(TypesetDrawingTest, NoInkFallsInTheMarginsAndTheTextAndRuleAreDrawnInTheBox
           ruleRow = y;
       ASSERT_GT(ruleRow, 0) << "no rule on page " << number;
       EXPECT_EQ(ColorAt(page, reached - 2, ruleRow), (DecodedColor{0, 255, 0}));
-      if (number + 1 < pages.size())
+      if (number + 1 < pages.size()) {
         EXPECT_NE(ColorAt(page, 480 - margin - 1, ruleRow), (DecodedColor{0, 255, 0}));
+      }
     }
   }
 }
