@@ -63,6 +63,9 @@ std::string HomeFolder() {
   return folder;
 }
 
+// The layout EPUB, FB2 and HTML books get by default.
+constexpr TLayoutKind kMarkupBookLayout = TLayoutKind::Classic;
+
 TLoadedBook ReadBook(const std::string& path, bool allItems) {
   TLoadedBook book;
   book.path = path;
@@ -91,6 +94,7 @@ void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings) {
   }
   const bool standardInput = book.path == kStandardInputPath;
   if (book.hasChapters) settings.chapterPages = true;
+  if (book.hasChapters) settings.layout = kMarkupBookLayout;
   if (!standardInput) settings.targetFolder = TargetFolderOf(book.path);
   settings.chosenFileName = standardInput ? kStandardInputName : book.path;
   settings.bookTitle = book.title;

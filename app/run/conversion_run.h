@@ -11,6 +11,7 @@
 #include "app/delivery/staged_book.h"
 #include "app/run/run_monitor.h"
 #include "app/layout/text_box.h"
+#include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
 
 // Refuses a run whose font is so large that not one line fits on a page.
@@ -46,6 +47,9 @@ struct TRunSettings {
   // The title page's first line names this (a book's title and author, in the book's
   // script) instead of the file; empty: the file name.
   std::string bookTitle;
+  // The classic pages, or the typeset book with its options.
+  TLayoutKind layout = TLayoutKind::Classic;
+  TTypesetOptions typeset;
 };
 
 // What a run did.
