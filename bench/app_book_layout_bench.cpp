@@ -78,7 +78,8 @@ void BM_BibleTypeset(benchmark::State& state) {
   main.LoadTextFile(BibleEpub());
   main.Settings().layout = TLayoutKind::Book;
   std::size_t pages = 0;
-  for (auto _ : state) pages = TypesetForRun(main.Memo(), main.Settings()).pages.size();
+  const TConversionJob job = main.Job();
+  for (auto _ : state) pages = TypesetForRun(job).pages.size();
   CountFiles(state, static_cast<double>(pages));
 }
 BENCHMARK(BM_BibleTypeset)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();

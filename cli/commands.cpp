@@ -98,7 +98,7 @@ void PrintLines(const TConversionJob& job, bool raw, std::ostream& out) {
 
 // The typeset pages: as JSON, or page by page with their lines.
 void PrintPages(const TConversionJob& job, bool json, std::ostream& out) {
-  const TTypesetBook book = TypesetForRun(job.box, job.settings);
+  const TTypesetBook book = TypesetForRun(job);
   if (json) {
     out << PagesJson(book);
     return;
@@ -111,7 +111,7 @@ void PrintPages(const TConversionJob& job, bool json, std::ostream& out) {
 
 // The typeset lines of the pages after the title page, in order.
 void PrintTypesetLines(const TConversionJob& job, std::ostream& out) {
-  for (const TTypesetPage& page : TypesetForRun(job.box, job.settings).pages)
+  for (const TTypesetPage& page : TypesetForRun(job).pages)
     if (page.kind != TPageKind::Title)
       for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
 }
@@ -279,6 +279,7 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   TLoadedBook loaded =
       ReadBook(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(), options.allItems);
   TPreparedBook prepared;
+  prepared.job.book = loaded.document;
   prepared.bytesAfterNul = loaded.bytesAfterNul;
   TTextBox& box = prepared.job.box;
   TRunSettings& settings = prepared.job.settings;

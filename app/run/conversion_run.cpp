@@ -78,7 +78,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
     // instead of drawing empty pages forever.
     const int perPage = UsableLinesPerPage(box.Font().height);
     const bool book = settings.layout == TLayoutKind::Book;
-    const TTypesetBook typeset = book ? TypesetForRun(box, settings) : TTypesetBook();
+    const TTypesetBook typeset = book ? TypesetForRun(job) : TTypesetBook();
     const TLineViews lines = book ? TLineViews() : PageLines(box, settings.squeezeBlankLines);
     const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
     const int total = book ? static_cast<int>(typeset.pages.size()) : 1 + static_cast<int>(pages.size());

@@ -10,6 +10,7 @@
 
 #include "app/delivery/staged_book.h"
 #include "app/run/run_monitor.h"
+#include "app/document/document.h"
 #include "app/layout/text_box.h"
 #include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
@@ -71,6 +72,9 @@ std::string PageLabel(int number);
 struct TConversionJob {
   TTextBox box;
   TRunSettings settings;
+  // The book as a structured book, for the book layout; none for a plain-text book, whose
+  // structure the book layout finds in the text box's text.
+  std::shared_ptr<const document::TDocument> book;
 };
 
 // A run's working list: the text box's display lines, squeezed when asked; valid while
