@@ -21,9 +21,9 @@ constexpr std::size_t kSettingBytes = 3;
 constexpr std::size_t kMaxFuzzedBytes = 8192;
 constexpr const char* kLanguages[] = {"", "pl", "en-US", "xx"};
 
-document::TDocument BookOf(const std::uint8_t* data, std::size_t size) {
+document::TDocument BookOf(const std::uint8_t* data, std::size_t size, const char* language) {
   document::TDocument book;
-  book.language = kLanguages[data[2] % 4];
+  book.language = language;
   for (std::size_t at = 0; at + 2 <= size;) {
     document::TBlock& block = book.blocks.emplace_back();
     block.kind = static_cast<document::TBlockKind>(data[at] % 10);
@@ -52,7 +52,7 @@ document::TDocument BookOf(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < kSettingBytes) return 0;
   const document::TDocument book =
-      BookOf(data + kSettingBytes, std::min(size - kSettingBytes, kMaxFuzzedBytes));
+      BookOf(data + kSettingBytes, std::min(size - kSettingBytes, kMaxFuzzedBytes), kLanguages[data[2] % 4]);
   TTextBox box;
   TPageFont font = box.Font();
   font.height = -(4 + data[1] % 40);
