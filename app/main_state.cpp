@@ -98,7 +98,7 @@ void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings) {
   }
   const bool standardInput = book.path == kStandardInputPath;
   if (book.hasChapters) settings.chapterPages = true;
-  if (book.hasChapters) settings.layout = kMarkupBookLayout;
+  settings.layout = book.hasChapters ? kMarkupBookLayout : TLayoutKind::Classic;
   if (!standardInput) settings.targetFolder = TargetFolderOf(book.path);
   settings.chosenFileName = standardInput ? kStandardInputName : book.path;
   settings.bookTitle = book.title;

@@ -32,7 +32,7 @@ TLoadedBook ReadBook(const std::string& path, bool allItems = false);
 // first line), the target folder the file's folder (standard input leaves it, and is named
 // "stdin" on the title page), the title page the book's name and title. A book in UTF-8 (or
 // UTF-16) switches the script to UTF-8; any other keeps the script in force. Markup books
-// turn chapter pages on.
+// turn chapter pages on; the layout is the book layout for them and the classic one for text.
 void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings);
 
 // The text box shows the book, with its chapter marks only when `chapterPages` is on.

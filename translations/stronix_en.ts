@@ -103,6 +103,10 @@
         <source>małe pliki</source>
         <translation>small files</translation>
     </message>
+    <message>
+        <source>skład książkowy</source>
+        <translation>book layout</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -354,6 +358,9 @@ danej książki.
    na niej kolory: te same obrazy, mniejsze pliki;
    &quot;rozdział od nowej strony&quot; - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
+   &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
+   wyrównane i dzielone linie, spis treści; zaznacza się
+   samo przy książce EPUB, FB2 lub HTML;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -391,6 +398,9 @@ copyright.
    the colours it uses: the same pictures, smaller files;
    &quot;chapter on a new page&quot; - each chapter of an EPUB,
    FB2 or HTML book starts on a new page;
+   &quot;book layout&quot; - pages as an e-reader sets them:
+   margins, justified and hyphenated lines, contents;
+   ticked by itself for an EPUB, FB2 or HTML book;
    &quot;file times in page order&quot; - a viewer that sorts by
    date shows the pages in order;
    &quot;split into folders of … pages&quot; - a big book goes

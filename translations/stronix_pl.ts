@@ -103,6 +103,10 @@
         <source>małe pliki</source>
         <translation>małe pliki</translation>
     </message>
+    <message>
+        <source>skład książkowy</source>
+        <translation>skład książkowy</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -357,6 +361,9 @@ danej książki.
    na niej kolory: te same obrazy, mniejsze pliki;
    &quot;rozdział od nowej strony&quot; - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
+   &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
+   wyrównane i dzielone linie, spis treści; zaznacza się
+   samo przy książce EPUB, FB2 lub HTML;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -394,6 +401,9 @@ danej książki.
    na niej kolory: te same obrazy, mniejsze pliki;
    &quot;rozdział od nowej strony&quot; - każdy rozdział książki
    EPUB, FB2 lub HTML zaczyna się na nowej stronie;
+   &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
+   wyrównane i dzielone linie, spis treści; zaznacza się
+   samo przy książce EPUB, FB2 lub HTML;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia

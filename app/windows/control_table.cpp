@@ -70,6 +70,8 @@ constexpr TControlDef kControls[] = {
     {"Label5", Label, nullptr, QRect(534, 354, 40, 13), QT_TRANSLATE_NOOP("Form1", "stron"), -1, 0, false, Bind<&TForm1Controls::pagesCaption>},
     // In the free space between "czcionka" and "Generuj", under "usuwaj puste linie".
     {"CheckBox5", CheckBox, "Panel1", QRect(493, 204, 108, 17), QT_TRANSLATE_NOOP("Form1", "małe pliki"), 6, 0, false, Bind<&TForm1Controls::compactPages>},
+    // A row of its own below the status line, which the window grew to hold.
+    {"CheckBox6", CheckBox, nullptr, QRect(8, 394, 150, 17), QT_TRANSLATE_NOOP("Form1", "skład książkowy"), 10, 0, false, Bind<&TForm1Controls::bookLayout>},
 };
 
 QWidget* MakeControl(const TControlDef& entry, QWidget* parent,

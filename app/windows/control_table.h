@@ -51,6 +51,7 @@ struct TForm1Controls {
   QSpinBox* pagesPerFolder = nullptr;       // SpinEdit1
   QLabel* pagesCaption = nullptr;           // Label5 "stron"
   QCheckBox* compactPages = nullptr;        // CheckBox5 "małe pliki"
+  QCheckBox* bookLayout = nullptr;          // CheckBox6 "skład książkowy"
 };
 
 struct TControlDef {

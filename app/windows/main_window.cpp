@@ -33,9 +33,9 @@
 
 namespace {
 
-// The window's height leaves room for the row of run options and the status line below the
-// other controls.
-constexpr QRect kOuterGeometry(193, 107, 626, 426);
+// The window's height leaves room for the row of run options, the status line and the row of
+// "skład książkowy" below the other controls.
+constexpr QRect kOuterGeometry(193, 107, 626, 448);
 // The status line: what the last run wrote where.
 constexpr QRect kStatusGeometry(8, 374, 602, 16);
 
@@ -104,6 +104,8 @@ void TForm1::createHelpWindow() { pomoc_ = new Tpomoc(this); }
 void TForm1::showState() {
   controls_.memo->Refresh();
   controls_.chapterPages->setChecked(state_.Settings().chapterPages);
+  // A load sets the layout as it does chapter pages: a book for EPUB, FB2 and HTML.
+  controls_.bookLayout->setChecked(state_.Settings().layout == TLayoutKind::Book);
   showTargetFolder();
 }
 
@@ -182,6 +184,7 @@ void TForm1::takeRunOptions() {
   settings.pageTimes = controls_.pageTimes->isChecked();
   settings.pagesPerFolder = controls_.splitFolders->isChecked() ? controls_.pagesPerFolder->value() : 0;
   settings.compactPages = controls_.compactPages->isChecked();
+  settings.layout = controls_.bookLayout->isChecked() ? TLayoutKind::Book : TLayoutKind::Classic;
 }
 
 void TForm1::showRunning(bool running) {
@@ -192,7 +195,8 @@ void TForm1::showRunning(bool running) {
   const TForm1Controls& c = controls_;
   QWidget* const inputs[] = {c.loadButton,     c.generateButton, c.fontBox,        c.squeezeBlankLines,
                              c.squeezeCaption, c.folderButton,   c.cardButton,     c.chapterPages,
-                             c.pageTimes,      c.splitFolders,   c.pagesPerFolder, c.compactPages};
+                             c.pageTimes,      c.splitFolders,   c.pagesPerFolder, c.compactPages,
+                             c.bookLayout};
   for (QWidget* input : inputs) input->setEnabled(!running);
   showGenerateEnabled();
   showPagesPerFolderEnabled();

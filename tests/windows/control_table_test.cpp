@@ -68,6 +68,7 @@ const TExpectedControl kExpected[] = {
     {"SpinEdit1", "QSpinBox", "Form1", {474, 350, 56, 21}, nullptr, 11, false},
     {"Label5", "QLabel", "Form1", {534, 354, 40, 13}, "stron", 11, false},
     {"CheckBox5", "QCheckBox", "Panel1", {493, 204, 108, 17}, "małe pliki", 11, false},
+    {"CheckBox6", "QCheckBox", "Form1", {8, 394, 150, 17}, "skład książkowy", 11, false},
 };
 
 // The controls of the first layout come first; the rest were added around them.
@@ -160,6 +161,9 @@ TEST_F(ControlTableTest, AddedControlsLieInsideTheirParentAndCoverNoSibling) {
   for (const auto& entry : Form1Controls().subspan(kFirstLayoutControls)) {
     QWidget* widget = control(entry.name);
     EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << entry.name;
+    // The status line is no row of the table, but a sibling all the same.
+    if (widget->parentWidget() == &form)
+      EXPECT_FALSE(widget->geometry().intersects(control("StatusLine")->geometry())) << entry.name;
     for (const auto& other : Form1Controls()) {
       const std::string a = entry.name, b = other.name;
       if (a == b || std::string_view(entry.parent ? entry.parent : "") != (other.parent ? other.parent : "")) continue;
@@ -173,7 +177,8 @@ TEST_F(ControlTableTest, TabMovesThroughTheControlsContainerByContainer) {
   const std::vector<std::string> order = {"Button1", "Button2", "Memo1",   "Edit1",     "Button3",
                                           "Button4", "Button6", "Button7", "Button8",   "Button9",
                                           "CheckBox1", "CheckBox5", "katalog_docelowy", "Button5", "Button10",
-                                          "Button12",  "Button13", "CheckBox2", "CheckBox3", "CheckBox4"};
+                                          "Button12",  "Button13", "CheckBox2", "CheckBox3", "CheckBox4",
+                                          "CheckBox6"};
   std::vector<std::string> chain;
   QWidget* widget = control("Button1");
   do {
@@ -241,6 +246,7 @@ TEST(ControlCaptionTest, TheEnglishWindowHasEnglishCaptionsAtTheSamePlaces) {
   EXPECT_EQ(captions["Button5"], "Exit");
   EXPECT_EQ(captions["GroupBox1"], "Target folder for the GIF files");
   EXPECT_EQ(captions["Button10"], "Help");
+  EXPECT_EQ(captions["CheckBox6"], "book layout");
 }
 
 }  // namespace

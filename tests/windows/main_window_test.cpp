@@ -423,17 +423,21 @@ TEST_F(MainWindowTest, TheSmallFilesBoxGivesEachPageOnlyItsColours) {
   EXPECT_LE(DecodeGifFile(dir.File("0001.gif")).frames.at(0).localColors.size(), 8u);
 }
 
+// An EPUB of two chapters, "Jeden" and an untitled one.
+std::string TwoChapterEpub() {
+  return MakeZip({{"mimetype", "application/epub+zip"},
+                  {"META-INF/container.xml", Container("book.opf")},
+                  {"book.opf", Package("<dc:title>Dwa</dc:title>", {{"a", "a.xhtml", "application/xhtml+xml"},
+                                                                     {"b", "b.xhtml", "application/xhtml+xml"}},
+                                       {"a", "b"})},
+                  {"a.xhtml", Xhtml("<h1>Jeden</h1><p>Pierwszy.</p>")},
+                  {"b.xhtml", Xhtml("<p>Drugi.</p>")}});
+}
+
 TEST_F(MainWindowTest, AnEpubShowsItsTextAndTheChapterBoxSwitchesChapterPages) {
   auto& chapters = *form.findChild<QCheckBox*>("CheckBox2");
   EXPECT_FALSE(chapters.isChecked());
-  Load(dir.File("ksiazka.epub"),
-       MakeZip({{"mimetype", "application/epub+zip"},
-                {"META-INF/container.xml", Container("book.opf")},
-                {"book.opf", Package("<dc:title>Dwa</dc:title>", {{"a", "a.xhtml", "application/xhtml+xml"},
-                                                                   {"b", "b.xhtml", "application/xhtml+xml"}},
-                                     {"a", "b"})},
-                {"a.xhtml", Xhtml("<h1>Jeden</h1><p>Pierwszy.</p>")},
-                {"b.xhtml", Xhtml("<p>Drugi.</p>")}}));
+  Load(dir.File("ksiazka.epub"), TwoChapterEpub());
   EXPECT_THAT(box().Lines(), ElementsAre("Jeden", "", "Pierwszy.", "", kChapterMark, "Drugi."));
   EXPECT_TRUE(chapters.isChecked());
   EXPECT_TRUE(form.State().Settings().chapterPages);
@@ -443,6 +447,37 @@ TEST_F(MainWindowTest, AnEpubShowsItsTextAndTheChapterBoxSwitchesChapterPages) {
   chapters.click();
   EXPECT_FALSE(form.State().Settings().chapterPages);
   EXPECT_EQ(marks(), 0);
+}
+
+TEST_F(MainWindowTest, ALoadSetsTheBookLayoutBoxAndItsTickDecidesTheNextRun) {
+  auto& bookLayout = *form.findChild<QCheckBox*>("CheckBox6");
+  EXPECT_FALSE(bookLayout.isChecked());
+  const auto gifCount = [&] {
+    return std::ranges::count_if(std::filesystem::directory_iterator(dir.Path()),
+                                 [](const auto& entry) { return entry.path().extension() == ".gif"; });
+  };
+  const std::pair<const char*, std::string> markupBooks[] = {
+      {"ksiazka.fb2", "<?xml version=\"1.0\" encoding=\"utf-8\"?><FictionBook><body><section><title><p>Jeden</p>"
+                      "</title><p>Pierwszy.</p></section></body></FictionBook>"},
+      {"ksiazka.html", "<html><head><title>Dwa</title></head><body><h1>Jeden</h1><p>Pierwszy.</p></body></html>"},
+      {"ksiazka.epub", TwoChapterEpub()},
+  };
+  for (const auto& [name, bytes] : markupBooks) {
+    Load(dir.File("ksiazka.txt"), "Zwykły tekst.");
+    EXPECT_FALSE(bookLayout.isChecked()) << name;
+    Load(dir.File(name), bytes);
+    EXPECT_TRUE(bookLayout.isChecked()) << name;
+  }
+
+  // The book layout adds a contents page to the title page and the chapters' pages.
+  Generate();
+  EXPECT_EQ(form.State().Settings().layout, TLayoutKind::Book);
+  const auto bookFiles = gifCount();
+  bookLayout.click();
+  Generate();
+  EXPECT_EQ(form.State().Settings().layout, TLayoutKind::Classic);
+  EXPECT_EQ(gifCount(), 3);  // the title page and a page for each chapter
+  EXPECT_GT(bookFiles, gifCount());
 }
 
 }  // namespace
