@@ -85,13 +85,13 @@ TEST(PicturePage, DefaultPageIsCloseToTheScaledPictureInAtMost256Colours) {
 }
 
 TEST(PicturePage, FewColoursStayWithinTheirCountAndDitheringHelps) {
-  TPageRaster raster(320, 240);
+  TPageRaster raster(960, 544);  // more pixels than the reduction takes in one way
   const QRect picture = DrawPicturePage(raster, ColourfulPicture(300, 200));
   const QImage drawn = raster.PaintTarget().copy();
   const QImage dithered = Shown(DecodeGif(pictures::EncodePicturePage(raster.Bitmap(), {16})));
   const QImage nearest =
       Shown(DecodeGif(pictures::EncodePicturePage(raster.Bitmap(), {16, TDitherMethod::Nearest})));
-  EXPECT_EQ(dithered.size(), QSize(320, 240));
+  EXPECT_EQ(dithered.size(), QSize(960, 544));
   EXPECT_LE(ColoursOf(dithered).size(), 16u);
   EXPECT_LE(ColoursOf(nearest).size(), 16u);
   EXPECT_LT(MeanColourError(dithered, drawn, picture), MeanColourError(nearest, drawn, picture));
