@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImageReader>
+
 #include "pictures/picture_fixtures.h"
 
 using pictures::DecodePicture;
@@ -16,6 +18,21 @@ TEST(PictureDecoder, ReadsPngAndJpegAsTheyWereDrawn) {
   const std::optional<QImage> jpeg = DecodePicture(Encoded(original, "JPEG"));
   ASSERT_TRUE(jpeg);
   EXPECT_EQ(jpeg->size(), original.size());
+}
+
+TEST(PictureDecoder, ReadsWebpAndSvgWhereThePluginsAre) {
+  if (!QImageReader::supportedImageFormats().contains("webp") || !QImageReader::supportedImageFormats().contains("svg"))
+    GTEST_SKIP() << "the WebP or SVG image plugin is not installed";
+  const std::optional<QImage> webp = DecodePicture(Encoded(ColourfulPicture(50, 30), "WEBP"));
+  ASSERT_TRUE(webp);
+  EXPECT_EQ(webp->size(), QSize(50, 30));
+  const std::optional<QImage> svg = DecodePicture(
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20"><rect width="40" height="20" fill="red"/></svg>)");
+  ASSERT_TRUE(svg);
+  EXPECT_EQ(svg->size(), QSize(40, 20));
+  EXPECT_EQ(svg->pixel(20, 10), qRgb(255, 0, 0));
+  // An SVG may claim any size it likes: the same bounds refuse a huge one.
+  EXPECT_FALSE(DecodePicture(R"(<svg xmlns="http://www.w3.org/2000/svg" width="60000" height="60000"/>)"));
 }
 
 TEST(PictureDecoder, ShowsTransparencyOverWhite) {
