@@ -23,4 +23,10 @@ QImage FitPicture(const QImage& picture, const QSize& box) {
   return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+TPicturePlace PlacePicture(const QSize& picture, const QSize& textArea, int captionHeight) {
+  const QSize inText = FittedSize(picture, textArea);
+  if (inText.height() * 3 <= textArea.height()) return {false, inText};
+  return {true, FittedSize(picture, {textArea.width(), textArea.height() - captionHeight})};
+}
+
 }  // namespace pictures

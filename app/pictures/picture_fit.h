@@ -16,4 +16,12 @@ QSize FittedSize(const QSize& picture, const QSize& box);
 // `picture` smoothly scaled to FittedSize.
 QImage FitPicture(const QImage& picture, const QSize& box);
 
+// Where a picture goes in the text: between paragraphs when, fitted to the text area, it
+// takes at most a third of its height; otherwise on a page of its own, above its caption.
+struct TPicturePlace {
+  bool ownPage = false;
+  QSize size;  // fitted to the text area, less the caption's height on a page of its own
+};
+TPicturePlace PlacePicture(const QSize& picture, const QSize& textArea, int captionHeight);
+
 }  // namespace pictures

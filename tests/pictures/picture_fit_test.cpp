@@ -33,3 +33,14 @@ TEST(PictureFit, ScalesThePixelsSmoothly) {
   EXPECT_GT(middle, 0);
   EXPECT_LT(middle, 255);
 }
+
+TEST(PictureFit, SmallPicturesGoInlineLargeOnesOnAPageOfTheirOwn) {
+  const QSize area(456, 240);
+  const pictures::TPicturePlace rule = pictures::PlacePicture({400, 40}, area, 20);
+  EXPECT_FALSE(rule.ownPage);
+  EXPECT_EQ(rule.size, QSize(456, 46));
+  EXPECT_FALSE(pictures::PlacePicture({40, 40}, area, 20).ownPage);  // 80 high: a third
+  const pictures::TPicturePlace photo = pictures::PlacePicture({300, 200}, area, 20);
+  EXPECT_TRUE(photo.ownPage);
+  EXPECT_EQ(photo.size, QSize(330, 220));  // the caption's 20 pixels left free
+}
