@@ -12,9 +12,10 @@ namespace pictures {
 
 // A side larger than a GIF can hold is no picture for a page.
 inline constexpr int kMaxPictureSide = gif::kMaxDimension;
-// What Qt's readers may allocate for one picture, and so the pixels a picture may claim
-// (four bytes each): a small file claiming more is a decompression bomb.
-inline constexpr int kPictureMemoryMegabytes = 256;
+// What Qt's readers may allocate for one picture (the limit the encode command's picture
+// loader has by Qt's default), and so the pixels a picture may claim (four bytes each): a
+// small file claiming more is a decompression bomb.
+inline constexpr int kPictureMemoryMegabytes = 128;
 inline constexpr long long kMaxPicturePixels = (static_cast<long long>(kPictureMemoryMegabytes) << 20) / 4;
 
 // The picture in `bytes`, in RGB32 (transparent parts over white, as on a page), or
