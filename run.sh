@@ -4,7 +4,7 @@
 # The build's own output goes to build/run.log and is shown only when the build fails.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/setup
+./scripts/setup run
 
 mkdir -p build
 log=build/run.log
@@ -16,7 +16,11 @@ show_log_and_fail() {
 }
 
 echo "Building stronix-cli and stronix (the first time takes a few minutes; log in $log)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >"$log" 2>&1 || show_log_and_fail "Configuring failed"
+# A new build/ has no tests and benchmarks (./test.sh adds them); one already made keeps its
+# settings.
+configure=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DSTRONIX_TESTS=OFF -DSTRONIX_BENCH=OFF)
+[ -f build/CMakeCache.txt ] && configure=()
+cmake -S . -B build "${configure[@]}" >"$log" 2>&1 || show_log_and_fail "Configuring failed"
 cmake --build build --target stronix-cli stronix -j "$(nproc)" >>"$log" 2>&1 &
 build=$!
 # On a terminal, one line that counts the build steps ("[12/80]") as they finish.

@@ -1,32 +1,62 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sets up, builds and runs every test; then the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, once from g++ and once from clang++, and each fuzz target for
-# a while. Any failure, sanitizer report or fuzzer finding fails the run.
+# Usage: ./test.sh          the quick loop: sets up, builds build/ (Release) and runs its tests,
+#                           all but the package test; about a minute once built.
+#        ./test.sh --full   what CI runs: the same tests with the package test; the suite again
+#                           under AddressSanitizer and UndefinedBehaviorSanitizer from g++; the
+#                           whole tree from clang++, each fuzz target for a while and every
+#                           fuzz corpus replayed. Any failure, sanitizer report or fuzzer finding
+#                           fails the run.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/setup
+
+full=false
+case "${1:-}" in
+  "") ;;
+  --full) full=true ;;
+  *) echo "usage: $0 [--full]" >&2; exit 2 ;;
+esac
+
+if $full; then ./scripts/setup full; else ./scripts/setup test; fi
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+sanitizers=(ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+
+# Configures DIR with the options that follow; a tree already configured keeps its generator.
+configure() {
+  local dir=$1
+  shift
+  local generator=(-G Ninja)
+  [ -f "$dir/CMakeCache.txt" ] && generator=()
+  cmake -S . -B "$dir" "${generator[@]}" "$@" >/dev/null
+}
 
 echo "== build and test (Release) =="
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure build -DCMAKE_BUILD_TYPE=Release -DSTRONIX_TESTS=ON -DSTRONIX_BENCH=ON
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+if $full; then
+  ctest --test-dir build --output-on-failure -j "$jobs"
+else
+  ctest --test-dir build --output-on-failure -j "$jobs" -LE package
+  exit 0
+fi
 
 echo "== build and test (ASan + UBSan) =="
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTRONIX_SANITIZE=ON -DSTRONIX_BENCH=OFF >/dev/null
+configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSTRONIX_SANITIZE=ON -DSTRONIX_BENCH=OFF
 cmake --build build-asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+env "${sanitizers[@]}" ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== build with clang (ASan + UBSan, fuzz coverage) =="
 # The whole project from clang++, in the configuration the fuzzers need: it keeps the
-# project building with both compilers; its tests run after the fuzzers.
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRONIX_FUZZ=ON -DSTRONIX_BENCH=OFF \
-  -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+# project building with both compilers. Its tests are the g++ ones again, so only the
+# fuzz corpora run from it.
+configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRONIX_FUZZ=ON -DSTRONIX_BENCH=OFF \
+  -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j "$jobs"
+
+echo "== fuzz corpora (clang, ASan + UBSan) =="
+env "${sanitizers[@]}" ctest --test-dir build-fuzz --output-on-failure -j "$jobs" -L fuzz
 
 echo "== fuzz (libFuzzer) =="
 # Every tests/fuzz/<name>_fuzzer.cpp runs for a while on a copy of corpus/<name>/, so the
@@ -52,7 +82,3 @@ for source in tests/fuzz/*_fuzzer.cpp; do
     exit 1
   fi
 done
-
-echo "== test (clang, ASan + UBSan) =="
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-fuzz --output-on-failure -j "$jobs"

@@ -17,6 +17,8 @@
 
 #include "app/delivery/staged_book.h"
 #include "app/layout/line_wrap.h"
+#include "app/layout/page_layout.h"
+#include "app/layout/pagination.h"
 #include "app/main_state.h"
 #include "app/drawing/page_drawing.h"
 #include "app/text/text_file.h"
@@ -68,11 +70,11 @@ void PageCounter(benchmark::State& state) {
 void BM_DrawPage(benchmark::State& state) {
   TMainState main;
   TPageRaster raster;
-  const TLineList lines(main.Memo().Lines().begin(), main.Memo().Lines().end());
+  const TLineViews lines = main.Memo().Lines();
+  const TPageSpan page = Paginate(lines, ComputeLayout(main.Memo().Font().height).linesPerPage, false).front();
   for (auto _ : state) {
-    TLineList page = lines;
     ClearPage(raster, main.Memo());
-    DrawPage(raster, main.Memo(), page);
+    DrawPageLines(raster, main.Memo(), lines, page);
   }
   PageCounter(state);
 }
@@ -84,21 +86,23 @@ class TPageFeed {
 public:
   TPageFeed() {
     main_.LoadTextFile(kSample.string());
-    book_.assign(main_.Memo().Lines().begin(), main_.Memo().Lines().end());
+    lines_ = main_.Memo().Lines();
+    pages_ = Paginate(lines_, ComputeLayout(main_.Memo().Font().height).linesPerPage, false);
   }
   // Clears the raster and draws the next page on it.
   TPageRaster& NextPage() {
-    if (lines_.empty()) lines_ = book_;
     ClearPage(raster_, main_.Memo());
-    DrawPage(raster_, main_.Memo(), lines_);
+    DrawPageLines(raster_, main_.Memo(), lines_, pages_[next_]);
+    next_ = (next_ + 1) % pages_.size();
     return raster_;
   }
 
 private:
   TMainState main_;
   TPageRaster raster_;
-  TLineList book_;
-  TLineList lines_;
+  TLineViews lines_;
+  std::vector<TPageSpan> pages_;
+  std::size_t next_ = 0;
 };
 
 // Where one page's GIF bytes go (the benchmark argument "sink"): kept in memory, as the

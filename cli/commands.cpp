@@ -24,6 +24,7 @@
 #include "app/l10n/translation.h"
 #include "app/main_state.h"
 #include "app/text/text_file.h"
+#include "cli/encode_command.h"
 #include "cli/progress_bar.h"
 
 namespace {
@@ -303,6 +304,7 @@ int FinishOutput(std::ostream& out, std::ostream& err, int code) {
 int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
                const TRunMonitor* monitor) {
   if (options.command == TCommand::Convert) return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
+  if (options.command == TCommand::Encode) return RunEncode(options.encode, out, err);
   try {
     const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
     const TPreparedBook prepared = PrepareBook(options, options.books.front());

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "gif/colour/reduction_method.h"
 
@@ -17,12 +16,6 @@ struct TEncodeOptions {
   int paletteBits = 8;
   std::uint8_t compression = 0;
 };
-
-// Parses the arguments after "encode". EUsageError on anything it cannot take.
-TEncodeOptions ParseEncodeCommandLine(const std::vector<std::string>& args);
-
-// The usage lines of the encode command.
-std::string EncodeUsageText();
 
 // Reads the picture, builds the GIF image with the options' settings and writes it. Returns
 // the exit code; failures are reported on `err`, and no output file is left behind.

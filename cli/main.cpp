@@ -6,14 +6,12 @@
 #include <cstdlib>
 #include <iostream>
 #include <new>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/l10n/translation.h"
 #include "app/run/run_monitor.h"
 #include "cli/commands.h"
-#include "cli/encode_command.h"
 #include "cli/interrupt.h"
 #include "cli/options.h"
 
@@ -36,38 +34,21 @@ int UsageError(const std::string& message) {
   return kExitUsage;
 }
 
-bool AsksForHelp(const std::vector<std::string>& args) {
-  for (const auto& arg : args) {
-    if (arg == "--") return false;
-    if (arg == "--help" || arg == "-h") return true;
-  }
-  return false;
-}
-
 int Run(int argc, char** argv) {
   // English, and Polish for Polish readers; the pages are the same whatever the language.
   UseLanguage(UserLanguage(TLanguage::English));
   const std::vector<std::string> args(argv + 1, argv + argc);
   TCliOptions options;
-  std::optional<TEncodeOptions> encode;
-  const bool isEncode = !args.empty() && args[0] == "encode";
-  if (isEncode && AsksForHelp(args)) {
-    std::cout << Translate("stronix-cli", "Usage:").toStdString() << '\n' << EncodeUsageText();
-    return FinishOutput(std::cout, std::cerr, kExitSuccess);
-  }
   try {
-    if (isEncode)
-      encode = ParseEncodeCommandLine(std::vector<std::string>(args.begin() + 1, args.end()));
-    else
-      options = ParseCommandLine(args);
+    options = ParseCommandLine(args);
   } catch (const EUsageError& e) {
     return UsageError(LocalizedMessage(e));
   }
-  if (!encode && (options.command == TCommand::Help || options.help)) {
+  if (options.command == TCommand::Help || options.help) {
     std::cout << UsageText(options.command);
     return FinishOutput(std::cout, std::cerr, kExitSuccess);
   }
-  if (!encode && options.command == TCommand::Version) {
+  if (options.command == TCommand::Version) {
     std::cout << "stronix-cli " << STRONIX_VERSION << '\n';
     return FinishOutput(std::cout, std::cerr, kExitSuccess);
   }
@@ -75,7 +56,6 @@ int Run(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   qInstallMessageHandler(KeepOnlySeriousQtMessages);
   QGuiApplication application(argc, argv);
-  if (encode) return RunEncode(*encode, std::cout, std::cerr);
   InstallInterruptHandlers();
   const TSignalMonitor monitor;
   const int code = RunCommand(options, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0, &monitor);

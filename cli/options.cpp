@@ -2,13 +2,15 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <cmath>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "app/delivery/part_folders.h"
 #include "app/l10n/translation.h"
+#include "app/layout/font_size.h"
 #include "app/layout/page_layout.h"
 #include "cli/encode_command.h"
 
@@ -19,7 +21,6 @@ constexpr int kMaxPixelHeight = 5000;
 constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
 // The smallest size in points the layout can use: its pixel height rounds up to the smallest one.
 constexpr double kSmallestPoints = (kSmallestPixelHeight - 0.5) * 72 / kScreenPpi;
-constexpr int kMaxPagesPerFolder = 1000000;
 constexpr int kMaxJobs = 256;
 
 [[noreturn]] void Refuse(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
@@ -71,100 +72,177 @@ std::optional<TFontScript> ParseScript(const std::string& value) {
   Refuse("--script takes auto or one of %s, not \"%s\"", {names.substr(0, names.size() - 2), value});
 }
 
-// Which commands take an option: `lines` takes what changes the wrapping and the squeeze.
-enum TTakenBy { kConvertOnly = 1, kLinesOnly = 2, kBoth = 3 };
+template <class T, std::size_t N>
+using TNames = std::array<std::pair<std::string_view, T>, N>;
 
-struct TOptionDef {
-  std::string_view name;
-  std::string_view shortName;
-  bool takesValue;
-  int takenBy;
-  std::function<void(TCliOptions&, const std::string&)> apply;
-};
+// encode's settings as the command line spells them.
+constexpr TNames<TReductionMethod, 9> kReductions = {{
+    {"none", TReductionMethod::None},
+    {"system20", TReductionMethod::System20},
+    {"halftone256", TReductionMethod::Halftone256},
+    {"gray4", TReductionMethod::SystemGray4},
+    {"monochrome", TReductionMethod::Monochrome},
+    {"gray256", TReductionMethod::GrayScale256},
+    {"webcube216", TReductionMethod::WebCube216},
+    {"optimized", TReductionMethod::Optimized},
+    {"optimized-system", TReductionMethod::OptimizedSystem},
+}};
 
-const std::vector<TOptionDef>& OptionDefs() {
-  static const std::vector<TOptionDef> defs = {
-      {"--output", "-o", true, kConvertOnly,
-       [](TCliOptions& o, const std::string& v) { o.outputFolder = v; }},
-      {"--font", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.fontFace = v; }},
-      {"--size", "", true, kBoth,
-       [](TCliOptions& o, const std::string& v) { o.fontHeight = FontHeightOfPoints(ParsePoints(v)); }},
-      {"--pixel-height", "", true, kBoth,
-       [](TCliOptions& o, const std::string& v) {
-         o.fontHeight = -ParseInt("--pixel-height", v, kSmallestPixelHeight, kMaxPixelHeight);
-       }},
-      {"--bold", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.bold = true; }},
-      {"--italic", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.italic = true; }},
-      {"--underline", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.underline = true; }},
-      {"--strikeout", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.strikeOut = true; }},
-      {"--script", "", true, kBoth, [](TCliOptions& o, const std::string& v) { o.script = ParseScript(v); }},
-      {"--text-color", "", true, kConvertOnly,
-       [](TCliOptions& o, const std::string& v) { o.textColor = ParseColor("--text-color", v); }},
-      {"--background", "", true, kConvertOnly,
-       [](TCliOptions& o, const std::string& v) { o.background = ParseColor("--background", v); }},
-      {"--colors", "", true, kConvertOnly,
-       [](TCliOptions& o, const std::string& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
-      {"--keep-blank-lines", "", false, kBoth,
-       [](TCliOptions& o, const std::string&) { o.keepBlankLines = true; }},
-      {"--chapter-pages", "", false, kBoth,
-       [](TCliOptions& o, const std::string&) { o.chapterPages = true; }},
-      {"--all-items", "", false, kBoth, [](TCliOptions& o, const std::string&) { o.allItems = true; }},
-      {"--no-page-times", "", false, kConvertOnly,
-       [](TCliOptions& o, const std::string&) { o.pageTimes = false; }},
-      {"--compact", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.compact = true; }},
-      {"--pages-per-folder", "", true, kConvertOnly,
-       [](TCliOptions& o, const std::string& v) {
-         o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);
-       }},
-      {"--to-card", "", false, kConvertOnly, [](TCliOptions& o, const std::string&) { o.toCard = true; }},
-      {"--jobs", "-j", true, kConvertOnly,
-       [](TCliOptions& o, const std::string& v) { o.jobs = ParseInt("--jobs", v, 1, kMaxJobs); }},
-      {"--raw", "", false, kLinesOnly, [](TCliOptions& o, const std::string&) { o.raw = true; }},
-      {"--help", "-h", false, kBoth, [](TCliOptions& o, const std::string&) { o.help = true; }},
-  };
-  return defs;
+constexpr TNames<TDitherMethod, 7> kDithers = {{
+    {"nearest", TDitherMethod::Nearest},
+    {"floyd-steinberg", TDitherMethod::FloydSteinberg},
+    {"stucki", TDitherMethod::Stucki},
+    {"sierra", TDitherMethod::Sierra},
+    {"jajuni", TDitherMethod::JaJuNi},
+    {"steve-arche", TDitherMethod::SteveArche},
+    {"burkes", TDitherMethod::Burkes},
+}};
+
+constexpr TNames<std::uint8_t, 2> kCompressions = {{{"lzw", 0}, {"rle", 1}}};
+
+template <class T, std::size_t N>
+std::vector<std::string> NamesOf(const TNames<T, N>& names) {
+  std::vector<std::string> list;
+  for (const auto& entry : names) list.emplace_back(entry.first);
+  return list;
 }
 
+std::string Joined(const std::vector<std::string>& words, std::string_view between) {
+  std::string text;
+  for (const auto& word : words) text += (text.empty() ? "" : std::string(between)) + word;
+  return text;
+}
+
+template <class T, std::size_t N>
+T Lookup(const TNames<T, N>& names, std::string_view option, const std::string& value) {
+  for (const auto& [name, item] : names)
+    if (name == value) return item;
+  Refuse("%s takes one of %s, not \"%s\"", {option, Joined(NamesOf(names), "|"), value});
+}
+
+std::vector<std::string> ScriptChoices() {
+  std::vector<std::string> names = {"auto"};
+  for (const TFontScript script : kAllScripts) names.emplace_back(ScriptName(script));
+  return names;
+}
+
+using TOptions = TCliOptions;
+using TValue = const std::string;
+
+}  // namespace
+
+const std::vector<TCommandDef>& CommandDefs() {
+  static const std::vector<TCommandDef> commands = {
+      {"convert", TCommand::Convert, kConvert, "BOOK...",
+       QT_TRANSLATE_NOOP(
+           "stronix-cli",
+           "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
+           "pixels into DIR (default: the book's folder; made when missing). Several books go each into\n"
+           "a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory\n"
+           "card. The pages replace the book in the folder all at once, and pages of an older, longer\n"
+           "book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless\n"
+           "--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling\n"
+           "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n"
+           "--compact gives each page a colour table of only the colours it uses: the same pictures\n"
+           "in smaller files.\n")},
+      {"lines", TCommand::Lines, kLines, "BOOK",
+       QT_TRANSLATE_NOOP("stronix-cli",
+                         "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n")},
+      {"encode", TCommand::Encode, kEncode, "IMAGE OUT.gif",
+       QT_TRANSLATE_NOOP(
+           "stronix-cli",
+           "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"
+           "216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures\n"
+           "keep their own colours.\n")},
+  };
+  return commands;
+}
+
+const std::vector<TOptionDef>& OptionDefs() {
+  static const std::vector<TOptionDef> options = {
+      {"--output", "-o", "DIR", kConvert, {}, false, [](TOptions& o, TValue& v) { o.outputFolder = v; }},
+      {"--to-card", "", "", kConvert, {}, true, [](TOptions& o, TValue&) { o.toCard = true; }},
+      {"--font", "", "FAMILY", kLook, {}, false, [](TOptions& o, TValue& v) { o.fontFace = v; }},
+      {"--size", "", "PT", kLook, {}, false,
+       [](TOptions& o, TValue& v) { o.fontHeight = PixelHeightOfPoints(ParsePoints(v)); }},
+      {"--pixel-height", "", "PX", kLook, {}, true,
+       [](TOptions& o, TValue& v) {
+         o.fontHeight = -ParseInt("--pixel-height", v, kSmallestPixelHeight, kMaxPixelHeight);
+       }},
+      {"--bold", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.bold = true; }},
+      {"--italic", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.italic = true; }},
+      {"--underline", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.underline = true; }},
+      {"--strikeout", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.strikeOut = true; }},
+      {"--script", "", "NAME|auto", kLook, ScriptChoices(), false,
+       [](TOptions& o, TValue& v) { o.script = ParseScript(v); }},
+      {"--text-color", "", "RRGGBB", kConvert, {}, false,
+       [](TOptions& o, TValue& v) { o.textColor = ParseColor("--text-color", v); }},
+      {"--background", "", "RRGGBB", kConvert, {}, false,
+       [](TOptions& o, TValue& v) { o.background = ParseColor("--background", v); }},
+      {"--colors", "", "1|2|3|4", kConvert, {"1", "2", "3", "4"}, false,
+       [](TOptions& o, TValue& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
+      {"--keep-blank-lines", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.keepBlankLines = true; }},
+      {"--chapter-pages", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.chapterPages = true; }},
+      {"--all-items", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.allItems = true; }},
+      {"--no-page-times", "", "", kConvert, {}, false, [](TOptions& o, TValue&) { o.pageTimes = false; }},
+      {"--pages-per-folder", "", "K", kConvert, {}, false,
+       [](TOptions& o, TValue& v) {
+         o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);
+       }},
+      {"--jobs", "-j", "N", kConvert, {}, false,
+       [](TOptions& o, TValue& v) { o.jobs = ParseInt("--jobs", v, 1, kMaxJobs); }},
+      {"--compact", "", "", kConvert, {}, false, [](TOptions& o, TValue&) { o.compact = true; }},
+      {"--raw", "", "", kLines, {}, false, [](TOptions& o, TValue&) { o.raw = true; }},
+      {"--reduction", "", "METHOD", kEncode, NamesOf(kReductions), false,
+       [](TOptions& o, TValue& v) { o.encode.reduction = Lookup(kReductions, "--reduction", v); }},
+      {"--dither", "", "METHOD", kEncode, NamesOf(kDithers), false,
+       [](TOptions& o, TValue& v) { o.encode.dither = Lookup(kDithers, "--dither", v); }},
+      {"--palette-bits", "", "0..8", kEncode, {}, false,
+       [](TOptions& o, TValue& v) { o.encode.paletteBits = ParseInt("--palette-bits", v, 0, 8); }},
+      {"--compression", "", "lzw|rle", kEncode, NamesOf(kCompressions), false,
+       [](TOptions& o, TValue& v) { o.encode.compression = Lookup(kCompressions, "--compression", v); }},
+  };
+  return options;
+}
+
+namespace {
+
+// Every command takes --help; it is no part of any synopsis.
+const TOptionDef kHelpOption = {"--help", "-h", "", kConvert | kLines | kEncode, {}, false,
+                                [](TOptions& o, TValue&) { o.help = true; }};
+
 const TOptionDef* FindOption(std::string_view name) {
+  if (name == kHelpOption.name || name == kHelpOption.shortName) return &kHelpOption;
   for (const auto& option : OptionDefs())
     if (option.name == name || (!option.shortName.empty() && option.shortName == name)) return &option;
   return nullptr;
 }
 
-TCommand ParseCommand(const std::string& word) {
-  if (word == "convert") return TCommand::Convert;
-  if (word == "lines") return TCommand::Lines;
-  if (word == "help" || word == "--help" || word == "-h") return TCommand::Help;
-  if (word == "--version") return TCommand::Version;
+const TCommandDef& ParseCommand(const std::string& word) {
+  static const TCommandDef help = {"help", TCommand::Help, TCommandSet{}, "", nullptr};
+  static const TCommandDef version = {"--version", TCommand::Version, TCommandSet{}, "", nullptr};
+  for (const auto& command : CommandDefs())
+    if (command.name == word) return command;
+  if (word == "help" || word == "--help" || word == "-h") return help;
+  if (word == "--version") return version;
   Refuse("unknown command \"%s\"; the commands are convert, lines and encode", {word});
 }
 
 }  // namespace
 
-std::vector<std::string> OptionNames() {
-  std::vector<std::string> names;
-  for (const auto& option : OptionDefs()) {
-    names.emplace_back(option.name);
-    if (!option.shortName.empty()) names.emplace_back(option.shortName);
-  }
-  return names;
-}
-
-int FontHeightOfPoints(double points) { return -static_cast<int>(std::lround(points * 96 / 72)); }
-
 TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
   TCliOptions options;
   if (args.empty()) Refuse("no command given");
-  options.command = ParseCommand(args[0]);
+  const TCommandDef& command = ParseCommand(args[0]);
+  options.command = command.command;
   if (options.command == TCommand::Help || options.command == TCommand::Version) return options;
 
-  const std::string_view commandName = args[0];
-  const int command = options.command == TCommand::Lines ? kLinesOnly : kConvertOnly;
+  const std::string_view commandName = command.name;
   bool sizeGiven = false, pixelHeightGiven = false, optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-      if (command == kLinesOnly && !options.books.empty())
+      if (command.command == TCommand::Lines && !options.books.empty())
         Refuse("lines takes one book: \"%s\" is one too many", {arg});
       options.books.push_back(arg);
       continue;
@@ -177,12 +255,12 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     const std::string name = arg.substr(0, equals);
     const TOptionDef* option = FindOption(name);
     if (!option) Refuse("unknown option %s", {name});
-    if ((option->takenBy & command) == 0) Refuse("%s does not apply to %s", {option->name, commandName});
+    if ((option->takenBy & command.bit) == 0) Refuse("%s does not apply to %s", {option->name, commandName});
     std::string value;
     if (equals != std::string::npos) {
-      if (!option->takesValue) Refuse("%s takes no value", {name});
+      if (option->value.empty()) Refuse("%s takes no value", {name});
       value = arg.substr(equals + 1);
-    } else if (option->takesValue) {
+    } else if (!option->value.empty()) {
       if (++i == args.size()) Refuse("%s needs a value", {name});
       value = args[i];
     }
@@ -191,6 +269,12 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     option->apply(options, value);
   }
   if (options.help) return options;
+  if (options.command == TCommand::Encode) {
+    if (options.books.size() != 2) Refuse("encode takes a picture file and an output GIF file");
+    options.encode.input = options.books[0];
+    options.encode.output = options.books[1];
+    return options;
+  }
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
   if (options.toCard && options.outputFolder) Refuse("give either -o or --to-card, not both");
   if (options.books.empty()) Refuse("%s needs a book", {commandName});
@@ -206,16 +290,6 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
 
 namespace {
 
-constexpr std::string_view kConvertUsage =
-    "  stronix-cli convert BOOK... [-o DIR | --to-card] [--font FAMILY] [--size PT | --pixel-height PX]\n"
-    "              [--bold] [--italic] [--underline] [--strikeout] [--script NAME|auto]\n"
-    "              [--text-color RRGGBB] [--background RRGGBB] [--colors 1|2|3|4]\n"
-    "              [--keep-blank-lines] [--chapter-pages] [--all-items] [--no-page-times]\n"
-    "              [--pages-per-folder K] [--jobs N] [--compact]\n";
-constexpr std::string_view kLinesUsage =
-    "  stronix-cli lines BOOK [--font FAMILY] [--size PT | --pixel-height PX] [--bold]\n"
-    "              [--italic] [--underline] [--strikeout] [--script NAME|auto] [--keep-blank-lines]\n"
-    "              [--chapter-pages] [--all-items] [--raw]\n";
 constexpr const char* kLookText = QT_TRANSLATE_NOOP(
     "stronix-cli",
     "The default look is Times New Roman, 12 pt (16 pixels), black on white; --colors picks\n"
@@ -228,45 +302,68 @@ constexpr const char* kLookText = QT_TRANSLATE_NOOP(
     "on a new page (and a form feed line of a text book). An EPUB's items outside its reading\n"
     "order (linear=\"no\": translations, notes) are left out unless --all-items is given. BOOK -\n"
     "reads standard input (convert - needs -o or --to-card).\n");
-constexpr const char* kConvertText = QT_TRANSLATE_NOOP(
-    "stronix-cli",
-    "convert writes the title page 0000.gif and the pages 0001.gif, 0002.gif, ... of 480 x 272\n"
-    "pixels into DIR (default: the book's folder; made when missing). Several books go each into\n"
-    "a folder of its own, DIR/NAME/. --to-card writes into PSP/PHOTO/NAME/ on the mounted memory\n"
-    "card. The pages replace the book in the folder all at once, and pages of an older, longer\n"
-    "book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless\n"
-    "--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling\n"
-    "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n"
-    "--compact gives each page a colour table of only the colours it uses: the same pictures\n"
-    "in smaller files.\n");
-constexpr const char* kLinesText = QT_TRANSLATE_NOOP(
-    "stronix-cli",
-    "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n");
 
 // The usage's prose in the language in use; the synopsis lines are the command line's own.
 std::string Said(const char* text) { return Translate("stronix-cli", text).toStdString(); }
 
 std::string UsageHeading() { return Said(QT_TRANSLATE_NOOP("stronix-cli", "Usage:")) + "\n"; }
 
+// A command's synopsis: its operands, then each option it takes in brackets, alternatives in
+// one; lines wrapped at 100 columns. Options whose value is one of a list named by a word
+// (METHOD) have that list under the synopsis.
+std::string Synopsis(const TCommandDef& command) {
+  constexpr std::size_t kWidth = 100;
+  const std::string indent(14, ' ');
+  std::vector<std::string> items;
+  std::string lists;
+  std::size_t listIndent = 0;
+  for (const auto& option : OptionDefs()) {
+    if ((option.takenBy & command.bit) == 0) continue;
+    std::string item(option.shortName.empty() ? option.name : option.shortName);
+    if (!option.value.empty()) item += " " + option.value;
+    if (option.orPrevious && !items.empty())
+      items.back().insert(items.back().size() - 1, " | " + item);
+    else
+      items.push_back("[" + item + "]");
+    if (!option.choices.empty() && option.value.find('|') == std::string::npos)
+      listIndent = std::max(listIndent, option.name.size() - 2);
+  }
+  for (const auto& option : OptionDefs()) {
+    if ((option.takenBy & command.bit) == 0 || option.choices.empty() ||
+        option.value.find('|') != std::string::npos)
+      continue;
+    const std::string name(option.name.substr(2));
+    lists += "      " + name + ":" + std::string(listIndent - name.size() + 1, ' ') + Joined(option.choices, "|") + "\n";
+  }
+  std::string text = "  stronix-cli " + std::string(command.name) + " " + std::string(command.operands);
+  std::size_t lineStart = 0;
+  for (const auto& item : items) {
+    if (text.size() - lineStart + 1 + item.size() > kWidth) {
+      text += "\n";
+      lineStart = text.size();
+      text += indent + item;
+    } else {
+      text += " " + item;
+    }
+  }
+  return text + "\n" + lists;
+}
+
 }  // namespace
 
 std::string UsageText(TCommand command) {
-  switch (command) {
-    case TCommand::Convert:
-      return UsageHeading() + std::string(kConvertUsage) + "\n" + Said(kConvertText) + Said(kLookText);
-    case TCommand::Lines:
-      return UsageHeading() + std::string(kLinesUsage) + "\n" + Said(kLinesText) + Said(kLookText);
-    default:
-      return UsageText();
-  }
+  for (const auto& def : CommandDefs())
+    if (def.command == command)
+      return UsageHeading() + Synopsis(def) + "\n" + Said(def.text) + ((def.bit & kLook) ? Said(kLookText) : "");
+  return UsageText();
 }
 
 std::string UsageText() {
-  return UsageHeading() + std::string(kConvertUsage) + std::string(kLinesUsage) + EncodeUsageText() +
-         "  stronix-cli COMMAND --help | --help | --version\n\n" + Said(kConvertText) + Said(kLinesText) +
-         Said(kLookText) +
-         Said(QT_TRANSLATE_NOOP("stronix-cli",
-                                "encode writes one PNG, BMP or PPM picture as a GIF; by default it is reduced to the\n"
-                                "216-colour web cube, mapped to the nearest colour and LZW-compressed. Indexed pictures\n"
-                                "keep their own colours.\n"));
+  std::string synopses, look, others;
+  for (const auto& def : CommandDefs()) {
+    synopses += Synopsis(def);
+    ((def.bit & kLook) ? look : others) += Said(def.text);
+  }
+  return UsageHeading() + synopses + "  stronix-cli COMMAND --help | --help | --version\n\n" + look + Said(kLookText) +
+         others;
 }

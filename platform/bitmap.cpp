@@ -246,7 +246,7 @@ void TBitmap::Allocate() {
 }
 
 std::uint8_t* TBitmap::ScanLine(int y) {
-  if (y < 0 || y >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
+  if (y < 0 || y >= height_) throw EScanLineOutOfRange();
   return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
 }
 

@@ -63,3 +63,5 @@ EFWriteError::EFWriteError(std::string_view path, int systemError)
     : EWriteError(FormatMessage("Cannot write %s", {path}), systemError) {}
 
 EReadError::EReadError() : EStreamError("Stream read error") {}
+
+EScanLineOutOfRange::EScanLineOutOfRange() : EInvalidGraphicOperation("Scan line index out of range") {}

@@ -62,6 +62,11 @@ class GIFException : public EInvalidGraphic {
 class EInvalidGraphicOperation : public Exception {
   using Exception::Exception;
 };
+// "Scan line index out of range": a row outside a bitmap.
+class EScanLineOutOfRange : public EInvalidGraphicOperation {
+public:
+  EScanLineOutOfRange();
+};
 
 // "Cannot assign a %s to a %s": source class name, target class name.
 class EConvertError : public Exception {

@@ -92,6 +92,10 @@
         <translation>Cannot set the time of %s</translation>
     </message>
     <message>
+        <source>There is no colour set %s; the sets are 1 to 4</source>
+        <translation>There is no colour set %s; the sets are 1 to 4</translation>
+    </message>
+    <message>
         <source>Pages per folder must be at least %s, not %s</source>
         <translation>Pages per folder must be at least %s, not %s</translation>
     </message>

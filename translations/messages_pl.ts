@@ -92,6 +92,10 @@
         <translation>Nie można ustawić czasu pliku %s</translation>
     </message>
     <message>
+        <source>There is no colour set %s; the sets are 1 to 4</source>
+        <translation>Nie ma zestawu kolorów %s; zestawy to 1 do 4</translation>
+    </message>
+    <message>
         <source>Pages per folder must be at least %s, not %s</source>
         <translation>Stron w folderze musi być co najmniej %s, nie %s</translation>
     </message>

@@ -5,11 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/books/chapter_mark.h"
 #include "platform/exceptions.h"
-
-// A line that is this alone marks where a chapter starts; the same mark the line list
-// knows as kChapterMark.
-inline constexpr char kBookChapterMark[] = "\f";
 
 // A book read from a markup format: its metadata and its text as the text box takes it.
 struct TBook {

@@ -3,6 +3,7 @@
 
 #include "app/books/text_capacity.h"
 #include "platform/cancellation.h"
+#include "platform/descriptor_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -66,12 +67,11 @@ TBookFile::~TBookFile() {
 }
 
 std::size_t TBookFile::ReadSome(char* buffer, std::size_t size) {
-  for (;;) {
-    CheckCancelled();  // a signal also ends a read that waits, with EINTR
-    const ssize_t count = ::read(fd_, buffer, size);
-    if (count >= 0) return static_cast<std::size_t>(count);
-    if (errno != EINTR) throw EFOpenError(path_, errno);  // a failing device
-  }
+  CheckCancelled();
+  // A signal also ends a read that waits: the run may have been asked to stop.
+  const ssize_t count = ReadRetrying(fd_, buffer, size, CheckCancelled);
+  if (count < 0) throw EFOpenError(path_, errno);  // a failing device
+  return static_cast<std::size_t>(count);
 }
 
 std::string TBookFile::Read(std::size_t count) {

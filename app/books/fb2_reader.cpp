@@ -162,7 +162,7 @@ TBook ReadFb2Text(const TByteSource& source, std::size_t capacity, std::size_t e
   TBook book = BookOf(metadata, main.Finish());
   const std::string notesText = notes.Finish();
   if (!notesText.empty()) {
-    if (!book.text.empty()) book.text += std::string("\r\n") + kBookChapterMark + "\r\n";
+    if (!book.text.empty()) book.text += std::string("\r\n") + kChapterMark + "\r\n";
     if (book.text.size() + notesText.size() > capacity) throw ETextTooLarge();
     book.text += notesText;
   }

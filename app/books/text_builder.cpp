@@ -93,7 +93,7 @@ void TTextBuilder::Chapter() {
   EndLine();
   if (last_ == TLineKind::None || last_ == TLineKind::Mark) return;
   if (last_ != TLineKind::Blank) PushLine("", TLineKind::Blank);
-  PushLine(kBookChapterMark, TLineKind::Mark);
+  PushLine(kChapterMark, TLineKind::Mark);
   pendingBlank_ = false;
   bodySinceMark_ = false;
 }

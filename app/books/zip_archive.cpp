@@ -98,11 +98,12 @@ std::string TZipArchive::FindBySuffix(std::string_view suffix) const {
 std::optional<std::string> TZipArchive::Read(const std::string& name) {
   const std::optional<zip_uint64_t> index = IndexOf(name);
   if (!index) return std::nullopt;
+  const auto damaged = [&] { return EBookError(FormatMessage("the archive's entry %s is damaged", {name})); };
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat_index(archive_.get(), *index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
       !(stat.valid & ZIP_STAT_COMP_SIZE)) {
-    throw EBookError(FormatMessage("the archive's entry %s is damaged", {name}));
+    throw damaged();
   }
   const auto tooLarge = [&](std::size_t size) {
     if (unpacked_ + size > limits_.maxTotal) {
@@ -125,7 +126,7 @@ std::optional<std::string> TZipArchive::Read(const std::string& name) {
   for (;;) {
     CheckCancelled();
     const zip_int64_t count = zip_fread(file.get(), chunk, sizeof chunk);
-    if (count < 0) throw EBookError(FormatMessage("the archive's entry %s is damaged", {name}));
+    if (count < 0) throw damaged();
     if (count == 0) break;
     tooLarge(bytes.size() + static_cast<std::size_t>(count));
     bytes.append(chunk, static_cast<std::size_t>(count));

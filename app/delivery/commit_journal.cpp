@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "app/delivery/page_file.h"
+#include "platform/descriptor_io.h"
 #include "platform/directory.h"
 #include "platform/exceptions.h"
 
@@ -47,15 +48,6 @@ std::string JournalText(const TCommitPlan& plan) {
   for (const auto& page : plan.pages) text += "page " + Escaped(page) + "\n";
   for (const auto& stale : plan.staleFolders) text += "stale " + Escaped(stale) + "\n";
   return text.append(kEndLine.substr(1));
-}
-
-void WriteAll(int fd, std::string_view bytes, const std::string& shownPath) {
-  while (!bytes.empty()) {
-    const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) throw EFWriteError(shownPath, count < 0 ? errno : ENOSPC);
-    bytes.remove_prefix(static_cast<std::size_t>(count));
-  }
 }
 
 std::string NameOf(const std::string& relativePath) {
@@ -157,11 +149,8 @@ std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging) {
   if (fd < 0) return std::nullopt;
   std::string text;
   char chunk[1 << 14];
-  for (ssize_t count; (count = ::read(fd, chunk, sizeof chunk)) != 0;) {
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) break;
+  for (ssize_t count; (count = ReadRetrying(fd, chunk, sizeof chunk)) > 0;)
     text.append(chunk, static_cast<std::size_t>(count));
-  }
   ::close(fd);
   // Written whole and renamed into place, a journal is complete; anything else is not one.
   if (!text.starts_with(kHeaderLine) || !text.ends_with(kEndLine)) return std::nullopt;

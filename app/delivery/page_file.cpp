@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/descriptor_io.h"
 #include "platform/directory.h"
 
 bool IsPageFileName(std::string_view name) {
@@ -24,7 +25,7 @@ bool IsPageFile(const TDirectory& folder, const std::string& name) {
   const int fd = ::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   unsigned char header[10] = {};
-  const ssize_t count = ::read(fd, header, sizeof header);
+  const ssize_t count = ReadRetrying(fd, header, sizeof header);
   ::close(fd);
   const auto word = [&](int at) { return header[at] | header[at + 1] << 8; };
   return count == sizeof header && std::memcmp(header, "GIF8", 4) == 0 &&

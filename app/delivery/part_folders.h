@@ -5,8 +5,11 @@
 // folders one level below its photo folder and few pages in each, can open all of it.
 #include <string>
 
-// The smallest number of pages in a part folder.
+// The smallest and the largest number of pages in a part folder the window and the command
+// line take. The largest is what the window's five-digit box shows; a folder on the card's
+// FAT file system holds fewer files than that anyway, so no larger part is of use.
 inline constexpr int kMinPagesPerFolder = 10;
+inline constexpr int kMaxPagesPerFolder = 99999;
 
 // Exception "Pages per folder must be at least 10, not <K>" unless `pagesPerFolder`
 // is 0 (no parts) or at least kMinPagesPerFolder.

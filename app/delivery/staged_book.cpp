@@ -6,11 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <filesystem>
 
 #include "app/delivery/commit_journal.h"
 #include "app/delivery/page_times.h"
+#include "platform/descriptor_io.h"
 #include "platform/directory.h"
 #include "platform/exceptions.h"
 #include "platform/folder_lock.h"
@@ -33,14 +33,7 @@ void WriteWholeFile(const std::string& path, const std::string& shownPath, const
   if (fd < 0) throw EFCreateError(shownPath, errno);
   bool closed = false;
   try {
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    while (size > 0) {
-      const ssize_t count = ::write(fd, bytes, size);
-      if (count < 0 && errno == EINTR) continue;
-      if (count <= 0) throw EFWriteError(shownPath, count < 0 ? errno : ENOSPC);
-      bytes += count;
-      size -= static_cast<std::size_t>(count);
-    }
+    WriteAll(fd, std::string_view(static_cast<const char*>(data), size), shownPath);
     closed = true;
     if (::close(fd) != 0) throw EFWriteError(shownPath, errno);
   } catch (...) {

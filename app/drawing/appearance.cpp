@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/drawing/appearance.h"
 
-#include <stdexcept>
+#include <iterator>
+#include <string>
+
+EUnknownColorSet::EUnknownColorSet(int number)
+    : Exception(FormatMessage("There is no colour set %s; the sets are 1 to 4", {std::to_string(number)})) {}
 
 void ApplyColorSet(TTextBox& box, int number) {
-  if (number < 1 || number > 4) throw std::out_of_range("colour set number");
+  if (number < 1 || number > static_cast<int>(std::size(kColorSets))) throw EUnknownColorSet(number);
   const TColorSet& set = kColorSets[number - 1];
   TPageFont font = box.Font();
   font.color = set.text;

@@ -8,6 +8,7 @@
 #include "app/text/font_script.h"
 #include "app/layout/page_font.h"
 #include "app/layout/text_box.h"
+#include "platform/exceptions.h"
 
 struct TColorSet {
   TColor text;
@@ -24,7 +25,14 @@ inline constexpr TColorSet kColorSets[4] = {
 
 // Gives the text box the text and background colours of set `number` (1 to 4); face,
 // height and style stay.
+// EUnknownColorSet for any other number.
 void ApplyColorSet(TTextBox& box, int number);
+
+// "There is no colour set %s; the sets are 1 to 4".
+class EUnknownColorSet : public Exception {
+public:
+  explicit EUnknownColorSet(int number);
+};
 
 // What a font dialog shows and returns.
 struct TFontChoice {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drawing/qt_color.h"
 #include "app/text/code_page.h"
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_wrap.h"
@@ -15,8 +16,6 @@
 #include "app/text/text_file.h"
 
 namespace {
-
-QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 // Paints lines of the text box's font and colours on the raster.
 class TLinePainter {
@@ -112,14 +111,6 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
     painter.DrawLine(TitleLineY(1, size) + step * static_cast<int>(i), book[i]);
   for (int line = 2; line <= kTitleLineCount; ++line)
     painter.DrawLine(TitleLineY(line, size) + extra, below[line - 2]);
-}
-
-void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines) {
-  const TPageLayout layout = ComputeLayout(box.Font().height);
-  const int count = std::min<int>(layout.linesPerPage, static_cast<int>(lines.size()));
-  if (count <= 0) return;
-  DrawPageLines(raster, box, TLineViews(lines.begin(), lines.begin() + count), {0, count});
-  lines.erase(lines.begin(), lines.begin() + count);
 }
 
 void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page) {

@@ -22,9 +22,6 @@ void ClearPage(TPageRaster& raster, const TTextBox& box);
 void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
                    std::string_view bookTitle = {});
 
-// Draws the first N lines of `lines` (fewer when fewer remain) and removes them from it.
-// When not one line fits (N ≤ 0) nothing is drawn or removed. EFontTooSmall for a layout size of 0.
-void DrawPage(TPageRaster& raster, const TTextBox& box, TLineList& lines);
-
-// Draws the lines of one page of `lines`, leaving the list as it is.
+// Draws the lines of one page of `lines`, leaving the list as it is. EFontTooSmall for a
+// layout size of 0.
 void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page);

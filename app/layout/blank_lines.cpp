@@ -7,10 +7,7 @@ bool IsBlankLine(std::string_view line) {
   return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
 }
 
-namespace {
-
-template <class Lines>
-void Squeeze(Lines& lines) {
+void SqueezeBlankLines(TLineViews& lines) {
   // The rule walks from the third line and deletes line i while it and line i - 1 are
   // both blank. Deleting from the middle one line at a time is quadratic on a long
   // book, so the same walk compacts in place: the kept line before i is line i - 1.
@@ -23,8 +20,3 @@ void Squeeze(Lines& lines) {
   }
   lines.erase(kept, lines.end());
 }
-
-}  // namespace
-
-void SqueezeBlankLines(TLineList& lines) { Squeeze(lines); }
-void SqueezeBlankLines(TLineViews& lines) { Squeeze(lines); }

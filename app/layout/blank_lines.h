@@ -10,5 +10,4 @@ bool IsBlankLine(std::string_view line);
 
 // Shrinks every run of consecutive blank lines to one, except that the first two lines
 // of the list are never removed (two blank lines at the very start both stay).
-void SqueezeBlankLines(TLineList& lines);
 void SqueezeBlankLines(TLineViews& lines);

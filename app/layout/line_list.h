@@ -7,10 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/books/chapter_mark.h"
+
 using TLineList = std::deque<std::string>;
 // A run's working list: views of the text box's display lines, which outlive the run.
 using TLineViews = std::vector<std::string_view>;
-
-// A source line that is this alone marks where a chapter starts (books read from EPUB, FB2
-// and HTML); a run with chapter pages on starts a new page there.
-inline constexpr char kChapterMark[] = "\f";

@@ -131,7 +131,3 @@ TTextFile BookTextOf(std::string bytes, std::string_view name, std::size_t fileS
   file.text = NormaliseLineBreaks(bytes);
   return file;
 }
-
-std::string ReadTextFile(const std::string& path, std::size_t capacity) {
-  return ReadBookText(path, capacity).text;
-}

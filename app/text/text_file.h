@@ -48,8 +48,6 @@ TTextFile ReadBookText(const std::string& path, std::size_t capacity = kMaxTextB
 TTextFile BookTextOf(std::string bytes, std::string_view name, std::size_t fileSize = 0);
 // Standard input read whole, within `capacity` as ReadBookText counts it.
 std::string ReadStandardInput(std::size_t capacity = kMaxTextBytes);
-// The text of ReadBookText alone.
-std::string ReadTextFile(const std::string& path, std::size_t capacity = kMaxTextBytes);
 
 // UTF-16 bytes after their byte-order mark as UTF-8; unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes);

@@ -13,11 +13,10 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 
-#include <cmath>
 #include <iterator>
 
-#include "app/layout/page_layout.h"
-#include "app/windows/qt_color.h"
+#include "app/layout/font_size.h"
+#include "app/drawing/qt_color.h"
 
 namespace {
 
@@ -71,14 +70,6 @@ constexpr int kMaxPoints = 1638;
 QVariant ColorData(TColor color) { return QVariant::fromValue(static_cast<uint>(color)); }
 
 }  // namespace
-
-int PixelHeightOfPoints(int points) {
-  return -static_cast<int>(std::lround(points * double{kScreenPpi} / 72));
-}
-
-int PointsOfPixelHeight(int height) {
-  return static_cast<int>(std::lround(-height * 72.0 / kScreenPpi));
-}
 
 TFontDialog::TFontDialog(const TFontChoice& start, QWidget* parent) : QDialog(parent) {
   setObjectName("FontDialog1");

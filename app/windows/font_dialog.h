@@ -37,8 +37,3 @@ private:
   QComboBox* script_;
   QLabel* sample_;
 };
-
-// The pixel height, negative, of a size in points on the 96-ppi display: 12 → −16, 8 → −11.
-int PixelHeightOfPoints(int points);
-// The size in points that a pixel height shows as: −16 → 12, −13 → 10, −11 → 8.
-int PointsOfPixelHeight(int height);

@@ -27,7 +27,7 @@
 #include "app/windows/dialogs.h"
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
-#include "app/windows/qt_color.h"
+#include "app/drawing/qt_color.h"
 #include "app/windows/run_report_text.h"
 #include "app/windows/window_style.h"
 
@@ -39,8 +39,7 @@ constexpr QRect kOuterGeometry(193, 107, 626, 426);
 // The status line: what the last run wrote where.
 constexpr QRect kStatusGeometry(8, 374, 602, 16);
 
-// Pages per folder when splitting: from kMinPagesPerFolder, 500 to begin with.
-constexpr int kMaxPagesPerFolder = 99999;
+// Pages per folder when splitting: 500 to begin with.
 constexpr int kInitialPagesPerFolder = 500;
 
 }  // namespace

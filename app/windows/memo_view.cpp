@@ -12,7 +12,7 @@
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_list.h"
 #include "app/layout/text_box.h"
-#include "app/windows/qt_color.h"
+#include "app/drawing/qt_color.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QSettings>
 
 #include "app/windows/font_dialog.h"
-#include "app/windows/qt_color.h"
+#include "app/drawing/qt_color.h"
 #include "app/windows/window_style.h"
 
 namespace {

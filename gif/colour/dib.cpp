@@ -77,7 +77,7 @@ void TDIBWriter::CreatePicture() {
 std::uint8_t* TDIBWriter::RowPointer(int row) {
   if (!created_) CreatePicture();
   if (pixels_.empty()) throw GIFException("Image has no DIB");
-  if (row < 0 || row >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
+  if (row < 0 || row >= height_) throw EScanLineOutOfRange();
   return pixels_.data() + static_cast<std::size_t>(height_ - 1 - row) * stride_;
 }
 

@@ -34,8 +34,9 @@ TPaletteHandle BuildPalette(TReductionMethod method, TDIBReader& reader, TBitmap
     case TReductionMethod::WebCube216:
       return BuildWebCubePalette();
     case TReductionMethod::Optimized:
-      if (paletteBits < 0 || paletteBits > kMaxPaletteBits) throw GIFException("Palette bits out of range");
-      return BuildOptimizedPalette(reader, 1 << paletteBits, kColorBits, false);
+      // Bits out of range ask for no colours, which the optimized palette refuses.
+      return BuildOptimizedPalette(reader, paletteBits >= 0 && paletteBits <= kMaxPaletteBits ? 1 << paletteBits : 0,
+                                   kColorBits, false);
     case TReductionMethod::OptimizedSystem:
       return BuildOptimizedPaletteFromBitmap(source, kSystemFramedColors, kColorBits, true);
     case TReductionMethod::CustomPalette:

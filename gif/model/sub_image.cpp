@@ -87,14 +87,22 @@ void TGIFSubImage::RequirePixels() {
   if (pixels_.empty()) throw GIFException("Image is empty");
 }
 
+namespace {
+
+void CheckCoordinate(int value, int size) {
+  if (value < 0 || value >= size) throw GIFException("Invalid pixel coordinates");
+}
+
+}  // namespace
+
 std::uint8_t* TGIFSubImage::PixelRow(int y) {
-  if (y < 0 || y >= height_) throw GIFException("Invalid pixel coordinates");
+  CheckCoordinate(y, height_);
   RequirePixels();
   return pixels_.data() + static_cast<std::size_t>(y) * width_;
 }
 
 std::uint8_t TGIFSubImage::PixelAt(int x, int y) {
-  if (x < 0 || x >= width_) throw GIFException("Invalid pixel coordinates");
+  CheckCoordinate(x, width_);
   return PixelRow(y)[x];
 }
 

@@ -4,12 +4,17 @@
 #include <gmock/gmock.h>
 
 #include "app/books/book.h"
-#include "app/layout/line_list.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;
 
-TEST(TextBuilder, ChapterMarkIsTheLineListsMark) { EXPECT_STREQ(kBookChapterMark, kChapterMark); }
+TEST(TextBuilder, ChapterMarkIsALineOfItsOwn) {
+  books::TTextBuilder builder(1000);
+  builder.Text("one");
+  builder.Chapter();
+  builder.Text("two");
+  EXPECT_THAT(Lines(builder.Finish()), ElementsAre("one", "", kChapterMark, "two"));
+}
 
 TEST(TextBuilder, CollapsesWhiteSpaceAcrossTextPieces) {
   books::TTextBuilder builder(1000);

@@ -50,6 +50,12 @@ void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free
 
 namespace {
 
+// The arguments after "encode", as the command line parses them.
+TEncodeOptions EncodeCommandLine(std::vector<std::string> args) {
+  args.insert(args.begin(), "encode");
+  return ParseCommandLine(args).encode;
+}
+
 struct TResult {
   int exitCode;
   std::string out, err;
@@ -59,7 +65,7 @@ class EncodeCommandTest : public testing::Test {
 protected:
   TResult Encode(std::vector<std::string> args) {
     std::ostringstream out, err;
-    const int code = RunEncode(ParseEncodeCommandLine(args), out, err);
+    const int code = RunEncode(EncodeCommandLine(args), out, err);
     return {code, out.str(), err.str()};
   }
   std::string Output() const { return dir_.File("out.gif"); }
@@ -195,16 +201,16 @@ TEST_F(EncodeCommandTest, WhatAGifCannotHoldOrMemoryCannotTakeLeavesTheOldFile) 
 }
 
 TEST(EncodeCommandLineTest, RefusesValuesOutsideTheLists) {
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--reduction", "best"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--dither", "ordered"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--palette-bits", "9"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--palette-bits", "-1"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--compression", "zip"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--palette-bits"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png"}), EUsageError);
-  EXPECT_THROW(ParseEncodeCommandLine({"a.png", "b.gif", "--colours", "2"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--reduction", "best"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--dither", "ordered"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--palette-bits", "9"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--palette-bits", "-1"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--compression", "zip"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--palette-bits"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png"}), EUsageError);
+  EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--colours", "2"}), EUsageError);
 
-  const TEncodeOptions options = ParseEncodeCommandLine(
+  const TEncodeOptions options = EncodeCommandLine(
       {"--reduction", "optimized-system", "a.png", "--dither", "steve-arche", "b.gif", "--compression", "rle"});
   EXPECT_EQ(options.input, "a.png");
   EXPECT_EQ(options.output, "b.gif");
@@ -214,7 +220,7 @@ TEST(EncodeCommandLineTest, RefusesValuesOutsideTheLists) {
   EXPECT_EQ(options.paletteBits, 8);
 
   // "--" ends the options: a file may then begin with dashes.
-  const TEncodeOptions ended = ParseEncodeCommandLine({"--palette-bits", "4", "--", "--in.png", "out.gif"});
+  const TEncodeOptions ended = EncodeCommandLine({"--palette-bits", "4", "--", "--in.png", "out.gif"});
   EXPECT_EQ(ended.input, "--in.png");
   EXPECT_EQ(ended.paletteBits, 4);
 }

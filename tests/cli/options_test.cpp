@@ -4,8 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <regex>
+#include <set>
 
+#include "app/layout/font_size.h"
 #include "support/man_page.h"
 
 namespace {
@@ -14,9 +19,9 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 TEST(OptionsTest, PointsBecomeTheFontDialogsPixelHeight) {
-  EXPECT_EQ(FontHeightOfPoints(12), -16);
-  EXPECT_EQ(FontHeightOfPoints(10), -13);
-  EXPECT_EQ(FontHeightOfPoints(8), -11);
+  EXPECT_EQ(PixelHeightOfPoints(12), -16);
+  EXPECT_EQ(PixelHeightOfPoints(10), -13);
+  EXPECT_EQ(PixelHeightOfPoints(8), -11);
 }
 
 TEST(OptionsTest, ConvertTakesEveryOption) {
@@ -77,7 +82,7 @@ TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
       {{"convert", "a.txt", "--raw"}, "--raw does not apply to convert"},
       {{"convert", "a.txt", "--to-card", "-o", "x"}, "give either -o or --to-card, not both"},
       {{"convert", "a.txt", "--pages-per-folder", "9"},
-       "--pages-per-folder takes a whole number from 10 to 1000000, not \"9\""},
+       "--pages-per-folder takes a whole number from 10 to 99999, not \"9\""},
       {{"convert", "a.txt", "--fast"}, "unknown option --fast"},
       {{"convert", "a.txt", "--font"}, "--font needs a value"},
       {{"convert", "a.txt", "--bold=yes"}, "--bold takes no value"},
@@ -116,17 +121,85 @@ namespace {
 
 using testing::HasSubstr;
 
-// The manual page describes what the command line takes: every option of the table, and
-// every option the usage text names (encode's among them).
-TEST(OptionsTest, TheManualPageDescribesEveryOption) {
+// The names the options of `command` go by: as a synopsis shows them (the short name where
+// there is one), or every name.
+std::set<std::string> OptionsOf(const TCommandDef& command, bool synopsis) {
+  std::set<std::string> names;
+  for (const auto& option : OptionDefs()) {
+    if ((option.takenBy & command.bit) == 0) continue;
+    if (!synopsis || option.shortName.empty()) names.emplace(option.name);
+    if (!option.shortName.empty()) names.emplace(option.shortName);
+  }
+  return names;
+}
+
+std::set<std::string> OptionsIn(const std::string& text) {
+  std::set<std::string> names;
+  const std::regex option(R"((?:^|[\s\[|(])(--?[a-z][a-z-]*))");
+  for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it) names.insert((*it)[1].str());
+  return names;
+}
+
+// The manual page shows each command with the options of the table, and describes each.
+TEST(OptionsTest, TheManualPageShowsAndDescribesEveryOptionOfTheTable) {
   const std::string page = RenderedManPage("stronix-cli");
   ASSERT_FALSE(page.empty());
-  for (const std::string& name : OptionNames()) EXPECT_THAT(page, HasSubstr(name)) << name;
-  const std::string usage = UsageText();
-  const std::regex option(R"((?:^|[\s\[|(])(--?[a-z][a-z-]*))");
-  for (std::sregex_iterator it(usage.begin(), usage.end(), option), end; it != end; ++it)
-    EXPECT_THAT(page, HasSubstr((*it)[1].str())) << (*it)[1].str();
-  for (const char* command : {"convert", "lines", "encode"}) EXPECT_THAT(page, HasSubstr(command));
+  for (const auto& option : OptionDefs()) {
+    EXPECT_THAT(page, HasSubstr(std::string(option.name))) << option.name;
+    if (!option.shortName.empty()) {
+      EXPECT_THAT(page, HasSubstr(std::string(option.shortName) + ", "));
+    }
+  }
+  const std::size_t start = page.find("SYNOPSIS"), end = page.find("DESCRIPTION");
+  ASSERT_LT(start, end);
+  const std::string synopsis = page.substr(start, end - start);
+  for (const auto& command : CommandDefs()) {
+    const std::string head = "stronix-cli " + std::string(command.name) + " ";
+    const std::size_t at = synopsis.find(head);
+    ASSERT_NE(at, std::string::npos) << command.name;
+    const std::size_t next = synopsis.find("stronix-cli ", at + head.size());
+    EXPECT_EQ(OptionsIn(synopsis.substr(at + head.size(), next - at - head.size())), OptionsOf(command, true))
+        << command.name;
+  }
+}
+
+// What the bash completion offers for a command line whose last word is being completed.
+std::set<std::string> Completions(const std::vector<std::string>& words) {
+  std::string command =
+      "bash --norc --noprofile -c '"
+      "source /usr/share/bash-completion/bash_completion; source \"$1\"; shift; "
+      "COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); COMP_LINE=\"$*\"; COMP_POINT=${#COMP_LINE}; "
+      "_stronix_cli stronix-cli \"${COMP_WORDS[COMP_CWORD]}\" \"${COMP_WORDS[COMP_CWORD - 1]}\"; "
+      "printf \"%s\\n\" \"${COMPREPLY[@]}\"' complete '" STRONIX_COMPLETION "' stronix-cli";
+  for (const auto& word : words) command += " '" + word + "'";
+  const std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+  std::set<std::string> offered;
+  char line[256];
+  while (pipe && std::fgets(line, sizeof line, pipe.get())) {
+    std::string word(line);
+    if (!word.empty() && word.back() == '\n') word.pop_back();
+    if (!word.empty()) offered.insert(word);
+  }
+  return offered;
+}
+
+TEST(OptionsTest, TheCompletionOffersTheCommandsOptionsAndValuesOfTheTable) {
+  if (!std::filesystem::exists("/usr/share/bash-completion/bash_completion"))
+    GTEST_SKIP() << "bash-completion is not installed";
+  const std::set<std::string> commands = Completions({""});
+  for (const auto& command : CommandDefs()) {
+    SCOPED_TRACE(command.name);
+    EXPECT_TRUE(commands.contains(std::string(command.name)));
+    std::set<std::string> options = OptionsOf(command, false);
+    options.insert({"--help", "--"});
+    EXPECT_EQ(Completions({std::string(command.name), "-"}), options);
+    for (const auto& option : OptionDefs()) {
+      if ((option.takenBy & command.bit) == 0 || option.choices.empty()) continue;
+      EXPECT_EQ(Completions({std::string(command.name), std::string(option.name), ""}),
+                std::set<std::string>(option.choices.begin(), option.choices.end()))
+          << option.name;
+    }
+  }
 }
 
 }  // namespace

@@ -20,6 +20,14 @@ TEST(AppearanceTest, ColourSetsChangeOnlyColours) {
     EXPECT_EQ(box.Color(), expected[set - 1].background);
     EXPECT_EQ(box.Font().face, "Arial");
   }
+  EXPECT_THROW(ApplyColorSet(box, 0), EUnknownColorSet);
+  try {
+    ApplyColorSet(box, 5);
+    ADD_FAILURE() << "set 5 was taken";
+  } catch (const EUnknownColorSet& e) {
+    EXPECT_STREQ(e.what(), "There is no colour set 5; the sets are 1 to 4");
+  }
+  EXPECT_EQ(box.Color(), expected[3].background);  // a refused set changes nothing
 }
 
 TEST(AppearanceTest, TheDialogsScriptAndColourAreTakenOnlyWhenChangedThere) {

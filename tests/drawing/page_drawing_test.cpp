@@ -13,7 +13,6 @@
 
 namespace {
 
-using testing::IsEmpty;
 using testing::StartsWith;
 using testing::StrEq;
 using testing::ThrowsMessage;
@@ -28,11 +27,10 @@ TEST(PageDrawingTest, AConvertedRasterIsRedrawnInTheBoxColoursAndCutAtTheEdge) {
   TTextBox box;
   ApplyColorSet(box, 4);
   raster.Bitmap().SetPixelFormat(pf24bit);  // as the frame import leaves it
-  TLineList lines = {std::string(200, 'W'), "x"};
+  const std::string wide(200, 'W');
   ClearPage(raster, box);
-  DrawPage(raster, box, lines);
+  DrawPageLines(raster, box, {wide, "x"}, {0, 2});
   ASSERT_EQ(raster.Bitmap().PixelFormat(), pfDevice);
-  EXPECT_THAT(lines, IsEmpty());
   std::set<TColor> colours;
   for (int y = 0; y < kPageHeight; ++y)
     for (int x = 0; x < kPageWidth; ++x) colours.insert(PixelAt(raster, x, y));
@@ -43,16 +41,16 @@ TEST(PageDrawingTest, AConvertedRasterIsRedrawnInTheBoxColoursAndCutAtTheEdge) {
   EXPECT_TRUE(edgeInked);
 }
 
-TEST(PageDrawingTest, AFontThatFitsNoLineDrawsAndRemovesNothing) {
+TEST(PageDrawingTest, AFontThatFitsNoLineDrawsNothing) {
   TPageRaster raster;
   TTextBox box;
   TPageFont font;
   font.height = -219;
   box.SetFont(font);
-  TLineList lines = {"a", "b"};
+  const TLineViews lines = {"a", "b"};
+  ASSERT_LE(ComputeLayout(font.height).linesPerPage, 0);
   ClearPage(raster, box);
-  DrawPage(raster, box, lines);
-  EXPECT_EQ(lines.size(), 2u);
+  DrawPageLines(raster, box, lines, {0, 0});
   for (int y = 0; y < kPageHeight; ++y)
     for (int x = 0; x < kPageWidth; ++x) ASSERT_EQ(PixelAt(raster, x, y), clWhite);
 }
@@ -63,9 +61,9 @@ TEST(PageDrawingTest, AOnePointFontFailsOnBothPages) {
   TPageFont font;
   font.height = -1;
   box.SetFont(font);
-  TLineList lines = {"a"};
+  const TLineViews lines = {"a"};
   const auto message = StartsWith("Czcionka jest za mała");
-  EXPECT_THAT([&] { DrawPage(raster, box, lines); }, ThrowsMessage<EFontTooSmall>(message));
+  EXPECT_THAT([&] { DrawPageLines(raster, box, lines, {0, 1}); }, ThrowsMessage<EFontTooSmall>(message));
   EXPECT_THAT([&] { DrawTitlePage(raster, box, ""); }, ThrowsMessage<EFontTooSmall>(message));
 }
 

@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/document/plain_text.h"
 #include "app/drawing/appearance.h"
 #include "app/drawing/page_drawing.h"
 #include "app/layout/page_layout.h"
+#include "app/layout/pagination.h"
 #include "app/drawing/page_raster.h"
 #include "app/layout/text_box.h"
 #include "app/text/text_file.h"
@@ -67,14 +69,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ApplyColorSet(box, 1 + (data[2] >> 6));
   box.SetText(text);
 
-  TLineList lines(box.Lines().begin(), box.Lines().end());
+  const TLineViews lines = box.Lines();
   TPageRaster raster;
   try {
-    for (int page = 0; page < kMaxPages && !lines.empty(); ++page) {
-      const std::size_t before = lines.size();
+    const int perPage = ComputeLayout(box.Font().height).linesPerPage;
+    if (perPage <= 0) return 0;  // not one line fits this font: the run refuses it
+    const std::vector<TPageSpan> pages = Paginate(lines, perPage, false);
+    for (int page = 0; page < kMaxPages && page < static_cast<int>(pages.size()); ++page) {
       ClearPage(raster, box);
-      DrawPage(raster, box, lines);
-      if (lines.size() == before) break;  // not one line fits this font
+      DrawPageLines(raster, box, lines, pages[static_cast<std::size_t>(page)]);
       // Writing takes most of the time and varies little with the text: the first page, when
       // the height byte's top bit asks for it.
       if (page > 0 || !(data[1] & 0x80)) continue;

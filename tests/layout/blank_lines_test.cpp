@@ -19,9 +19,9 @@ TEST(BlankLinesTest, SqueezeKeepsOneOfARunAndTheFirstTwoLines) {
       {{"", "", "", "", ""}, {"", ""}},         {{"a", "\t", "\t", "", " ", "b"}, {"a", "\t", "\t", "", "b"}},
   };
   for (const auto& [before, after] : cases) {
-    TLineList lines = before;
+    TLineViews lines(before.begin(), before.end());
     SqueezeBlankLines(lines);
-    EXPECT_EQ(lines, after);
+    EXPECT_EQ(lines, TLineViews(after.begin(), after.end()));
   }
 }
 

@@ -14,6 +14,11 @@
 
 namespace {
 
+// The text of a book file, as the text box takes it.
+std::string TextOf(const std::string& path, std::size_t capacity = kMaxTextBytes) {
+  return ReadBookText(path, capacity).text;
+}
+
 using testing::StrEq;
 using testing::ThrowsMessage;
 
@@ -39,10 +44,10 @@ TEST(TargetFolderTest, FolderAndNameOfAPath) {
 }
 
 TEST_F(TextFileTest, ReadsUpToTheFirstNulAndNormalises) {
-  EXPECT_EQ(ReadTextFile(Write("cr.txt", "one\rtwo\r")), "one\r\ntwo\r\n");
-  EXPECT_EQ(ReadTextFile(Write("empty.txt", "")), "");
+  EXPECT_EQ(TextOf(Write("cr.txt", "one\rtwo\r")), "one\r\ntwo\r\n");
+  EXPECT_EQ(TextOf(Write("empty.txt", "")), "");
   const std::string big(200000, 'x');  // more than one read
-  EXPECT_EQ(ReadTextFile(Write("big.txt", big)), big);
+  EXPECT_EQ(TextOf(Write("big.txt", big)), big);
   const TTextFile late = ReadBookText(Write("nul.txt", big + std::string("\0tail\n", 6)));
   EXPECT_EQ(late.text, big);
   EXPECT_EQ(late.bytesAfterNul, 6u);
@@ -58,7 +63,7 @@ TEST_F(TextFileTest, Utf16BooksBecomeUtf8AndBinaryFilesAreRefused) {
     EXPECT_TRUE(file.fromUtf16);
   }
   const std::string path = Write("program.bin", std::string("\x7F" "ELF\x02\x01\x01\0\0", 9));
-  EXPECT_THAT([&] { ReadTextFile(path); },
+  EXPECT_THAT([&] { TextOf(path); },
               ThrowsMessage<ENotText>(StrEq(path + " is not a text file: it holds NUL bytes")));
 }
 
@@ -71,24 +76,24 @@ TEST_F(TextFileTest, AUtf8ByteOrderMarkIsNoPartOfTheText) {
 
 TEST_F(TextFileTest, WhatCannotBeReadCannotBeOpened) {
   for (const std::string& path : {dir_.File("missing.txt"), dir_.Path().string()})
-    EXPECT_THAT([&] { ReadTextFile(path); }, ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + path)));
+    EXPECT_THAT([&] { TextOf(path); }, ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + path)));
   // A FIFO with no writer would block the reading for ever; a device could never end.
   const std::string fifo = dir_.File("fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_THAT([&] { ReadTextFile(fifo); },
+  EXPECT_THAT([&] { TextOf(fifo); },
               ThrowsMessage<ENotRegularFile>(
                   StrEq(fifo + " is a FIFO, not a regular file; to pipe a book in, give - as its path")));
-  EXPECT_THAT([&] { ReadTextFile("/dev/zero"); },
+  EXPECT_THAT([&] { TextOf("/dev/zero"); },
               ThrowsMessage<ENotRegularFile>(testing::StartsWith("/dev/zero is a device")));
 }
 
 TEST_F(TextFileTest, TheLimitCountsTheBytesAsRead) {
-  EXPECT_EQ(ReadTextFile(Write("ten.txt", std::string(10, 'a')), 10).size(), 10u);
+  EXPECT_EQ(TextOf(Write("ten.txt", std::string(10, 'a')), 10).size(), 10u);
   // Ten bytes on disk are fifteen once every LF is a CR LF: still within the limit.
-  EXPECT_EQ(ReadTextFile(Write("lf.txt", "a\na\na\na\na\n"), 10).size(), 15u);
+  EXPECT_EQ(TextOf(Write("lf.txt", "a\na\na\na\na\n"), 10).size(), 15u);
   const std::string late = std::string(9000, 'a') + '\0' + std::string(99, 'b');
-  EXPECT_EQ(ReadTextFile(Write("late_nul.txt", late), 9000).size(), 9000u);
-  EXPECT_THAT([&] { ReadTextFile(Write("over.txt", std::string(11, 'a')), 10); },
+  EXPECT_EQ(TextOf(Write("late_nul.txt", late), 9000).size(), 9000u);
+  EXPECT_THAT([&] { TextOf(Write("over.txt", std::string(11, 'a')), 10); },
               ThrowsMessage<EOutOfResources>(StrEq("Text exceeds memo capacity")));
 }
 

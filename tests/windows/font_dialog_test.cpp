@@ -9,6 +9,7 @@
 
 #include <tuple>
 
+#include "app/layout/font_size.h"
 #include "app/layout/text_box.h"
 #include "window_test_support.h"
 

@@ -20,7 +20,7 @@
 #include "app/text/about_text.h"
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
-#include "app/windows/qt_color.h"
+#include "app/drawing/qt_color.h"
 #include "main_window_fixture.h"
 #include "books/book_fixtures.h"
 #include "support/gif_decode.h"

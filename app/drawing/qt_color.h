@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Our 0x00BBGGRR colours as Qt's, and back.
+// Our 0x00BBGGRR colours as Qt's, and back: the one conversion the pages and the windows share.
 #include <QColor>
 
 #include "app/layout/color.h"
