@@ -14,6 +14,7 @@
 #include "app/books/text_capacity.h"
 #include "app/books/xml_document.h"
 #include "app/books/zip_archive.h"
+#include "platform/descriptor_io.h"
 #include "platform/directory.h"
 
 namespace pictures {
@@ -94,25 +95,35 @@ private:
   std::map<std::string, std::string> binaries_;
 };
 
+// A descriptor closed however the reading ends.
+class TOpenFile {
+public:
+  explicit TOpenFile(int fd) : fd_(fd) {}
+  ~TOpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  TOpenFile(const TOpenFile&) = delete;
+  TOpenFile& operator=(const TOpenFile&) = delete;
+  int Fd() const { return fd_; }
+
+private:
+  int fd_;
+};
+
 // The regular file `name` in `folder`, never through a link, within the size of a picture.
 std::optional<std::string> ReadFileIn(const TDirectory& folder, const std::string& name) {
-  const int fd = ::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::string> bytes;
+  const TOpenFile file(::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat status {};
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-      static_cast<std::size_t>(status.st_size) <= kMaxPictureFileBytes) {
-    bytes.emplace();
-    char buffer[kReadChunk];
-    for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) != 0;) {
-      if (count < 0 || bytes->size() + static_cast<std::size_t>(count) > kMaxPictureFileBytes) {
-        bytes.reset();
-        break;
-      }
-      bytes->append(buffer, static_cast<std::size_t>(count));
-    }
+  if (file.Fd() < 0 || ::fstat(file.Fd(), &status) != 0 || !S_ISREG(status.st_mode) ||
+      static_cast<std::size_t>(status.st_size) > kMaxPictureFileBytes)
+    return std::nullopt;
+  std::string bytes;
+  char buffer[kReadChunk];
+  for (ssize_t count; (count = ReadRetrying(file.Fd(), buffer, sizeof buffer)) != 0;) {
+    // The file may have grown since it was measured.
+    if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > kMaxPictureFileBytes) return std::nullopt;
+    bytes.append(buffer, static_cast<std::size_t>(count));
   }
-  ::close(fd);
   return bytes;
 }
 
