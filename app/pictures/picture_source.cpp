@@ -182,6 +182,8 @@ std::unique_ptr<TPictureSource> Open(const std::string& path) {
 }  // namespace
 
 std::unique_ptr<TPictureSource> OpenPictureSource(const std::string& path) {
+  // A book piped in was read once; its pictures cannot be read again.
+  if (path == kStandardInputPath) return std::make_unique<TNoPictures>();
   try {
     if (auto source = Open(path)) return source;
   } catch (const Exception&) {

@@ -22,7 +22,7 @@ public:
 };
 
 // The pictures of the EPUB, FB2 (plain or zipped) or HTML book at `path`; a source that
-// finds nothing for a plain-text book or one that cannot be opened.
+// finds nothing for a plain-text book, one that cannot be opened, or standard input ("-").
 std::unique_ptr<TPictureSource> OpenPictureSource(const std::string& path);
 
 }  // namespace pictures

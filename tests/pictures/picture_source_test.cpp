@@ -113,4 +113,5 @@ TEST_F(PictureSourceTest, APlainTextBookHasNoPictures) {
   const std::string path = Write("book.txt", "Tekst.\r\n");
   EXPECT_FALSE(OpenPictureSource(path)->Read("a.png"));
   EXPECT_FALSE(OpenPictureSource(dir_.File("missing.epub"))->Read("a.png"));
+  EXPECT_FALSE(OpenPictureSource("-")->Read("a.png"));
 }
