@@ -63,6 +63,9 @@ std::string HomeFolder() {
   return folder;
 }
 
+// EPUB, FB2 and HTML books say enough of their structure to be set as books.
+constexpr TLayoutKind kMarkupBookLayout = TLayoutKind::Book;
+
 TLoadedBook ReadBook(const std::string& path, bool allItems) {
   TLoadedBook book;
   book.path = path;
@@ -75,6 +78,10 @@ TLoadedBook ReadBook(const std::string& path, bool allItems) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
     book.title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;
+    std::optional<document::TDocument> structured =
+        standardInput ? ReadBookDocument(input, kStandardInputName, kMaxTextBytes, {}, allItems)
+                      : ReadBookDocument(path, kMaxTextBytes, allItems);
+    if (structured) book.document = std::make_shared<const document::TDocument>(std::move(*structured));
   } else {
     TTextFile file = standardInput ? BookTextOf(std::move(input), kStandardInputName) : ReadBookText(path);
     book.text = std::make_shared<const std::string>(std::move(file.text));
@@ -91,6 +98,7 @@ void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings) {
   }
   const bool standardInput = book.path == kStandardInputPath;
   if (book.hasChapters) settings.chapterPages = true;
+  if (book.hasChapters) settings.layout = kMarkupBookLayout;
   if (!standardInput) settings.targetFolder = TargetFolderOf(book.path);
   settings.chosenFileName = standardInput ? kStandardInputName : book.path;
   settings.bookTitle = book.title;
@@ -127,7 +135,7 @@ void TMainState::SetChapterPages(bool on) {
 
 TConversionJob TMainState::Job() {
   if (book_) ShowBook(*book_, memo_, settings_.chapterPages);
-  return {memo_, settings_};
+  return {memo_, settings_, book_ ? book_->document : nullptr};
 }
 
 void TMainState::ShowRunEnd(const TRunReport& report) { ::ShowRunEnd(memo_, report); }

@@ -20,6 +20,7 @@ struct TLoadedBook {
   bool marksShown = true;    // the text holds its chapter-mark lines (chapter pages on)
   std::vector<std::size_t> marks;  // else where they stood in it
   std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
+  std::shared_ptr<const document::TDocument> document;  // a markup book as a structured book
 };
 
 // Reads a plain-text, EPUB, FB2 or HTML book as "Załaduj TXT" does. The path "-" reads

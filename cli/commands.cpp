@@ -23,7 +23,9 @@
 #include "app/layout/font_metrics.h"
 #include "app/l10n/translation.h"
 #include "app/main_state.h"
+#include "app/run/book_layout.h"
 #include "app/text/text_file.h"
+#include "app/typeset/pages_json.h"
 #include "cli/encode_command.h"
 #include "cli/progress_bar.h"
 
@@ -92,6 +94,26 @@ void PrintLines(const TConversionJob& job, bool raw, std::ostream& out) {
     else
       out << codePage.Decode(line).toStdString() << '\n';
   }
+}
+
+// The typeset pages: as JSON, or page by page with their lines.
+void PrintPages(const TConversionJob& job, bool json, std::ostream& out) {
+  const TTypesetBook book = TypesetForRun(job);
+  if (json) {
+    out << PagesJson(book);
+    return;
+  }
+  for (const TTypesetPage& page : book.pages) {
+    out << "-- " << PageLabel(page.number) << (page.footer.empty() ? "" : " (" + page.footer + ")") << '\n';
+    for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
+  }
+}
+
+// The typeset lines of the pages after the title page, in order.
+void PrintTypesetLines(const TConversionJob& job, std::ostream& out) {
+  for (const TTypesetPage& page : TypesetForRun(job).pages)
+    if (page.kind != TPageKind::Title)
+      for (const TTypesetLine& line : page.lines) out << line.Text() << '\n';
 }
 
 // A font family the system lacks is stood in for by another: say which.
@@ -257,6 +279,7 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   TLoadedBook loaded =
       ReadBook(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(), options.allItems);
   TPreparedBook prepared;
+  prepared.job.book = loaded.document;
   prepared.bytesAfterNul = loaded.bytesAfterNul;
   TTextBox& box = prepared.job.box;
   TRunSettings& settings = prepared.job.settings;
@@ -286,7 +309,12 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   settings.pagesPerFolder = options.pagesPerFolder;
   settings.jobs = options.jobs;
   settings.chapterPages = options.chapterPages;
-  ShowBook(loaded, box, options.chapterPages);
+  if (options.layout) settings.layout = *options.layout;
+  settings.typeset = options.typeset;
+  // The book layout (which pages always shows) starts each chapter on a page of its own.
+  const bool typeset = settings.layout == TLayoutKind::Book || options.command == TCommand::Pages;
+  if (typeset) settings.chapterPages = true;
+  ShowBook(loaded, box, settings.chapterPages);
   return prepared;
 }
 
@@ -309,7 +337,12 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
     const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
     const TPreparedBook prepared = PrepareBook(options, options.books.front());
     Warn(prepared, options, options.books.front(), err);
-    PrintLines(prepared.job, options.raw, out);
+    if (options.command == TCommand::Pages)
+      PrintPages(prepared.job, options.json, out);
+    else if (prepared.job.settings.layout == TLayoutKind::Book)
+      PrintTypesetLines(prepared.job, out);
+    else
+      PrintLines(prepared.job, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
   } catch (const ERunCancelled& e) {
     err << "stronix-cli: " << LocalizedMessage(e) << '\n';

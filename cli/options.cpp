@@ -22,6 +22,7 @@ constexpr double kMaxPoints = kMaxPixelHeight * 72.0 / 96;
 // The smallest size in points the layout can use: its pixel height rounds up to the smallest one.
 constexpr double kSmallestPoints = (kSmallestPixelHeight - 0.5) * 72 / kScreenPpi;
 constexpr int kMaxJobs = 256;
+constexpr int kMaxMargin = 160;  // a third of the page's width
 
 [[noreturn]] void Refuse(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
   throw EUsageError(FormatMessage(pattern, args));
@@ -148,6 +149,14 @@ const std::vector<TCommandDef>& CommandDefs() {
       {"lines", TCommand::Lines, kLines, "BOOK",
        QT_TRANSLATE_NOOP("stronix-cli",
                          "lines prints the lines the pages hold, as UTF-8 (--raw: the book's own bytes).\n")},
+      {"pages", TCommand::Pages, kPages, "BOOK",
+       QT_TRANSLATE_NOOP(
+           "stronix-cli",
+           "pages prints the pages convert --layout book with the same options would write: as JSON with\n"
+           "--json (every line's text, place, width and face), else as text. The book layout (--layout book)\n"
+           "sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)\n"
+           "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
+           "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n")},
       {"encode", TCommand::Encode, kEncode, "IMAGE OUT.gif",
        QT_TRANSLATE_NOOP(
            "stronix-cli",
@@ -193,6 +202,19 @@ const std::vector<TOptionDef>& OptionDefs() {
        [](TOptions& o, TValue& v) { o.jobs = ParseInt("--jobs", v, 1, kMaxJobs); }},
       {"--compact", "", "", kConvert, {}, false, [](TOptions& o, TValue&) { o.compact = true; }},
       {"--raw", "", "", kLines, {}, false, [](TOptions& o, TValue&) { o.raw = true; }},
+      {"--layout", "", "book|classic", kConvert | kLines, {"book", "classic"}, false,
+       [](TOptions& o, TValue& v) {
+         if (v != "book" && v != "classic") Refuse("--layout takes book or classic, not \"%s\"", {v});
+         o.layout = v == "book" ? TLayoutKind::Book : TLayoutKind::Classic;
+       }},
+      {"--margin", "", "PX", kLook, {}, false,
+       [](TOptions& o, TValue& v) { o.typeset.margin = ParseInt("--margin", v, 0, kMaxMargin); }},
+      {"--no-justify", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.justify = false; }},
+      {"--no-hyphenate", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.hyphenate = false; }},
+      {"--no-footer", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.footer = false; }},
+      {"--no-contents", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.contents = false; }},
+      {"--lang", "", "CODE", kLook, {}, false, [](TOptions& o, TValue& v) { o.typeset.language = v; }},
+      {"--json", "", "", kPages, {}, false, [](TOptions& o, TValue&) { o.json = true; }},
       {"--reduction", "", "METHOD", kEncode, NamesOf(kReductions), false,
        [](TOptions& o, TValue& v) { o.encode.reduction = Lookup(kReductions, "--reduction", v); }},
       {"--dither", "", "METHOD", kEncode, NamesOf(kDithers), false,
@@ -208,7 +230,7 @@ const std::vector<TOptionDef>& OptionDefs() {
 namespace {
 
 // Every command takes --help; it is no part of any synopsis.
-const TOptionDef kHelpOption = {"--help", "-h", "", kConvert | kLines | kEncode, {}, false,
+const TOptionDef kHelpOption = {"--help", "-h", "", kLook | kEncode, {}, false,
                                 [](TOptions& o, TValue&) { o.help = true; }};
 
 const TOptionDef* FindOption(std::string_view name) {
@@ -225,7 +247,7 @@ const TCommandDef& ParseCommand(const std::string& word) {
     if (command.name == word) return command;
   if (word == "help" || word == "--help" || word == "-h") return help;
   if (word == "--version") return version;
-  Refuse("unknown command \"%s\"; the commands are convert, lines and encode", {word});
+  Refuse("unknown command \"%s\"; the commands are convert, lines, pages and encode", {word});
 }
 
 }  // namespace
@@ -244,6 +266,8 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (command.command == TCommand::Lines && !options.books.empty())
         Refuse("lines takes one book: \"%s\" is one too many", {arg});
+      if (command.command == TCommand::Pages && !options.books.empty())
+        Refuse("pages takes one book: \"%s\" is one too many", {arg});
       options.books.push_back(arg);
       continue;
     }

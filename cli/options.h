@@ -9,6 +9,7 @@
 
 #include "app/layout/color.h"
 #include "app/text/font_script.h"
+#include "app/typeset/typeset_options.h"
 #include "cli/encode_command.h"
 #include "platform/exceptions.h"
 
@@ -17,7 +18,7 @@ class EUsageError : public Exception {
   using Exception::Exception;
 };
 
-enum class TCommand { Convert, Lines, Encode, Help, Version };
+enum class TCommand { Convert, Lines, Pages, Encode, Help, Version };
 
 struct TCliOptions {
   TCommand command = TCommand::Help;
@@ -41,6 +42,9 @@ struct TCliOptions {
   int jobs = 0;            // 0: one page worker per core
   bool raw = false;        // `lines`: the book's own bytes instead of UTF-8
   TEncodeOptions encode;   // `encode`: the picture, the GIF and the GIF's settings
+  std::optional<TLayoutKind> layout;  // none: as loading the book chose
+  TTypesetOptions typeset;
+  bool json = false;  // `pages`: as JSON
 };
 
 // Parses the arguments after the program name. EUsageError on anything it cannot take.
@@ -49,7 +53,13 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args);
 // The command line's one table: its commands and the options each takes. The usage text is
 // made from it; the tests hold the manual page and the bash completion against it. A new
 // command or option is one entry here.
-enum TCommandSet : unsigned { kConvert = 1, kLines = 2, kEncode = 4, kLook = kConvert | kLines };
+enum TCommandSet : unsigned {
+  kConvert = 1,
+  kLines = 2,
+  kPages = 4,
+  kEncode = 8,
+  kLook = kConvert | kLines | kPages,  // the commands that read a book and set it
+};
 
 struct TCommandDef {
   std::string_view name;

@@ -256,12 +256,20 @@
         <translation>--script takes auto or one of %s, not &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>unknown command &quot;%s&quot;; the commands are convert, lines and encode</source>
-        <translation>unknown command &quot;%s&quot;; the commands are convert, lines and encode</translation>
+        <source>unknown command &quot;%s&quot;; the commands are convert, lines, pages and encode</source>
+        <translation>unknown command &quot;%s&quot;; the commands are convert, lines, pages and encode</translation>
     </message>
     <message>
         <source>no command given</source>
         <translation>no command given</translation>
+    </message>
+    <message>
+        <source>--layout takes book or classic, not &quot;%s&quot;</source>
+        <translation>--layout takes book or classic, not &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>pages takes one book: &quot;%s&quot; is one too many</source>
+        <translation>pages takes one book: &quot;%s&quot; is one too many</translation>
     </message>
     <message>
         <source>lines takes one book: &quot;%s&quot; is one too many</source>

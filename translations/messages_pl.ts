@@ -256,12 +256,20 @@
         <translation>--script przyjmuje auto albo jedno z: %s, nie &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>unknown command &quot;%s&quot;; the commands are convert, lines and encode</source>
-        <translation>nieznane polecenie &quot;%s&quot;; polecenia to convert, lines i encode</translation>
+        <source>unknown command &quot;%s&quot;; the commands are convert, lines, pages and encode</source>
+        <translation>nieznane polecenie &quot;%s&quot;; polecenia to convert, lines, pages i encode</translation>
     </message>
     <message>
         <source>no command given</source>
         <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>--layout takes book or classic, not &quot;%s&quot;</source>
+        <translation>--layout przyjmuje book albo classic, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>pages takes one book: &quot;%s&quot; is one too many</source>
+        <translation>pages przyjmuje jedną książkę: &quot;%s&quot; jest o jedną za dużo</translation>
     </message>
     <message>
         <source>lines takes one book: &quot;%s&quot; is one too many</source>

@@ -459,6 +459,20 @@ copyright.
         <translation>Usage:</translation>
     </message>
     <message>
+        <source>pages prints the pages convert --layout book with the same options would write: as JSON with
+--json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
+sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
+and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
+footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+</source>
+        <translation>pages prints the pages convert --layout book with the same options would write: as JSON with
+--json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
+sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
+and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
+footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+</translation>
+    </message>
+    <message>
         <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book&apos;s own bytes).
 </source>
         <translation>lines prints the lines the pages hold, as UTF-8 (--raw: the book&apos;s own bytes).

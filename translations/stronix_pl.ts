@@ -466,6 +466,21 @@ danej książki.
         <translation>Użycie:</translation>
     </message>
     <message>
+        <source>pages prints the pages convert --layout book with the same options would write: as JSON with
+--json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
+sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
+and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
+footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+</source>
+        <translation>pages wypisuje strony, które zapisałby convert --layout book z tymi samymi opcjami: z --json
+jako JSON (tekst, miejsce, szerokość i krój każdej linii), bez niego jako tekst. Skład książkowy
+(--layout book) układa książkę w ramie strony: marginesy (--margin PX, domyślnie 12),
+linie wyjustowane (--no-justify) i dzielone (--no-hyphenate; --lang KOD dla książki bez
+podanego języka), stopka z rozdziałem i stroną / liczbą stron (--no-footer) i spis treści
+(--no-contents).
+</translation>
+    </message>
+    <message>
         <source>lines prints the lines the pages hold, as UTF-8 (--raw: the book&apos;s own bytes).
 </source>
         <translation>lines wypisuje linie, które zmieszczą się na stronach, w UTF-8 (--raw: bajty samej książki).

@@ -97,12 +97,7 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
   const TFontScript script = box.Font().script;
   // File names and titles are UTF-8 here; the page shows them in the font's own code page.
   const std::vector<std::string> book = BookLines(chosenFileName, bookTitle, box.Font());
-  const std::string below[kTitleLineCount - 1] = {
-      TitleText("  Strony przygotował program Stronix", script),
-      "  www.stronix.example.org",
-      TitleText("  pozdrowienia dla psp-czytelników", script),
-      TitleText("  Miłej lektury!", script),
-  };
+  static_assert(std::size(kTitleToolLines) == kTitleLineCount - 1);
   // A title that wraps moves the rest of the page down by its extra lines.
   const int step = TextLineY(2, size) - TextLineY(1, size);
   const int extra = step * static_cast<int>(book.size() - 1);
@@ -110,7 +105,8 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
   for (std::size_t i = 0; i < book.size(); ++i)
     painter.DrawLine(TitleLineY(1, size) + step * static_cast<int>(i), book[i]);
   for (int line = 2; line <= kTitleLineCount; ++line)
-    painter.DrawLine(TitleLineY(line, size) + extra, below[line - 2]);
+    painter.DrawLine(TitleLineY(line, size) + extra,
+                     TitleText("  " + std::string(kTitleToolLines[line - 2]), script));
 }
 
 void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page) {

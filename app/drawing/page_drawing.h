@@ -11,6 +11,15 @@
 #include "app/drawing/page_raster.h"
 #include "app/layout/text_box.h"
 
+// The tool's lines under the book on the title page, in UTF-8: the classic page indents
+// them, the book layout centres them.
+inline constexpr std::string_view kTitleToolLines[] = {
+    "Strony przygotował program Stronix",
+    "www.stronix.example.org",
+    "pozdrowienia dla psp-czytelników",
+    "Miłej lektury!",
+};
+
 // Fills the whole raster with the text box's colour.
 void ClearPage(TPageRaster& raster, const TTextBox& box);
 

@@ -12,9 +12,11 @@
 #include "app/l10n/translation.h"
 #include "app/drawing/page_drawing.h"
 #include "app/layout/page_layout.h"
+#include "app/run/book_layout.h"
 #include "app/run/page_pipeline.h"
 #include "app/layout/pagination.h"
 #include "app/text/text_file.h"
+#include "app/typeset/typeset_drawing.h"
 #include "gif/model/page_encoder.h"
 
 namespace {
@@ -72,12 +74,14 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
   // Wrapping and paginating a long book take a while too: the monitor's stop reaches them.
   const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
   if (box.LineCount() > 0) {
-    const TLineViews lines = PageLines(box, settings.squeezeBlankLines);
     // Checked before the first file, so that a font that fits no line writes nothing
     // instead of drawing empty pages forever.
     const int perPage = UsableLinesPerPage(box.Font().height);
+    const bool book = settings.layout == TLayoutKind::Book;
+    const TTypesetBook typeset = book ? TypesetForRun(job) : TTypesetBook();
+    const TLineViews lines = book ? TLineViews() : PageLines(box, settings.squeezeBlankLines);
     const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
-    const int total = 1 + static_cast<int>(pages.size());
+    const int total = book ? static_cast<int>(typeset.pages.size()) : 1 + static_cast<int>(pages.size());
 
     const TPartFolders parts(settings.pagesPerFolder, settings.partName.empty()
                                                           ? FatSafeBookName(settings.chosenFileName)
@@ -90,11 +94,14 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
     TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
 
     const auto makeMaker = [&]() -> TPageMaker {
-      return [&box, &settings, &lines, &pages, raster = std::make_shared<TPageRaster>(),
+      return [&box, &settings, &lines, &pages, &typeset, raster = std::make_shared<TPageRaster>(),
+              drawing = book ? std::make_shared<TTypesetDrawing>(box) : nullptr,
               encoder = std::make_shared<TPageEncoder>(
                   settings.compactPages ? TPageColors::UsedOnly : TPageColors::WholeCube)](int index) {
         ClearPage(*raster, box);
-        if (index == 0)
+        if (drawing)
+          drawing->Draw(*raster, typeset.pages[static_cast<std::size_t>(index)]);
+        else if (index == 0)
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
           DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);

@@ -10,7 +10,9 @@
 
 #include "app/delivery/staged_book.h"
 #include "app/run/run_monitor.h"
+#include "app/document/document.h"
 #include "app/layout/text_box.h"
+#include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
 
 // Refuses a run whose font is so large that not one line fits on a page.
@@ -46,6 +48,9 @@ struct TRunSettings {
   // The title page's first line names this (a book's title and author, in the book's
   // script) instead of the file; empty: the file name.
   std::string bookTitle;
+  // The classic pages, or the typeset book with its options.
+  TLayoutKind layout = TLayoutKind::Classic;
+  TTypesetOptions typeset;
 };
 
 // What a run did.
@@ -67,6 +72,9 @@ std::string PageLabel(int number);
 struct TConversionJob {
   TTextBox box;
   TRunSettings settings;
+  // The book as a structured book, for the book layout; none for a plain-text book, whose
+  // structure the book layout finds in the text box's text.
+  std::shared_ptr<const document::TDocument> book;
 };
 
 // A run's working list: the text box's display lines, squeezed when asked; valid while

@@ -104,6 +104,10 @@ TEST(MainStateTest, AMarkupBookBringsItsTitleAndChapterPages) {
   EXPECT_EQ(state.Memo().Font().script, TFontScript::Utf8);
   const std::string marked = state.Memo().Text();
   EXPECT_THAT(state.Memo().Lines(), testing::Contains(kChapterMark));
+  // Set as a book by default: the title page, the contents and a page for each book.
+  EXPECT_EQ(state.Settings().layout, TLayoutKind::Book);
+  EXPECT_EQ(state.Generate().filesWritten, 4);
+  state.Settings().layout = TLayoutKind::Classic;
   EXPECT_EQ(state.Generate().filesWritten, 3);  // the title page and a page for each book
   state.SetChapterPages(false);
   EXPECT_THAT(state.Memo().Lines(), testing::Not(testing::Contains(kChapterMark)));

@@ -75,7 +75,7 @@ TEST(OptionsTest, SeveralBooksNewOptionsHelpAndTheEndOfOptions) {
 TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{}, "no command given"},
-      {{"print", "a.txt"}, "unknown command \"print\"; the commands are convert, lines and encode"},
+      {{"print", "a.txt"}, "unknown command \"print\"; the commands are convert, lines, pages and encode"},
       {{"convert"}, "convert needs a book"},
       {{"lines", "a.txt", "b.txt"}, "lines takes one book: \"b.txt\" is one too many"},
       {{"lines", "a.txt", "--jobs", "2"}, "--jobs does not apply to lines"},

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built stronix-cli as a user would: exit codes, output and the files written.
 #include <gmock/gmock.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -138,6 +142,45 @@ TEST_F(StronixCliTest, LinesPrintsThePageLinesInUtf8OrAsBytes) {
   EXPECT_THAT(substituted.err, StartsWith("stronix-cli: warning: no font \"Brak Takiej\"; using \""));
   const int full = std::system((Quoted(STRONIX_CLI_PATH) + " lines " + Quoted(book) + " >/dev/full 2>/dev/null").c_str());
   EXPECT_EQ(WEXITSTATUS(full), 1);
+}
+
+TEST_F(StronixCliTest, PagesPrintsTheBookLayoutAsJsonAndConvertDrawsThosePages) {
+  // Windows-1250 text is taken for Polish and hyphenated by its patterns.
+  std::string text;
+  for (int i = 0; i < 40; ++i)
+    text += "Przedstawiciele towarzystwa wydawniczego rozmawiali z nauczycielami o niepodleg\xB3o\x9C" "ci "
+            "i rzeczywisto\x9C" "ci, a potem poszli do teatru.\n";
+  const std::string book = Book("ksiazka.txt", text);
+  const TRun run = Cli({"pages", book, "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+  EXPECT_EQ(json["width"].toInt(), 480);
+  EXPECT_EQ(json["height"].toInt(), 272);
+  const QJsonArray pages = json["pages"].toArray();
+  ASSERT_GT(pages.size(), 3);
+  EXPECT_EQ(pages[0]["kind"].toString(), "title");
+  std::string lines;
+  int hyphens = 0;
+  for (int number = 1; number < pages.size(); ++number) {
+    EXPECT_EQ(pages[number]["footer"].toString().toStdString(),
+              std::to_string(number) + " / " + std::to_string(pages.size() - 1));
+    for (const auto& value : pages[number]["lines"].toArray()) {
+      const QJsonObject line = value.toObject();
+      EXPECT_GE(line["x"].toInt(), 12);
+      EXPECT_LE(line["x"].toInt() + line["width"].toInt(), 468);
+      if (line["hyphen"].toBool()) {
+        ++hyphens;
+        EXPECT_TRUE(line["text"].toString().endsWith(u'-'));
+      }
+      lines += line["text"].toString().toStdString() + "\n";
+    }
+  }
+  EXPECT_GT(hyphens, 0);
+  EXPECT_EQ(Cli({"lines", book, "--layout", "book"}).out, lines);
+  TempDir out;
+  ASSERT_EQ(Cli({"convert", book, "--layout", "book", "-o", out.Path().string()}).exitCode, 0);
+  EXPECT_EQ(out.Names().size(), static_cast<std::size_t>(pages.size()));
+  EXPECT_EQ(DecodeGifFile(out.File("0001.gif")).screenWidth, 480);
 }
 
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {

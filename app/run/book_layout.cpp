@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/run/book_layout.h"
+
+#include "app/document/plain_text.h"
+#include "app/text/code_page.h"
+#include "app/text/text_file.h"
+#include "app/typeset/book_typesetter.h"
+
+TTypesetBook TypesetForRun(const TConversionJob& job) {
+  const TTextBox& box = job.box;
+  const TRunSettings& settings = job.settings;
+  const TFontScript script = box.Font().script;
+  const TCodePage& codePage = CodePageOf(script);
+  TTypesetOptions options = settings.typeset;
+  // A book in the Central European code page is taken for Polish unless told otherwise.
+  if (options.language.empty() && script == TFontScript::CentralEuropean) options.language = "pl";
+  const std::string title = settings.bookTitle.empty() ? std::string(FileNamePart(settings.chosenFileName))
+                                                       : codePage.Decode(settings.bookTitle).toStdString();
+  if (job.book) return TypesetBook(*job.book, box.Font(), options, title);
+  return TypesetBook(document::DocumentOfText(codePage.Decode(box.Text()).toStdString()), box.Font(), options,
+                     title);
+}

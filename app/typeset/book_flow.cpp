@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/book_flow.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/cancellation.h"
+
+namespace {
+
+using document::TBlock;
+using document::TBlockKind;
+using document::TRuns;
+
+constexpr char kNotesHeading[] = "Przypisy";
+constexpr char kSceneBreak[] = "* * *";
+constexpr char kContinuation[] = "↪ ";
+constexpr int kTabColumns = 8;
+
+// Whitespace inside running text is one space; the block's ends have none.
+QString Tidy(const QString& text) {
+  QString tidy;
+  tidy.reserve(text.size());
+  for (const QChar c : text) {
+    const bool space = c == u' ' || c == u'\n' || c == u'\t' || c == u'\r';
+    if (space && (tidy.isEmpty() || tidy.back() == u' ')) continue;
+    tidy += space ? QChar(u' ') : c;
+  }
+  return tidy;
+}
+
+// The runs as one text, each character in its run's face; whitespace becomes one space and
+// the ends none.
+TStyledText Styled(const TRuns& runs, TFace base) {
+  TStyledText styled;
+  for (const auto& run : runs) {
+    const TFace face = FaceOfStyle(run.style, base);
+    for (const QChar c : QString::fromStdString(run.text)) {
+      const bool space = c == u' ' || c == u'\n' || c == u'\t' || c == u'\r';
+      if (space && (styled.text.isEmpty() || styled.text.back() == u' ')) continue;
+      styled.text += space ? QChar(u' ') : c;
+      styled.faces.push_back(face);
+    }
+  }
+  if (!styled.text.isEmpty() && styled.text.back() == u' ') {
+    styled.text.chop(1);
+    styled.faces.pop_back();
+  }
+  return styled;
+}
+
+std::string PlainText(const TRuns& runs) {
+  std::string text;
+  for (const auto& run : runs) text += run.text;
+  return Tidy(QString::fromStdString(text)).toStdString();
+}
+
+class TFlowBuilder {
+public:
+  TFlowBuilder(const TFlowSettings& settings, TFaceSet& faces)
+      : settings_(settings), faces_(faces), em_(faces.Em()) {}
+
+  void Add(const TBlock& block) {
+    switch (block.kind) {
+      case TBlockKind::ChapterStart:
+        Chapter(block);
+        break;
+      case TBlockKind::Heading:
+        Heading(block.runs, block.level <= 2 ? TFace::Heading : TFace::Bold);
+        break;
+      case TBlockKind::Paragraph:
+        Paragraph(block);
+        break;
+      case TBlockKind::ListItem:
+        ListItem(block.marker, block.runs, std::max(1, block.level));
+        break;
+      case TBlockKind::Quote:
+        Quote(block);
+        break;
+      case TBlockKind::Preformatted:
+        Preformatted(block);
+        break;
+      case TBlockKind::Table:
+        Table(block);
+        break;
+      case TBlockKind::Note:
+        notes_.push_back(block);
+        break;
+      case TBlockKind::Break:
+        Centred(QString::fromUtf8(kSceneBreak), TFace::Regular);
+        break;
+      case TBlockKind::Image:
+        if (const std::string caption = PlainText(block.runs); !caption.empty())
+          Centred(QString::fromStdString(caption), TFace::Italic);
+        break;
+    }
+    // Notes are set elsewhere: what follows one reads on from what preceded it.
+    if (block.kind != TBlockKind::Note) previous_ = block.kind;
+  }
+
+  TBookFlow Finish() {
+    FlushNotes();
+    return std::move(flow_);
+  }
+
+private:
+  int Space(float ems) const { return static_cast<int>(std::lround(em_ * ems)); }
+
+  TLineFrame Frame(float indent = 0, float firstIndent = 0, float rightIndent = 0) const {
+    return {settings_.left + indent + firstIndent, settings_.left + indent, settings_.right - rightIndent};
+  }
+
+  TBreakRules Rules(TAlign align) const {
+    TBreakRules rules = settings_.rules;
+    if (rules.align == TAlign::Justify || align != TAlign::Justify) rules.align = align;
+    return rules;
+  }
+
+  // Puts lines into the column. `space` goes before the first; `keepAll` keeps every line
+  // with the next (headings); `paragraph` keeps a first line from being left alone at a
+  // page's foot and a last line from being carried alone to the next page.
+  void Emit(std::vector<TTypesetLine> lines, int space, bool keepAll, bool paragraph) {
+    const std::size_t count = lines.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      TFlowLine flow;
+      flow.line = std::move(lines[i]);
+      flow.spaceBefore = i == 0 ? space : 0;
+      flow.keepWithNext = keepAll || (paragraph && count >= 2 && (i == 0 || i + 2 == count));
+      if (keepNext_ > 0) {
+        flow.keepWithNext = true;
+        --keepNext_;
+      }
+      flow.newPage = newPage_ && !flow_.lines.empty();
+      newPage_ = false;
+      flow.chapter = static_cast<int>(flow_.chapters.size()) - 1;
+      flow_.lines.push_back(std::move(flow));
+    }
+  }
+
+  void Chapter(const TBlock& block) {
+    FlushNotes();
+    keepNext_ = 0;  // nothing is kept across a page break that must come
+    flow_.chapters.push_back({PlainText(block.runs), flow_.lines.size()});
+    newPage_ = true;
+    if (!block.runs.empty()) {
+      Emit(BreakLines(Styled(block.runs, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true,
+           false);
+      keepNext_ = 1;
+    }
+  }
+
+  void Heading(const TRuns& runs, TFace face) {
+    const TStyledText text = Styled(runs, face);
+    if (text.Empty()) return;
+    // A chapter the book did not title is known by its first heading.
+    if (!flow_.chapters.empty() && flow_.chapters.back().title.empty())
+      flow_.chapters.back().title = text.text.toStdString();
+    Emit(BreakLines(text, Frame(), Rules(TAlign::Left), faces_), Space(0.8f), true, false);
+    keepNext_ = 1;
+  }
+
+  void Paragraph(const TBlock& block) {
+    const TStyledText text = Styled(block.runs, TFace::Regular);
+    if (text.Empty()) return;
+    // Only a paragraph that follows a paragraph is indented: after a heading, a break or
+    // anything set apart, the start of the text is plain to see.
+    const float indent = previous_ == TBlockKind::Paragraph ? 1.5f * em_ : 0;
+    Emit(BreakLines(text, Frame(0, indent), Rules(TAlign::Justify), faces_), 0, false, true);
+  }
+
+  // The marker hangs left of the text, which is indented by the depth.
+  void ListItem(const std::string& marker, const TRuns& runs, int depth, int space = -1) {
+    const TStyledText text = Styled(runs, TFace::Regular);
+    if (text.Empty() && marker.empty()) return;
+    const float indent = 1.6f * em_ * static_cast<float>(depth);
+    std::vector<TTypesetLine> lines = BreakLines(text, Frame(indent), Rules(TAlign::Justify), faces_);
+    if (lines.empty()) lines.emplace_back().height = faces_.Height(TFace::Regular);
+    if (!marker.empty()) {
+      // The marker's space keeps it apart from the text in the line's text, too.
+      const QString shown = QString::fromStdString(marker) + u' ';
+      const float width = faces_.Width(TFace::Regular, shown);
+      const float x = std::max(settings_.left, settings_.left + indent - width - 0.2f * em_);
+      TTypesetLine& first = lines.front();
+      first.runs.insert(first.runs.begin(), {shown.toStdString(), x, width, TFace::Regular, 0});
+      first.ascent = std::max(first.ascent, faces_.Ascent(TFace::Regular));
+      first.height = std::max(first.height, faces_.Height(TFace::Regular));
+    }
+    if (space < 0) space = previous_ == TBlockKind::ListItem ? 0 : Space(0.4f);
+    Emit(std::move(lines), space, false, true);
+  }
+
+  void Quote(const TBlock& block) {
+    const TStyledText text = Styled(block.runs, TFace::Regular);
+    if (text.Empty()) return;
+    const float indent = 1.5f * em_ * static_cast<float>(std::max(1, block.level));
+    Emit(BreakLines(text, Frame(indent, 0, indent), Rules(TAlign::Justify), faces_),
+         previous_ == TBlockKind::Quote ? 0 : Space(0.4f), false, true);
+  }
+
+  // Code keeps its columns: a line too long for the measure goes on in the next with a
+  // continuation mark.
+  void Preformatted(const TBlock& block) {
+    QString text;
+    for (const auto& run : block.runs) text += QString::fromStdString(run.text);
+    const float column = std::max(1.0f, faces_.Width(TFace::Mono, QStringLiteral("M")));
+    const int columns = std::max(4, static_cast<int>((settings_.right - settings_.left) / column));
+    const QString mark = QString::fromUtf8(kContinuation);
+    std::vector<TTypesetLine> lines;
+    const auto add = [&](const QString& shown) {
+      TTypesetLine& line = lines.emplace_back();
+      line.face = TFace::Mono;
+      line.ascent = faces_.Ascent(TFace::Mono);
+      line.height = faces_.Height(TFace::Mono);
+      if (!shown.isEmpty())
+        line.runs.push_back(
+            {shown.toStdString(), settings_.left, faces_.Width(TFace::Mono, shown), TFace::Mono, 0});
+    };
+    QStringList sourceLines = text.split(u'\n');
+    // Blank lines around the code would make blank space, perhaps a page of it.
+    while (!sourceLines.isEmpty() && sourceLines.back().trimmed().isEmpty()) sourceLines.removeLast();
+    while (!sourceLines.isEmpty() && sourceLines.front().trimmed().isEmpty()) sourceLines.removeFirst();
+    for (const QString& source : sourceLines) {
+      QString expanded;
+      for (const QChar c : source) {
+        if (c == u'\t')
+          expanded += QString(kTabColumns - expanded.size() % kTabColumns, u' ');
+        else if (c != u'\r')
+          expanded += c;
+      }
+      add(expanded.left(columns));
+      for (int at = columns; at < expanded.size(); at += columns - mark.size())
+        add(mark + expanded.mid(at, columns - mark.size()));
+    }
+    if (!lines.empty()) Emit(std::move(lines), Space(0.4f), false, false);
+  }
+
+  // A table as columns when every row fits the measure on one line; else each row's cells
+  // one below the other, each under its column's header.
+  void Table(const TBlock& block) {
+    if (block.rows.empty()) return;
+    const float gap = em_;
+    std::vector<float> widths;
+    for (const auto& row : block.rows)
+      for (std::size_t c = 0; c < row.size(); ++c) {
+        if (widths.size() <= c) widths.resize(c + 1, 0);
+        widths[c] =
+            std::max(widths[c], Width(Styled(row[c].runs, row[c].header ? TFace::Bold : TFace::Regular)));
+      }
+    float total = gap * static_cast<float>(widths.size() - 1);
+    for (const float w : widths) total += w;
+    if (total <= settings_.right - settings_.left)
+      TableColumns(block, widths, gap);
+    else
+      TableStacked(block);
+  }
+
+  float Width(const TStyledText& text) {
+    float width = 0;
+    for (int run = 0; run < text.text.size();) {
+      int end = run;
+      while (end < text.text.size() &&
+             text.faces[static_cast<std::size_t>(end)] == text.faces[static_cast<std::size_t>(run)])
+        ++end;
+      width += faces_.Width(text.faces[static_cast<std::size_t>(run)], text.text.mid(run, end - run));
+      run = end;
+    }
+    return width;
+  }
+
+  void TableColumns(const TBlock& block, const std::vector<float>& widths, float gap) {
+    std::vector<TTypesetLine> lines;
+    for (const auto& row : block.rows) {
+      TTypesetLine& line = lines.emplace_back();
+      line.ascent = faces_.Ascent(TFace::Regular);
+      line.height = faces_.Height(TFace::Regular);
+      float x = settings_.left;
+      for (std::size_t c = 0; c < row.size(); ++c) {
+        const TStyledText text = Styled(row[c].runs, row[c].header ? TFace::Bold : TFace::Regular);
+        float at = x;
+        for (int run = 0; run < text.text.size();) {
+          const TFace face = text.faces[static_cast<std::size_t>(run)];
+          int end = run;
+          while (end < text.text.size() && text.faces[static_cast<std::size_t>(end)] == face) ++end;
+          const QString part = text.text.mid(run, end - run);
+          const float width = faces_.Width(face, part);
+          line.runs.push_back({part.toStdString(), at, width, face, 0});
+          at += width;
+          run = end;
+        }
+        x += widths[c] + gap;
+      }
+      line.face = row.empty() || !row.front().header ? TFace::Regular : TFace::Bold;
+      line.height = std::max(line.height, faces_.Height(line.face));
+    }
+    const std::size_t headerRows = block.rows.front().empty() || !block.rows.front().front().header ? 0 : 1;
+    Emit(std::move(lines), Space(0.4f), false, false);
+    // The header stays with the first row.
+    if (headerRows && flow_.lines.size() >= block.rows.size())
+      flow_.lines[flow_.lines.size() - block.rows.size()].keepWithNext = true;
+  }
+
+  void TableStacked(const TBlock& block) {
+    const auto isHeader = [](const auto& row) {
+      return !row.empty() && std::ranges::all_of(row, [](const auto& cell) { return cell.header; });
+    };
+    const std::vector<document::TTableCell>* header =
+        isHeader(block.rows.front()) ? &block.rows.front() : nullptr;
+    bool first = true;
+    for (const auto& row : block.rows) {
+      if (&row == header) continue;
+      for (std::size_t c = 0; c < row.size(); ++c) {
+        TStyledText text;
+        if (header && c < header->size() && !PlainText((*header)[c].runs).empty())
+          text.Append(QString::fromStdString(PlainText((*header)[c].runs)) + QStringLiteral(": "),
+                      TFace::Bold);
+        const TStyledText cell = Styled(row[c].runs, row[c].header ? TFace::Bold : TFace::Regular);
+        text.text += cell.text;
+        text.faces.insert(text.faces.end(), cell.faces.begin(), cell.faces.end());
+        if (text.Empty()) continue;
+        Emit(BreakLines(text, Frame(em_, -em_), Rules(TAlign::Left), faces_),
+             c == 0 ? Space(first ? 0.4f : 0.3f) : 0, false, true);
+        // A row's cells stay together where they can.
+        if (c + 1 < row.size()) flow_.lines.back().keepWithNext = true;
+        first = false;
+      }
+    }
+  }
+
+  void Centred(const QString& text, TFace face) {
+    TStyledText styled;
+    styled.Append(Tidy(text), face);
+    Emit(BreakLines(styled, Frame(), Rules(TAlign::Centre), faces_), Space(0.4f), false, false);
+  }
+
+  void FlushNotes() {
+    if (notes_.empty()) return;
+    const std::vector<TBlock> notes = std::move(notes_);
+    notes_.clear();
+    Heading({{kNotesHeading, document::kRegular}}, TFace::Bold);
+    for (const TBlock& note : notes)
+      ListItem(note.marker.empty() ? std::string() : note.marker + ".", note.runs, 1, Space(0.2f));
+    previous_ = TBlockKind::Note;
+  }
+
+  const TFlowSettings& settings_;
+  TFaceSet& faces_;
+  const float em_;
+  TBookFlow flow_;
+  std::vector<TBlock> notes_;
+  TBlockKind previous_ = TBlockKind::ChapterStart;
+  int keepNext_ = 0;
+  bool newPage_ = false;
+};
+
+}  // namespace
+
+TFace FaceOfStyle(std::uint8_t style, TFace base) {
+  if (style & document::kNoteReference) return TFace::Superscript;
+  if (style & document::kMono) return TFace::Mono;
+  if (base != TFace::Regular && base != TFace::Italic) return base;
+  const bool bold = style & document::kBold;
+  const bool italic = (style & document::kItalic) || base == TFace::Italic;
+  return bold && italic ? TFace::BoldItalic : bold ? TFace::Bold : italic ? TFace::Italic : TFace::Regular;
+}
+
+TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings,
+                    TFaceSet& faces) {
+  TFlowBuilder builder(settings, faces);
+  for (const auto& block : blocks) {
+    CheckCancelled();
+    builder.Add(block);
+  }
+  return builder.Finish();
+}

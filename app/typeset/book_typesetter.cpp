@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/book_typesetter.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <memory>
+
+#include "app/drawing/page_drawing.h"
+#include "app/layout/page_layout.h"
+#include "app/typeset/chapter_shares.h"
+#include "app/typeset/face_set.h"
+#include "app/typeset/flow_pages.h"
+#include "app/typeset/hyphenator.h"
+
+namespace {
+
+constexpr int kTopMargin = 8;
+constexpr int kBottomMargin = 8;  // without a footer
+constexpr std::size_t kMostTitleLines = 4;
+
+bool IsPolish(const std::string& language) {
+  return language.size() >= 2 && (language[0] | 0x20) == 'p' && (language[1] | 0x20) == 'l' &&
+         (language.size() == 2 || language[2] == '-' || language[2] == '_');
+}
+
+TTypesetLine OneRun(const QString& text, float x, TFace face, TFaceSet& faces) {
+  TTypesetLine line;
+  line.face = face;
+  line.ascent = faces.Ascent(face);
+  line.height = faces.Height(face);
+  line.runs.push_back({text.toStdString(), x, faces.Width(face, text), face, 0});
+  return line;
+}
+
+class TTypesetter {
+public:
+  TTypesetter(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options)
+      : book_(book),
+        options_(options),
+        faces_(font),
+        left_(static_cast<float>(std::clamp(options.margin, 0, kPageWidth / 3))),
+        right_(static_cast<float>(kPageWidth) - left_) {
+    language_ = book.language.empty() ? options.language : book.language;
+    if (options.hyphenate && !language_.empty()) hyphenator_ = THyphenator::ForLanguage(language_);
+    polish_ = IsPolish(language_);
+    footerTop_ = kPageHeight - 2 - faces_.Height(TFace::Small);
+    bottom_ = options.footer ? footerTop_ - 6 : kPageHeight - kBottomMargin;
+  }
+
+  TTypesetBook Run(const std::string& fallbackTitle) {
+    TFlowSettings settings;
+    settings.left = left_;
+    settings.right = right_;
+    settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
+    const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);
+    std::vector<TFlowPage> text = CutPages(flow, kTopMargin, bottom_);
+
+    TTypesetBook result{{}, kPageWidth, kPageHeight};
+    result.pages.push_back(TitlePage(book_.title.empty() ? fallbackTitle : book_.title));
+    if (options_.contents) ContentsPages(flow, text, result.pages);
+    for (TFlowPage& page : text) {
+      TTypesetPage& typeset = result.pages.emplace_back();
+      typeset.lines = std::move(page.lines);
+      if (page.chapter >= 0) typeset.chapter = flow.chapters[static_cast<std::size_t>(page.chapter)].title;
+    }
+    const int total = static_cast<int>(result.pages.size()) - 1;
+    for (int number = 0; number <= total; ++number) {
+      TTypesetPage& page = result.pages[static_cast<std::size_t>(number)];
+      page.number = number;
+      if (options_.footer && number > 0) Footer(page, total);
+    }
+    return result;
+  }
+
+private:
+  // The chapter's title at the left, elided to leave room for "page / total" at the right,
+  // and the rule above them.
+  void Footer(TTypesetPage& page, int total) {
+    page.footer = std::to_string(page.number) + " / " + std::to_string(total);
+    const QString numbers = QString::fromStdString(page.footer);
+    const float width = faces_.Width(TFace::Small, numbers);
+    TTypesetLine right = OneRun(numbers, right_ - width, TFace::Small, faces_);
+    right.y = footerTop_;
+    if (!page.chapter.empty()) {
+      const QString title = QFontMetricsF(faces_.Font(TFace::Small))
+                                .elidedText(QString::fromStdString(page.chapter).simplified(), Qt::ElideRight,
+                                            right_ - left_ - width - faces_.Em());
+      TTypesetLine left = OneRun(title, left_, TFace::Small, faces_);
+      left.y = footerTop_;
+      page.footerLines.push_back(std::move(left));
+    }
+    page.footerLines.push_back(std::move(right));
+    const float progress = static_cast<float>(page.number) / static_cast<float>(total);
+    page.rule = {footerTop_ - 3, left_, right_, left_ + (right_ - left_) * progress};
+  }
+
+  std::vector<TTypesetLine> Centred(const std::string& text, TFace face) {
+    TStyledText styled;
+    styled.Append(QString::fromStdString(text).simplified(), face);
+    return BreakLines(styled, {left_, left_, right_}, {TAlign::Centre, nullptr, false}, faces_);
+  }
+
+  // Title (larger, at most a few lines), authors, then the tool's lines, centred.
+  TTypesetPage TitlePage(const std::string& title) {
+    TTypesetPage page;
+    page.kind = TPageKind::Title;
+    const int gap = static_cast<int>(faces_.Em());
+    int y = kTopMargin + 2 * gap;
+    const auto place = [&](std::vector<TTypesetLine> lines, std::size_t most, int space) {
+      if (lines.empty()) return;
+      y += space;
+      lines.resize(std::min(lines.size(), most));
+      for (TTypesetLine& line : lines) {
+        line.y = y;
+        y += line.height;
+        page.lines.push_back(std::move(line));
+      }
+    };
+    place(Centred(title, TFace::Title), kMostTitleLines, 0);
+    std::string authors;
+    for (const std::string& author : book_.authors) authors += (authors.empty() ? "" : ", ") + author;
+    place(Centred(authors, TFace::Italic), 2, gap / 2);
+    int space = 2 * gap;
+    for (const std::string_view line : kTitleToolLines) {
+      place(Centred(std::string(line), TFace::Regular), 1, space);
+      space = 0;
+    }
+    return page;
+  }
+
+  // The chapters with a title, each with the page its first line is on; as many pages as
+  // the list needs.
+  void ContentsPages(const TBookFlow& flow, const std::vector<TFlowPage>& text,
+                     std::vector<TTypesetPage>& pages) {
+    std::vector<std::pair<QString, std::size_t>> entries;  // title, index of the text page
+    for (const TFlowChapter& chapter : flow.chapters) {
+      if (chapter.title.empty() || chapter.firstLine >= flow.lines.size()) continue;
+      const auto page = std::ranges::upper_bound(text, chapter.firstLine, {}, &TFlowPage::firstLine) - 1;
+      entries.emplace_back(QString::fromStdString(chapter.title),
+                           static_cast<std::size_t>(page - text.begin()));
+    }
+    if (entries.empty()) return;
+    const int step = faces_.Height(TFace::Regular);
+    const int headingHeight = faces_.Height(TFace::Heading) + step / 2;
+    const std::size_t perPage =
+        static_cast<std::size_t>(std::max(1, (bottom_ - kTopMargin - headingHeight) / step));
+    const std::size_t contentsPages = (entries.size() + perPage - 1) / perPage;
+    const QFontMetricsF metrics(faces_.Font(TFace::Regular));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (i % perPage == 0) {
+        TTypesetPage& page = pages.emplace_back();
+        page.kind = TPageKind::Contents;
+        TTypesetLine heading = OneRun(QString::fromUtf8(kContentsHeading), left_, TFace::Heading, faces_);
+        heading.y = kTopMargin;
+        page.lines.push_back(std::move(heading));
+      }
+      TTypesetPage& page = pages.back();
+      // Text pages are numbered after the title page and the contents pages.
+      const QString number = QString::number(1 + contentsPages + entries[i].second);
+      const float numberWidth = faces_.Width(TFace::Regular, number);
+      const QString title =
+          metrics.elidedText(entries[i].first, Qt::ElideRight, right_ - left_ - numberWidth - faces_.Em());
+      TTypesetLine line = OneRun(title, left_, TFace::Regular, faces_);
+      line.runs.push_back({number.toStdString(), right_ - numberWidth, numberWidth, TFace::Regular, 0});
+      line.y = kTopMargin + headingHeight + static_cast<int>(i % perPage) * step;
+      page.lines.push_back(std::move(line));
+    }
+  }
+
+  const document::TDocument& book_;
+  const TTypesetOptions options_;
+  const TPageFont font_;
+  std::string language_;
+  TFaceSet faces_;
+  const float left_, right_;
+  int bottom_ = 0, footerTop_ = 0;
+  std::unique_ptr<THyphenator> hyphenator_;
+  bool polish_ = false;
+};
+
+}  // namespace
+
+TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font,
+                         const TTypesetOptions& options, const std::string& fallbackTitle) {
+  return TTypesetter(book, font, options).Run(fallbackTitle);
+}

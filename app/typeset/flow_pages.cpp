@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/flow_pages.h"
+
+namespace {
+
+// The most lines a page gives up to keep lines together; past it a heading or a paragraph
+// is split where it falls.
+constexpr std::size_t kMostLinesMoved = 5;
+
+}  // namespace
+
+std::vector<TFlowPage> CutPages(const TBookFlow& flow, int top, int bottom) {
+  std::vector<TFlowPage> pages;
+  const std::size_t count = flow.lines.size();
+  for (std::size_t first = 0; first < count;) {
+    // As many lines as fit; one at least, however tall.
+    std::size_t end = first;
+    for (int y = top; end < count; ++end) {
+      const TFlowLine& line = flow.lines[end];
+      if (end > first && line.newPage) break;
+      const int next = y + (end > first ? line.spaceBefore : 0) + line.line.height;
+      if (end > first && next > bottom) break;
+      y = next;
+    }
+    if (end < count && !flow.lines[end].newPage) {
+      std::size_t cut = end;
+      while (cut > first + 1 && flow.lines[cut - 1].keepWithNext && end - cut < kMostLinesMoved) --cut;
+      if (!flow.lines[cut - 1].keepWithNext) end = cut;
+    }
+    TFlowPage& page = pages.emplace_back();
+    page.firstLine = first;
+    page.chapter = flow.lines[first].chapter;
+    for (int y = top; first < end; ++first) {
+      TTypesetLine line = flow.lines[first].line;
+      if (!page.lines.empty()) y += flow.lines[first].spaceBefore;
+      line.y = y;
+      y += line.height;
+      page.lines.push_back(std::move(line));
+    }
+  }
+  return pages;
+}

@@ -1,0 +1,448 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/line_breaker.h"
+
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+#include "app/typeset/hyphenator.h"
+#include "platform/cancellation.h"
+
+namespace {
+
+constexpr char16_t kSoftHyphen = u'\u00AD';
+constexpr char16_t kSpace = u' ';
+// Smoothing spreads a glyph's edge over the pixel beyond its advance: lines end this much
+// short of the frame, so that no ink reaches past it.
+constexpr float kInkAllowance = 1;
+// How much a justified line may narrow its spaces, all together, to take in the ink that
+// reaches past the first or last glyph.
+constexpr float kMostShrink = 3;
+// A stretch this long without a break opportunity fits on no line of a page; it is not
+// measured whole (which would cost as much again for every line cut from it).
+constexpr int kLongestFitting = 1000;
+// Longer words are not looked up in the hyphenation patterns.
+constexpr int kLongestHyphenated = 64;
+
+bool IsSpace(QChar c) { return c == kSpace || c == u'\t'; }
+
+// Characters no line starts with, beyond what the default rules keep: the small kana and
+// the prolonged sound mark, which strict Japanese line breaking keeps off a line's start.
+bool NeverStartsLine(QChar c) {
+  static const QString kSmall = QStringLiteral(
+      u"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶㇰㇱㇲㇳㇴㇵㇶㇷㇸㇹㇺㇻㇼㇽㇾㇿー々。、」』）〕］｝"
+      u"〉》，．・：；？！");
+  return kSmall.contains(c);
+}
+
+bool IsSingleLetterWord(const QString& text, int begin, int end) {
+  static const QString kLetters = QStringLiteral("aiouwzAIOUWZ");
+  return end - begin == 1 && kLetters.contains(text[begin]);
+}
+
+// A stretch of text up to a break opportunity: its content, then the spaces after it.
+struct TSegment {
+  int begin = 0, end = 0, spaceEnd = 0;
+  bool softHyphen = false;  // the content ends in a soft hyphen: a break there draws "-"
+  bool mandatory = false;   // a line must end after it
+  float width = 0;          // of the content; past any line's width when too long to measure
+  float spaceWidth = 0;     // of the spaces after it
+};
+
+class TBreaker {
+public:
+  TBreaker(const TStyledText& paragraph, const TLineFrame& frame, const TBreakRules& rules, TFaceSet& faces)
+      : text_(paragraph.text),
+        faces_(paragraph.faces),
+        frame_(frame),
+        rules_(rules),
+        set_(faces),
+        rightToLeft_(paragraph.text.isRightToLeft()) {}
+
+  // Both ways of breaking the paragraph, keeping the one whose spaces vary least.
+  std::vector<TTypesetLine> Run() {
+    const std::vector<TSegment> segments = Segments();
+    std::vector<TTypesetLine> first = FirstFit(segments);
+    // Spaces within a pixel of their width look even already: not worth a second breaking.
+    constexpr double kEvenEnough = 1;
+    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3 ||
+        SpaceSpread(first) < kEvenEnough)
+      return first;
+    std::vector<TTypesetLine> total = TotalFit(segments);
+    return !total.empty() && SpaceSpread(total) < SpaceSpread(first) ? std::move(total) : std::move(first);
+  }
+
+  // First fit: each line takes what fits, then the word that does not fit is hyphenated.
+  std::vector<TTypesetLine> FirstFit(const std::vector<TSegment>& segments) {
+    Restart(segments);
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+      TSegment s = segments[i];
+      const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
+      for (;;) {
+        const bool whole = s.begin == segments[i].begin;  // not cut by a hyphen or an emergency
+        const float width = whole                               ? s.width
+                            : s.end - s.begin > kLongestFitting ? Available() + 1
+                                                                : Measure(s.begin, s.end);
+        const float hyphen = s.softHyphen ? HyphenWidth(s.end) : 0;
+        if (lineWidth_ + pending_ + width + hyphen <= Available()) {
+          lineWidth_ += pending_ + width;
+          pending_ = s.spaceWidth;
+          lineEnd_ = s.end;
+          lineHyphen_ = s.softHyphen;
+          if (s.mandatory) Close(s.spaceEnd, false);
+          break;
+        }
+        // The segment does not fit: as much of it as fits with a hyphen, else a new line.
+        const bool mayHyphenate = !s.softHyphen && !afterSoftHyphen && rules_.hyphenator;
+        if (const int split = mayHyphenate ? HyphenSplit(s) : -1; split > 0) {
+          lineEnd_ = split;
+          lineHyphen_ = true;
+          Close(split, true);
+          s.begin = split;
+          continue;
+        }
+        if (lineEnd_ > lineBegin_) {
+          Close(s.begin, true);
+          continue;
+        }
+        // Alone on the line and still too wide (a long name, a web address): cut it.
+        const int cut = EmergencyCut(s);
+        if (cut >= s.end) {  // one character wider than the line: it stands alone
+          lineEnd_ = s.end;
+          lineWidth_ = width;
+          pending_ = s.spaceWidth;
+          break;
+        }
+        lineEnd_ = cut;
+        Close(cut, false);
+        s.begin = cut;
+      }
+    }
+    if (lineEnd_ > lineBegin_) Close(text_.size(), false);
+    return std::move(lines_);
+  }
+
+  // Total fit: the breaks of the whole paragraph chosen together so that its lines are
+  // stretched as evenly as can be (Knuth and Plass's demerits, a hyphen costing 50²).
+  // Empty when a stretch fits no line (first fit then cuts it).
+  std::vector<TTypesetLine> TotalFit(const std::vector<TSegment>& segments) {
+    const std::vector<TBreak> breaks = Breaks(segments);
+    if (breaks.size() < 2) return {};
+    constexpr double kLineDemerits = 10, kHyphenDemerits = 2500, kInfinite = 1e300;
+    std::vector<double> best(breaks.size(), kInfinite);
+    std::vector<std::size_t> previous(breaks.size(), 0);
+    best[0] = 0;
+    for (std::size_t j = 1; j < breaks.size(); ++j) {
+      const TBreak& end = breaks[j];
+      for (std::size_t i = j; i-- > 0;) {
+        const TBreak& start = breaks[i];
+        const float available = frame_.right - kInkAllowance - (i == 0 ? frame_.firstLeft : frame_.left);
+        const float natural = end.endWidth - start.nextWidth + (end.hyphen ? HyphenWidth(end.end) : 0);
+        if (natural > available + 0.01f) {
+          if (i + 1 == j) return {};
+          break;
+        }
+        const int spaces = end.endSpaces - start.nextSpaces;
+        double badness = 0;
+        if (!end.forced) {
+          // A space stretches by half its width before it looks loose, as in TeX.
+          const double ratio =
+              spaces > 0 ? (available - natural) / (spaces * space_ / 2) : (available - natural > 1 ? 10 : 0);
+          badness = std::min(10000.0, 100 * ratio * ratio * ratio);
+        }
+        const double demerits = best[i] + (kLineDemerits + badness) * (kLineDemerits + badness) +
+                                (end.hyphen ? kHyphenDemerits : 0);
+        if (demerits < best[j]) {
+          best[j] = demerits;
+          previous[j] = i;
+        }
+        if (start.forced) break;  // no line runs across a forced break
+      }
+    }
+    if (best.back() >= kInfinite) return {};
+    std::vector<std::size_t> path;
+    for (std::size_t j = breaks.size() - 1; j > 0; j = previous[j]) path.push_back(j);
+    Restart(segments);
+    for (auto j = path.rbegin(); j != path.rend(); ++j) {
+      lineEnd_ = breaks[*j].end;
+      lineHyphen_ = breaks[*j].hyphen;
+      Close(breaks[*j].next, !breaks[*j].forced);
+    }
+    return std::move(lines_);
+  }
+
+private:
+  // A place a line may end: the line's text ends at `end` (a hyphen added when `hyphen`),
+  // the next starts at `next`; the widths and spaces of the text before each, from the
+  // paragraph's start.
+  struct TBreak {
+    int end = 0, next = 0;
+    bool hyphen = false, forced = false;
+    float endWidth = 0, nextWidth = 0;
+    int endSpaces = 0, nextSpaces = 0;
+  };
+
+  std::vector<TBreak> Breaks(const std::vector<TSegment>& segments) const {
+    std::vector<TBreak> breaks;
+    const int begin = segments.empty() ? 0 : segments.front().begin;
+    breaks.push_back({begin, begin});
+    float width = 0;
+    int spaces = 0;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+      const TSegment& s = segments[i];
+      if (s.end - s.begin > kLongestFitting) return {};
+      const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
+      if (rules_.hyphenator && !s.softHyphen && !afterSoftHyphen)
+        for (const int split : HyphenPoints(s)) {
+          const float before = width + Measure(s.begin, split);
+          const int spacesBefore = spaces + SpacesIn(s.begin, split);
+          breaks.push_back({split, split, true, false, before, before, spacesBefore, spacesBefore});
+        }
+      const float content = width + s.width;
+      const int contentSpaces = spaces + SpacesIn(s.begin, s.end);
+      width = content + s.spaceWidth;
+      spaces = contentSpaces + SpacesIn(s.end, s.spaceEnd);
+      breaks.push_back({s.end, s.spaceEnd, s.softHyphen, s.mandatory || i + 1 == segments.size(), content,
+                        width, contentSpaces, spaces});
+    }
+    return breaks;
+  }
+
+  int SpacesIn(int begin, int end) const {
+    return static_cast<int>(std::count(text_.begin() + begin, text_.begin() + end, QChar(kSpace)));
+  }
+
+  // How unevenly a paragraph's justified lines stretch their spaces: the root mean square
+  // of the widening, over the lines.
+  static double SpaceSpread(const std::vector<TTypesetLine>& lines) {
+    double sum = 0;
+    for (const TTypesetLine& line : lines)
+      if (!line.runs.empty()) sum += line.runs.front().wordSpacing * line.runs.front().wordSpacing;
+    return std::sqrt(sum / static_cast<double>(lines.size()));
+  }
+
+  void Restart(const std::vector<TSegment>& segments) {
+    lines_.clear();
+    lineBegin_ = lineEnd_ = segments.empty() ? 0 : segments.front().begin;
+    lineWidth_ = pending_ = 0;
+    lineHyphen_ = false;
+  }
+
+  std::vector<TSegment> Segments() const {
+    std::vector<TSegment> segments;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text_);
+    int begin = 0;
+    for (int at = finder.toNextBoundary(); at != -1; at = finder.toNextBoundary()) {
+      if (at <= begin) continue;
+      const auto reasons = finder.boundaryReasons();
+      int end = at;
+      while (end > begin && IsSpace(text_[end - 1])) --end;
+      if (at < text_.size()) {
+        if (NeverStartsLine(text_[at])) continue;
+        // A one-letter word goes to the next line with the word after it.
+        if (rules_.singleLetterWordsStay && end < at) {
+          int wordStart = end;
+          while (wordStart > begin && !IsSpace(text_[wordStart - 1])) --wordStart;
+          if (IsSingleLetterWord(text_, wordStart, end)) continue;
+        }
+      }
+      TSegment segment{.begin = begin, .end = end, .spaceEnd = at};
+      segment.softHyphen = end == at && text_[end - 1] == kSoftHyphen;
+      segment.mandatory = (reasons & QTextBoundaryFinder::MandatoryBreak) && at < text_.size();
+      if (segment.mandatory) {
+        // The line break itself is not drawn.
+        while (segment.end > begin && text_[segment.end - 1].category() == QChar::Separator_Line)
+          --segment.end;
+        while (segment.end > begin && (text_[segment.end - 1] == u'\n' || text_[segment.end - 1] == u'\r'))
+          --segment.end;
+      }
+      segment.width = segment.end - begin > kLongestFitting ? std::numeric_limits<float>::max()
+                                                            : Measure(begin, segment.end);
+      segment.spaceWidth = Measure(segment.end, at);
+      segments.push_back(segment);
+      begin = at;
+    }
+    return segments;
+  }
+
+  float Available() const {
+    return frame_.right - kInkAllowance - (lines_.empty() ? frame_.firstLeft : frame_.left);
+  }
+
+  // The width of text_[begin, end) as drawn: word by word (the words' widths are
+  // remembered, and with kerning off they add up), soft hyphens unseen.
+  float Measure(int begin, int end) const {
+    float width = 0;
+    for (int at = begin; at < end;) {
+      const TFace face = faces_[static_cast<std::size_t>(at)];
+      if (text_[at] == kSpace) {
+        width += set_.SpaceWidth(face);
+        ++at;
+        continue;
+      }
+      int wordEnd = at;
+      while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face)
+        ++wordEnd;
+      const QStringView word = QStringView(text_).mid(at, wordEnd - at);
+      width += word.contains(kSoftHyphen) ? set_.Width(face, word.toString().remove(kSoftHyphen))
+                                          : set_.Width(face, word);
+      at = wordEnd;
+    }
+    return width;
+  }
+
+  float HyphenWidth(int at) const {
+    return set_.Width(faces_[static_cast<std::size_t>(std::max(0, at - 1))], QStringLiteral("-"));
+  }
+
+  // Where the segment's last word may be hyphenated, as positions in the text.
+  std::vector<int> HyphenPoints(const TSegment& s) const {
+    // A one-letter word may have joined the word with a space between.
+    int wordBegin = s.begin, wordEnd = s.end;
+    for (int at = s.begin; at < s.end; ++at)
+      if (IsSpace(text_[at])) wordBegin = at + 1;
+    while (wordBegin < wordEnd && !text_[wordBegin].isLetter()) ++wordBegin;
+    while (wordEnd > wordBegin && !text_[wordEnd - 1].isLetter()) --wordEnd;
+    if (wordEnd - wordBegin < 4 || wordEnd - wordBegin > kLongestHyphenated) return {};
+    const QString word = text_.mid(wordBegin, wordEnd - wordBegin);
+    if (!std::ranges::all_of(word, [](QChar c) { return c.isLetter() || c.isMark(); })) return {};
+    std::vector<int> points = rules_.hyphenator->Points(word);
+    for (int& point : points) point += wordBegin;
+    return points;
+  }
+
+  // The last hyphenation point of the segment's word at which the part before it, with
+  // its hyphen, fits on the line; -1 when none does.
+  int HyphenSplit(const TSegment& s) const {
+    const std::vector<int> points = HyphenPoints(s);
+    for (auto at = points.rbegin(); at != points.rend(); ++at)
+      if (lineWidth_ + pending_ + Measure(s.begin, *at) + HyphenWidth(*at) <= Available()) return *at;
+    return -1;
+  }
+
+  // Where to cut a segment too wide for a line of its own: after the most whole characters
+  // that fit, one at least.
+  int EmergencyCut(const TSegment& s) {
+    graphemes_.setPosition(s.begin);
+    int fits = graphemes_.toNextBoundary();
+    for (int next = fits; next != -1 && next <= s.end; next = graphemes_.toNextBoundary()) {
+      if (Measure(s.begin, next) > Available()) break;
+      fits = next;
+    }
+    return std::min(fits, s.end);
+  }
+
+  // Ends the line at lineEnd_ (the next starts at `next`).
+  void Close(int next, bool stretch) {
+    CheckCancelled();  // a paragraph can be a whole book long
+    const float left = lines_.empty() ? frame_.firstLeft : frame_.left;
+    TTypesetLine line;
+    line.hyphen = lineHyphen_;
+    std::map<TFace, int> share;
+    float x = 0;
+    int spaces = 0;
+    for (int run = lineBegin_; run < lineEnd_;) {
+      const TFace face = faces_[static_cast<std::size_t>(run)];
+      int runEnd = run;
+      while (runEnd < lineEnd_ && faces_[static_cast<std::size_t>(runEnd)] == face) ++runEnd;
+      QString part = text_.mid(run, runEnd - run);
+      part.remove(kSoftHyphen);
+      if (runEnd == lineEnd_ && lineHyphen_) part += u'-';
+      const float width = Measure(run, runEnd) +
+                          (runEnd == lineEnd_ && lineHyphen_ ? set_.Width(face, QStringLiteral("-")) : 0);
+      spaces += static_cast<int>(part.count(kSpace));
+      if (face != TFace::Superscript) share[face] += static_cast<int>(part.size());
+      line.runs.push_back({part.toStdString(), x, width, face, 0});
+      x += width;
+      run = runEnd;
+    }
+    // A glyph whose ink reaches past its advance (an italic f) ends the line that much earlier.
+    line.overhang =
+        line.runs.empty() || line.runs.back().text.empty()
+            ? 0
+            : set_.Overhang(line.runs.back().face, QString::fromStdString(line.runs.back().text).back());
+    // Likewise a first glyph whose ink reaches left of its pen starts the line that much later.
+    const float underhang =
+        line.runs.empty() || line.runs.front().text.empty()
+            ? 0
+            : set_.Underhang(line.runs.front().face, QString::fromStdString(line.runs.front().text).front());
+    Align(line, left + underhang, x + line.overhang, spaces, stretch);
+    Finish(line, share);
+    lines_.push_back(std::move(line));
+    lineBegin_ = lineEnd_ = next;
+    while (lineBegin_ < text_.size() && IsSpace(text_[lineBegin_])) lineBegin_ = ++lineEnd_;
+    lineWidth_ = pending_ = 0;
+    lineHyphen_ = false;
+  }
+
+  void Align(TTypesetLine& line, float left, float natural, int spaces, bool stretch) const {
+    const float slack = frame_.right - kInkAllowance - left - natural;
+    float shift = 0, extra = 0;
+    if (rightToLeft_) {
+      shift = slack;
+    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 && slack >= -kMostShrink) {
+      // A line that fits but for its glyphs' overhangs narrows its spaces by a hair.
+      extra = slack / static_cast<float>(spaces);
+      line.justified = true;
+    } else if (rules_.align == TAlign::Centre) {
+      shift = slack / 2;
+    } else if (rules_.align == TAlign::Right) {
+      shift = slack;
+    }
+    float x = left + shift;
+    const auto place = [&](TTypesetRun& run) {
+      const int count = static_cast<int>(std::ranges::count(run.text, ' '));
+      run.wordSpacing = extra;
+      run.width += extra * static_cast<float>(count);
+      run.x = x;
+      x += run.width;
+    };
+    // A right-to-left line's runs stand from the right.
+    if (rightToLeft_)
+      std::for_each(line.runs.rbegin(), line.runs.rend(), place);
+    else
+      std::ranges::for_each(line.runs, place);
+  }
+
+  // The line's face, and its cell: tall enough for each face in it but the superscript,
+  // which rides at the top.
+  void Finish(TTypesetLine& line, const std::map<TFace, int>& share) const {
+    line.face = share.empty()
+                    ? TFace::Regular
+                    : std::ranges::max_element(share, {}, [](const auto& e) { return e.second; })->first;
+    int ascent = set_.Ascent(line.face), descent = set_.Height(line.face) - ascent;
+    for (const auto& [face, count] : share) {
+      ascent = std::max(ascent, set_.Ascent(face));
+      descent = std::max(descent, set_.Height(face) - set_.Ascent(face));
+    }
+    line.ascent = ascent;
+    line.height = ascent + descent;
+  }
+
+  const QString& text_;
+  const std::vector<TFace>& faces_;
+  const TLineFrame frame_;
+  const TBreakRules rules_;
+  TFaceSet& set_;
+  const bool rightToLeft_;
+  const float space_ = std::max(1.0f, set_.SpaceWidth(TFace::Regular));
+  QTextBoundaryFinder graphemes_{QTextBoundaryFinder::Grapheme, text_};
+  std::vector<TTypesetLine> lines_;
+  int lineBegin_ = 0, lineEnd_ = 0;
+  float lineWidth_ = 0, pending_ = 0;
+  bool lineHyphen_ = false;
+};
+
+}  // namespace
+
+void TStyledText::Append(const QString& more, TFace face) {
+  text += more;
+  faces.insert(faces.end(), static_cast<std::size_t>(more.size()), face);
+}
+
+std::vector<TTypesetLine> BreakLines(const TStyledText& paragraph, const TLineFrame& frame,
+                                     const TBreakRules& rules, TFaceSet& faces) {
+  return TBreaker(paragraph, frame, rules, faces).Run();
+}

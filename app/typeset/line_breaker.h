@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Breaking a paragraph of styled text into lines: at the break opportunities of the
+// Unicode line-breaking rules (Qt's), first fit, hyphenating the word that does not fit
+// where the book's soft hyphens or the language's patterns allow, justified or not.
+#include <QString>
+#include <vector>
+
+#include "app/typeset/face_set.h"
+#include "app/typeset/typeset_page.h"
+
+class THyphenator;
+
+// Text with the face of each of its UTF-16 units.
+struct TStyledText {
+  QString text;
+  std::vector<TFace> faces;
+
+  void Append(const QString& more, TFace face);
+  bool Empty() const { return text.isEmpty(); }
+};
+
+enum class TAlign { Justify, Left, Centre, Right };
+
+struct TLineFrame {
+  float firstLeft = 0;  // where the first line starts
+  float left = 0;       // where the other lines start
+  float right = 0;      // where every line ends at most
+};
+
+struct TBreakRules {
+  TAlign align = TAlign::Justify;  // the last line is left-aligned whatever this says
+  const THyphenator* hyphenator = nullptr;
+  bool singleLetterWordsStay = false;  // Polish: "a i o u w z" never end a line
+};
+
+// The paragraph's lines, in order, with x set and y left 0; a right-to-left paragraph is
+// right-aligned. No line is wider than the frame unless one character alone is.
+std::vector<TTypesetLine> BreakLines(const TStyledText& paragraph, const TLineFrame& frame,
+                                     const TBreakRules& rules, TFaceSet& faces);

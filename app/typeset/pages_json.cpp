@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/pages_json.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace {
+
+QString FaceName(TFace face) {
+  switch (face) {
+    case TFace::Regular:
+      return QStringLiteral("regular");
+    case TFace::Italic:
+      return QStringLiteral("italic");
+    case TFace::Bold:
+      return QStringLiteral("bold");
+    case TFace::BoldItalic:
+      return QStringLiteral("bold-italic");
+    case TFace::Mono:
+      return QStringLiteral("mono");
+    case TFace::Heading:
+    case TFace::Title:
+      return QStringLiteral("heading");
+    case TFace::Small:
+      return QStringLiteral("small");
+    case TFace::Superscript:
+      return QStringLiteral("superscript");
+  }
+  return {};
+}
+
+QString KindName(TPageKind kind) {
+  switch (kind) {
+    case TPageKind::Title:
+      return QStringLiteral("title");
+    case TPageKind::Contents:
+      return QStringLiteral("contents");
+    case TPageKind::Text:
+      return QStringLiteral("text");
+  }
+  return {};
+}
+
+// Whole pixels: the left edge rounded down, a width rounded up, so that the box holds the text.
+int Floor(float x) { return static_cast<int>(std::floor(x + 1e-3f)); }
+int Ceil(float x) { return static_cast<int>(std::ceil(x - 1e-3f)); }
+
+QJsonObject LineJson(const TTypesetLine& line) {
+  QJsonArray runs;
+  for (const TTypesetRun& run : line.runs)
+    runs.append(QJsonObject{{"text", QString::fromStdString(run.text)},
+                            {"x", Floor(run.x)},
+                            {"width", Ceil(run.x + run.width) - Floor(run.x)},
+                            {"face", FaceName(run.face)}});
+  const int x = Floor(line.Left());
+  return {{"text", QString::fromStdString(line.Text())},
+          {"x", x},
+          {"y", line.y},
+          {"width", Ceil(line.Right()) - x},
+          {"height", line.height},
+          {"face", FaceName(line.face)},
+          {"hyphen", line.hyphen},
+          {"justified", line.justified},
+          {"runs", runs}};
+}
+
+}  // namespace
+
+std::string PagesJson(const TTypesetBook& book) {
+  QJsonArray pages;
+  for (const TTypesetPage& page : book.pages) {
+    QJsonArray lines;
+    for (const TTypesetLine& line : page.lines) lines.append(LineJson(line));
+    pages.append(QJsonObject{{"number", page.number},
+                             {"kind", KindName(page.kind)},
+                             {"footer", QString::fromStdString(page.footer)},
+                             {"chapter", QString::fromStdString(page.chapter)},
+                             {"lines", lines}});
+  }
+  const QJsonObject root{{"width", book.width}, {"height", book.height}, {"pages", pages}};
+  return QJsonDocument(root).toJson(QJsonDocument::Compact).toStdString() + "\n";
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/typeset_drawing.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+// Halfway between two colours: the rule's unread part.
+QColor Between(TColor a, TColor b) {
+  return QColor((RedOf(a) + RedOf(b)) / 2, (GreenOf(a) + GreenOf(b)) / 2, (BlueOf(a) + BlueOf(b)) / 2);
+}
+
+}  // namespace
+
+TTypesetDrawing::TTypesetDrawing(const TTextBox& box) : box_(box), faces_(box.Font()) {}
+
+void TTypesetDrawing::Draw(TPageRaster& raster, const TTypesetPage& page) {
+  QImage image = raster.PaintTarget();
+  QPainter painter(&image);
+  painter.setPen(ToQColor(box_.Font().color));
+  // A superscript rides up by a third of the body's ascent.
+  const int raise = faces_.Ascent(TFace::Regular) / 3;
+  const auto draw = [&](const TTypesetLine& line) {
+    for (const TTypesetRun& run : line.runs) {
+      QFont font = faces_.Font(run.face);
+      if (run.wordSpacing != 0) font.setWordSpacing(run.wordSpacing);
+      painter.setFont(font);
+      const int baseline = line.y + line.ascent - (run.face == TFace::Superscript ? raise : 0);
+      painter.drawText(QPointF(run.x, baseline), QString::fromStdString(run.text));
+    }
+  };
+  for (const TTypesetLine& line : page.lines) draw(line);
+  for (const TTypesetLine& line : page.footerLines) draw(line);
+  if (page.rule.y >= 0) {
+    const int left = static_cast<int>(std::lround(page.rule.left));
+    const int right = static_cast<int>(std::lround(page.rule.right));
+    const int reached = static_cast<int>(std::lround(page.rule.reached));
+    painter.fillRect(left, page.rule.y, right - left, 1, Between(box_.Font().color, box_.Color()));
+    painter.fillRect(left, page.rule.y, reached - left, 1, ToQColor(box_.Font().color));
+  }
+}

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the book layout is asked for besides the page font and colours.
+#include <string>
+
+// Which layout a run uses: the classic pages (lines of the text box at fixed places) or the
+// typeset book (page frame, justified and hyphenated lines, the book's structure shown).
+enum class TLayoutKind { Classic, Book };
+
+struct TTypesetOptions {
+  int margin = 12;      // the left and right margins, in pixels
+  bool justify = true;  // off: ragged right
+  bool hyphenate = true;
+  bool footer = true;    // chapter title, page / total and the progress rule
+  bool contents = true;  // a contents page after the title page
+  std::string language;  // BCP 47, used when the book names none; empty: none known
+};

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/typeset/book_typesetter.h"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <string>
+
+#include "typeset/book_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using testing::HasSubstr;
+
+constexpr float kLeft = 12, kRight = 468;
+
+// The default options but for what `change` changes.
+TTypesetOptions Options(void (*change)(TTypesetOptions&)) {
+  TTypesetOptions options;
+  change(options);
+  return options;
+}
+
+TTypesetBook Typeset(const document::TDocument& book, TTypesetOptions options = TTypesetOptions()) {
+  return TypesetBook(book, TPageFont(), options, "file.epub");
+}
+
+TEST(BookTypesetterTest, TitleAndContentsPagesComeFirstAndFootersCountOneToN) {
+  const TTypesetBook book = Typeset(Novel());
+  ASSERT_GT(book.pages.size(), 8u);
+  EXPECT_EQ(book.pages[0].kind, TPageKind::Title);
+  EXPECT_EQ(book.pages[0].lines.front().Text(), "A Winter Evening");
+  EXPECT_EQ(book.pages[0].lines[1].Text(), "Anna Nowak");
+  EXPECT_EQ(book.pages[0].lines.back().Text(), "Miłej lektury!");
+  EXPECT_EQ(book.pages[1].kind, TPageKind::Contents);
+  const int total = static_cast<int>(book.pages.size()) - 1;
+  for (int number = 1; number <= total; ++number) {
+    const TTypesetPage& page = book.pages[static_cast<std::size_t>(number)];
+    EXPECT_EQ(page.number, number);
+    EXPECT_EQ(page.footer, std::to_string(number) + " / " + std::to_string(total));
+    EXPECT_FALSE(page.lines.empty()) << "page " << number << " is blank";
+  }
+  // Each contents line names a chapter and the page whose first line is its title.
+  const auto& contents = book.pages[1].lines;
+  ASSERT_EQ(contents.size(), 4u);  // the heading and three chapters
+  EXPECT_EQ(contents[0].Text(), kContentsHeading);
+  for (int chapter = 1; chapter <= 3; ++chapter) {
+    const TTypesetLine& entry = contents[static_cast<std::size_t>(chapter)];
+    ASSERT_EQ(entry.runs.size(), 2u);
+    EXPECT_EQ(entry.runs[0].text, "Chapter " + std::to_string(chapter));
+    EXPECT_NEAR(entry.runs[1].x + entry.runs[1].width, kRight, 0.5);
+    const TTypesetPage& start = book.pages[std::stoul(entry.runs[1].text)];
+    EXPECT_EQ(start.lines.front().Text(), entry.runs[0].text);
+    EXPECT_EQ(start.chapter, entry.runs[0].text);
+  }
+  EXPECT_EQ(Typeset(Novel(), Options([](TTypesetOptions& o) { o.contents = false; })).pages[1].kind,
+            TPageKind::Text);
+  EXPECT_TRUE(
+      Typeset(Novel(), Options([](TTypesetOptions& o) { o.footer = false; })).pages[2].footer.empty());
+}
+
+TEST(BookTypesetterTest, LinesStayInsideTheMarginsAndJustifiedOnesEndAtTheMeasure) {
+  const TTypesetBook book = Typeset(Novel());
+  int justified = 0;
+  for (const auto& page : book.pages)
+    for (const auto& line : page.lines) {
+      EXPECT_GE(line.Left(), kLeft - 0.01) << line.Text();
+      EXPECT_LE(line.Right(), kRight + 0.01) << line.Text();
+      EXPECT_GE(line.y, 0);
+      EXPECT_LE(line.y + line.height, 272 - 14) << "into the footer: " << line.Text();
+      if (line.justified) {
+        ++justified;
+        EXPECT_NEAR(line.Right(), kRight, 1.0) << line.Text();
+      }
+    }
+  EXPECT_GT(justified, 100);
+  const TTypesetBook ragged = Typeset(Novel(), Options([](TTypesetOptions& o) { o.justify = false; }));
+  for (const TTypesetLine* line : TextLines(ragged)) EXPECT_FALSE(line->justified);
+  const TTypesetBook wide = Typeset(Novel(), Options([](TTypesetOptions& o) { o.margin = 40; }));
+  for (const TTypesetLine* line : TextLines(wide)) EXPECT_GE(line->Left(), 40 - 0.01);
+}
+
+// Every paragraph follows a paragraph, so each one's first line is indented, and each has
+// three lines or more, so a line that is not justified is a paragraph's last.
+TEST(BookTypesetterTest, ParagraphsAreIndentedAndNoPageEndsWithAFirstLineOrStartsWithALastOne) {
+  document::TDocument book;
+  book.language = "en";
+  for (int i = 0; i < 40; ++i)
+    book.blocks.push_back(Text(TBlockKind::Paragraph, Words(34 + (i * 13) % 50, i)));
+  const TTypesetBook typeset = Typeset(book, Options([](TTypesetOptions& o) { o.contents = false; }));
+  const auto isFirst = [](const TTypesetLine& line) { return line.Left() > kLeft + 10; };
+  int pages = 0;
+  for (const auto& page : typeset.pages) {
+    if (page.kind != TPageKind::Text) continue;
+    ++pages;
+    const bool firstPage = page.number == 1;
+    EXPECT_FALSE(isFirst(page.lines.back())) << "an orphan ends page " << page.number;
+    if (!firstPage) {
+      EXPECT_TRUE(page.lines.front().justified || isFirst(page.lines.front()))
+          << "a widow starts page " << page.number;
+    }
+  }
+  EXPECT_GT(pages, 5);
+  // The very first paragraph follows nothing and is not indented; every later one is.
+  const auto lines = TextLines(typeset);
+  EXPECT_FALSE(isFirst(*lines.front()));
+  EXPECT_EQ(std::ranges::count_if(lines, [&](const TTypesetLine* line) { return isFirst(*line); }), 39);
+}
+
+TEST(BookTypesetterTest, HeadingsAreLargerAndNeverEndAPage) {
+  document::TDocument book;
+  for (int i = 0; i < 60; ++i) {
+    book.blocks.push_back(Text(TBlockKind::Heading, "Part " + std::to_string(i), 1 + i % 3));
+    book.blocks.push_back(Text(TBlockKind::Paragraph, Words(10 + (i * 17) % 45, i)));
+  }
+  const TTypesetBook typeset = Typeset(book);
+  for (const auto& page : typeset.pages) {
+    if (page.kind != TPageKind::Text) continue;
+    EXPECT_THAT(page.lines.back().Text(), testing::Not(testing::StartsWith("Part "))) << page.number;
+    for (std::size_t i = 0; i < page.lines.size(); ++i)
+      if (page.lines[i].Text().starts_with("Part ")) {
+        EXPECT_NE(page.lines[i].face, TFace::Regular);
+        // The paragraph after a heading starts at the margin.
+        if (i + 1 < page.lines.size()) {
+          EXPECT_NEAR(page.lines[i + 1].Left(), kLeft, 0.01);
+        }
+      }
+  }
+}
+
+TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
+  const document::TDocument book = Sampler();
+  const TTypesetBook typeset = Typeset(book, Options([](TTypesetOptions& o) { o.contents = false; }));
+  std::vector<const TTypesetLine*> lines = TextLines(typeset);
+  const auto find = [&](const std::string& start) {
+    const auto it =
+        std::ranges::find_if(lines, [&](const TTypesetLine* l) { return l->Text().starts_with(start); });
+    EXPECT_NE(it, lines.end()) << start;
+    return it == lines.end() ? nullptr : *it;
+  };
+  const auto at = [&](const TTypesetLine* line) { return std::ranges::find(lines, line) - lines.begin(); };
+
+  const TTypesetLine* claim = find("A claim1 and bold");
+  ASSERT_TRUE(claim);
+  ASSERT_EQ(claim->runs.size(), 7u);
+  EXPECT_EQ(claim->runs[1].face, TFace::Superscript);
+  EXPECT_EQ(claim->runs[3].face, TFace::Bold);
+  EXPECT_EQ(claim->runs[5].face, TFace::Italic);
+
+  const TTypesetLine* bullet = find("•");
+  ASSERT_TRUE(bullet);
+  const TTypesetLine& next = *lines[static_cast<std::size_t>(at(bullet) + 1)];
+  EXPECT_LT(bullet->runs[0].x + bullet->runs[0].width, bullet->runs[1].x);
+  EXPECT_NEAR(next.Left(), bullet->runs[1].x, 0.01) << "hanging indent";
+  const TTypesetLine* nested = find("2.");
+  ASSERT_TRUE(nested);
+  EXPECT_GT(nested->runs[1].x, bullet->runs[1].x);
+
+  const std::string quote = Words(40, 3).substr(0, 10);
+  const TTypesetLine* quoted = find(quote);
+  ASSERT_TRUE(quoted);
+  for (const auto i : {at(quoted), at(quoted) + 1}) {
+    EXPECT_GT(lines[static_cast<std::size_t>(i)]->Left(), kLeft + 20);
+    EXPECT_LE(lines[static_cast<std::size_t>(i)]->Right(), kRight - 20);
+  }
+
+  const TTypesetLine* code = find("int main()");
+  ASSERT_TRUE(code);
+  EXPECT_EQ(code->face, TFace::Mono);
+  EXPECT_EQ(lines[static_cast<std::size_t>(at(code) + 1)]->Text(), "        return 0;  // done");
+  const TTypesetLine* longCode = find("xxxx");
+  ASSERT_TRUE(longCode);
+  const TTypesetLine& continued = *lines[static_cast<std::size_t>(at(longCode) + 1)];
+  EXPECT_THAT(continued.Text(), testing::StartsWith("↪ x"));
+  EXPECT_EQ(std::ranges::count(longCode->Text() + continued.Text(), 'x'), 90);
+
+  const TTypesetLine* header = find("Name Size");
+  ASSERT_TRUE(header);
+  const TTypesetLine& row = *lines[static_cast<std::size_t>(at(header) + 1)];
+  EXPECT_EQ(row.Text(), "disk 20 GB");
+  EXPECT_EQ(row.runs[1].x, header->runs[1].x) << "a column";
+  EXPECT_EQ(header->runs[0].face, TFace::Bold);
+  EXPECT_TRUE(find("Name: the "));
+  EXPECT_TRUE(find("Size: 20 GB"));
+
+  EXPECT_TRUE(find("* * *"));
+  // The notes close their chapter, before the next one's title.
+  const TTypesetLine* notes = find("Przypisy");
+  const TTypesetLine* note = find("1. The note's text.");
+  const TTypesetLine* two = find("Two");
+  ASSERT_TRUE(notes && note && two);
+  EXPECT_LT(at(notes), at(note));
+  EXPECT_LT(at(note), at(two));
+  EXPECT_LT(at(find("* * *")), at(notes));
+}
+
+}  // namespace
