@@ -20,6 +20,7 @@ struct TBookMetadata {
   std::string title;                 // UTF-8, empty when the book names none
   std::vector<std::string> authors;  // names only, no addresses
   std::string language;              // the code the book gives ("pl", "en-US"), or empty
+  std::string cover;                 // the cover picture as an Image block names it, or empty
 };
 
 // A book of its metadata and its text, the authors joined by ", ".

@@ -12,7 +12,7 @@ namespace books {
 namespace {
 
 document::TDocument DocumentOf(const TBookMetadata& metadata, std::vector<document::TBlock> blocks) {
-  return {metadata.title, metadata.authors, metadata.language, std::move(blocks)};
+  return {metadata.title, metadata.authors, metadata.language, std::move(blocks), metadata.cover};
 }
 
 }  // namespace

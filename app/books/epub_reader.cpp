@@ -27,6 +27,7 @@ struct TManifestItem {
   std::optional<std::string> path;  // inside the archive; none when the href leaves it
   std::string mediaType;
   bool navigation = false;          // the EPUB 3 navigation document
+  bool cover = false;               // the EPUB 3 cover picture
 };
 
 // Font obfuscation (IDPF and Adobe) scrambles embedded fonts only; the text stays readable.
@@ -97,6 +98,19 @@ std::vector<const TManifestItem*> ReadingOrder(const xmlNode* package,
   return order;
 }
 
+// The cover picture's path in the archive: the EPUB 3 cover-image item, else the one an
+// EPUB 2 <meta name="cover"> names; empty when none, or when it lies outside the archive.
+std::string CoverPath(const xmlNode* metadata, const std::map<std::string, TManifestItem>& manifest) {
+  for (const auto& [id, item] : manifest)
+    if (item.cover) return item.path.value_or("");
+  for (const xmlNode* meta : ChildElements(metadata, "meta")) {
+    if (Attribute(meta, "name") != "cover") continue;
+    const auto item = manifest.find(Attribute(meta, "content"));
+    return item == manifest.end() ? "" : item->second.path.value_or("");
+  }
+  return {};
+}
+
 }  // namespace
 
 TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
@@ -118,8 +132,10 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {
     const std::string href = Attribute(item, "href");
     manifest[Attribute(item, "id")] = {href, ResolveHref(packagePath, href), Attribute(item, "media-type"),
-                                       HasToken(Attribute(item, "properties"), "nav")};
+                                       HasToken(Attribute(item, "properties"), "nav"),
+                                       HasToken(Attribute(item, "properties"), "cover-image")};
   }
+  book.cover = CoverPath(metadata, manifest);
   std::set<std::string> read;  // each document once, however many entries point into it
   for (const TManifestItem* item : ReadingOrder(root, manifest, allItems)) {
     if (!IsMarkupItem(item->mediaType) || item->navigation) continue;  // a picture page, the contents

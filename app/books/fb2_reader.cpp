@@ -136,6 +136,7 @@ private:
     book_.title = CollapsedText(FirstChildElement(titleInfo, "book-title"));
     book_.authors = Names(titleInfo, "author", PersonName);
     book_.language = CollapsedText(FirstChildElement(titleInfo, "lang"));
+    book_.cover = Attribute(FirstChildElement(FirstChildElement(titleInfo, "coverpage"), "image"), "href");
   }
 
   TXmlStream stream_;

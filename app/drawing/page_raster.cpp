@@ -22,7 +22,9 @@ void ReverseEveryPixel(TBitmap& bitmap) {
 
 }  // namespace
 
-TPageRaster::TPageRaster() : bitmap_(kPageWidth, kPageHeight, pfDevice) {}
+TPageRaster::TPageRaster() : TPageRaster(kPageWidth, kPageHeight) {}
+
+TPageRaster::TPageRaster(int width, int height) : width_(width), height_(height), bitmap_(width, height, pfDevice) {}
 
 TBitmap& TPageRaster::Bitmap() {
   if (kQtByteOrderDiffers && inQtByteOrder_) ReverseEveryPixel(bitmap_);
@@ -36,9 +38,9 @@ QImage TPageRaster::PaintTarget() {
     // the bitmap first makes the format change a mere reallocation.
     bitmap_.SetSize(0, 0);
     bitmap_.SetPixelFormat(pfDevice);
-    bitmap_.SetSize(kPageWidth, kPageHeight);
+    bitmap_.SetSize(width_, height_);
   }
   if (kQtByteOrderDiffers && !inQtByteOrder_) ReverseEveryPixel(bitmap_);
   inQtByteOrder_ = true;
-  return QImage(bitmap_.ScanLine(0), kPageWidth, kPageHeight, bitmap_.Stride(), QImage::Format_RGB32);
+  return QImage(bitmap_.ScanLine(0), width_, height_, bitmap_.Stride(), QImage::Format_RGB32);
 }

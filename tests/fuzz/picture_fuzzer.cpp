@@ -5,13 +5,24 @@
 // frame's pixels are also compressed with both LZW dictionaries, in row and interlaced
 // order, against a colour count the compression byte chooses: the same bytes or the same
 // refusal; and with the lookahead parse, refused alike or read back by giflib as they are.
+// The same file also takes a book's way: decoded within bounds, fitted to a page and reduced
+// to the palette size the third byte chooses, with the second byte's ditherer.
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "app/drawing/page_raster.h"
+#include "app/pictures/picture_decoder.h"
+#include "app/pictures/picture_fit.h"
+#include "app/pictures/picture_page.h"
 #include "cli/picture_file.h"
 #include "fuzz/fuzz_support.h"
 #include "gif/encode/encode_test_support.h"
@@ -28,6 +39,8 @@ namespace {
 constexpr std::size_t kSettingBytes = 4;
 // Larger pictures only make the run slower; the size checks are covered by the unit tests.
 constexpr int kMaxSide = 512;
+// A page a quarter of the screen each way reduces the same way as a whole one, faster.
+constexpr int kQuarterPageWidth = 120, kQuarterPageHeight = 68;
 
 // The image data one dictionary writes, up to a refusal, and whether it refused.
 std::pair<std::vector<std::uint8_t>, bool> Compressed(TLZWEncoder::TDictionary dictionary, const TGIFSubImage& frame,
@@ -61,12 +74,29 @@ void CompareDictionaries(const TGIFSubImage& frame, int colorCount) {
     FuzzFailure("giflib reads other pixels from the lookahead parse");
 }
 
+void CheckBookPicture(std::string_view bytes, const pictures::TPictureColors& settings) {
+  const std::optional<QImage> picture = pictures::DecodePicture(bytes);
+  if (!picture) return;  // could not be read: the book shows a placeholder
+  TPageRaster raster(kQuarterPageWidth, kQuarterPageHeight);
+  QImage target = raster.PaintTarget();
+  target.fill(Qt::white);
+  QPainter(&target).drawImage(0, 0, pictures::FitPicture(*picture, target.size()));
+  const DecodedGif gif = DecodeGif(pictures::EncodePicturePage(raster.Bitmap(), settings));
+  if (gif.frames.size() != 1 || gif.frames[0].width != target.width() || gif.frames[0].height != target.height())
+    FuzzFailure("giflib reads another page than the picture page written");
+  const std::set<std::uint8_t> used(gif.frames[0].pixels.begin(), gif.frames[0].pixels.end());
+  if (static_cast<int>(used.size()) > settings.colors) FuzzFailure("a picture page uses more colours than asked");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < kSettingBytes) return 0;
   static TMemoryFile file;
   file.Fill(data + kSettingBytes, size - kSettingBytes);
+  CheckBookPicture({reinterpret_cast<const char*>(data + kSettingBytes), size - kSettingBytes},
+                   {pictures::kMinPictureColors + data[2] % (pictures::kMaxPictureColors - 1),
+                    static_cast<TDitherMethod>(data[1] % 7)});
 
   TBitmap picture;
   try {
