@@ -474,12 +474,18 @@ copyright.
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
+4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 </source>
         <translation>pages prints the pages convert --layout book with the same options would write: as JSON with
 --json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
+4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 </translation>
     </message>
     <message>
