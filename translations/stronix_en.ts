@@ -361,6 +361,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
+   pole obok - ekran: 480x272 albo 960x544 dla
+   większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -401,6 +403,8 @@ copyright.
    &quot;book layout&quot; - pages as an e-reader sets them:
    margins, justified and hyphenated lines, contents;
    ticked by itself for an EPUB, FB2 or HTML book;
+   the box beside it - the screen: 480x272, or 960x544
+   for the larger console;
    &quot;file times in page order&quot; - a viewer that sorts by
    date shows the pages in order;
    &quot;split into folders of … pages&quot; - a big book goes

@@ -364,6 +364,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
+   pole obok - ekran: 480x272 albo 960x544 dla
+   większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -404,6 +406,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
+   pole obok - ekran: 480x272 albo 960x544 dla
+   większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
