@@ -311,6 +311,10 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   settings.chapterPages = options.chapterPages;
   if (options.layout) settings.layout = *options.layout;
   settings.typeset = options.typeset;
+  if (options.screen) settings.screen = *options.screen;
+  settings.portrait = options.portrait;
+  // Only the book layout fits another screen or a tall page: asking for one asks for it.
+  if ((options.screen || options.portrait) && !options.layout) settings.layout = TLayoutKind::Book;
   // The book layout (which pages always shows) starts each chapter on a page of its own.
   const bool typeset = settings.layout == TLayoutKind::Book || options.command == TCommand::Pages;
   if (typeset) settings.chapterPages = true;

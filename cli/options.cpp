@@ -156,7 +156,10 @@ const std::vector<TCommandDef>& CommandDefs() {
            "--json (every line's text, place, width and face), else as text. The book layout (--layout book)\n"
            "sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)\n"
            "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
-           "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n")},
+           "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n"
+           "--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to\n"
+           "4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall\n"
+           "pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.\n")},
       {"encode", TCommand::Encode, kEncode, "IMAGE OUT.gif",
        QT_TRANSLATE_NOOP(
            "stronix-cli",
@@ -214,6 +217,19 @@ const std::vector<TOptionDef>& OptionDefs() {
       {"--no-footer", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.footer = false; }},
       {"--no-contents", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.contents = false; }},
       {"--lang", "", "CODE", kLook, {}, false, [](TOptions& o, TValue& v) { o.typeset.language = v; }},
+      {"--screen", "", "WxH", kLook, {}, false,
+       [](TOptions& o, TValue& v) {
+         o.screen = ParseScreenSize(v);
+         if (!o.screen)
+           Refuse("--screen takes a size WxH, each side from %s to %s (480x272, 960x544), not \"%s\"",
+                  {std::to_string(kMinScreenSide), std::to_string(kMaxScreenSide), v});
+       }},
+      {"--portrait", "", "left|right", kLook, {}, false,
+       [](TOptions& o, TValue& v) {
+         if (!v.empty() && v != "left" && v != "right") Refuse("--portrait takes left or right, not \"%s\"", {v});
+         o.portrait = v == "left" ? TConsoleTurn::Left : TConsoleTurn::Right;
+       },
+       true},
       {"--json", "", "", kPages, {}, false, [](TOptions& o, TValue&) { o.json = true; }},
       {"--reduction", "", "METHOD", kEncode, NamesOf(kReductions), false,
        [](TOptions& o, TValue& v) { o.encode.reduction = Lookup(kReductions, "--reduction", v); }},
@@ -284,7 +300,7 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     if (equals != std::string::npos) {
       if (option->value.empty()) Refuse("%s takes no value", {name});
       value = arg.substr(equals + 1);
-    } else if (!option->value.empty()) {
+    } else if (!option->value.empty() && !option->valueOptional) {
       if (++i == args.size()) Refuse("%s needs a value", {name});
       value = args[i];
     }
@@ -299,6 +315,9 @@ TCliOptions ParseCommandLine(const std::vector<std::string>& args) {
     options.encode.output = options.books[1];
     return options;
   }
+  // The classic pages have one size; a silent 480 x 272 would not be what was asked for.
+  if (options.layout == TLayoutKind::Classic && (options.screen || options.portrait))
+    Refuse("--screen and --portrait set the pages of the book layout; the classic layout's are 480 x 272");
   if (sizeGiven && pixelHeightGiven) Refuse("give either --size or --pixel-height, not both");
   if (options.toCard && options.outputFolder) Refuse("give either -o or --to-card, not both");
   if (options.books.empty()) Refuse("%s needs a book", {commandName});
@@ -344,7 +363,7 @@ std::string Synopsis(const TCommandDef& command) {
   for (const auto& option : OptionDefs()) {
     if ((option.takenBy & command.bit) == 0) continue;
     std::string item(option.shortName.empty() ? option.name : option.shortName);
-    if (!option.value.empty()) item += " " + option.value;
+    if (!option.value.empty()) item += (option.valueOptional ? "[=" + option.value + "]" : " " + option.value);
     if (option.orPrevious && !items.empty())
       items.back().insert(items.back().size() - 1, " | " + item);
     else

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/drawing/page_turn.h"
+#include "app/drawing/screen_size.h"
 #include "app/layout/color.h"
 #include "app/text/font_script.h"
 #include "app/typeset/typeset_options.h"
@@ -44,6 +46,9 @@ struct TCliOptions {
   TEncodeOptions encode;   // `encode`: the picture, the GIF and the GIF's settings
   std::optional<TLayoutKind> layout;  // none: as loading the book chose
   TTypesetOptions typeset;
+  // The book layout's screen and portrait pages; either asks for the book layout.
+  std::optional<TScreenSize> screen;
+  std::optional<TConsoleTurn> portrait;
   bool json = false;  // `pages`: as JSON
 };
 
@@ -77,6 +82,7 @@ struct TOptionDef {
   std::vector<std::string> choices;  // the values it takes, where they are a list
   bool orPrevious;  // an alternative to the option before it: [--size PT | --pixel-height PX]
   std::function<void(TCliOptions&, const std::string&)> apply;
+  bool valueOptional = false;  // given as --name=value only; --name alone takes none
 };
 
 const std::vector<TCommandDef>& CommandDefs();

@@ -268,6 +268,18 @@
         <translation>--layout przyjmuje book albo classic, nie &quot;%s&quot;</translation>
     </message>
     <message>
+        <source>--screen takes a size WxH, each side from %s to %s (480x272, 960x544), not &quot;%s&quot;</source>
+        <translation>--screen przyjmuje rozmiar SxW, każdy bok od %s do %s (480x272, 960x544), nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--portrait takes left or right, not &quot;%s&quot;</source>
+        <translation>--portrait przyjmuje left albo right, nie &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--screen and --portrait set the pages of the book layout; the classic layout&apos;s are 480 x 272</source>
+        <translation>--screen i --portrait ustawiają strony składu książkowego; strony klasyczne mają 480 x 272</translation>
+    </message>
+    <message>
         <source>pages takes one book: &quot;%s&quot; is one too many</source>
         <translation>pages przyjmuje jedną książkę: &quot;%s&quot; jest o jedną za dużo</translation>
     </message>

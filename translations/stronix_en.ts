@@ -361,6 +361,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
+   pole obok - ekran: 480x272 albo 960x544 dla
+   większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -401,6 +403,8 @@ copyright.
    &quot;book layout&quot; - pages as an e-reader sets them:
    margins, justified and hyphenated lines, contents;
    ticked by itself for an EPUB, FB2 or HTML book;
+   the box beside it - the screen: 480x272, or 960x544
+   for the larger console;
    &quot;file times in page order&quot; - a viewer that sorts by
    date shows the pages in order;
    &quot;split into folders of … pages&quot; - a big book goes
@@ -474,12 +478,18 @@ copyright.
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
+4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 </source>
         <translation>pages prints the pages convert --layout book with the same options would write: as JSON with
 --json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
+4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 </translation>
     </message>
     <message>

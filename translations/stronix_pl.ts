@@ -364,6 +364,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
+   pole obok - ekran: 480x272 albo 960x544 dla
+   większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -404,6 +406,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
+   pole obok - ekran: 480x272 albo 960x544 dla
+   większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -481,6 +485,9 @@ danej książki.
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
+4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 </source>
         <translation>pages wypisuje strony, które zapisałby convert --layout book z tymi samymi opcjami: z --json
 jako JSON (tekst, miejsce, szerokość i krój każdej linii), bez niego jako tekst. Skład książkowy
@@ -488,6 +495,10 @@ jako JSON (tekst, miejsce, szerokość i krój każdej linii), bez niego jako te
 linie wyjustowane (--no-justify) i dzielone (--no-hyphenate; --lang KOD dla książki bez
 podanego języka), stopka z rozdziałem i stroną / liczbą stron (--no-footer) i spis treści
 (--no-contents).
+--screen WxH układa ją dla innego ekranu (960x544 dla większej konsoli, każdy bok od 64 do
+4096; marginesy rosną ze stroną, rozmiary czcionek zostają). --portrait[=left|right] składa
+strony pionowe i obraca każdy GIF dla konsoli trzymanej bokiem, w prawo (zgodnie z ruchem
+wskazówek zegara), jeśli nie podano inaczej.
 </translation>
     </message>
     <message>

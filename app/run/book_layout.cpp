@@ -12,6 +12,9 @@ TTypesetBook TypesetForRun(const TConversionJob& job) {
   const TFontScript script = box.Font().script;
   const TCodePage& codePage = CodePageOf(script);
   TTypesetOptions options = settings.typeset;
+  const TScreenSize page = settings.portrait ? PortraitPage(settings.screen) : settings.screen;
+  options.pageWidth = page.width;
+  options.pageHeight = page.height;
   // A book in the Central European code page is taken for Polish unless told otherwise.
   if (options.language.empty() && script == TFontScript::CentralEuropean) options.language = "pl";
   const std::string title = settings.bookTitle.empty() ? std::string(FileNamePart(settings.chosenFileName))

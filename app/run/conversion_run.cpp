@@ -94,7 +94,9 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
     TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
 
     const auto makeMaker = [&]() -> TPageMaker {
-      return [&box, &settings, &lines, &pages, &typeset, raster = std::make_shared<TPageRaster>(),
+      return [&box, &settings, &lines, &pages, &typeset,
+              raster = book ? std::make_shared<TPageRaster>(typeset.width, typeset.height)
+                            : std::make_shared<TPageRaster>(),
               drawing = book ? std::make_shared<TTypesetDrawing>(box) : nullptr,
               encoder = std::make_shared<TPageEncoder>(
                   settings.compactPages ? TPageColors::UsedOnly : TPageColors::WholeCube)](int index) {
@@ -106,6 +108,8 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
         else
           DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
         // A copy: the encoder keeps its buffer for the next page.
+        if (drawing && settings.portrait)
+          return TPageBytes(encoder->Encode(TurnPage(raster->Bitmap(), *settings.portrait)));
         return TPageBytes(encoder->Encode(raster->Bitmap()));
       };
     };

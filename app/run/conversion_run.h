@@ -11,6 +11,8 @@
 #include "app/delivery/staged_book.h"
 #include "app/run/run_monitor.h"
 #include "app/document/document.h"
+#include "app/drawing/page_turn.h"
+#include "app/drawing/screen_size.h"
 #include "app/layout/text_box.h"
 #include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
@@ -51,6 +53,10 @@ struct TRunSettings {
   // The classic pages, or the typeset book with its options.
   TLayoutKind layout = TLayoutKind::Classic;
   TTypesetOptions typeset;
+  // The book layout's screen (the classic pages are always 480 × 272) and, for a console
+  // held sideways, the way it is turned: the page is typeset tall and turned in its GIF.
+  TScreenSize screen;
+  std::optional<TConsoleTurn> portrait;
 };
 
 // What a run did.

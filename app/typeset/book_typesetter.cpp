@@ -3,10 +3,10 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "app/drawing/page_drawing.h"
-#include "app/layout/page_layout.h"
 #include "app/typeset/chapter_shares.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/flow_pages.h"
@@ -17,6 +17,8 @@ namespace {
 constexpr int kTopMargin = 8;
 constexpr int kBottomMargin = 8;  // without a footer
 constexpr std::size_t kMostTitleLines = 4;
+// The shorter side of the default screen: the page's gaps are given for it.
+constexpr int kDefaultShortSide = 272;
 
 bool IsPolish(const std::string& language) {
   return language.size() >= 2 && (language[0] | 0x20) == 'p' && (language[1] | 0x20) == 'l' &&
@@ -38,13 +40,15 @@ public:
       : book_(book),
         options_(options),
         faces_(font),
-        left_(static_cast<float>(std::clamp(options.margin, 0, kPageWidth / 3))),
-        right_(static_cast<float>(kPageWidth) - left_) {
+        scale_(static_cast<float>(std::min(options.pageWidth, options.pageHeight)) / kDefaultShortSide),
+        left_(static_cast<float>(std::clamp(Scaled(options.margin), 0, options.pageWidth / 3))),
+        right_(static_cast<float>(options.pageWidth) - left_),
+        top_(Scaled(kTopMargin)) {
     language_ = book.language.empty() ? options.language : book.language;
     if (options.hyphenate && !language_.empty()) hyphenator_ = THyphenator::ForLanguage(language_);
     polish_ = IsPolish(language_);
-    footerTop_ = kPageHeight - 2 - faces_.Height(TFace::Small);
-    bottom_ = options.footer ? footerTop_ - 6 : kPageHeight - kBottomMargin;
+    footerTop_ = options.pageHeight - Scaled(2) - faces_.Height(TFace::Small);
+    bottom_ = options.footer ? footerTop_ - Scaled(6) : options.pageHeight - Scaled(kBottomMargin);
   }
 
   TTypesetBook Run(const std::string& fallbackTitle) {
@@ -53,9 +57,9 @@ public:
     settings.right = right_;
     settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
     const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);
-    std::vector<TFlowPage> text = CutPages(flow, kTopMargin, bottom_);
+    std::vector<TFlowPage> text = CutPages(flow, top_, bottom_);
 
-    TTypesetBook result{{}, kPageWidth, kPageHeight};
+    TTypesetBook result{{}, options_.pageWidth, options_.pageHeight};
     result.pages.push_back(TitlePage(book_.title.empty() ? fallbackTitle : book_.title));
     if (options_.contents) ContentsPages(flow, text, result.pages);
     for (TFlowPage& page : text) {
@@ -73,6 +77,9 @@ public:
   }
 
 private:
+  // A gap given for the default screen, on this page.
+  int Scaled(int pixels) const { return static_cast<int>(std::lround(static_cast<float>(pixels) * scale_)); }
+
   // The chapter's title at the left, elided to leave room for "page / total" at the right,
   // and the rule above them.
   void Footer(TTypesetPage& page, int total) {
@@ -91,7 +98,7 @@ private:
     }
     page.footerLines.push_back(std::move(right));
     const float progress = static_cast<float>(page.number) / static_cast<float>(total);
-    page.rule = {footerTop_ - 3, left_, right_, left_ + (right_ - left_) * progress};
+    page.rule = {footerTop_ - Scaled(3), left_, right_, left_ + (right_ - left_) * progress};
   }
 
   std::vector<TTypesetLine> Centred(const std::string& text, TFace face) {
@@ -105,7 +112,7 @@ private:
     TTypesetPage page;
     page.kind = TPageKind::Title;
     const int gap = static_cast<int>(faces_.Em());
-    int y = kTopMargin + 2 * gap;
+    int y = top_ + 2 * gap;
     const auto place = [&](std::vector<TTypesetLine> lines, std::size_t most, int space) {
       if (lines.empty()) return;
       y += space;
@@ -143,7 +150,7 @@ private:
     const int step = faces_.Height(TFace::Regular);
     const int headingHeight = faces_.Height(TFace::Heading) + step / 2;
     const std::size_t perPage =
-        static_cast<std::size_t>(std::max(1, (bottom_ - kTopMargin - headingHeight) / step));
+        static_cast<std::size_t>(std::max(1, (bottom_ - top_ - headingHeight) / step));
     const std::size_t contentsPages = (entries.size() + perPage - 1) / perPage;
     const QFontMetricsF metrics(faces_.Font(TFace::Regular));
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -151,7 +158,7 @@ private:
         TTypesetPage& page = pages.emplace_back();
         page.kind = TPageKind::Contents;
         TTypesetLine heading = OneRun(QString::fromUtf8(kContentsHeading), left_, TFace::Heading, faces_);
-        heading.y = kTopMargin;
+        heading.y = top_;
         page.lines.push_back(std::move(heading));
       }
       TTypesetPage& page = pages.back();
@@ -162,7 +169,7 @@ private:
           metrics.elidedText(entries[i].first, Qt::ElideRight, right_ - left_ - numberWidth - faces_.Em());
       TTypesetLine line = OneRun(title, left_, TFace::Regular, faces_);
       line.runs.push_back({number.toStdString(), right_ - numberWidth, numberWidth, TFace::Regular, 0});
-      line.y = kTopMargin + headingHeight + static_cast<int>(i % perPage) * step;
+      line.y = top_ + headingHeight + static_cast<int>(i % perPage) * step;
       page.lines.push_back(std::move(line));
     }
   }
@@ -172,7 +179,9 @@ private:
   const TPageFont font_;
   std::string language_;
   TFaceSet faces_;
+  const float scale_;
   const float left_, right_;
+  const int top_;
   int bottom_ = 0, footerTop_ = 0;
   std::unique_ptr<THyphenator> hyphenator_;
   bool polish_ = false;

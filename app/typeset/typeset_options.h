@@ -8,7 +8,11 @@
 enum class TLayoutKind { Classic, Book };
 
 struct TTypesetOptions {
-  int margin = 12;      // the left and right margins, in pixels
+  // The page as typeset, in pixels: the screen's, or its sides swapped for portrait pages.
+  int pageWidth = 480, pageHeight = 272;
+  // The left and right margins in pixels on the default screen; like the page's other gaps
+  // they grow with the page's shorter side (24 on a 960 × 544 screen).
+  int margin = 12;
   bool justify = true;  // off: ragged right
   bool hyphenate = true;
   bool footer = true;    // chapter title, page / total and the progress rule

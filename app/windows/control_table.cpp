@@ -2,6 +2,7 @@
 #include "app/windows/control_table.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "app/drawing/screen_size.h"
 #include "app/windows/memo_view.h"
 #include "app/windows/window_style.h"
 
@@ -72,6 +74,8 @@ constexpr TControlDef kControls[] = {
     {"CheckBox5", CheckBox, "Panel1", QRect(493, 204, 108, 17), QT_TRANSLATE_NOOP("Form1", "małe pliki"), 6, 0, false, Bind<&TForm1Controls::compactPages>},
     // A row of its own below the status line, which the window grew to hold.
     {"CheckBox6", CheckBox, nullptr, QRect(8, 394, 150, 17), QT_TRANSLATE_NOOP("Form1", "skład książkowy"), 10, 0, false, Bind<&TForm1Controls::bookLayout>},
+    // Beside it, the screen the book layout's pages are made for.
+    {"ComboBox1", ComboBox, nullptr, QRect(165, 392, 90, 21), nullptr, 11, 0, false, Bind<&TForm1Controls::screenSize>},
 };
 
 QWidget* MakeControl(const TControlDef& entry, QWidget* parent,
@@ -102,6 +106,11 @@ QWidget* MakeControl(const TControlDef& entry, QWidget* parent,
       return new QSpinBox(parent);
     case ProgressBar:
       return new QProgressBar(parent);
+    case ComboBox: {
+      auto* box = new QComboBox(parent);
+      for (const TScreenSize& screen : kScreenPresets) box->addItem(QString::fromStdString(ScreenSizeText(screen)));
+      return box;
+    }
   }
   return nullptr;
 }

@@ -10,6 +10,7 @@
 #include <span>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,7 +20,7 @@ class QSpinBox;
 class QWidget;
 class TMemoView;
 
-enum class TControlKind { Panel, Label, Button, Memo, GroupBox, Edit, CheckBox, SpinBox, ProgressBar };
+enum class TControlKind { Panel, Label, Button, Memo, GroupBox, Edit, CheckBox, SpinBox, ProgressBar, ComboBox };
 
 // The controls the window works with, each a typed member named for what it does; the
 // comment gives its name in the table, which is also its object name.
@@ -52,6 +53,7 @@ struct TForm1Controls {
   QLabel* pagesCaption = nullptr;           // Label5 "stron"
   QCheckBox* compactPages = nullptr;        // CheckBox5 "małe pliki"
   QCheckBox* bookLayout = nullptr;          // CheckBox6 "skład książkowy"
+  QComboBox* screenSize = nullptr;          // ComboBox1: the book layout's screen
 };
 
 struct TControlDef {

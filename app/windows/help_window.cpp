@@ -36,6 +36,8 @@ constexpr char kHelpText[] = QT_TRANSLATE_NOOP(
     "   \"skład książkowy\" - strony jak w czytniku: marginesy,\n"
     "   wyrównane i dzielone linie, spis treści; zaznacza się\n"
     "   samo przy książce EPUB, FB2 lub HTML;\n"
+    "   pole obok - ekran: 480x272 albo 960x544 dla\n"
+    "   większej konsoli;\n"
     "   \"czas plików w kolejności stron\" - przeglądarka, która\n"
     "   sortuje według daty, pokaże strony po kolei;\n"
     "   \"dziel na foldery po … stron\" - duża książka trafia\n"

@@ -2,6 +2,7 @@
 #include "app/windows/main_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
@@ -185,6 +186,7 @@ void TForm1::takeRunOptions() {
   settings.pagesPerFolder = controls_.splitFolders->isChecked() ? controls_.pagesPerFolder->value() : 0;
   settings.compactPages = controls_.compactPages->isChecked();
   settings.layout = controls_.bookLayout->isChecked() ? TLayoutKind::Book : TLayoutKind::Classic;
+  settings.screen = kScreenPresets[static_cast<std::size_t>(std::max(0, controls_.screenSize->currentIndex()))];
 }
 
 void TForm1::showRunning(bool running) {
@@ -196,7 +198,7 @@ void TForm1::showRunning(bool running) {
   QWidget* const inputs[] = {c.loadButton,     c.generateButton, c.fontBox,        c.squeezeBlankLines,
                              c.squeezeCaption, c.folderButton,   c.cardButton,     c.chapterPages,
                              c.pageTimes,      c.splitFolders,   c.pagesPerFolder, c.compactPages,
-                             c.bookLayout};
+                             c.bookLayout,     c.screenSize};
   for (QWidget* input : inputs) input->setEnabled(!running);
   showGenerateEnabled();
   showPagesPerFolderEnabled();

@@ -18,6 +18,22 @@ namespace {
 using testing::StrEq;
 using testing::ThrowsMessage;
 
+TEST(OptionsTest, ScreenAndPortraitTakeTheirValuesAndRefuseTheClassicLayout) {
+  const TCliOptions large = ParseCommandLine({"convert", "b.epub", "--screen", "960x544", "--portrait", "b2"});
+  EXPECT_EQ(large.screen, (TScreenSize{960, 544}));
+  EXPECT_EQ(large.portrait, TConsoleTurn::Right);
+  EXPECT_THAT(large.books, testing::ElementsAre("b.epub", "b2"));  // --portrait alone takes no value
+  EXPECT_EQ(ParseCommandLine({"convert", "b.txt", "--portrait=left"}).portrait, TConsoleTurn::Left);
+  EXPECT_THAT([] { ParseCommandLine({"convert", "b.txt", "--portrait=up"}); },
+              ThrowsMessage<EUsageError>(StrEq("--portrait takes left or right, not \"up\"")));
+  EXPECT_THAT([] { ParseCommandLine({"convert", "b.txt", "--screen", "4097x300"}); },
+              ThrowsMessage<EUsageError>(
+                  StrEq("--screen takes a size WxH, each side from 64 to 4096 (480x272, 960x544), not \"4097x300\"")));
+  EXPECT_THAT([] { ParseCommandLine({"convert", "b.txt", "--layout", "classic", "--portrait"}); },
+              ThrowsMessage<EUsageError>(StrEq(
+                  "--screen and --portrait set the pages of the book layout; the classic layout's are 480 x 272")));
+}
+
 TEST(OptionsTest, PointsBecomeTheFontDialogsPixelHeight) {
   EXPECT_EQ(PixelHeightOfPoints(12), -16);
   EXPECT_EQ(PixelHeightOfPoints(10), -13);

@@ -12,10 +12,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -181,6 +183,95 @@ TEST_F(StronixCliTest, PagesPrintsTheBookLayoutAsJsonAndConvertDrawsThosePages) 
   ASSERT_EQ(Cli({"convert", book, "--layout", "book", "-o", out.Path().string()}).exitCode, 0);
   EXPECT_EQ(out.Names().size(), static_cast<std::size_t>(pages.size()));
   EXPECT_EQ(DecodeGifFile(out.File("0001.gif")).screenWidth, 480);
+}
+
+// The words of every page's lines in order, a hyphenated word joined again.
+std::vector<std::string> WordsOfPages(const QJsonObject& json) {
+  std::string text;
+  for (const auto& page : json["pages"].toArray())
+    for (const auto& value : page.toObject()["lines"].toArray()) {
+      const QJsonObject line = value.toObject();
+      const std::string words = line["text"].toString().toStdString();
+      text += line["hyphen"].toBool() ? words.substr(0, words.size() - 1) : words + " ";
+    }
+  std::istringstream split(text);
+  return {std::istream_iterator<std::string>(split), std::istream_iterator<std::string>()};
+}
+
+// The leftmost and rightmost pixel any text line of the text pages takes.
+std::pair<int, int> InkedColumns(const QJsonObject& json) {
+  int left = json["width"].toInt(), right = 0;
+  for (const auto& page : json["pages"].toArray()) {
+    if (page.toObject()["kind"].toString() != "text") continue;
+    for (const auto& value : page.toObject()["lines"].toArray()) {
+      const QJsonObject line = value.toObject();
+      left = std::min(left, line["x"].toInt());
+      right = std::max(right, line["x"].toInt() + line["width"].toInt());
+    }
+  }
+  return {left, right};
+}
+
+TEST_F(StronixCliTest, OtherScreensAndPortraitPagesHoldTheSameWordsAtTheirSize) {
+  std::string text;
+  for (int i = 0; i < 30; ++i)
+    text += "Paragraph " + std::to_string(i) + " tells of the lighthouse keeper who counted the ships "
+            "passing through the narrow strait every evening.\n";
+  const std::string book = Book("book.txt", text);
+  const auto pages = [&](std::vector<std::string> options) {
+    options.insert(options.begin(), {"pages", book, "--json"});
+    const TRun run = Cli(options);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+  };
+  const QJsonObject small = pages({}), large = pages({"--screen", "960x544"}), tall = pages({"--portrait"});
+  EXPECT_EQ(std::make_pair(large["width"].toInt(), large["height"].toInt()), std::make_pair(960, 544));
+  EXPECT_EQ(std::make_pair(tall["width"].toInt(), tall["height"].toInt()), std::make_pair(272, 480));
+  EXPECT_EQ(WordsOfPages(large), WordsOfPages(small));
+  EXPECT_EQ(WordsOfPages(tall), WordsOfPages(small));
+  EXPECT_LT(large["pages"].toArray().size(), small["pages"].toArray().size());
+  // Justified lines reach both margins (their last column a pixel short at most): 12 pixels
+  // on the default screen and on its tall page, twice that on a screen twice as large.
+  for (const auto& [json, margin] : {std::pair(small, 12), std::pair(tall, 12), std::pair(large, 24)}) {
+    const auto [leftmost, rightmost] = InkedColumns(json);
+    EXPECT_EQ(leftmost, margin);
+    EXPECT_GE(rightmost, json["width"].toInt() - margin - 1);
+    EXPECT_LE(rightmost, json["width"].toInt() - margin);
+  }
+
+  TempDir out;
+  const auto convert = [&](const std::string& folder, std::vector<std::string> options) {
+    options.insert(options.begin(), {"convert", book, "-o", out.File(folder)});
+    EXPECT_EQ(Cli(options).exitCode, 0);
+    return DecodeGifFile(out.File(folder + "/0001.gif"));
+  };
+  const DecodedGif largeGif = convert("large", {"--screen", "960x544"});
+  EXPECT_EQ(std::make_pair(largeGif.screenWidth, largeGif.screenHeight), std::make_pair(960, 544));
+  // Turned for a console held turned right, the page's top is at the GIF's left and its
+  // left margin along the GIF's bottom; held left, the other way round.
+  const DecodedGif right = convert("right", {"--portrait"}), left = convert("left", {"--portrait=left"});
+  ASSERT_EQ(std::make_pair(right.screenWidth, right.screenHeight), std::make_pair(480, 272));
+  const DecodedFrame& r = right.frames.at(0);
+  const DecodedFrame& l = left.frames.at(0);
+  const auto inked = [](const DecodedFrame& frame, int x, int y) {
+    return frame.localColors[frame.pixels[static_cast<std::size_t>(y * frame.width + x)]] !=
+           frame.localColors[frame.pixels[0]];
+  };
+  int inkedRows = 0;
+  for (int y = 0; y < 272; ++y) {
+    bool row = false;
+    for (int x = 0; x < 480; ++x) {
+      ASSERT_EQ(inked(r, x, y), inked(l, 479 - x, 271 - y)) << x << "," << y;
+      row |= inked(r, x, y);
+    }
+    inkedRows += row;
+    // The first line's first letters, 12 pixels in from the page's left edge.
+    if (y > 259) EXPECT_FALSE(row) << y;
+  }
+  EXPECT_GT(inkedRows, 200);
+  bool firstLetterAtTopLeft = false;
+  for (int x = 8; x < 20; ++x) firstLetterAtTopLeft |= inked(r, x, 258);
+  EXPECT_TRUE(firstLetterAtTopLeft);
 }
 
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {

@@ -69,6 +69,7 @@ const TExpectedControl kExpected[] = {
     {"Label5", "QLabel", "Form1", {534, 354, 40, 13}, "stron", 11, false},
     {"CheckBox5", "QCheckBox", "Panel1", {493, 204, 108, 17}, "małe pliki", 11, false},
     {"CheckBox6", "QCheckBox", "Form1", {8, 394, 150, 17}, "skład książkowy", 11, false},
+    {"ComboBox1", "QComboBox", "Form1", {165, 392, 90, 21}, nullptr, 11, false},
 };
 
 // The controls of the first layout come first; the rest were added around them.
@@ -178,7 +179,7 @@ TEST_F(ControlTableTest, TabMovesThroughTheControlsContainerByContainer) {
                                           "Button4", "Button6", "Button7", "Button8",   "Button9",
                                           "CheckBox1", "CheckBox5", "katalog_docelowy", "Button5", "Button10",
                                           "Button12",  "Button13", "CheckBox2", "CheckBox3", "CheckBox4",
-                                          "CheckBox6"};
+                                          "CheckBox6", "ComboBox1"};
   std::vector<std::string> chain;
   QWidget* widget = control("Button1");
   do {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QLineEdit>
@@ -478,6 +479,18 @@ TEST_F(MainWindowTest, ALoadSetsTheBookLayoutBoxAndItsTickDecidesTheNextRun) {
   EXPECT_EQ(form.State().Settings().layout, TLayoutKind::Classic);
   EXPECT_EQ(gifCount(), 3);  // the title page and a page for each chapter
   EXPECT_GT(bookFiles, gifCount());
+
+  // The screen box sets the book layout's pages; the classic pages keep their size.
+  auto& screen = *form.findChild<QComboBox*>("ComboBox1");
+  ASSERT_EQ(screen.count(), 2);
+  EXPECT_EQ(screen.itemText(1), "960x544");
+  screen.setCurrentIndex(1);
+  Generate();
+  EXPECT_EQ(DecodeGifFile(dir.File("0001.gif")).screenWidth, 480);
+  bookLayout.click();
+  Generate();
+  const DecodedGif large = DecodeGifFile(dir.File("0001.gif"));
+  EXPECT_EQ(std::make_pair(large.screenWidth, large.screenHeight), std::make_pair(960, 544));
 }
 
 }  // namespace
