@@ -13,6 +13,7 @@
 #include "app/drawing/page_drawing.h"
 #include "app/layout/page_layout.h"
 #include "app/run/book_layout.h"
+#include "app/pictures/picture_page.h"
 #include "app/run/page_pipeline.h"
 #include "app/layout/pagination.h"
 #include "app/text/text_file.h"
@@ -105,6 +106,8 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
           DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
+        if (drawing && !typeset.pages[static_cast<std::size_t>(index)].pictures.empty())
+          return TPageBytes(pictures::EncodePicturePage(raster->Bitmap(), settings.pictureColors));
         // A copy: the encoder keeps its buffer for the next page.
         return TPageBytes(encoder->Encode(raster->Bitmap()));
       };
@@ -126,6 +129,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
     const TStagedBook::TCommit commit =
         staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
     report.filesWritten = total;
+    report.unreadablePictures = typeset.unreadablePictures;
     report.oldPagesRemoved = commit.oldPagesRemoved;
     report.folders = commit.folders;
     if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();
