@@ -71,6 +71,8 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
     out << Translate("stronix-cli", "; removed %n pages of the earlier book", nullptr,
                      report.oldPagesRemoved);
   out << '\n';
+  if (report.unreadablePictures > 0)
+    out << Translate("stronix-cli", "%n pictures could not be read", nullptr, report.unreadablePictures) << '\n';
 }
 
 // `label` goes before the report, once the run has succeeded.
@@ -311,6 +313,7 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   settings.chapterPages = options.chapterPages;
   if (options.layout) settings.layout = *options.layout;
   settings.typeset = options.typeset;
+  settings.pictureColors = options.pictureColors;
   // The book layout (which pages always shows) starts each chapter on a page of its own.
   const bool typeset = settings.layout == TLayoutKind::Book || options.command == TCommand::Pages;
   if (typeset) settings.chapterPages = true;

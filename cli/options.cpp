@@ -156,7 +156,10 @@ const std::vector<TCommandDef>& CommandDefs() {
            "--json (every line's text, place, width and face), else as text. The book layout (--layout book)\n"
            "sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)\n"
            "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
-           "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n")},
+           "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n"
+           "A book's pictures stand between paragraphs or on a page of their own, the cover on the title\n"
+           "page; --no-pictures leaves them out. A page with a picture gets a palette of its own\n"
+           "(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).\n")},
       {"encode", TCommand::Encode, kEncode, "IMAGE OUT.gif",
        QT_TRANSLATE_NOOP(
            "stronix-cli",
@@ -214,6 +217,14 @@ const std::vector<TOptionDef>& OptionDefs() {
       {"--no-footer", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.footer = false; }},
       {"--no-contents", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.contents = false; }},
       {"--lang", "", "CODE", kLook, {}, false, [](TOptions& o, TValue& v) { o.typeset.language = v; }},
+      {"--no-pictures", "", "", kConvert | kPages, {}, false, [](TOptions& o, TValue&) { o.typeset.pictures = false; }},
+      {"--picture-dither", "", "METHOD", kConvert, NamesOf(kDithers), false,
+       [](TOptions& o, TValue& v) { o.pictureColors.dither = Lookup(kDithers, "--picture-dither", v); }},
+      {"--picture-colors", "", "N", kConvert, {}, false,
+       [](TOptions& o, TValue& v) {
+         o.pictureColors.colors =
+             ParseInt("--picture-colors", v, pictures::kMinPictureColors, pictures::kMaxPictureColors);
+       }},
       {"--json", "", "", kPages, {}, false, [](TOptions& o, TValue&) { o.json = true; }},
       {"--reduction", "", "METHOD", kEncode, NamesOf(kReductions), false,
        [](TOptions& o, TValue& v) { o.encode.reduction = Lookup(kReductions, "--reduction", v); }},

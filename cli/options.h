@@ -9,6 +9,7 @@
 
 #include "app/layout/color.h"
 #include "app/text/font_script.h"
+#include "app/pictures/picture_page.h"
 #include "app/typeset/typeset_options.h"
 #include "cli/encode_command.h"
 #include "platform/exceptions.h"
@@ -44,6 +45,7 @@ struct TCliOptions {
   TEncodeOptions encode;   // `encode`: the picture, the GIF and the GIF's settings
   std::optional<TLayoutKind> layout;  // none: as loading the book chose
   TTypesetOptions typeset;
+  pictures::TPictureColors pictureColors;
   bool json = false;  // `pages`: as JSON
 };
 

@@ -442,6 +442,13 @@ copyright.
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n pictures could not be read</source>
+        <translation>
+            <numerusform>%n picture could not be read</numerusform>
+            <numerusform>%n pictures could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
         <translation>
             <numerusform>; removed %n page of the earlier book</numerusform>
@@ -474,12 +481,18 @@ copyright.
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
+page; --no-pictures leaves them out. A page with a picture gets a palette of its own
+(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).
 </source>
         <translation>pages prints the pages convert --layout book with the same options would write: as JSON with
 --json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
+page; --no-pictures leaves them out. A page with a picture gets a palette of its own
+(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).
 </translation>
     </message>
     <message>

@@ -448,6 +448,14 @@ danej książki.
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n pictures could not be read</source>
+        <translation>
+            <numerusform>Nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>Nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>Nie udało się odczytać %n ilustracji</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
         <translation>
             <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
@@ -481,6 +489,9 @@ danej książki.
 sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
+A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
+page; --no-pictures leaves them out. A page with a picture gets a palette of its own
+(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).
 </source>
         <translation>pages wypisuje strony, które zapisałby convert --layout book z tymi samymi opcjami: z --json
 jako JSON (tekst, miejsce, szerokość i krój każdej linii), bez niego jako tekst. Skład książkowy
@@ -488,6 +499,9 @@ jako JSON (tekst, miejsce, szerokość i krój każdej linii), bez niego jako te
 linie wyjustowane (--no-justify) i dzielone (--no-hyphenate; --lang KOD dla książki bez
 podanego języka), stopka z rozdziałem i stroną / liczbą stron (--no-footer) i spis treści
 (--no-contents).
+Ilustracje książki stoją między akapitami albo na osobnej stronie, okładka na stronie tytułowej;
+--no-pictures je pomija. Strona z ilustracją dostaje własną paletę (--picture-colors N, od 2 do
+256, domyślnie 256; --picture-dither METODA, domyślnie floyd-steinberg).
 </translation>
     </message>
     <message>
