@@ -129,6 +129,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>; nie udało się odczytać %n ilustracji</source>
+        <translation>
+            <numerusform>; %n picture could not be read</numerusform>
+            <numerusform>; %n pictures could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
         <translation>
             <numerusform>%1 … %2 (%n folder)</numerusform>

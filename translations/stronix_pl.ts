@@ -131,6 +131,14 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>; nie udało się odczytać %n ilustracji</source>
+        <translation>
+            <numerusform>; nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>; nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>; nie udało się odczytać %n ilustracji</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
         <translation>
             <numerusform>%1 … %2 (%n folder)</numerusform>
