@@ -146,15 +146,17 @@ private:
   void Cover(TTypesetPage& page, int bottom) {
     if (!pictures_ || book_.cover.empty()) return;
     const int gap = static_cast<int>(faces_.Em());
-    const int room = bottom_ - bottom - gap;
+    // The cover takes the space above the title, the lines end no lower than the text does.
+    const int room = bottom_ - bottom + gap;
     if (room < kLeastCoverHeight) return;
     const std::optional<QImage> cover = pictures_->Picture(book_.cover);
     if (!cover) return;
     const QImage fitted = pictures::FitPicture(*cover, {static_cast<int>(right_ - left_), room});
     if (fitted.isNull()) return;
     const int x = static_cast<int>((left_ + right_ - static_cast<float>(fitted.width())) / 2);
-    page.pictures.push_back({std::make_shared<const QImage>(fitted), QRect(QPoint(x, kTopMargin), fitted.size())});
-    const int shift = kTopMargin + fitted.height() + gap - (kTopMargin + 2 * gap);
+    page.pictures.push_back(
+        {std::make_shared<const QImage>(fitted), QRect(QPoint(x, kTopMargin), fitted.size())});
+    const int shift = fitted.height() - gap;  // below the cover by a gap instead of two
     for (TTypesetLine& line : page.lines) line.y += shift;
   }
 
