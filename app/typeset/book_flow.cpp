@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <unordered_set>
 
 #include "app/pictures/book_pictures.h"
 #include "app/pictures/picture_fit.h"
@@ -396,7 +397,10 @@ TFace FaceOfStyle(std::uint8_t style, TFace base) {
 TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std::string& cover,
                             const TFlowSettings& settings, TFaceSet& faces, pictures::TBookPictures* pictures) {
   TFlowPictures placed;
-  std::unordered_map<std::string, std::optional<QImage>> read;  // each source decoded once
+  // Each picture is read once and only its fitted copy kept: a book's originals at once
+  // could fill the memory.
+  std::unordered_map<std::string, TFlowPicture> fitted;  // by source and caption height
+  std::unordered_set<std::string> unreadable;
   const QSize area(static_cast<int>(settings.right - settings.left), settings.textHeight);
   bool text = false;
   for (const TBlock& block : blocks) {
@@ -410,10 +414,7 @@ TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std:
       picture.skip = true;
       continue;
     }
-    if (!pictures) continue;
-    auto found = read.find(block.source);
-    if (found == read.end()) found = read.emplace(block.source, pictures->Picture(block.source)).first;
-    if (!found->second) continue;
+    if (!pictures || unreadable.contains(block.source)) continue;
     int captionHeight = 0;
     if (const std::string caption = PlainText(block.runs); !caption.empty()) {
       TStyledText styled;
@@ -423,10 +424,21 @@ TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std:
       captionHeight = static_cast<int>(std::lround(faces.Em() * 0.4f));
       for (const TTypesetLine& line : lines) captionHeight += line.height;
     }
-    const pictures::TPicturePlace place = pictures::PlacePicture(found->second->size(), area, captionHeight);
+    const std::string key = block.source + '\n' + std::to_string(captionHeight);
+    if (const auto found = fitted.find(key); found != fitted.end()) {
+      picture = found->second;
+      continue;
+    }
+    const std::optional<QImage> original = pictures->Picture(block.source);
+    if (!original) {
+      unreadable.insert(block.source);
+      continue;
+    }
+    const pictures::TPicturePlace place = pictures::PlacePicture(original->size(), area, captionHeight);
     if (place.size.isEmpty()) continue;
     picture.ownPage = place.ownPage;
-    picture.image = std::make_shared<const QImage>(pictures::FitPicture(*found->second, place.size));
+    picture.image = std::make_shared<const QImage>(pictures::FitPicture(*original, place.size));
+    fitted.emplace(key, picture);
   }
   return placed;
 }
