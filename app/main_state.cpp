@@ -101,6 +101,7 @@ void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings) {
   settings.layout = book.hasChapters ? kMarkupBookLayout : TLayoutKind::Classic;
   if (!standardInput) settings.targetFolder = TargetFolderOf(book.path);
   settings.chosenFileName = standardInput ? kStandardInputName : book.path;
+  settings.picturesPath = standardInput ? std::string() : book.path;
   settings.bookTitle = book.title;
   ShowBook(book, box, settings.chapterPages);
 }

@@ -71,6 +71,8 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
     out << Translate("stronix-cli", "; removed %n pages of the earlier book", nullptr,
                      report.oldPagesRemoved);
   out << '\n';
+  if (report.unreadablePictures > 0)
+    out << Translate("stronix-cli", "%n pictures could not be read", nullptr, report.unreadablePictures) << '\n';
 }
 
 // `label` goes before the report, once the run has succeeded.
@@ -315,6 +317,7 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   settings.portrait = options.portrait;
   // Only the book layout fits another screen or a tall page: asking for one asks for it.
   if ((options.screen || options.portrait) && !options.layout) settings.layout = TLayoutKind::Book;
+  settings.pictureColors = options.pictureColors;
   // The book layout (which pages always shows) starts each chapter on a page of its own.
   const bool typeset = settings.layout == TLayoutKind::Book || options.command == TCommand::Pages;
   if (typeset) settings.chapterPages = true;

@@ -159,7 +159,10 @@ const std::vector<TCommandDef>& CommandDefs() {
            "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n"
            "--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to\n"
            "4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall\n"
-           "pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.\n")},
+           "pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.\n"
+           "A book's pictures stand between paragraphs or on a page of their own, the cover on the title\n"
+           "page; --no-pictures leaves them out. A page with a picture gets a palette of its own\n"
+           "(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).\n")},
       {"encode", TCommand::Encode, kEncode, "IMAGE OUT.gif",
        QT_TRANSLATE_NOOP(
            "stronix-cli",
@@ -230,6 +233,14 @@ const std::vector<TOptionDef>& OptionDefs() {
          o.portrait = v == "left" ? TConsoleTurn::Left : TConsoleTurn::Right;
        },
        true},
+      {"--no-pictures", "", "", kConvert | kPages, {}, false, [](TOptions& o, TValue&) { o.typeset.pictures = false; }},
+      {"--picture-dither", "", "METHOD", kConvert, NamesOf(kDithers), false,
+       [](TOptions& o, TValue& v) { o.pictureColors.dither = Lookup(kDithers, "--picture-dither", v); }},
+      {"--picture-colors", "", "N", kConvert, {}, false,
+       [](TOptions& o, TValue& v) {
+         o.pictureColors.colors =
+             ParseInt("--picture-colors", v, pictures::kMinPictureColors, pictures::kMaxPictureColors);
+       }},
       {"--json", "", "", kPages, {}, false, [](TOptions& o, TValue&) { o.json = true; }},
       {"--reduction", "", "METHOD", kEncode, NamesOf(kReductions), false,
        [](TOptions& o, TValue& v) { o.encode.reduction = Lookup(kReductions, "--reduction", v); }},

@@ -11,6 +11,7 @@
 #include "app/drawing/screen_size.h"
 #include "app/layout/color.h"
 #include "app/text/font_script.h"
+#include "app/pictures/picture_page.h"
 #include "app/typeset/typeset_options.h"
 #include "cli/encode_command.h"
 #include "platform/exceptions.h"
@@ -49,6 +50,7 @@ struct TCliOptions {
   // The book layout's screen and portrait pages; either asks for the book layout.
   std::optional<TScreenSize> screen;
   std::optional<TConsoleTurn> portrait;
+  pictures::TPictureColors pictureColors;
   bool json = false;  // `pages`: as JSON
 };
 

@@ -129,6 +129,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>; nie udało się odczytać %n ilustracji</source>
+        <translation>
+            <numerusform>; %n picture could not be read</numerusform>
+            <numerusform>; %n pictures could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
         <translation>
             <numerusform>%1 … %2 (%n folder)</numerusform>
@@ -446,6 +453,13 @@ copyright.
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n pictures could not be read</source>
+        <translation>
+            <numerusform>%n picture could not be read</numerusform>
+            <numerusform>%n pictures could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
         <translation>
             <numerusform>; removed %n page of the earlier book</numerusform>
@@ -481,6 +495,9 @@ footer with the chapter and page / total (--no-footer) and a contents page (--no
 --screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
 4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
 pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
+A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
+page; --no-pictures leaves them out. A page with a picture gets a palette of its own
+(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).
 </source>
         <translation>pages prints the pages convert --layout book with the same options would write: as JSON with
 --json (every line&apos;s text, place, width and face), else as text. The book layout (--layout book)
@@ -490,6 +507,9 @@ footer with the chapter and page / total (--no-footer) and a contents page (--no
 --screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
 4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
 pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
+A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
+page; --no-pictures leaves them out. A page with a picture gets a palette of its own
+(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).
 </translation>
     </message>
     <message>

@@ -131,6 +131,14 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>; nie udało się odczytać %n ilustracji</source>
+        <translation>
+            <numerusform>; nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>; nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>; nie udało się odczytać %n ilustracji</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%1 … %2 (%n folderów)</source>
         <translation>
             <numerusform>%1 … %2 (%n folder)</numerusform>
@@ -452,6 +460,14 @@ danej książki.
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n pictures could not be read</source>
+        <translation>
+            <numerusform>Nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>Nie udało się odczytać %n ilustracji</numerusform>
+            <numerusform>Nie udało się odczytać %n ilustracji</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>; removed %n pages of the earlier book</source>
         <translation>
             <numerusform>; usunięto %n stronę poprzedniej książki</numerusform>
@@ -488,6 +504,9 @@ footer with the chapter and page / total (--no-footer) and a contents page (--no
 --screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
 4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
 pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
+A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
+page; --no-pictures leaves them out. A page with a picture gets a palette of its own
+(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).
 </source>
         <translation>pages wypisuje strony, które zapisałby convert --layout book z tymi samymi opcjami: z --json
 jako JSON (tekst, miejsce, szerokość i krój każdej linii), bez niego jako tekst. Skład książkowy
@@ -499,6 +518,9 @@ podanego języka), stopka z rozdziałem i stroną / liczbą stron (--no-footer) 
 4096; marginesy rosną ze stroną, rozmiary czcionek zostają). --portrait[=left|right] składa
 strony pionowe i obraca każdy GIF dla konsoli trzymanej bokiem, w prawo (zgodnie z ruchem
 wskazówek zegara), jeśli nie podano inaczej.
+Ilustracje książki stoją między akapitami albo na osobnej stronie, okładka na stronie tytułowej;
+--no-pictures je pomija. Strona z ilustracją dostaje własną paletę (--picture-colors N, od 2 do
+256, domyślnie 256; --picture-dither METODA, domyślnie floyd-steinberg).
 </translation>
     </message>
     <message>

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/run/book_layout.h"
 
+#include <optional>
+
 #include "app/document/plain_text.h"
+#include "app/pictures/book_pictures.h"
 #include "app/text/code_page.h"
 #include "app/text/text_file.h"
 #include "app/typeset/book_typesetter.h"
@@ -19,7 +22,12 @@ TTypesetBook TypesetForRun(const TConversionJob& job) {
   if (options.language.empty() && script == TFontScript::CentralEuropean) options.language = "pl";
   const std::string title = settings.bookTitle.empty() ? std::string(FileNamePart(settings.chosenFileName))
                                                        : codePage.Decode(settings.bookTitle).toStdString();
-  if (job.book) return TypesetBook(*job.book, box.Font(), options, title);
+  if (job.book) {
+    // A book read from standard input has no place to find its pictures in.
+    std::optional<pictures::TBookPictures> pictures;
+    if (options.pictures && !settings.picturesPath.empty()) pictures.emplace(settings.picturesPath);
+    return TypesetBook(*job.book, box.Font(), options, title, pictures ? &*pictures : nullptr);
+  }
   return TypesetBook(document::DocumentOfText(codePage.Decode(box.Text()).toStdString()), box.Font(), options,
                      title);
 }

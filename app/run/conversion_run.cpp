@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/run/conversion_run.h"
 
+#include <optional>
+
 #include <QGuiApplication>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "app/drawing/page_drawing.h"
 #include "app/layout/page_layout.h"
 #include "app/run/book_layout.h"
+#include "app/pictures/picture_page.h"
 #include "app/run/page_pipeline.h"
 #include "app/layout/pagination.h"
 #include "app/text/text_file.h"
@@ -107,10 +110,14 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
           DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
+        // A tall page is turned for the console held sideways, pictures and all.
+        std::optional<TBitmap> turned;
+        if (drawing && settings.portrait) turned = TurnPage(raster->Bitmap(), *settings.portrait);
+        const TBitmap& finished = turned ? *turned : raster->Bitmap();
+        if (drawing && !typeset.pages[static_cast<std::size_t>(index)].pictures.empty())
+          return TPageBytes(pictures::EncodePicturePage(finished, settings.pictureColors));
         // A copy: the encoder keeps its buffer for the next page.
-        if (drawing && settings.portrait)
-          return TPageBytes(encoder->Encode(TurnPage(raster->Bitmap(), *settings.portrait)));
-        return TPageBytes(encoder->Encode(raster->Bitmap()));
+        return TPageBytes(encoder->Encode(finished));
       };
     };
     TSpaceWatch space(folder, total);
@@ -130,6 +137,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
     const TStagedBook::TCommit commit =
         staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
     report.filesWritten = total;
+    report.unreadablePictures = typeset.unreadablePictures;
     report.oldPagesRemoved = commit.oldPagesRemoved;
     report.folders = commit.folders;
     if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();

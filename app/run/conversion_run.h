@@ -14,6 +14,7 @@
 #include "app/drawing/page_turn.h"
 #include "app/drawing/screen_size.h"
 #include "app/layout/text_box.h"
+#include "app/pictures/picture_page.h"
 #include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
 
@@ -31,6 +32,7 @@ int UsableLinesPerPage(int fontHeight);
 struct TRunSettings {
   std::string targetFolder;    // the prefix of every output path, normally ending in "/"
   std::string chosenFileName;  // the book's path, for the title page; empty before any load
+  std::string picturesPath;    // where the book's pictures are read from; empty: nowhere (stdin)
   bool squeezeBlankLines = true;
   // A display line that is kChapterMark alone starts a new page; off, such lines are dropped.
   bool chapterPages = false;
@@ -57,6 +59,8 @@ struct TRunSettings {
   // held sideways, the way it is turned: the page is typeset tall and turned in its GIF.
   TScreenSize screen;
   std::optional<TConsoleTurn> portrait;
+  // How a typeset page holding a picture is reduced to its own palette.
+  pictures::TPictureColors pictureColors;
 };
 
 // What a run did.
@@ -66,6 +70,7 @@ struct TRunReport {
   std::vector<std::string> folders;  // where the pages are, in reading order
   // The book whose commit a killed run left in the folder, finished before this one began.
   std::optional<std::string> finishedInterrupted;
+  int unreadablePictures = 0;  // in the book layout, each shown by its placeholder line
 };
 
 // A page number as its file is named: four digits, zero-padded, or all of its digits

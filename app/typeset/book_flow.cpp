@@ -4,7 +4,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <unordered_set>
 
+#include "app/pictures/book_pictures.h"
+#include "app/pictures/picture_fit.h"
 #include "platform/cancellation.h"
 
 namespace {
@@ -91,8 +95,7 @@ public:
         Centred(QString::fromUtf8(kSceneBreak), TFace::Regular);
         break;
       case TBlockKind::Image:
-        if (const std::string caption = PlainText(block.runs); !caption.empty())
-          Centred(QString::fromStdString(caption), TFace::Italic);
+        Picture(block);
         break;
     }
     // Notes are set elsewhere: what follows one reads on from what preceded it.
@@ -327,6 +330,33 @@ private:
     }
   }
 
+  // The picture centred in the measure with its caption under it, on a page of its own when
+  // it is large; its placeholder line when it could not be read or pictures are left out.
+  void Picture(const TBlock& block) {
+    const TFlowPicture* placed = nullptr;
+    if (settings_.pictures)
+      if (const auto found = settings_.pictures->find(&block); found != settings_.pictures->end())
+        placed = &found->second;
+    if (placed && placed->skip) return;
+    const std::string caption = PlainText(block.runs);
+    if (!placed || !placed->image) {
+      Centred(QString::fromStdString(pictures::PicturePlaceholder(caption, block.source)), TFace::Italic);
+      return;
+    }
+    const QSize size = placed->image->size();
+    if (placed->ownPage) newPage_ = true;
+    TTypesetLine line;
+    line.height = size.height();
+    Emit({std::move(line)}, placed->ownPage ? 0 : Space(0.4f), !caption.empty(), false);
+    TFlowLine& flow = flow_.lines.back();
+    const float middle = (settings_.left + settings_.right) / 2;
+    flow.picture = {placed->image, QRect(static_cast<int>(std::lround(middle - size.width() / 2.0f)), 0,
+                                         size.width(), size.height())};
+    flow.ownPage = placed->ownPage;
+    if (!caption.empty()) Centred(QString::fromStdString(caption), TFace::Italic);
+    if (placed->ownPage) newPage_ = true;
+  }
+
   void Centred(const QString& text, TFace face) {
     TStyledText styled;
     styled.Append(Tidy(text), face);
@@ -362,6 +392,55 @@ TFace FaceOfStyle(std::uint8_t style, TFace base) {
   const bool bold = style & document::kBold;
   const bool italic = (style & document::kItalic) || base == TFace::Italic;
   return bold && italic ? TFace::BoldItalic : bold ? TFace::Bold : italic ? TFace::Italic : TFace::Regular;
+}
+
+TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std::string& cover,
+                            const TFlowSettings& settings, TFaceSet& faces, pictures::TBookPictures* pictures) {
+  TFlowPictures placed;
+  // Each picture is read once and only its fitted copy kept: a book's originals at once
+  // could fill the memory.
+  std::unordered_map<std::string, TFlowPicture> fitted;  // by source and caption height
+  std::unordered_set<std::string> unreadable;
+  const QSize area(static_cast<int>(settings.right - settings.left), settings.textHeight);
+  bool text = false;
+  for (const TBlock& block : blocks) {
+    CheckCancelled();
+    if (block.kind != TBlockKind::Image) {
+      text = text || block.kind != TBlockKind::ChapterStart;
+      continue;
+    }
+    TFlowPicture& picture = placed[&block];
+    if (!text && !cover.empty() && block.source == cover) {
+      picture.skip = true;
+      continue;
+    }
+    if (!pictures || unreadable.contains(block.source)) continue;
+    int captionHeight = 0;
+    if (const std::string caption = PlainText(block.runs); !caption.empty()) {
+      TStyledText styled;
+      styled.Append(QString::fromStdString(caption), TFace::Italic);
+      const auto lines = BreakLines(styled, {settings.left, settings.left, settings.right},
+                                    {TAlign::Centre, nullptr, false}, faces);
+      captionHeight = static_cast<int>(std::lround(faces.Em() * 0.4f));
+      for (const TTypesetLine& line : lines) captionHeight += line.height;
+    }
+    const std::string key = block.source + '\n' + std::to_string(captionHeight);
+    if (const auto found = fitted.find(key); found != fitted.end()) {
+      picture = found->second;
+      continue;
+    }
+    const std::optional<QImage> original = pictures->Picture(block.source);
+    if (!original) {
+      unreadable.insert(block.source);
+      continue;
+    }
+    const pictures::TPicturePlace place = pictures::PlacePicture(original->size(), area, captionHeight);
+    if (place.size.isEmpty()) continue;
+    picture.ownPage = place.ownPage;
+    picture.image = std::make_shared<const QImage>(pictures::FitPicture(*original, place.size));
+    fitted.emplace(key, picture);
+  }
+  return placed;
 }
 
 TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings,

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "app/drawing/page_drawing.h"
+#include "app/pictures/book_pictures.h"
+#include "app/pictures/picture_fit.h"
 #include "app/typeset/chapter_shares.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/flow_pages.h"
@@ -19,6 +21,8 @@ constexpr int kBottomMargin = 8;  // without a footer
 constexpr std::size_t kMostTitleLines = 4;
 // The shorter side of the default screen: the page's gaps are given for it.
 constexpr int kDefaultShortSide = 272;
+// A cover squeezed lower than this beside the title is left out.
+constexpr int kLeastCoverHeight = 40;
 
 bool IsPolish(const std::string& language) {
   return language.size() >= 2 && (language[0] | 0x20) == 'p' && (language[1] | 0x20) == 'l' &&
@@ -36,8 +40,10 @@ TTypesetLine OneRun(const QString& text, float x, TFace face, TFaceSet& faces) {
 
 class TTypesetter {
 public:
-  TTypesetter(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options)
+  TTypesetter(const document::TDocument& book, const TPageFont& font, const TTypesetOptions& options,
+              pictures::TBookPictures* pictures)
       : book_(book),
+        pictures_(options.pictures ? pictures : nullptr),
         options_(options),
         faces_(font),
         scale_(static_cast<float>(std::min(options.pageWidth, options.pageHeight)) / kDefaultShortSide),
@@ -56,6 +62,9 @@ public:
     settings.left = left_;
     settings.right = right_;
     settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
+    settings.textHeight = bottom_ - top_;
+    const TFlowPictures placed = PlacePictures(book_.blocks, book_.cover, settings, faces_, pictures_);
+    settings.pictures = &placed;
     const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);
     std::vector<TFlowPage> text = CutPages(flow, top_, bottom_);
 
@@ -65,6 +74,8 @@ public:
     for (TFlowPage& page : text) {
       TTypesetPage& typeset = result.pages.emplace_back();
       typeset.lines = std::move(page.lines);
+      typeset.pictures = std::move(page.pictures);
+      if (page.picturePage) typeset.kind = TPageKind::Image;
       if (page.chapter >= 0) typeset.chapter = flow.chapters[static_cast<std::size_t>(page.chapter)].title;
     }
     const int total = static_cast<int>(result.pages.size()) - 1;
@@ -73,6 +84,7 @@ public:
       page.number = number;
       if (options_.footer && number > 0) Footer(page, total);
     }
+    if (pictures_) result.unreadablePictures = pictures_->Unreadable();
     return result;
   }
 
@@ -132,7 +144,27 @@ private:
       place(Centred(std::string(line), TFace::Regular), 1, space);
       space = 0;
     }
+    Cover(page, y);
     return page;
+  }
+
+  // The cover above the title, the lines moved down under it, where it leaves the lines room
+  // on the page; `bottom` is where the lines end.
+  void Cover(TTypesetPage& page, int bottom) {
+    if (!pictures_ || book_.cover.empty()) return;
+    const int gap = static_cast<int>(faces_.Em());
+    // The cover takes the space above the title, the lines end no lower than the text does.
+    const int room = bottom_ - bottom + gap;
+    if (room < kLeastCoverHeight) return;
+    const std::optional<QImage> cover = pictures_->Picture(book_.cover);
+    if (!cover) return;
+    const QImage fitted = pictures::FitPicture(*cover, {static_cast<int>(right_ - left_), room});
+    if (fitted.isNull()) return;
+    const int x = static_cast<int>((left_ + right_ - static_cast<float>(fitted.width())) / 2);
+    page.pictures.push_back(
+        {std::make_shared<const QImage>(fitted), QRect(QPoint(x, top_), fitted.size())});
+    const int shift = fitted.height() - gap;  // below the cover by a gap instead of two
+    for (TTypesetLine& line : page.lines) line.y += shift;
   }
 
   // The chapters with a title, each with the page its first line is on; as many pages as
@@ -175,6 +207,7 @@ private:
   }
 
   const document::TDocument& book_;
+  pictures::TBookPictures* const pictures_;
   const TTypesetOptions options_;
   const TPageFont font_;
   std::string language_;
@@ -190,6 +223,7 @@ private:
 }  // namespace
 
 TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font,
-                         const TTypesetOptions& options, const std::string& fallbackTitle) {
-  return TTypesetter(book, font, options).Run(fallbackTitle);
+                         const TTypesetOptions& options, const std::string& fallbackTitle,
+                         pictures::TBookPictures* pictures) {
+  return TTypesetter(book, font, options, pictures).Run(fallbackTitle);
 }

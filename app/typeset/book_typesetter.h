@@ -10,9 +10,16 @@
 #include "app/typeset/typeset_options.h"
 #include "app/typeset/typeset_page.h"
 
-// `fallbackTitle` (UTF-8) stands on the title page when the book names no title.
+namespace pictures {
+class TBookPictures;
+}
+
+// `fallbackTitle` (UTF-8) stands on the title page when the book names no title. The book's
+// pictures come from `pictures`; without it (or with options.pictures off) each is its
+// placeholder line.
 TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font,
-                         const TTypesetOptions& options, const std::string& fallbackTitle);
+                         const TTypesetOptions& options, const std::string& fallbackTitle,
+                         pictures::TBookPictures* pictures = nullptr);
 
 // The contents page's heading.
 inline constexpr char kContentsHeading[] = "Spis treści";

@@ -31,11 +31,18 @@ std::vector<TFlowPage> CutPages(const TBookFlow& flow, int top, int bottom) {
     page.firstLine = first;
     page.chapter = flow.lines[first].chapter;
     for (int y = top; first < end; ++first) {
-      TTypesetLine line = flow.lines[first].line;
-      if (!page.lines.empty()) y += flow.lines[first].spaceBefore;
+      const TFlowLine& from = flow.lines[first];
+      TTypesetLine line = from.line;
+      if (!page.lines.empty() || !page.pictures.empty()) y += from.spaceBefore;
       line.y = y;
       y += line.height;
-      page.lines.push_back(std::move(line));
+      if (from.picture.image) {
+        page.pictures.push_back(from.picture);
+        page.pictures.back().rect.moveTop(line.y);
+        page.picturePage = page.picturePage || from.ownPage;
+      } else {
+        page.lines.push_back(std::move(line));
+      }
     }
   }
   return pages;

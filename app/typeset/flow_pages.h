@@ -11,6 +11,8 @@ struct TFlowPage {
   std::vector<TTypesetLine> lines;  // y set
   std::size_t firstLine = 0;        // in the flow
   int chapter = -1;
+  std::vector<TPagePicture> pictures;  // rect's y set
+  bool picturePage = false;            // a picture on a page of its own
 };
 
 // The pages of `flow` with lines from y = `top` down to no lower than `bottom`.

@@ -39,6 +39,8 @@ QString KindName(TPageKind kind) {
       return QStringLiteral("contents");
     case TPageKind::Text:
       return QStringLiteral("text");
+    case TPageKind::Image:
+      return QStringLiteral("image");
   }
   return {};
 }
@@ -73,11 +75,22 @@ std::string PagesJson(const TTypesetBook& book) {
   for (const TTypesetPage& page : book.pages) {
     QJsonArray lines;
     for (const TTypesetLine& line : page.lines) lines.append(LineJson(line));
-    pages.append(QJsonObject{{"number", page.number},
-                             {"kind", KindName(page.kind)},
-                             {"footer", QString::fromStdString(page.footer)},
-                             {"chapter", QString::fromStdString(page.chapter)},
-                             {"lines", lines}});
+    QJsonObject json{{"number", page.number},
+                     {"kind", KindName(page.kind)},
+                     {"footer", QString::fromStdString(page.footer)},
+                     {"chapter", QString::fromStdString(page.chapter)},
+                     {"lines", lines}};
+    // Only pages with pictures name them: a text book's list stays as it was.
+    if (!page.pictures.empty()) {
+      QJsonArray pictures;
+      for (const TPagePicture& picture : page.pictures)
+        pictures.append(QJsonObject{{"x", picture.rect.x()},
+                                    {"y", picture.rect.y()},
+                                    {"width", picture.rect.width()},
+                                    {"height", picture.rect.height()}});
+      json.insert(QStringLiteral("pictures"), pictures);
+    }
+    pages.append(json);
   }
   const QJsonObject root{{"width", book.width}, {"height", book.height}, {"pages", pages}};
   return QJsonDocument(root).toJson(QJsonDocument::Compact).toStdString() + "\n";

@@ -21,6 +21,9 @@ TTypesetDrawing::TTypesetDrawing(const TTextBox& box) : box_(box), faces_(box.Fo
 void TTypesetDrawing::Draw(TPageRaster& raster, const TTypesetPage& page) {
   QImage image = raster.PaintTarget();
   QPainter painter(&image);
+  // Pictures come already scaled to their place: smoothing only matters for a pixel's rounding.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (const TPagePicture& picture : page.pictures) painter.drawImage(picture.rect, *picture.image);
   painter.setPen(ToQColor(box_.Font().color));
   // A superscript rides up by a third of the body's ascent.
   const int raise = faces_.Ascent(TFace::Regular) / 3;

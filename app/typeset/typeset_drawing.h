@@ -11,7 +11,7 @@ class TTypesetDrawing {
 public:
   explicit TTypesetDrawing(const TTextBox& box);
 
-  // Draws the page's lines, footer and rule; expects ClearPage just before.
+  // Draws the page's pictures, lines, footer and rule; expects ClearPage just before.
   void Draw(TPageRaster& raster, const TTypesetPage& page);
 
 private:

@@ -3,7 +3,10 @@
 // A typeset book: pages of positioned lines, each line of runs in one face. The typesetter
 // makes them without drawing anything; drawing them is a separate, thin step, and the
 // command line prints them.
+#include <QImage>
+#include <QRect>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +49,14 @@ struct TTypesetLine {
   std::string Text() const;  // the runs' texts in order, a space between runs set apart
 };
 
-enum class TPageKind : std::uint8_t { Title, Contents, Text };
+// Image: a picture too large to stand between paragraphs, with its caption under it.
+enum class TPageKind : std::uint8_t { Title, Contents, Text, Image };
+
+// A book's picture on a page, already scaled to `rect`'s size.
+struct TPagePicture {
+  std::shared_ptr<const QImage> image;
+  QRect rect;
+};
 
 // The thin rule above the footer, drawn in a shade between text and page, dark up to
 // `reached`: how far into the book the page is.
@@ -63,9 +73,11 @@ struct TTypesetPage {
   std::string chapter;                    // the chapter's title, shown in the footer
   std::vector<TTypesetLine> footerLines;  // the footer as drawn
   TProgressRule rule;
+  std::vector<TPagePicture> pictures;  // a page holding any is encoded in many colours
 };
 
 struct TTypesetBook {
   std::vector<TTypesetPage> pages;
   int width = 0, height = 0;
+  int unreadablePictures = 0;  // shown by their placeholder line instead
 };

@@ -24,5 +24,8 @@ QString RunReportText(const TRunReport& report, const std::string& targetFolder)
   if (report.oldPagesRemoved > 0)
     text += QCoreApplication::translate("RunReport", "; usunięto %n stron poprzedniej książki", nullptr,
                                         report.oldPagesRemoved);
+  if (report.unreadablePictures > 0)
+    text += QCoreApplication::translate("RunReport", "; nie udało się odczytać %n ilustracji", nullptr,
+                                        report.unreadablePictures);
   return text;
 }

@@ -23,6 +23,9 @@
 #include <string>
 #include <vector>
 
+#include "books/book_fixtures.h"
+#include "books/zip_writer.h"
+#include "pictures/picture_fixtures.h"
 #include "support/gif_decode.h"
 #include "support/small_disk.h"
 #include "support/temp_dir.h"
@@ -272,6 +275,108 @@ TEST_F(StronixCliTest, OtherScreensAndPortraitPagesHoldTheSameWordsAtTheirSize) 
   bool firstLetterAtTopLeft = false;
   for (int x = 8; x < 20; ++x) firstLetterAtTopLeft |= inked(r, x, 258);
   EXPECT_TRUE(firstLetterAtTopLeft);
+}
+
+std::string PageNumber(int number) {
+  char name[16];
+  std::snprintf(name, sizeof name, "%04d.gif", number);
+  return name;
+}
+
+// An EPUB and an FB2 holding a cover (repeated at the start, as EPUBs do), a small and a
+// large picture, a damaged one and a bomb.
+std::vector<std::pair<std::string, std::string>> IllustratedBooks() {
+  const std::string cover = PngBytes(60, 80), small = PngBytes(40, 20), large = PngBytes(400, 300);
+  std::string text;
+  for (int i = 0; i < 30; ++i) text += "<p>Akapit tekstu, który stoi wokół ilustracji tej książki.</p>";
+  const std::string epub = MakeZip(
+      {{"mimetype", "application/epub+zip"},
+       {"META-INF/container.xml", Container("OEBPS/content.opf")},
+       {"OEBPS/content.opf", Package("<dc:title>Obrazki</dc:title>",
+                                     {{"c", "cover.xhtml", "application/xhtml+xml"},
+                                      {"t", "text.xhtml", "application/xhtml+xml"},
+                                      {"cover", "cover.png", "image/png", "cover-image"},
+                                      {"small", "small.png", "image/png"},
+                                      {"large", "large.png", "image/png"},
+                                      {"broken", "broken.png", "image/png"},
+                                      {"bomb", "bomb.png", "image/png"}},
+                                     {"c", "t"}, "3.0")},
+       {"OEBPS/cover.xhtml", Xhtml(R"(<img src="cover.png" alt="Okładka"/>)")},
+       {"OEBPS/text.xhtml", Xhtml(text + R"(<img src="small.png" alt="Mały"/>)" + text +
+                                  R"(<img src="large.png" alt="Duży"/><img src="broken.png" alt="Zepsuty"/>)"
+                                  R"(<img src="bomb.png" alt="Bomba"/>)" +
+                                  text)},
+       {"OEBPS/cover.png", cover},
+       {"OEBPS/small.png", small},
+       {"OEBPS/large.png", large},
+       {"OEBPS/broken.png", BrokenPicture()},
+       {"OEBPS/bomb.png", PictureBomb()}});
+  const auto binary = [](const std::string& id, const std::string& bytes) {
+    return R"(<binary id=")" + id + R"(" content-type="image/png">)" +
+           QByteArray::fromStdString(bytes).toBase64().toStdString() + "</binary>";
+  };
+  const std::string fb2 =
+      R"(<?xml version="1.0" encoding="UTF-8"?><FictionBook xmlns="http://www.gribuser.ru/xml/fictionbook/2.0")"
+      R"( xmlns:l="http://www.w3.org/1999/xlink"><description><title-info><book-title>Obrazki</book-title>)"
+      R"(<coverpage><image l:href="#cover.png"/></coverpage></title-info></description><body><section>)" +
+      text + R"(<image l:href="#small.png"/>)" + text +
+      R"(<image l:href="#large.png" title="Duży"/><image l:href="#broken.png"/><image l:href="#bomb.png"/>)" +
+      text + "</section></body>" + binary("cover.png", cover) + binary("small.png", small) +
+      binary("large.png", large) + binary("broken.png", BrokenPicture()) + binary("bomb.png", PictureBomb()) +
+      "</FictionBook>";
+  return {{"obrazki.epub", epub}, {"obrazki.fb2", fb2}};
+}
+
+TEST_F(StronixCliTest, PicturesStandOnTheirPagesInTheirOwnColoursAndBadOnesAreCounted) {
+  for (const auto& [name, bytes] : IllustratedBooks()) {
+    SCOPED_TRACE(name);
+    const std::string book = Book(name, bytes);
+    const TRun run = Cli({"pages", book, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QJsonArray pages =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["pages"].toArray();
+    EXPECT_EQ(pages[0]["pictures"].toArray().size(), 1);  // the cover above the title
+    int imagePage = -1, inline_ = -1, pictures = 0;
+    std::vector<std::string> placeholders;
+    for (int number = 1; number < pages.size(); ++number) {
+      const QJsonArray shown = pages[number]["pictures"].toArray();
+      pictures += static_cast<int>(shown.size());
+      if (pages[number]["kind"].toString() == "image")
+        imagePage = number;
+      else if (!shown.isEmpty())
+        inline_ = number;
+      for (const auto& line : pages[number]["lines"].toArray())
+        if (const QString text = line.toObject()["text"].toString(); text.startsWith("[Ilustracja"))
+          placeholders.push_back(text.toStdString());
+    }
+    EXPECT_EQ(pictures, 2);  // the cover is not repeated
+    ASSERT_GT(imagePage, 0);
+    ASSERT_GT(inline_, 0);
+    EXPECT_EQ(placeholders.size(), 2u);
+
+    const TRun bare = Cli({"pages", book, "--json", "--no-pictures"});
+    int bareHolders = 0;
+    for (std::size_t at = 0; (at = bare.out.find("[Ilustracja", at)) != std::string::npos; ++at)
+      ++bareHolders;
+    EXPECT_EQ(bareHolders, 2 * 4);  // four lines, each in the line's text and its run's
+
+    TempDir out;
+    const TRun convert = Cli({"convert", book, "--layout", "book", "-o", out.Path().string()});
+    ASSERT_EQ(convert.exitCode, 0) << convert.err;
+    EXPECT_THAT(convert.out, testing::HasSubstr("2 pictures could not be read"));
+    const DecodedGif picture = DecodeGifFile(out.File(PageNumber(imagePage)));
+    ASSERT_EQ(picture.frames.size(), 1u);
+    EXPECT_GT(picture.frames[0].localColors.size(), 16u);
+    EXPECT_LE(picture.frames[0].localColors.size(), 256u);
+    TempDir few;
+    ASSERT_EQ(Cli({"convert", book, "--layout", "book", "--picture-colors", "8", "--picture-dither", "sierra",
+                   "-o", few.Path().string()})
+                  .exitCode,
+              0);
+    // Text pages keep their four-colour path whatever pictures get.
+    EXPECT_EQ(ReadFileBytes(out.File("0001.gif")), ReadFileBytes(few.File("0001.gif")));
+    EXPECT_LE(DecodeGifFile(few.File(PageNumber(imagePage))).frames[0].localColors.size(), 8u);
+  }
 }
 
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {

@@ -80,3 +80,23 @@ TEST(TypesetDrawingTest, NoInkFallsInTheMarginsAndTheTextAndRuleAreDrawnInTheBox
 }
 
 }  // namespace
+
+TEST(TypesetDrawingTest, APictureIsDrawnInItsRectangleAndNowhereElse) {
+  TTextBox box;
+  box.SetColor(clWhite);
+  QImage red(40, 30, QImage::Format_RGB32);
+  red.fill(qRgb(255, 0, 0));
+  TTypesetPage page;
+  page.pictures.push_back({std::make_shared<const QImage>(red), QRect(100, 50, 40, 30)});
+  TTypesetDrawing drawing(box);
+  TPageRaster raster;
+  ClearPage(raster, box);
+  drawing.Draw(raster, page);
+  const QImage drawn = raster.PaintTarget();
+  int reds = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) reds += drawn.pixel(x, y) == qRgb(255, 0, 0);
+  EXPECT_EQ(reds, 40 * 30);
+  EXPECT_EQ(drawn.pixel(100, 50), qRgb(255, 0, 0));
+  EXPECT_EQ(drawn.pixel(139, 79), qRgb(255, 0, 0));
+}
