@@ -66,6 +66,13 @@ public:
       : settings_(settings), faces_(faces), em_(faces.Em()) {}
 
   void Add(const TBlock& block) {
+    // Readers title a chapter by its first heading, which follows as a block of its own:
+    // the title stands once, in the title's face.
+    if (pendingTitle_ && block.kind != TBlockKind::ChapterStart) {
+      const bool repeated = block.kind == TBlockKind::Heading && PlainText(block.runs) == PlainText(*pendingTitle_);
+      EmitTitle();
+      if (repeated) return;
+    }
     switch (block.kind) {
       case TBlockKind::ChapterStart:
         Chapter(block);
@@ -103,6 +110,7 @@ public:
   }
 
   TBookFlow Finish() {
+    if (pendingTitle_) EmitTitle();
     FlushNotes();
     return std::move(flow_);
   }
@@ -142,15 +150,18 @@ private:
   }
 
   void Chapter(const TBlock& block) {
+    if (pendingTitle_) EmitTitle();  // a chapter of nothing but its title
     FlushNotes();
     keepNext_ = 0;  // nothing is kept across a page break that must come
     flow_.chapters.push_back({PlainText(block.runs), flow_.lines.size()});
     newPage_ = true;
-    if (!block.runs.empty()) {
-      Emit(BreakLines(Styled(block.runs, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true,
-           false);
-      keepNext_ = 1;
-    }
+    pendingTitle_ = block.runs.empty() ? nullptr : &block.runs;
+  }
+
+  void EmitTitle() {
+    Emit(BreakLines(Styled(*pendingTitle_, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true, false);
+    keepNext_ = 1;
+    pendingTitle_ = nullptr;
   }
 
   void Heading(const TRuns& runs, TFace face) {
@@ -379,6 +390,7 @@ private:
   TBookFlow flow_;
   std::vector<TBlock> notes_;
   TBlockKind previous_ = TBlockKind::ChapterStart;
+  const TRuns* pendingTitle_ = nullptr;  // a chapter's title, set when its first block comes
   int keepNext_ = 0;
   bool newPage_ = false;
 };

@@ -54,6 +54,18 @@ TEST(BookTypesetterTest, TitleAndContentsPagesComeFirstAndFootersCountOneToN) {
     EXPECT_EQ(start.lines.front().Text(), entry.runs[0].text);
     EXPECT_EQ(start.chapter, entry.runs[0].text);
   }
+  // Readers give a chapter's title again as its first heading: it stands once all the same.
+  document::TDocument read = Novel();
+  for (auto at = read.blocks.begin(); at != read.blocks.end(); ++at)
+    if (at->kind == TBlockKind::ChapterStart)
+      at = read.blocks.insert(at + 1, Text(TBlockKind::Heading, at->runs.front().text, 1));
+  const auto linesOf = [](const TTypesetBook& typeset) {
+    std::vector<std::string> lines;
+    for (const TTypesetPage& page : typeset.pages)
+      for (const TTypesetLine& line : page.lines) lines.push_back(line.Text());
+    return lines;
+  };
+  EXPECT_EQ(linesOf(Typeset(read)), linesOf(book));
   EXPECT_EQ(Typeset(Novel(), Options([](TTypesetOptions& o) { o.contents = false; })).pages[1].kind,
             TPageKind::Text);
   EXPECT_TRUE(
