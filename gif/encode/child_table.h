@@ -24,6 +24,8 @@ public:
   // 0 where there is none (0 is never a dictionary code). A value without a column of its
   // own reads a column that stays empty.
   std::uint16_t* Column(unsigned pixel) const { return columns_[pixel]; }
+  // Every value's column, by value.
+  std::uint16_t* const* Columns() const { return columns_.data(); }
   bool HasColumn(unsigned pixel) const { return columns_[pixel] != noEntries_.data(); }
   // Gives `pixel` a column; false when kMaxAlphabet values own one already.
   bool AddColumn(unsigned pixel);

@@ -111,37 +111,58 @@ void TLZWEncoder::EncodeData() {
 }
 
 unsigned TLZWEncoder::CodeWithChildTable(TPixelWalk walk, unsigned prefix) {
-  // A register copy: only a new entry or a clear changes the run pixel.
-  unsigned runPixel = runPixel_;
-  while (NextPixel(walk)) {
-    const unsigned pixel = TakeUncheckedPixel(walk);
-    if (prefix == runPixel && pixel == runPixel) {
+  // The pixels not yet taken run from `cursor` to `end`, in this row (interlaced) or frame.
+  const std::uint8_t* cursor = walk.cursor;
+  const std::uint8_t* end = cursor + walk.remaining - 1;
+  const auto syncWalk = [&] {
+    walk.cursor = cursor;
+    walk.remaining = static_cast<int>(end - cursor) + 1;
+  };
+  // A run of the run pixel can only start where the prefix is that one pixel: at a new entry
+  // or a new row. Checked there, the loop over matches does nothing but one load a pixel.
+  const auto takeRun = [&] {
+    if (prefix == runPixel_ && cursor != end && *cursor == runPixel_) {
+      ++cursor;
+      syncWalk();
       prefix = JumpRun(walk);
-      continue;
+      cursor = walk.cursor;
     }
-    // The column is known from the pixel alone, before the prefix is: the prefix costs
-    // one load per pixel.
-    std::uint16_t* column = children_.Column(pixel);
-    if (const unsigned code = column[prefix]; code != 0) {
-      prefix = code;
-      continue;
-    }
-    if (!children_.HasColumn(pixel)) {  // a value met for the first time
-      if (pixel >= static_cast<unsigned>(ColorCount())) RaiseColorNotInTable();
-      if (!children_.AddColumn(pixel)) {
-        // Too many values: the hash table takes over at this pixel.
-        --walk.cursor;
-        ++walk.remaining;
-        MoveToHashTable();
-        return CodeWithHashTable(walk, prefix);
+  };
+  for (;;) {
+    takeRun();
+    while (cursor != end) {
+      // The longest string the dictionary holds: one load a pixel, the column being known
+      // from the pixel alone before the prefix is.
+      std::uint16_t* const* const columns = children_.Columns();
+      while (const unsigned code = columns[*cursor][prefix]) {
+        prefix = code;
+        if (++cursor == end) break;
       }
-      column = children_.Column(pixel);
+      if (cursor == end) break;
+      const unsigned pixel = *cursor++;
+      std::uint16_t* column = children_.Column(pixel);
+      if (!children_.HasColumn(pixel)) {  // a value met for the first time
+        if (pixel >= static_cast<unsigned>(ColorCount())) RaiseColorNotInTable();
+        if (!children_.AddColumn(pixel)) {
+          // Too many values: the hash table takes over at this pixel.
+          --cursor;
+          syncWalk();
+          MoveToHashTable();
+          return CodeWithHashTable(walk, prefix);
+        }
+        column = children_.Column(pixel);
+      }
+      Extend(prefix, pixel, [&](int code) { children_.AddCode(column[prefix], code); });
+      prefix = pixel;
+      takeRun();
     }
-    Extend(prefix, pixel, [&](int code) { children_.AddCode(column[prefix], code); });
-    runPixel = runPixel_;
-    prefix = pixel;
+    // The next row of an interlaced frame.
+    walk.cursor = cursor;
+    walk.remaining = 1;
+    if (!NextPixel(walk)) return prefix;
+    cursor = walk.cursor;
+    end = cursor + walk.remaining;
   }
-  return prefix;
 }
 
 void TLZWEncoder::MoveToHashTable() {
