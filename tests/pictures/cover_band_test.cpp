@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <cmath>
 
 using pictures::BandPicture;
-using pictures::TonedBand;
+
+// How the band is faded is measured on a drawn title page, in tests/typeset.
 
 namespace {
 
@@ -19,8 +19,6 @@ QImage Striped(int width, int height) {
     painter.fillRect(0, stripe * height / 3, width, height / 3, color);
   return cover;
 }
-
-double Luminance(QRgb color) { return 0.299 * qRed(color) + 0.587 * qGreen(color) + 0.114 * qBlue(color); }
 
 }  // namespace
 
@@ -35,19 +33,4 @@ TEST(CoverBand, FillsTheBandWithTheCoversMiddleAndEndsSoftly) {
   // Never enlarged past twice its size, however large the band; nothing for no cover.
   EXPECT_EQ(BandPicture(Striped(100, 300), {1000, 1000}, 4).size(), QSize(200, 600));
   EXPECT_TRUE(BandPicture(QImage(), {200, 100}, 4).isNull());
-}
-
-TEST(CoverBand, FadesTowardThePageSoThatTheTextKeepsMostOfItsContrast) {
-  QImage black(4, 4, QImage::Format_ARGB32);
-  black.fill(qRgb(0, 0, 0));
-  for (const QColor& text : {QColor(0, 0, 0), QColor(100, 100, 100), QColor(200, 200, 200)}) {
-    const QImage toned = TonedBand(black, Qt::white, text);
-    const double kept = Luminance(toned.pixel(1, 1)) - Luminance(text.rgb());
-    EXPECT_GE(kept, (1 - pictures::kBandContrastTaken) * (255 - Luminance(text.rgb())) - 1)
-        << text.name().toStdString();
-    EXPECT_LT(Luminance(toned.pixel(1, 1)), 255) << "the picture shows";
-  }
-  // A picture darker than the page takes nothing from light text: it shows as much as a band may.
-  EXPECT_EQ(qRed(TonedBand(black, QColor(100, 100, 100), Qt::white).pixel(0, 0)),
-            static_cast<int>(std::lround(100 * (1 - pictures::kMostBandStrength))));
 }
