@@ -16,10 +16,14 @@
 // 9.7 KB (default look) on average, 12–14 KB when full; 6 KB is under every average.
 // A run that still fills the volume fails at a page and leaves the old book intact.
 // Rounding to blocks is no guess: on a card with 32 KB clusters each page takes 32 KB.
-std::uint64_t EstimateRunBytes(int files, std::uint64_t blockSize) {
+// A larger screen's page holds more words by as much as it has more pixels: book pages of
+// the Bible's first two books weigh 11 KB at 480 × 272 and 40 KB at 960 × 544 on average,
+// so the bound grows with the pixels (24 KB there).
+std::uint64_t EstimateRunBytes(int files, std::uint64_t blockSize, std::uint64_t pagePixels) {
   if (files <= 0) return 0;
   if (blockSize == 0) blockSize = 1;
-  const std::uint64_t pageBytes = (kPageBytesBound + blockSize - 1) / blockSize * blockSize;
+  const std::uint64_t bound = kPageBytesBound * pagePixels / kPagePixels;
+  const std::uint64_t pageBytes = (bound + blockSize - 1) / blockSize * blockSize;
   return static_cast<std::uint64_t>(files) * pageBytes;
 }
 
@@ -53,12 +57,12 @@ bool IsCheckpoint(int done) { return done > 0 && (done % 32 == 0 || (done & (don
 
 }  // namespace
 
-void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space) {
-  CheckNeeded(folder, EstimateRunBytes(files, space.blockSize), space.bytesAvailable);
+void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space, std::uint64_t pagePixels) {
+  CheckNeeded(folder, EstimateRunBytes(files, space.blockSize, pagePixels), space.bytesAvailable);
 }
 
-void CheckFreeSpace(const std::string& folder, int files) {
-  if (const auto space = FreeSpaceAt(folder)) CheckFreeSpace(folder, files, *space);
+void CheckFreeSpace(const std::string& folder, int files, std::uint64_t pagePixels) {
+  if (const auto space = FreeSpaceAt(folder)) CheckFreeSpace(folder, files, *space, pagePixels);
 }
 
 TSpaceWatch::TSpaceWatch(std::string folder, int files)

@@ -13,22 +13,26 @@ struct TFreeSpace {
   std::uint64_t blockSize = 1;
 };
 
-// The least room a page needs, in bytes, before rounding to blocks.
+// The least room a page of the default screen's kPagePixels needs, in bytes, before
+// rounding to blocks; a page of another size needs as much per pixel.
 inline constexpr std::uint64_t kPageBytesBound = 6 * 1024;
+inline constexpr std::uint64_t kPagePixels = 480 * 272;
 
-// A low estimate of the room `files` pages take: each kPageBytesBound, rounded up to
-// whole blocks of `blockSize` bytes.
-std::uint64_t EstimateRunBytes(int files, std::uint64_t blockSize = 1);
+// A low estimate of the room `files` pages of `pagePixels` pixels take: each
+// kPageBytesBound scaled to its pixels, rounded up to whole blocks of `blockSize` bytes.
+std::uint64_t EstimateRunBytes(int files, std::uint64_t blockSize = 1,
+                               std::uint64_t pagePixels = kPagePixels);
 
 // The space of the volume holding `folder`, or of its nearest existing parent when
 // `folder` is still to be made; none when the system cannot tell.
 std::optional<TFreeSpace> FreeSpaceAt(const std::string& folder);
 
 // Exception "Not enough space in %s: the book needs about %s, %s are free" when `space`
-// cannot hold EstimateRunBytes(files).
-void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space);
+// cannot hold EstimateRunBytes(files, …, pagePixels).
+void CheckFreeSpace(const std::string& folder, int files, const TFreeSpace& space,
+                    std::uint64_t pagePixels = kPagePixels);
 // The same with the space FreeSpaceAt(folder) finds; no check when it finds none.
-void CheckFreeSpace(const std::string& folder, int files);
+void CheckFreeSpace(const std::string& folder, int files, std::uint64_t pagePixels = kPagePixels);
 
 // A run's files measured as they take up room. What the volume's free space lost per file
 // so far is the volume's own accounting, right whatever block size it reports (a FAT card

@@ -93,7 +93,8 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
       const std::string name = PageLabel(index) + ".gif";
       return parts.HasParts() ? parts.FolderOf(index) + "/" + name : prefix + name;
     };
-    CheckFreeSpace(folder, total);
+    // The classic pages are always of the default screen's size.
+    CheckFreeSpace(folder, total, book ? static_cast<std::uint64_t>(typeset.width) * typeset.height : kPagePixels);
     TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
 
     const auto makeMaker = [&]() -> TPageMaker {

@@ -8,6 +8,7 @@
 
 #include "app/drawing/page_drawing.h"
 #include "app/pictures/book_pictures.h"
+#include "app/pictures/cover_band.h"
 #include "app/pictures/picture_fit.h"
 #include "app/typeset/chapter_shares.h"
 #include "app/typeset/face_set.h"
@@ -21,7 +22,7 @@ constexpr int kBottomMargin = 8;  // without a footer
 constexpr std::size_t kMostTitleLines = 4;
 // The shorter side of the default screen: the page's gaps are given for it.
 constexpr int kDefaultShortSide = 272;
-// A cover squeezed lower than this beside the title is left out.
+// A cover squeezed lower than this above the title becomes the band behind it instead.
 constexpr int kLeastCoverHeight = 40;
 
 bool IsPolish(const std::string& language) {
@@ -139,25 +140,30 @@ private:
     std::string authors;
     for (const std::string& author : book_.authors) authors += (authors.empty() ? "" : ", ") + author;
     place(Centred(authors, TFace::Italic), 2, gap / 2);
+    const int bookBottom = y;
     int space = 2 * gap;
     for (const std::string_view line : kTitleToolLines) {
       place(Centred(std::string(line), TFace::Regular), 1, space);
       space = 0;
     }
-    Cover(page, y);
+    Cover(page, y, bookBottom);
     return page;
   }
 
   // The cover above the title, the lines moved down under it, where it leaves the lines room
-  // on the page; `bottom` is where the lines end.
-  void Cover(TTypesetPage& page, int bottom) {
+  // on the page; otherwise the band behind the title and authors. `bottom` is where the
+  // lines end, `bookBottom` where the authors do.
+  void Cover(TTypesetPage& page, int bottom, int bookBottom) {
     if (!pictures_ || book_.cover.empty()) return;
+    const std::optional<QImage> cover = pictures_->Picture(book_.cover);
+    if (!cover) return;
     const int gap = static_cast<int>(faces_.Em());
     // The cover takes the space above the title, the lines end no lower than the text does.
     const int room = bottom_ - bottom + gap;
-    if (room < kLeastCoverHeight) return;
-    const std::optional<QImage> cover = pictures_->Picture(book_.cover);
-    if (!cover) return;
+    if (room < kLeastCoverHeight) {
+      CoverBand(page, *cover, bookBottom + gap, gap);
+      return;
+    }
     const QImage fitted = pictures::FitPicture(*cover, {static_cast<int>(right_ - left_), room});
     if (fitted.isNull()) return;
     const int x = static_cast<int>((left_ + right_ - static_cast<float>(fitted.width())) / 2);
@@ -165,6 +171,17 @@ private:
         {std::make_shared<const QImage>(fitted), QRect(QPoint(x, top_), fitted.size())});
     const int shift = fitted.height() - gap;  // below the cover by a gap instead of two
     for (TTypesetLine& line : page.lines) line.y += shift;
+  }
+
+  // The cover across the page from its top edge to `bottom`, behind the lines, which stay
+  // where they are: drawn faded, it gives the title page the book's look. It ends softly
+  // over the last `gap` rows, below the authors.
+  void CoverBand(TTypesetPage& page, const QImage& cover, int bottom, int gap) {
+    const QSize band(options_.pageWidth, std::min(bottom, options_.pageHeight));
+    const QImage picture = pictures::BandPicture(cover, band, gap);
+    if (picture.isNull()) return;
+    const QPoint corner((band.width() - picture.width()) / 2, (band.height() - picture.height()) / 2);
+    page.pictures.push_back({std::make_shared<const QImage>(picture), QRect(corner, picture.size()), true});
   }
 
   // The chapters with a title, each with the page its first line is on; as many pages as

@@ -83,11 +83,14 @@ std::string PagesJson(const TTypesetBook& book) {
     // Only pages with pictures name them: a text book's list stays as it was.
     if (!page.pictures.empty()) {
       QJsonArray pictures;
-      for (const TPagePicture& picture : page.pictures)
-        pictures.append(QJsonObject{{"x", picture.rect.x()},
-                                    {"y", picture.rect.y()},
-                                    {"width", picture.rect.width()},
-                                    {"height", picture.rect.height()}});
+      for (const TPagePicture& picture : page.pictures) {
+        QJsonObject place{{"x", picture.rect.x()},
+                          {"y", picture.rect.y()},
+                          {"width", picture.rect.width()},
+                          {"height", picture.rect.height()}};
+        if (picture.background) place.insert(QStringLiteral("background"), true);
+        pictures.append(place);
+      }
       json.insert(QStringLiteral("pictures"), pictures);
     }
     pages.append(json);

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/pictures/cover_band.h"
+
 namespace {
 
 QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
@@ -23,7 +25,13 @@ void TTypesetDrawing::Draw(TPageRaster& raster, const TTypesetPage& page) {
   QPainter painter(&image);
   // Pictures come already scaled to their place: smoothing only matters for a pixel's rounding.
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  for (const TPagePicture& picture : page.pictures) painter.drawImage(picture.rect, *picture.image);
+  for (const TPagePicture& picture : page.pictures) {
+    // A background is faded toward the page's colour, which only the drawing knows.
+    const QImage shown = picture.background ? pictures::TonedBand(*picture.image, ToQColor(box_.Color()),
+                                                                  ToQColor(box_.Font().color))
+                                            : *picture.image;
+    painter.drawImage(picture.rect, shown);
+  }
   painter.setPen(ToQColor(box_.Font().color));
   // A superscript rides up by a third of the body's ascent.
   const int raise = faces_.Ascent(TFace::Regular) / 3;

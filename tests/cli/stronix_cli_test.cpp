@@ -336,6 +336,13 @@ TEST_F(StronixCliTest, PicturesStandOnTheirPagesInTheirOwnColoursAndBadOnesAreCo
     const QJsonArray pages =
         QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["pages"].toArray();
     EXPECT_EQ(pages[0]["pictures"].toArray().size(), 1);  // the cover above the title
+    EXPECT_FALSE(pages[0]["pictures"][0]["background"].toBool());
+    // A small screen leaves it no room there: it is the band behind the title.
+    const TRun small = Cli({"pages", book, "--json", "--screen", "200x120"});
+    const QJsonValue band =
+        QJsonDocument::fromJson(QByteArray::fromStdString(small.out))["pages"][0]["pictures"][0];
+    EXPECT_TRUE(band["background"].toBool());
+    EXPECT_EQ(band["y"].toInt(), 0);
     int imagePage = -1, inline_ = -1, pictures = 0;
     std::vector<std::string> placeholders;
     for (int number = 1; number < pages.size(); ++number) {

@@ -29,6 +29,19 @@ TEST(FreeSpaceTest, RefusesWhenPlainlyShortNamingBothFigures) {
   EXPECT_NO_THROW(CheckFreeSpace("/card", 1024, {1024u * 32768, 32768}));
 }
 
+TEST(FreeSpaceTest, ALargerScreensPagesAreEstimatedLargerByTheirPixels) {
+  EXPECT_EQ(EstimateRunBytes(10, 1, 480 * 272), 10 * kPageBytesBound);
+  EXPECT_EQ(EstimateRunBytes(10, 1, 960 * 544), 10 * 4 * kPageBytesBound);
+  EXPECT_EQ(EstimateRunBytes(10, 16384, 960 * 544), 10u * 32768);  // 24 KB in two blocks
+  EXPECT_THAT(
+      [] {
+        CheckFreeSpace("/card/Lalka", 1024, {20'000'000, 4096}, 960 * 544);
+      },
+      ThrowsMessage<Exception>(
+          StrEq("Not enough space in /card/Lalka: the book needs about 24.0 MB, 19.1 MB are free")));
+  EXPECT_NO_THROW(CheckFreeSpace("/card/Lalka", 1024, {20'000'000, 4096}));
+}
+
 TEST(FreeSpaceTest, AWatchRefusesOnceThePagesSoFarShowTheRestCannotFit) {
   std::uint64_t free = 1'100'000;
   TSpaceWatch watch("/card/Lalka/", 31, [&] { return std::optional<std::uint64_t>(free); });

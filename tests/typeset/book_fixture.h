@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small structured books built by hand for the book layout's tests.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/document/document.h"
+#include "app/pictures/book_pictures.h"
 #include "app/typeset/typeset_page.h"
+#include "pictures/picture_fixtures.h"
 
 namespace fixture {
 
@@ -87,6 +90,25 @@ inline document::TDocument Sampler() {
   wide.rows[1][0].runs[0].text = Words(25);
   book.blocks.insert(book.blocks.begin() + 7, wide);
   return book;
+}
+
+// A title too long to leave the cover room above it on the default page.
+inline constexpr char kLongTitle[] = "A Winter Evening on the Long Road Home Through the Mountains";
+
+// The pictures of a book that has only its cover, "cover.png", a colourful picture of
+// `width` × `height`.
+inline pictures::TBookPictures CoverPictures(int width, int height) {
+  class TCover final : public pictures::TPictureSource {
+  public:
+    explicit TCover(std::string png) : png_(std::move(png)) {}
+    std::optional<std::string> Read(const std::string& source) override {
+      return source == "cover.png" ? std::optional(png_) : std::nullopt;
+    }
+
+  private:
+    std::string png_;
+  };
+  return pictures::TBookPictures(std::make_unique<TCover>(PngBytes(width, height)));
 }
 
 inline std::vector<const TTypesetLine*> TextLines(const TTypesetBook& book) {

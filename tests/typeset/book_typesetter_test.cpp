@@ -207,4 +207,53 @@ TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
   EXPECT_LT(at(find("* * *")), at(notes));
 }
 
+// Where the title page's lines stand, each as its top.
+std::vector<int> LineTops(const TTypesetPage& page) {
+  std::vector<int> tops;
+  for (const TTypesetLine& line : page.lines) tops.push_back(line.y);
+  return tops;
+}
+
+TEST(BookTypesetterTest, TheCoverStandsAboveTheTitleOrAsTheBandBehindItWhenThatLeavesNoRoom) {
+  document::TDocument book = Novel();
+  book.cover = "cover.png";
+  const auto title = [&](int coverWidth, int coverHeight, TTypesetOptions options = {}) {
+    pictures::TBookPictures pictures = CoverPictures(coverWidth, coverHeight);
+    return TypesetBook(book, TPageFont(), options, "file.epub", &pictures).pages[0];
+  };
+  const TTypesetPage above = title(300, 400);
+  ASSERT_EQ(above.pictures.size(), 1u);
+  EXPECT_FALSE(above.pictures[0].background);
+  EXPECT_LT(above.pictures[0].rect.bottom(), above.lines.front().y);
+  EXPECT_GE(above.pictures[0].rect.left(), kLeft);
+
+  // The band spans the page from its top edge to below the authors, the lines staying
+  // where they stand on a page without a cover.
+  book.title = kLongTitle;
+  const TTypesetPage bare = Typeset(book).pages[0];
+  const TTypesetPage band = title(300, 400);
+  ASSERT_EQ(band.pictures.size(), 1u);
+  EXPECT_TRUE(band.pictures[0].background);
+  EXPECT_EQ(LineTops(band), LineTops(bare));
+  const TTypesetLine& authors = band.lines[2];
+  ASSERT_EQ(authors.Text(), "Anna Nowak");
+  const QRect rect = band.pictures[0].rect;
+  EXPECT_EQ(rect.topLeft(), QPoint(0, 0));
+  EXPECT_EQ(rect.width(), 480);
+  EXPECT_GT(rect.bottom(), authors.y + authors.height);
+  EXPECT_LT(rect.bottom(), band.lines[3].y);
+  EXPECT_EQ(band.pictures[0].image->size(), rect.size());
+
+  // Twice its size does not reach across: centred. A small screen leaves no room for the
+  // short title either. No band without pictures.
+  EXPECT_EQ(title(60, 80).pictures[0].rect, QRect(180, 0, 120, rect.height()));
+  book.title = "A Winter Evening";
+  const TTypesetPage small =
+      title(300, 400, Options([](TTypesetOptions& o) { o.pageWidth = 200, o.pageHeight = 120; }));
+  ASSERT_EQ(small.pictures.size(), 1u);
+  EXPECT_TRUE(small.pictures[0].background);
+  EXPECT_EQ(small.pictures[0].rect.width(), 200);
+  EXPECT_TRUE(title(300, 400, Options([](TTypesetOptions& o) { o.pictures = false; })).pictures.empty());
+}
+
 }  // namespace

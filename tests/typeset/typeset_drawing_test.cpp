@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 
 #include "app/drawing/page_drawing.h"
+#include "app/pictures/picture_page.h"
 #include "app/typeset/book_typesetter.h"
 #include "gif/model/page_encoder.h"
 #include "support/gif_decode.h"
@@ -99,4 +100,76 @@ TEST(TypesetDrawingTest, APictureIsDrawnInItsRectangleAndNowhereElse) {
   EXPECT_EQ(reds, 40 * 30);
   EXPECT_EQ(drawn.pixel(100, 50), qRgb(255, 0, 0));
   EXPECT_EQ(drawn.pixel(139, 79), qRgb(255, 0, 0));
+}
+
+namespace {
+
+double Luminance(DecodedColor color) { return 0.299 * color.r + 0.587 * color.g + 0.114 * color.b; }
+
+}  // namespace
+
+// The title page of a book whose title leaves its cover no room above it, drawn in the
+// box's colours: written as a picture page and read back by giflib, its title and author
+// lines measured against the band as drawn under them (the page drawn without them).
+TEST(TypesetDrawingTest, TheCoverBandSpansThePageInItsOwnColoursAndTheTitleReadsOverIt) {
+  for (const auto& [background, text] :
+       {std::pair{clWhite, clBlack}, std::pair{clBlack, MakeColor(0, 255, 0)},
+        std::pair{MakeColor(40, 40, 90), MakeColor(230, 230, 200)}}) {
+    TTextBox box;
+    box.SetColor(background);
+    TPageFont font = box.Font();
+    font.color = text;
+    box.SetFont(font);
+    const DecodedColor page{RedOf(background), GreenOf(background), BlueOf(background)};
+    const DecodedColor ink{RedOf(text), GreenOf(text), BlueOf(text)};
+    document::TDocument book = fixture::Novel();
+    book.title = fixture::kLongTitle;
+    book.cover = "cover.png";
+    pictures::TBookPictures pictures = fixture::CoverPictures(300, 400);
+    TTypesetPage title = TypesetBook(book, font, {}, "book", &pictures).pages[0];
+    ASSERT_EQ(title.pictures.size(), 1u);
+    const QRect band = title.pictures[0].rect;
+    TTypesetDrawing drawing(box);
+    TPageRaster raster;
+    const auto drawn = [&](const TTypesetPage& typeset) {
+      ClearPage(raster, box);
+      drawing.Draw(raster, typeset);
+      return DecodeGif(pictures::EncodePicturePage(raster.Bitmap()));
+    };
+    const DecodedGif withLines = drawn(title);
+    ASSERT_EQ(withLines.frames.size(), 1u);
+    EXPECT_LE(withLines.frames[0].localColors.size(), 256u);
+    EXPECT_GT(withLines.frames[0].localColors.size(), 16u);
+    const std::vector<TTypesetLine> lines = std::exchange(title.lines, {});
+    const DecodedGif under = drawn(title);
+
+    int shown = 0;
+    const int middle = band.height() / 2;
+    for (int x = 0; x < 480; ++x) shown += !(ColorAt(under, x, middle) == page);
+    EXPECT_GT(shown, 480 * 9 / 10) << "the band spans the page";
+    EXPECT_FALSE(ColorAt(under, 0, middle) == page);
+    EXPECT_FALSE(ColorAt(under, 479, middle) == page);
+
+    const double contrast = std::abs(Luminance(ink) - Luminance(page));
+    int measured = 0;
+    for (const TTypesetLine& line : lines) {
+      if (line.y + line.height > band.bottom()) break;  // the tool's lines, below the band
+      ++measured;
+      double least = 255, sum = 0;
+      int pixels = 0, inked = 0;
+      for (int y = line.y; y < line.y + line.height; ++y)
+        for (int x = static_cast<int>(line.Left()); x < static_cast<int>(line.Right()); ++x) {
+          const double difference = std::abs(Luminance(ink) - Luminance(ColorAt(under, x, y)));
+          least = std::min(least, difference);
+          sum += difference;
+          ++pixels;
+          // The palette need not hold the text's colour itself, only one close to it.
+          inked += std::abs(Luminance(ink) - Luminance(ColorAt(withLines, x, y))) < 0.2 * contrast;
+        }
+      EXPECT_GT(least, 0.5 * contrast) << line.Text();
+      EXPECT_GT(sum / pixels, 0.6 * contrast) << line.Text();
+      EXPECT_GT(inked, 40) << line.Text();
+    }
+    EXPECT_EQ(measured, 3);  // the title's two lines and the author's
+  }
 }
