@@ -16,7 +16,8 @@ inline constexpr std::uint8_t kWhite = 215;
 
 class TextPage {
 public:
-  TextPage() : pixels_(kPageWidth * kPageHeight, kWhite) {
+  // Another seed sets other words: pages of one book.
+  explicit TextPage(std::uint32_t seed = 20240611u) : pixels_(kPageWidth * kPageHeight, kWhite), seed_(seed) {
     for (int top = 8; top + kLineHeight <= kPageHeight; top += kLineHeight) DrawLine(top);
   }
   const std::vector<std::uint8_t>& Pixels() const { return pixels_; }
@@ -93,7 +94,7 @@ private:
   }
 
   std::vector<std::uint8_t> pixels_;
-  std::uint32_t seed_ = 20240611u;
+  std::uint32_t seed_;
 };
 
 inline std::vector<std::uint8_t> NoisyFrame() {
