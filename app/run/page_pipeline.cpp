@@ -22,32 +22,40 @@ public:
       int index = 0;
       {
         std::unique_lock lock(mutex_);
+        ++waitingForSpace_;
         space_.wait(lock, [&] { return stopped_ || next_ >= count_ || next_ < delivered_ + window_; });
+        --waitingForSpace_;
         if (stopped_ || next_ >= count_) return;
         index = next_++;
       }
+      bool awaited = false;
       try {
         TPageBytes page = make(index);
         const std::lock_guard lock(mutex_);
         done_.emplace(index, std::move(page));
+        awaited = index == awaited_;
       } catch (...) {
         const std::lock_guard lock(mutex_);
         if (!failure_) failure_ = std::current_exception();
         stopped_ = true;
+        awaited = true;
         space_.notify_all();
       }
-      ready_.notify_one();
+      // Waking the delivery costs a switch between threads: only for the page it waits for.
+      if (awaited) ready_.notify_one();
     }
   }
 
   // The next page in order, or the first worker failure.
   TPageBytes Take(int index) {
     std::unique_lock lock(mutex_);
+    awaited_ = index;
     ready_.wait(lock, [&] { return failure_ || done_.contains(index); });
+    awaited_ = -1;
     if (failure_) std::rethrow_exception(failure_);
     auto node = done_.extract(index);
     delivered_ = index + 1;
-    space_.notify_all();
+    if (waitingForSpace_ > 0) space_.notify_all();
     return std::move(node.mapped());
   }
 
@@ -63,6 +71,8 @@ private:
   std::mutex mutex_;
   std::condition_variable space_, ready_;
   int next_ = 0, delivered_ = 0;
+  int awaited_ = -1;         // the page the delivery waits for
+  int waitingForSpace_ = 0;  // workers waiting for a page to be delivered
   bool stopped_ = false;
   std::exception_ptr failure_;
   std::map<int, TPageBytes> done_;

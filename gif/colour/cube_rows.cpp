@@ -9,6 +9,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define STRONIX_CUBE_AVX2 1
+#endif
 
 namespace {
 
@@ -53,6 +57,57 @@ __m128i Load(const std::uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<co
 
 #endif
 
+#if defined(STRONIX_CUBE_AVX2)
+
+constexpr int kWideBlockPixels = 32;
+
+// FourIndices on eight pixels.
+__attribute__((target("avx2"))) __m256i EightIndices(__m256i pixels) {
+  const __m256i three = _mm256_set1_epi16(3);
+  const __m256i factor = _mm256_set1_epi16(kLevelFactor);
+  const __m256i blueRed = _mm256_and_si256(pixels, _mm256_set1_epi32(0x00FF00FF));
+  const __m256i greenUnused = _mm256_srli_epi16(pixels, 8);
+  const __m256i blueRedLevels = _mm256_mulhi_epu16(_mm256_add_epi16(blueRed, three), factor);
+  const __m256i greenLevels = _mm256_mulhi_epu16(_mm256_add_epi16(greenUnused, three), factor);
+  const int cube = detail::kCubeLevels;
+  return _mm256_add_epi32(_mm256_madd_epi16(blueRedLevels, _mm256_set1_epi32((cube * cube) << 16 | 1)),
+                          _mm256_madd_epi16(greenLevels, _mm256_set1_epi32(cube)));
+}
+
+// The same blocks as the loop below, thirty-two pixels at a time; returns the pixels done.
+__attribute__((target("avx2"))) int MapWide(const std::uint8_t* pixels, std::uint8_t* indices, int width,
+                                             std::uint32_t plainColor, std::uint8_t plainIndex) {
+  const __m256i plain = _mm256_set1_epi32(static_cast<int>(plainColor));
+  const __m256i colorBits = _mm256_set1_epi32(static_cast<int>(kColorBits));
+  const __m256i plainIndices = _mm256_set1_epi8(static_cast<char>(plainIndex));
+  constexpr int kInOrder = 0xD8;  // 64-bit lanes 0, 2, 1, 3: packing works within 128-bit halves
+  int x = 0;
+  for (; x + kWideBlockPixels <= width; x += kWideBlockPixels, pixels += 4 * kWideBlockPixels, indices += kWideBlockPixels) {
+    const auto* block = reinterpret_cast<const __m256i*>(pixels);
+    const __m256i p0 = _mm256_loadu_si256(block), p1 = _mm256_loadu_si256(block + 1);
+    const __m256i p2 = _mm256_loadu_si256(block + 2), p3 = _mm256_loadu_si256(block + 3);
+    const __m256i differ = _mm256_and_si256(
+        _mm256_or_si256(_mm256_or_si256(_mm256_xor_si256(p0, plain), _mm256_xor_si256(p1, plain)),
+                        _mm256_or_si256(_mm256_xor_si256(p2, plain), _mm256_xor_si256(p3, plain))),
+        colorBits);
+    __m256i out = plainIndices;
+    if (!_mm256_testz_si256(differ, differ)) {
+      const __m256i low = _mm256_permute4x64_epi64(_mm256_packs_epi32(EightIndices(p0), EightIndices(p1)), kInOrder);
+      const __m256i high = _mm256_permute4x64_epi64(_mm256_packs_epi32(EightIndices(p2), EightIndices(p3)), kInOrder);
+      out = _mm256_permute4x64_epi64(_mm256_packus_epi16(low, high), kInOrder);
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(indices), out);
+  }
+  return x;
+}
+
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+
+#endif
+
 }  // namespace
 
 TCubeRowMapper::TCubeRowMapper(std::uint32_t plainColor) : plainColor_(plainColor & kColorBits) {
@@ -63,6 +118,13 @@ TCubeRowMapper::TCubeRowMapper(std::uint32_t plainColor) : plainColor_(plainColo
 
 void TCubeRowMapper::MapRow(const std::uint8_t* pixels, std::uint8_t* indices, int width) const {
   int x = 0;
+#if defined(STRONIX_CUBE_AVX2)
+  if (HasAvx2()) {
+    x = MapWide(pixels, indices, width, plainColor_, plainIndex_);
+    pixels += 4 * x;
+    indices += x;
+  }
+#endif
 #if defined(__SSE2__)
   const __m128i plain = _mm_set1_epi32(static_cast<int>(plainColor_));
   const __m128i colorBits = _mm_set1_epi32(static_cast<int>(kColorBits));
