@@ -308,6 +308,10 @@ private:
     if (wordEnd - wordBegin < 4 || wordEnd - wordBegin > kLongestHyphenated) return {};
     const QString word = text_.mid(wordBegin, wordEnd - wordBegin);
     if (!std::ranges::all_of(word, [](QChar c) { return c.isLetter() || c.isMark(); })) return {};
+    // Code is never hyphenated: a reader would take the hyphen for part of it.
+    if (std::any_of(faces_.begin() + wordBegin, faces_.begin() + wordEnd,
+                    [](TFace f) { return f == TFace::Mono; }))
+      return {};
     std::vector<int> points = rules_.hyphenator->Points(word);
     for (int& point : points) point += wordBegin;
     return points;

@@ -76,13 +76,14 @@ __attribute__((target("avx2"))) __m256i EightIndices(__m256i pixels) {
 
 // The same blocks as the loop below, thirty-two pixels at a time; returns the pixels done.
 __attribute__((target("avx2"))) int MapWide(const std::uint8_t* pixels, std::uint8_t* indices, int width,
-                                             std::uint32_t plainColor, std::uint8_t plainIndex) {
+                                            std::uint32_t plainColor, std::uint8_t plainIndex) {
   const __m256i plain = _mm256_set1_epi32(static_cast<int>(plainColor));
   const __m256i colorBits = _mm256_set1_epi32(static_cast<int>(kColorBits));
   const __m256i plainIndices = _mm256_set1_epi8(static_cast<char>(plainIndex));
   constexpr int kInOrder = 0xD8;  // 64-bit lanes 0, 2, 1, 3: packing works within 128-bit halves
   int x = 0;
-  for (; x + kWideBlockPixels <= width; x += kWideBlockPixels, pixels += 4 * kWideBlockPixels, indices += kWideBlockPixels) {
+  for (; x + kWideBlockPixels <= width;
+       x += kWideBlockPixels, pixels += 4 * kWideBlockPixels, indices += kWideBlockPixels) {
     const auto* block = reinterpret_cast<const __m256i*>(pixels);
     const __m256i p0 = _mm256_loadu_si256(block), p1 = _mm256_loadu_si256(block + 1);
     const __m256i p2 = _mm256_loadu_si256(block + 2), p3 = _mm256_loadu_si256(block + 3);
@@ -92,8 +93,10 @@ __attribute__((target("avx2"))) int MapWide(const std::uint8_t* pixels, std::uin
         colorBits);
     __m256i out = plainIndices;
     if (!_mm256_testz_si256(differ, differ)) {
-      const __m256i low = _mm256_permute4x64_epi64(_mm256_packs_epi32(EightIndices(p0), EightIndices(p1)), kInOrder);
-      const __m256i high = _mm256_permute4x64_epi64(_mm256_packs_epi32(EightIndices(p2), EightIndices(p3)), kInOrder);
+      const __m256i low =
+          _mm256_permute4x64_epi64(_mm256_packs_epi32(EightIndices(p0), EightIndices(p1)), kInOrder);
+      const __m256i high =
+          _mm256_permute4x64_epi64(_mm256_packs_epi32(EightIndices(p2), EightIndices(p3)), kInOrder);
       out = _mm256_permute4x64_epi64(_mm256_packus_epi16(low, high), kInOrder);
     }
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(indices), out);

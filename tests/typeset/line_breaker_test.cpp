@@ -93,6 +93,28 @@ TEST(LineBreakerTest, SoftHyphensAreTheOnlyPlacesAWordWithThemBreaks) {
   EXPECT_GT(hyphenated, 0);
 }
 
+TEST(LineBreakerTest, CodeInAParagraphIsNeverHyphenated) {
+  const auto hyphenator = THyphenator::ForLanguage("en-US");
+  ASSERT_TRUE(hyphenator) << "hyphen-en-us is not installed";
+  static TFaceSet faces{TPageFont()};
+  int hyphenated = 0;
+  for (float right = 200; right <= kRight; right += 9) {
+    TStyledText styled;
+    for (int i = 0; i < 6; ++i) {
+      styled.Append(QStringLiteral("which would install "), TFace::Regular);
+      styled.Append(QStringLiteral("supported-maximum-interpreter "), TFace::Mono);
+      styled.Append(QStringLiteral("if any supported interpreter requires it "), TFace::Regular);
+    }
+    for (const auto& line :
+         BreakLines(styled, {kLeft, kLeft, right}, {TAlign::Justify, hyphenator.get(), false}, faces)) {
+      if (!line.hyphen) continue;
+      ++hyphenated;
+      EXPECT_NE(line.runs.back().face, TFace::Mono) << line.Text();
+    }
+  }
+  EXPECT_GT(hyphenated, 0) << "the prose around the code is still hyphenated";
+}
+
 TEST(LineBreakerTest, JustifiedLinesFillTheMeasureAndTheLastLineDoesNot) {
   const auto lines = Break(QString::fromUtf8(kPolish) + " " + QString::fromUtf8(kPolish));
   ASSERT_GT(lines.size(), 3u);
