@@ -55,7 +55,8 @@ public:
     if (options.hyphenate && !language_.empty()) hyphenator_ = THyphenator::ForLanguage(language_);
     polish_ = IsPolish(language_);
     footerTop_ = options.pageHeight - Scaled(2) - faces_.Height(TFace::Small);
-    bottom_ = options.footer ? footerTop_ - Scaled(6) : options.pageHeight - Scaled(kBottomMargin);
+    // The rule stands a few pixels under the text, clear of the last line's descenders.
+    bottom_ = options.footer ? footerTop_ - Scaled(9) : options.pageHeight - Scaled(kBottomMargin);
   }
 
   TTypesetBook Run(const std::string& fallbackTitle) {
