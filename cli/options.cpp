@@ -274,7 +274,12 @@ const TCommandDef& ParseCommand(const std::string& word) {
     if (command.name == word) return command;
   if (word == "help" || word == "--help" || word == "-h") return help;
   if (word == "--version") return version;
-  Refuse("unknown command \"%s\"; the commands are convert, lines, pages and encode", {word});
+  // The list comes from the table; "and" before the last name stays in the translated pattern.
+  std::vector<std::string> names;
+  for (const auto& command : CommandDefs()) names.emplace_back(command.name);
+  const std::string last = names.back();
+  names.pop_back();
+  Refuse("unknown command \"%s\"; the commands are %s and %s", {word, Joined(names, ", "), last});
 }
 
 }  // namespace

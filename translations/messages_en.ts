@@ -256,8 +256,8 @@
         <translation>--script takes auto or one of %s, not &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>unknown command &quot;%s&quot;; the commands are convert, lines, pages and encode</source>
-        <translation>unknown command &quot;%s&quot;; the commands are convert, lines, pages and encode</translation>
+        <source>unknown command &quot;%s&quot;; the commands are %s and %s</source>
+        <translation>unknown command &quot;%s&quot;; the commands are %s and %s</translation>
     </message>
     <message>
         <source>no command given</source>

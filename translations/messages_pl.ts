@@ -256,8 +256,8 @@
         <translation>--script przyjmuje auto albo jedno z: %s, nie &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>unknown command &quot;%s&quot;; the commands are convert, lines, pages and encode</source>
-        <translation>nieznane polecenie &quot;%s&quot;; polecenia to convert, lines, pages i encode</translation>
+        <source>unknown command &quot;%s&quot;; the commands are %s and %s</source>
+        <translation>nieznane polecenie &quot;%s&quot;; polecenia to %s i %s</translation>
     </message>
     <message>
         <source>no command given</source>

@@ -131,6 +131,16 @@ TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
     EXPECT_THAT([&] { ParseCommandLine(c.first); }, ThrowsMessage<EUsageError>(StrEq(c.second)));
 }
 
+TEST(OptionsTest, AnUnknownCommandIsAnsweredWithEveryCommandOfTheTable) {
+  try {
+    ParseCommandLine({"print", "a.txt"});
+    FAIL() << "print was taken";
+  } catch (const EUsageError& error) {
+    for (const auto& command : CommandDefs())
+      EXPECT_THAT(error.what(), testing::HasSubstr(std::string(command.name))) << command.name;
+  }
+}
+
 }  // namespace
 
 namespace {
