@@ -130,6 +130,23 @@ TEST(DocumentReader, TakesAPagesLanguageFromItsRoot) {
             "de");
 }
 
+TEST(DocumentReader, AnEpubsLanguageComesFromItsMetadataElseItsPackageElseItsFirstPage) {
+  const auto language = [](const std::string& packageLang, const std::string& metadata) {
+    std::string opf = Package(metadata, {{"c", "c.xhtml", "application/xhtml+xml"}, {"d", "d.xhtml", ""}}, {"c", "d"});
+    opf.insert(opf.find("<package") + 8, packageLang);
+    const std::string epub =
+        MakeZip({{"META-INF/container.xml", Container("c.opf")},
+                 {"c.opf", opf},
+                 // Tag soup, read as a browser reads it; the second page's language is not asked.
+                 {"c.xhtml", R"(<html xml:lang="cs-CZ"><body><p>x<br></body></html>)"},
+                 {"d.xhtml", R"(<html xmlns="http://www.w3.org/1999/xhtml" xml:lang="de"><body/></html>)"}});
+    return ReadBookDocument(epub, "book.epub")->language;
+  };
+  EXPECT_EQ(language(R"( xml:lang="en")", "<dc:language>pl</dc:language>"), "pl");
+  EXPECT_EQ(language(R"( xml:lang="en")", "<dc:language> </dc:language>"), "en");
+  EXPECT_EQ(language("", ""), "cs-CZ");
+}
+
 TEST(DocumentReader, HostileBooksStayWithinTheirBounds) {
   // Empty elements cost nothing; tiny paragraphs cost their bookkeeping.
   std::string empty, tiny;

@@ -9,6 +9,7 @@
 
 #include "app/books/book_reader.h"
 #include "books/book_text_check.h"
+#include "books/zip_writer.h"
 #include "document/document_outline.h"
 #include "support/temp_dir.h"
 
@@ -144,4 +145,23 @@ TEST(PandocBook, GivesTheSourcesStructure) {
     expected.push_back("Note[1]:Przypis.");
     EXPECT_EQ(outline, expected) << format;
   }
+}
+
+// Many books name their language only on their pages: an EPUB pandoc made, its dc:language
+// taken out, still has the language its pages give.
+TEST(PandocBook, AnEpubWithoutALanguageTakesItsPagesOne) {
+  if (!HavePandoc()) GTEST_SKIP() << "pandoc is not installed";
+  TempDir dir;
+  std::ofstream(dir.File("book.md"), std::ios::binary) << "---\ntitle: Clock\nlang: en-GB\n---\n\nTick.\n";
+  const std::string command = "cd '" + dir.File("") + "' && pandoc -s -t epub3 -o book.epub book.md 2>/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  TEntries entries = ReadZip(dir.File("book.epub"));
+  const auto package = std::ranges::find_if(entries, [](const auto& entry) { return entry.first.ends_with(".opf"); });
+  ASSERT_NE(package, entries.end());
+  const std::size_t start = package->second.find("<dc:language>");
+  ASSERT_NE(start, std::string::npos);
+  package->second.erase(start, package->second.find("</dc:language>") + 14 - start);
+  const std::optional<document::TDocument> read = ReadBookDocument(MakeZip(entries), "book.epub");
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->language, "en-GB");
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ZIP archives written in memory with libzip itself, for tests and fuzzers that need books
-// in archives without checked-in binaries.
+// in archives without checked-in binaries, and read back to rewrite a book another tool made.
 #include <zip.h>
 
 #include <cstdio>
@@ -45,4 +45,31 @@ inline std::string MakeZip(const TEntries& entries, bool deflate = true) {
   zip_source_free(target);
   zip_error_fini(&error);
   return zip;
+}
+
+// The entries of the ZIP file at `path`, in order, to be rewritten by MakeZip; empty when it
+// cannot be read.
+inline TEntries ReadZip(const std::string& path) {
+  TEntries entries;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, nullptr);
+  if (!archive) return entries;
+  for (zip_int64_t index = 0; index < zip_get_num_entries(archive, 0); ++index) {
+    zip_stat_t stat;
+    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
+    if (!file || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
+      if (file) zip_fclose(file);
+      entries.clear();
+      break;
+    }
+    std::string bytes(stat.size, '\0');
+    const bool read = zip_fread(file, bytes.data(), bytes.size()) == static_cast<zip_int64_t>(bytes.size());
+    zip_fclose(file);
+    if (!read) {
+      entries.clear();
+      break;
+    }
+    entries.emplace_back(stat.name, std::move(bytes));
+  }
+  zip_discard(archive);
+  return entries;
 }
