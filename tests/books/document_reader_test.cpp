@@ -23,7 +23,7 @@ TEST(DocumentReader, ReadsAnHtmlPagesStructure) {
     <pre>
   two  spaces
 end</pre>
-    <table><caption>Ignored caption? no: a cell</caption><tr><th>Bind</th><th>credentials</th></tr>
+    <table><caption>Prices <em>now</em><p>and then</p></caption><tr><th>Bind</th><th>credentials</th></tr>
       <tr><td>the</td><td><p>administrative</p><p>password</p></td></tr></table>
     <hr><p>* * *</p>
     <figure><img src="pic.png" alt="alt"><figcaption>Caption</figcaption></figure>
@@ -41,7 +41,7 @@ end</pre>
                           "hy\u00ADphen<sup>1</sup>. Line\nbreak.",
                           "ListItem1[c.]:first", "ListItem2[\u2022]:inner", "ListItem1:tail", "ListItem1[j.]:tenth",
                           "ListItem1:more", "Quote1:Quoted.", "Quote2:Deeper.", "Pre:  two  spaces\nend",
-                          "Table:Ignored caption? no: a cell/<th>Bind|<th>credentials/the|administrative password",
+                          "Table:Prices <i>now </i>and then//<th>Bind|<th>credentials/the|administrative password",
                           "Break:", "Break:", "Image(pic.png):Caption", "Chapter:Two", "Heading1:Two",
                           "Paragraph:Last.", "Note[1]:The note, . More."));
 }
