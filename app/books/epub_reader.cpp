@@ -136,7 +136,6 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   // Many books leave out dc:language but say it on the package, or else on their pages.
   if (const xmlNode* language = FirstChildElement(metadata, "language")) book.language = CollapsedText(language);
   if (book.language.empty()) book.language = LanguageAttribute(root);
-  bool firstDocument = true;
 
   std::map<std::string, TManifestItem> manifest;
   for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {
@@ -147,6 +146,7 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   }
   book.cover = CoverPath(metadata, manifest);
   std::set<std::string> read;  // each document once, however many entries point into it
+  bool firstDocument = true;
   for (const TManifestItem* item : ReadingOrder(root, manifest, allItems)) {
     if (!IsMarkupItem(item->mediaType) || item->navigation) continue;  // a picture page, the contents
     if (item->path && !read.insert(*item->path).second) continue;

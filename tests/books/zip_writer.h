@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,26 +51,18 @@ inline std::string MakeZip(const TEntries& entries, bool deflate = true) {
 // The entries of the ZIP file at `path`, in order, to be rewritten by MakeZip; empty when it
 // cannot be read.
 inline TEntries ReadZip(const std::string& path) {
+  const std::unique_ptr<zip_t, decltype(&zip_discard)> archive(zip_open(path.c_str(), ZIP_RDONLY, nullptr),
+                                                               &zip_discard);
+  if (!archive) return {};
   TEntries entries;
-  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, nullptr);
-  if (!archive) return entries;
-  for (zip_int64_t index = 0; index < zip_get_num_entries(archive, 0); ++index) {
+  for (zip_int64_t index = 0; index < zip_get_num_entries(archive.get(), 0); ++index) {
+    const auto at = static_cast<zip_uint64_t>(index);
     zip_stat_t stat;
-    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
-    if (!file || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
-      if (file) zip_fclose(file);
-      entries.clear();
-      break;
-    }
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen_index(archive.get(), at, 0), &zip_fclose);
+    if (!file || zip_stat_index(archive.get(), at, 0, &stat) != 0) return {};
     std::string bytes(stat.size, '\0');
-    const bool read = zip_fread(file, bytes.data(), bytes.size()) == static_cast<zip_int64_t>(bytes.size());
-    zip_fclose(file);
-    if (!read) {
-      entries.clear();
-      break;
-    }
+    if (zip_fread(file.get(), bytes.data(), bytes.size()) != static_cast<zip_int64_t>(bytes.size())) return {};
     entries.emplace_back(stat.name, std::move(bytes));
   }
-  zip_discard(archive);
   return entries;
 }
