@@ -290,6 +290,8 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::BeginBlockElement(const xmlNode* el
     }
     if (tables_ == 1 && IsElement(element, "tr")) {
       builder_.BeginRow();
+    } else if (tables_ == 1 && IsElement(element, "caption")) {
+      builder_.TableCaption();
     } else {
       Boundary();
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "app/books/book_href.h"
@@ -62,13 +63,19 @@ bool IsMarkupItem(std::string_view mediaType) {
          mediaType == "text/x-oeb1-document" || mediaType.empty();
 }
 
-void AppendItemText(std::string_view bytes, TMarkupSink& sink) {
+// Hands the document's text to the sink; the language its root gives, or empty.
+std::string AppendItemText(std::string_view bytes, TMarkupSink& sink) {
   // XHTML that is not well formed is still read, the way a browser would read it.
   const TXmlDocument doc = TryParseXml(bytes);
-  if (!doc || !xmlDocGetRootElement(doc.get())) return AppendHtmlText(bytes, sink);
+  if (!doc || !xmlDocGetRootElement(doc.get())) {
+    std::string language;
+    AppendHtmlText(bytes, sink, {}, [&language](const xmlNode* root) { language = LanguageAttribute(root); });
+    return language;
+  }
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* body = FirstChildElement(html, "body");
   AppendMarkupText(body ? body : html, HtmlRole, sink);
+  return LanguageAttribute(html);
 }
 
 // The manifest items of the spine in reading order; items marked linear="no" (other
@@ -126,7 +133,9 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   const xmlNode* metadata = FirstChildElement(root, "metadata");
   if (const xmlNode* title = FirstChildElement(metadata, "title")) book.title = CollapsedText(title);
   book.authors = Names(metadata, "creator", CollapsedText);
+  // Many books leave out dc:language but say it on the package, or else on their pages.
   if (const xmlNode* language = FirstChildElement(metadata, "language")) book.language = CollapsedText(language);
+  if (book.language.empty()) book.language = LanguageAttribute(root);
 
   std::map<std::string, TManifestItem> manifest;
   for (const xmlNode* item : ChildElements(FirstChildElement(root, "manifest"), "item")) {
@@ -137,6 +146,7 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   }
   book.cover = CoverPath(metadata, manifest);
   std::set<std::string> read;  // each document once, however many entries point into it
+  bool firstDocument = true;
   for (const TManifestItem* item : ReadingOrder(root, manifest, allItems)) {
     if (!IsMarkupItem(item->mediaType) || item->navigation) continue;  // a picture page, the contents
     if (item->path && !read.insert(*item->path).second) continue;
@@ -146,7 +156,8 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
           FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->href}));
     }
     sink.Chapter(*item->path);
-    AppendItemText(*bytes, sink);
+    const std::string language = AppendItemText(*bytes, sink);
+    if (std::exchange(firstDocument, false) && book.language.empty()) book.language = language;
   }
   return book;
 }

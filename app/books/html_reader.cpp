@@ -25,11 +25,7 @@ TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink) {
     if (std::string author = NameWithoutAddresses(MetaContent(head, "author")); !author.empty())
       book.authors.push_back(std::move(author));
   };
-  // lang, or xml:lang in XHTML, which the tolerant parser names as written.
-  const auto takeRoot = [&book](const xmlNode* root) {
-    book.language = Attribute(root, "lang");
-    if (book.language.empty()) book.language = Attribute(root, "xml:lang");
-  };
+  const auto takeRoot = [&book](const xmlNode* root) { book.language = LanguageAttribute(root); };
   AppendHtmlText(bytes, sink, takeHead, takeRoot);
   return book;
 }

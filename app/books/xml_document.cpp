@@ -201,6 +201,11 @@ const xmlNode* FirstChildElement(const xmlNode* parent, std::string_view localNa
   return nullptr;
 }
 
+std::string LanguageAttribute(const xmlNode* element) {
+  std::string language = Attribute(element, "lang");
+  return language.empty() ? Attribute(element, "xml:lang") : language;
+}
+
 std::string EntityText(const xmlNode* reference) {
   std::string text;
   if (const htmlEntityDesc* known = htmlEntityLookup(reference->name)) {

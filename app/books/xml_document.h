@@ -98,6 +98,9 @@ inline constexpr std::size_t kMaxMetadataBytes = 4096;
 // An attribute's value by local name, any namespace, cut after kMaxMetadataBytes; empty
 // when absent.
 std::string Attribute(const xmlNode* node, std::string_view localName);
+// The language an element names: lang, or xml:lang (which the tolerant HTML parser names
+// as written); empty when neither.
+std::string LanguageAttribute(const xmlNode* element);
 // The text of an entity the XML parser left unexpanded: an XHTML name such as &nbsp; that
 // no loaded DTD declares, or one the document declares, taken as written and never
 // expanded further, so that nested entities cannot multiply.

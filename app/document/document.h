@@ -46,7 +46,7 @@ enum class TBlockKind : std::uint8_t {
                  // (an item's later paragraphs follow as list items without a marker)
   Quote,         // a paragraph of a quotation; `level` the nesting depth from 1
   Preformatted,  // text whose spaces and line breaks are kept, one "\n" per line, set in mono
-  Table,         // `rows` of cells
+  Table,         // `rows` of cells; `runs`: its caption, when it has one
   Note,          // a footnote or endnote; `marker` its label, as note references give it
                  // (one block per note, its paragraphs joined)
   Break,         // a scene break or rule

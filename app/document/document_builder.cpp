@@ -104,6 +104,7 @@ void TDocumentBuilder::Push(TBlock block) {
 
 TRuns* TDocumentBuilder::Target() {
   if (table_) {
+    if (tableCaption_) return &blocks_.back().runs;
     auto& rows = blocks_.back().rows;
     return rows.empty() || rows.back().empty() ? nullptr : &rows.back().back().runs;
   }
@@ -276,6 +277,7 @@ void TDocumentBuilder::BeginTable() {
 
 void TDocumentBuilder::BeginRow() {
   if (!table_) return;
+  tableCaption_ = false;
   blocks_.back().rows.emplace_back();
   bytes_ += sizeof(std::vector<TTableCell>);
   pendingSpace_ = false;
@@ -285,25 +287,38 @@ void TDocumentBuilder::BeginCell(bool header) {
   if (!table_) return;
   auto& rows = blocks_.back().rows;
   if (rows.empty()) BeginRow();
+  tableCaption_ = false;
   rows.back().push_back({{}, header});
   bytes_ += sizeof(TTableCell);
+  pendingSpace_ = false;
+}
+
+void TDocumentBuilder::TableCaption() {
+  if (!table_) return;
+  tableCaption_ = true;
   pendingSpace_ = false;
 }
 
 void TDocumentBuilder::EndTable() {
   if (!table_) return;
   table_ = false;
+  tableCaption_ = false;
   pendingSpace_ = false;
-  auto& rows = blocks_.back().rows;
+  TBlock& table = blocks_.back();
+  Trim(table.runs);
   bool text = false;
-  for (auto& row : rows) {
+  for (auto& row : table.rows) {
     for (TTableCell& cell : row) {
       Trim(cell.runs);
       text = text || !cell.runs.empty();
     }
   }
-  std::erase_if(rows, [](const auto& row) { return row.empty(); });
-  if (!text) blocks_.pop_back();
+  std::erase_if(table.rows, [](const auto& row) { return row.empty(); });
+  if (text) return;
+  // A caption with no table under it is a paragraph; nothing at all, nothing.
+  if (table.runs.empty()) return blocks_.pop_back();
+  table.kind = TBlockKind::Paragraph;
+  table.rows.clear();
 }
 
 std::vector<TBlock> TDocumentBuilder::Finish() {

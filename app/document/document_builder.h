@@ -52,6 +52,8 @@ public:
   void BeginTable();
   void BeginRow();
   void BeginCell(bool header);
+  // The text that follows, to the table's next row or cell, is the open table's caption.
+  void TableCaption();
   void EndTable();
   bool InTable() const { return table_; }
 
@@ -79,6 +81,7 @@ private:
   TBlock next_;
   bool open_ = false;  // blocks_.back() takes text
   bool table_ = false;
+  bool tableCaption_ = false;  // text goes to the open table's caption
   bool pendingSpace_ = false;
   bool chapterSeen_ = false;
   bool bodySinceChapter_ = false;  // a block other than a heading since the last chapter start

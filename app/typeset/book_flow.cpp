@@ -250,9 +250,15 @@ private:
   }
 
   // A table as columns when every row fits the measure on one line; else each row's cells
-  // one below the other, each under its column's header.
+  // one below the other, each under its column's header. Its caption stands centred above
+  // it, kept with its first row.
   void Table(const TBlock& block) {
     if (block.rows.empty()) return;
+    int space = Space(0.4f);
+    if (const TStyledText caption = Styled(block.runs, TFace::Italic); !caption.Empty()) {
+      Emit(BreakLines(caption, Frame(), Rules(TAlign::Centre), faces_), space, true, false);
+      space = Space(0.2f);
+    }
     const float gap = em_;
     std::vector<float> widths;
     for (const auto& row : block.rows)
@@ -264,9 +270,9 @@ private:
     float total = gap * static_cast<float>(widths.size() - 1);
     for (const float w : widths) total += w;
     if (total <= settings_.right - settings_.left)
-      TableColumns(block, widths, gap);
+      TableColumns(block, widths, gap, space);
     else
-      TableStacked(block);
+      TableStacked(block, space);
   }
 
   float Width(const TStyledText& text) {
@@ -282,7 +288,8 @@ private:
     return width;
   }
 
-  void TableColumns(const TBlock& block, const std::vector<float>& widths, float gap) {
+  // `space`: before the first row.
+  void TableColumns(const TBlock& block, const std::vector<float>& widths, float gap, int space) {
     std::vector<TTypesetLine> lines;
     for (const auto& row : block.rows) {
       TTypesetLine& line = lines.emplace_back();
@@ -308,13 +315,13 @@ private:
       line.height = std::max(line.height, faces_.Height(line.face));
     }
     const std::size_t headerRows = block.rows.front().empty() || !block.rows.front().front().header ? 0 : 1;
-    Emit(std::move(lines), Space(0.4f), false, false);
+    Emit(std::move(lines), space, false, false);
     // The header stays with the first row.
     if (headerRows && flow_.lines.size() >= block.rows.size())
       flow_.lines[flow_.lines.size() - block.rows.size()].keepWithNext = true;
   }
 
-  void TableStacked(const TBlock& block) {
+  void TableStacked(const TBlock& block, int space) {
     const auto isHeader = [](const auto& row) {
       return !row.empty() && std::ranges::all_of(row, [](const auto& cell) { return cell.header; });
     };
@@ -333,7 +340,7 @@ private:
         text.faces.insert(text.faces.end(), cell.faces.begin(), cell.faces.end());
         if (text.Empty()) continue;
         Emit(BreakLines(text, Frame(em_, -em_), Rules(TAlign::Left), faces_),
-             c == 0 ? Space(first ? 0.4f : 0.3f) : 0, false, true);
+             c == 0 ? (first ? space : Space(0.3f)) : 0, false, true);
         // A row's cells stay together where they can.
         if (c + 1 < row.size()) flow_.lines.back().keepWithNext = true;
         first = false;

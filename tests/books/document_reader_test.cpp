@@ -23,7 +23,7 @@ TEST(DocumentReader, ReadsAnHtmlPagesStructure) {
     <pre>
   two  spaces
 end</pre>
-    <table><caption>Ignored caption? no: a cell</caption><tr><th>Bind</th><th>credentials</th></tr>
+    <table><caption>Prices <em>now</em><p>and then</p></caption><tr><th>Bind</th><th>credentials</th></tr>
       <tr><td>the</td><td><p>administrative</p><p>password</p></td></tr></table>
     <hr><p>* * *</p>
     <figure><img src="pic.png" alt="alt"><figcaption>Caption</figcaption></figure>
@@ -41,7 +41,7 @@ end</pre>
                           "hy\u00ADphen<sup>1</sup>. Line\nbreak.",
                           "ListItem1[c.]:first", "ListItem2[\u2022]:inner", "ListItem1:tail", "ListItem1[j.]:tenth",
                           "ListItem1:more", "Quote1:Quoted.", "Quote2:Deeper.", "Pre:  two  spaces\nend",
-                          "Table:Ignored caption? no: a cell/<th>Bind|<th>credentials/the|administrative password",
+                          "Table:Prices <i>now </i>and then//<th>Bind|<th>credentials/the|administrative password",
                           "Break:", "Break:", "Image(pic.png):Caption", "Chapter:Two", "Heading1:Two",
                           "Paragraph:Last.", "Note[1]:The note, . More."));
 }
@@ -128,6 +128,23 @@ TEST(DocumentReader, TakesAPagesLanguageFromItsRoot) {
                              "a.xhtml")
                 ->language,
             "de");
+}
+
+TEST(DocumentReader, AnEpubsLanguageComesFromItsMetadataElseItsPackageElseItsFirstPage) {
+  const auto language = [](const std::string& packageLang, const std::string& metadata) {
+    std::string opf = Package(metadata, {{"c", "c.xhtml", "application/xhtml+xml"}, {"d", "d.xhtml", ""}}, {"c", "d"});
+    opf.insert(opf.find("<package") + 8, packageLang);
+    const std::string epub =
+        MakeZip({{"META-INF/container.xml", Container("c.opf")},
+                 {"c.opf", opf},
+                 // Tag soup, read as a browser reads it; the second page's language is not asked.
+                 {"c.xhtml", R"(<html xml:lang="cs-CZ"><body><p>x<br></body></html>)"},
+                 {"d.xhtml", R"(<html xmlns="http://www.w3.org/1999/xhtml" xml:lang="de"><body/></html>)"}});
+    return ReadBookDocument(epub, "book.epub")->language;
+  };
+  EXPECT_EQ(language(R"( xml:lang="en")", "<dc:language>pl</dc:language>"), "pl");
+  EXPECT_EQ(language(R"( xml:lang="en")", "<dc:language> </dc:language>"), "en");
+  EXPECT_EQ(language("", ""), "cs-CZ");
 }
 
 TEST(DocumentReader, HostileBooksStayWithinTheirBounds) {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ZIP archives written in memory with libzip itself, for tests and fuzzers that need books
-// in archives without checked-in binaries.
+// in archives without checked-in binaries, and read back to rewrite a book another tool made.
 #include <zip.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,4 +46,23 @@ inline std::string MakeZip(const TEntries& entries, bool deflate = true) {
   zip_source_free(target);
   zip_error_fini(&error);
   return zip;
+}
+
+// The entries of the ZIP file at `path`, in order, to be rewritten by MakeZip; empty when it
+// cannot be read.
+inline TEntries ReadZip(const std::string& path) {
+  const std::unique_ptr<zip_t, decltype(&zip_discard)> archive(zip_open(path.c_str(), ZIP_RDONLY, nullptr),
+                                                               &zip_discard);
+  if (!archive) return {};
+  TEntries entries;
+  for (zip_int64_t index = 0; index < zip_get_num_entries(archive.get(), 0); ++index) {
+    const auto at = static_cast<zip_uint64_t>(index);
+    zip_stat_t stat;
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen_index(archive.get(), at, 0), &zip_fclose);
+    if (!file || zip_stat_index(archive.get(), at, 0, &stat) != 0) return {};
+    std::string bytes(stat.size, '\0');
+    if (zip_fread(file.get(), bytes.data(), bytes.size()) != static_cast<zip_int64_t>(bytes.size())) return {};
+    entries.emplace_back(stat.name, std::move(bytes));
+  }
+  return entries;
 }

@@ -64,6 +64,23 @@ TEST(DocumentBuilder, TablesHoldRowsOfCellsAndEmptyTablesGo) {
   EXPECT_THAT(Outline(builder.Finish()), ElementsAre("Table:<th><b>A</b>|<th>/x y"));
 }
 
+TEST(DocumentBuilder, ATablesCaptionEndsAtItsRowsAndAloneIsAParagraph) {
+  TDocumentBuilder builder;
+  builder.BeginTable();
+  builder.TableCaption();
+  builder.Text(" Ceny ", kRegular);
+  builder.EndBlock();  // a paragraph inside the caption is a space
+  builder.Text("owoców ", kItalic);
+  builder.BeginRow();
+  builder.Text("1", kRegular);
+  builder.EndTable();
+  builder.BeginTable();
+  builder.TableCaption();
+  builder.Text("Sam podpis", kRegular);
+  builder.EndTable();
+  EXPECT_THAT(Outline(builder.Finish()), ElementsAre("Table:Ceny <i>owoców</i>//1", "Paragraph:Sam podpis"));
+}
+
 TEST(DocumentBuilder, SceneBreaksAreMarksAlone) {
   for (const char* text : {"* * *", "***", "\xE2\x81\x82", "- - - - -", "~~~"})
     EXPECT_TRUE(IsSceneBreakText(text)) << text;

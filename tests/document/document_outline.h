@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Blocks written out short, for tests to compare and print: "Heading1:Title",
-// "ListItem2[1.]:one <i>two</i>", "Table:<th>A|B/1|2".
+// "ListItem2[1.]:one <i>two</i>", "Table:<th>A|B/1|2", a captioned one "Table:Caption//<th>A|B/1|2".
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,6 +32,7 @@ inline std::string Outline(const TBlock& block) {
   if (!block.marker.empty()) outline.append("[").append(block.marker).append("]");
   if (!block.source.empty()) outline.append("(").append(block.source).append(")");
   outline.append(":").append(Outline(block.runs));
+  if (!block.runs.empty() && !block.rows.empty()) outline += "//";
   for (std::size_t row = 0; row < block.rows.size(); ++row) {
     if (row > 0) outline += "/";
     for (std::size_t cell = 0; cell < block.rows[row].size(); ++cell) {

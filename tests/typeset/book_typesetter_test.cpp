@@ -141,6 +141,27 @@ TEST(BookTypesetterTest, HeadingsAreLargerAndNeverEndAPage) {
   }
 }
 
+TEST(BookTypesetterTest, TableCaptionsStandCentredInItalicAboveTheirTablesAndNeverEndAPage) {
+  document::TDocument book;
+  for (int i = 0; i < 40; ++i) {
+    book.blocks.push_back(Text(TBlockKind::Paragraph, Words(10 + (i * 17) % 45, i)));
+    document::TBlock table = Text(TBlockKind::Table, "Caption " + std::to_string(i));
+    table.rows = {{{{{"Key"}}, true}, {{{"Value"}}, true}}, {{{{"k"}}}, {{{"v"}}}}};
+    book.blocks.push_back(std::move(table));
+  }
+  const TTypesetBook typeset = Typeset(book);
+  for (const auto& page : typeset.pages) {
+    if (page.kind != TPageKind::Text) continue;
+    EXPECT_THAT(page.lines.back().Text(), testing::Not(testing::StartsWith("Caption "))) << page.number;
+    for (std::size_t i = 0; i + 1 < page.lines.size(); ++i)
+      if (page.lines[i].Text().starts_with("Caption ")) {
+        EXPECT_EQ(page.lines[i].face, TFace::Italic);
+        EXPECT_NEAR(page.lines[i].Left() - kLeft, kRight - page.lines[i].Right(), 1.0);
+        EXPECT_EQ(page.lines[i + 1].Text(), "Key Value");
+      }
+  }
+}
+
 TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
   const document::TDocument book = Sampler();
   const TTypesetBook typeset = Typeset(book, Options([](TTypesetOptions& o) { o.contents = false; }));
