@@ -18,7 +18,8 @@
 namespace {
 
 constexpr int kTopMargin = 8;
-constexpr int kBottomMargin = 8;  // without a footer
+constexpr int kBottomMargin = 8;   // without a footer
+constexpr int kRuleClearance = 3;  // more room above the footer, unscaled: type does not grow with the screen
 constexpr std::size_t kMostTitleLines = 4;
 // The shorter side of the default screen: the page's gaps are given for it.
 constexpr int kDefaultShortSide = 272;
@@ -55,8 +56,9 @@ public:
     if (options.hyphenate && !language_.empty()) hyphenator_ = THyphenator::ForLanguage(language_);
     polish_ = IsPolish(language_);
     footerTop_ = options.pageHeight - Scaled(2) - faces_.Height(TFace::Small);
-    // The rule stands a few pixels under the text, clear of the last line's descenders.
-    bottom_ = options.footer ? footerTop_ - Scaled(9) : options.pageHeight - Scaled(kBottomMargin);
+    // The rule stands clear of the last line's descenders, which do not grow with the screen.
+    bottom_ =
+        options.footer ? footerTop_ - Scaled(6) - kRuleClearance : options.pageHeight - Scaled(kBottomMargin);
   }
 
   TTypesetBook Run(const std::string& fallbackTitle) {
@@ -168,8 +170,7 @@ private:
     const QImage fitted = pictures::FitPicture(*cover, {static_cast<int>(right_ - left_), room});
     if (fitted.isNull()) return;
     const int x = static_cast<int>((left_ + right_ - static_cast<float>(fitted.width())) / 2);
-    page.pictures.push_back(
-        {std::make_shared<const QImage>(fitted), QRect(QPoint(x, top_), fitted.size())});
+    page.pictures.push_back({std::make_shared<const QImage>(fitted), QRect(QPoint(x, top_), fitted.size())});
     const int shift = fitted.height() - gap;  // below the cover by a gap instead of two
     for (TTypesetLine& line : page.lines) line.y += shift;
   }
