@@ -69,7 +69,8 @@ public:
     // Readers title a chapter by its first heading, which follows as a block of its own:
     // the title stands once, in the title's face.
     if (pendingTitle_ && block.kind != TBlockKind::ChapterStart) {
-      const bool repeated = block.kind == TBlockKind::Heading && PlainText(block.runs) == PlainText(*pendingTitle_);
+      const bool repeated =
+          block.kind == TBlockKind::Heading && PlainText(block.runs) == PlainText(*pendingTitle_);
       EmitTitle();
       if (repeated) return;
     }
@@ -159,7 +160,8 @@ private:
   }
 
   void EmitTitle() {
-    Emit(BreakLines(Styled(*pendingTitle_, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true, false);
+    Emit(BreakLines(Styled(*pendingTitle_, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true,
+         false);
     keepNext_ = 1;
     pendingTitle_ = nullptr;
   }
@@ -180,7 +182,12 @@ private:
     // Only a paragraph that follows a paragraph is indented: after a heading, a break or
     // anything set apart, the start of the text is plain to see.
     const float indent = previous_ == TBlockKind::Paragraph ? 1.5f * em_ : 0;
-    Emit(BreakLines(text, Frame(0, indent), Rules(TAlign::Justify), faces_), 0, false, true);
+    // What is set apart by space above it is by space below it too.
+    const bool afterSetApart = previous_ == TBlockKind::ListItem || previous_ == TBlockKind::Quote ||
+                               previous_ == TBlockKind::Preformatted || previous_ == TBlockKind::Table ||
+                               previous_ == TBlockKind::Image;
+    Emit(BreakLines(text, Frame(0, indent), Rules(TAlign::Justify), faces_), afterSetApart ? Space(0.4f) : 0,
+         false, true);
   }
 
   // The marker hangs left of the text, which is indented by the depth.
@@ -414,7 +421,8 @@ TFace FaceOfStyle(std::uint8_t style, TFace base) {
 }
 
 TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std::string& cover,
-                            const TFlowSettings& settings, TFaceSet& faces, pictures::TBookPictures* pictures) {
+                            const TFlowSettings& settings, TFaceSet& faces,
+                            pictures::TBookPictures* pictures) {
   TFlowPictures placed;
   // Each picture is read once and only its fitted copy kept: a book's originals at once
   // could fill the memory.
