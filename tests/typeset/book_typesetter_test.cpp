@@ -228,6 +228,27 @@ TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
   EXPECT_LT(at(find("* * *")), at(notes));
 }
 
+TEST(BookTypesetterTest, AParagraphAfterAListAQuotationOrCodeStandsApartFromIt) {
+  document::TDocument book;
+  book.blocks = {Text(TBlockKind::ChapterStart, "One"), Text(TBlockKind::Paragraph, "Before.")};
+  for (const TBlockKind kind : {TBlockKind::ListItem, TBlockKind::Quote, TBlockKind::Preformatted}) {
+    book.blocks.push_back(Text(kind, "Set apart.", 1, kind == TBlockKind::ListItem ? "•" : ""));
+    book.blocks.push_back(Text(TBlockKind::Paragraph, "After."));
+    book.blocks.push_back(Text(TBlockKind::Paragraph, "And on."));
+  }
+  const TTypesetBook typeset = Typeset(book, Options([](TTypesetOptions& o) { o.contents = false; }));
+  const std::vector<const TTypesetLine*> lines = TextLines(typeset);
+  int checked = 0;
+  for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+    if (!lines[i]->Text().starts_with("After.")) continue;
+    const int gapAfterBlock = lines[i]->y - (lines[i - 1]->y + lines[i - 1]->height);
+    const int gapInProse = lines[i + 1]->y - (lines[i]->y + lines[i]->height);
+    EXPECT_GT(gapAfterBlock, gapInProse + 2) << lines[i - 1]->Text();
+    ++checked;
+  }
+  EXPECT_EQ(checked, 3);
+}
+
 // Where the title page's lines stand, each as its top.
 std::vector<int> LineTops(const TTypesetPage& page) {
   std::vector<int> tops;
