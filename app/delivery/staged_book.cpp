@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "app/delivery/commit_journal.h"
 #include "app/delivery/page_times.h"
@@ -26,9 +28,33 @@ bool IsLeftTemporaryFile(std::string_view name) {
   return name[name.size() - 7] == '.' && IsPageFileName(pageName);
 }
 
+// A file unlinked while still open stays in its folder on a FUSE file system (fusefat for a
+// card image), as ".fuse_hidden…", until the file system has handled its close, a moment
+// after close() returns. The folder lock's file is one: it is unlinked, then closed.
+bool HoldsOnlyHiddenFiles(const std::string& folder) {
+  std::error_code error;
+  bool any = false;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+    if (!entry->path().filename().string().starts_with(".fuse_hidden")) return false;
+    any = true;
+  }
+  return any && !error;
+}
+
+// Removes `folder` when it is empty, waiting a little for such hidden files to go.
+void RemoveEmptyFolder(const std::string& folder) noexcept {
+  constexpr auto kStep = std::chrono::milliseconds(10);
+  constexpr int kMostSteps = 50;
+  for (int step = 0; ::rmdir(folder.c_str()) != 0 && errno == ENOTEMPTY && step < kMostSteps; ++step) {
+    if (!HoldsOnlyHiddenFiles(folder)) return;
+    std::this_thread::sleep_for(kStep);
+  }
+}
+
 }  // namespace
 
-void WriteWholeFile(const std::string& path, const std::string& shownPath, const void* data, std::size_t size) {
+void WriteWholeFile(const std::string& path, const std::string& shownPath, const void* data,
+                    std::size_t size) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw EFCreateError(shownPath, errno);
   bool closed = false;
@@ -89,7 +115,7 @@ TStagedBook::~TStagedBook() {
 }
 
 void TStagedBook::RemoveMadeFolders() noexcept {
-  for (const auto& made : madeFolders_) ::rmdir(made.c_str());  // only when empty
+  for (const auto& made : madeFolders_) RemoveEmptyFolder(made);
 }
 
 void TStagedBook::AddPage(const std::string& relativePath, const void* data, std::size_t size) {
@@ -117,7 +143,8 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageT
   journalled_ = true;
   const TCommitResult done = CarryOutCommit(lock_->Folder(), folder_, plan);
   TCommit result{done.oldPagesRemoved, {}};
-  for (const auto& parent : done.folders) result.folders.push_back(folder_ + (parent.empty() ? "" : parent + "/"));
+  for (const auto& parent : done.folders)
+    result.folders.push_back(folder_ + (parent.empty() ? "" : parent + "/"));
   return result;
 }
 

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/delivery/staged_book.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <thread>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// On a FUSE card image the folder lock's file, unlinked while open, lingers as a hidden
+// file until the file system has handled its close: the folder a failed run made still
+// goes once it has, and anything else in it keeps it.
+TEST(StagedBookTest, AFolderAFailedRunMadeGoesOnceTheFileSystemDropsItsHiddenFiles) {
+  const TempDir dir;
+  const std::string folder = dir.File("Lalka") + "/";
+  std::optional<TStagedBook> staged(std::in_place, folder, folder + "0000.gif", true);
+  const fs::path hidden = dir.Path() / "Lalka" / ".fuse_hidden0000000300000001";
+  std::ofstream(hidden) << "lock";
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    fs::remove(hidden);
+  });
+  staged.reset();  // the run failed before its commit
+  release.join();
+  EXPECT_FALSE(fs::exists(dir.Path() / "Lalka"));
+
+  staged.emplace(folder, folder + "0000.gif", true);
+  std::ofstream(dir.Path() / "Lalka" / "notes.txt") << "mine";
+  const auto start = std::chrono::steady_clock::now();
+  staged.reset();
+  EXPECT_TRUE(fs::exists(dir.Path() / "Lalka" / "notes.txt"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100)) << "no wait for it";
+}
+
+}  // namespace
