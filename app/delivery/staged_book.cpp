@@ -73,10 +73,13 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
     : folder_(std::move(folder)), staging_(folder_ + kStagingFolderName), writer_(std::move(writer)) {
   std::error_code error;
   if (createFolder) {
-    for (fs::path missing = fs::absolute(folder_, error).parent_path();
-         !error && !fs::exists(fs::symlink_status(missing, error)) && missing.has_relative_path();
-         missing = missing.parent_path())
+    // Every missing folder up the path, innermost first: a failed run removes them all.
+    for (fs::path missing = fs::absolute(folder_, error).parent_path(); !error && missing.has_relative_path();
+         missing = missing.parent_path()) {
+      std::error_code absent;
+      if (fs::symlink_status(missing, absent).type() != fs::file_type::not_found) break;
       madeFolders_.push_back(missing.string());
+    }
     // It fails with "exists" only where a file stands in the way of a folder.
     if (!fs::create_directories(folder_, error) && error == std::errc::file_exists)
       error = std::make_error_code(std::errc::not_a_directory);

@@ -17,12 +17,12 @@ namespace fs = std::filesystem;
 
 // On a FUSE card image the folder lock's file, unlinked while open, lingers as a hidden
 // file until the file system has handled its close: the folder a failed run made still
-// goes once it has, and anything else in it keeps it.
+// goes once it has, with the folders above it that the run made; anything else keeps it.
 TEST(StagedBookTest, AFolderAFailedRunMadeGoesOnceTheFileSystemDropsItsHiddenFiles) {
   const TempDir dir;
-  const std::string folder = dir.File("Lalka") + "/";
+  const std::string folder = dir.File("Ksiazki/Lalka") + "/";
   std::optional<TStagedBook> staged(std::in_place, folder, folder + "0000.gif", true);
-  const fs::path hidden = dir.Path() / "Lalka" / ".fuse_hidden0000000300000001";
+  const fs::path hidden = dir.Path() / "Ksiazki" / "Lalka" / ".fuse_hidden0000000300000001";
   std::ofstream(hidden) << "lock";
   std::thread release([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -30,13 +30,13 @@ TEST(StagedBookTest, AFolderAFailedRunMadeGoesOnceTheFileSystemDropsItsHiddenFil
   });
   staged.reset();  // the run failed before its commit
   release.join();
-  EXPECT_FALSE(fs::exists(dir.Path() / "Lalka"));
+  EXPECT_FALSE(fs::exists(dir.Path() / "Ksiazki")) << "every folder the run made goes";
 
   staged.emplace(folder, folder + "0000.gif", true);
-  std::ofstream(dir.Path() / "Lalka" / "notes.txt") << "mine";
+  std::ofstream(dir.Path() / "Ksiazki" / "Lalka" / "notes.txt") << "mine";
   const auto start = std::chrono::steady_clock::now();
   staged.reset();
-  EXPECT_TRUE(fs::exists(dir.Path() / "Lalka" / "notes.txt"));
+  EXPECT_TRUE(fs::exists(dir.Path() / "Ksiazki" / "Lalka" / "notes.txt"));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100)) << "no wait for it";
 }
 
