@@ -25,7 +25,8 @@ TSmallDisk::~TSmallDisk() {
   if (mounted_ && !Succeeds("umount " + Quoted(folder_))) ADD_FAILURE() << "umount failed";
 }
 
-TFatImage::TFatImage(const std::string& image, const std::string& folder, int kilobytes, int sectorsPerCluster)
+TFatImage::TFatImage(const std::string& image, const std::string& folder, int kilobytes,
+                     int sectorsPerCluster)
     : image_(image), folder_(folder) {
   mounted_ = ::geteuid() == 0 &&
              Succeeds("mkfs.vfat -s " + std::to_string(sectorsPerCluster) + " -C " + Quoted(image) + " " +
@@ -36,8 +37,14 @@ TFatImage::TFatImage(const std::string& image, const std::string& folder, int ki
 TFatImage::~TFatImage() { Unmount(); }
 
 void TFatImage::Unmount() {
-  if (mounted_ && !Succeeds("fusermount -u " + Quoted(folder_))) ADD_FAILURE() << "fusermount failed";
+  if (!mounted_) return;
   mounted_ = false;
+  if (!Succeeds("fusermount -u " + Quoted(folder_))) ADD_FAILURE() << "fusermount failed";
+  // fusefat writes its last changes to the image after the unmount has returned: the image
+  // is read only once the daemon has gone, or a listing can show the card as it was. ([f]
+  // keeps the pattern from matching the shell that runs pgrep.)
+  for (int wait = 0; wait < 500 && Succeeds("pgrep -f -- " + Quoted("[f]usefat .*" + image_)); ++wait)
+    ::usleep(10'000);
 }
 
 std::string TFatImage::List(const std::string& path) const {
@@ -51,7 +58,8 @@ std::string TFatImage::List(const std::string& path) const {
 
 std::string DenseText(int lines) {
   std::string text;
-  for (int i = 0; i < lines; ++i) text += std::to_string(i) + " Litwo, ojczyzno moja! ty jestes jak zdrowie; ile cie trzeba\n";
+  for (int i = 0; i < lines; ++i)
+    text += std::to_string(i) + " Litwo, ojczyzno moja! ty jestes jak zdrowie; ile cie trzeba\n";
   return text;
 }
 
