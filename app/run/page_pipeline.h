@@ -13,10 +13,11 @@ using TPageBytes = std::vector<std::uint8_t>;
 // Makes page `index`; one per worker, used by that worker's thread only.
 using TPageMaker = std::function<TPageBytes(int index)>;
 
-// Makes pages 0 … count − 1 with `workers` threads (1: on the calling thread alone), each
-// worker's maker from `makeMaker` (called on the calling thread), and passes them to
-// `deliver` in order on the calling thread. The first failure of a maker or of `deliver`
-// stops the workers and passes on once they have stopped.
+// Makes pages 0 … count − 1 with `workers` makers, each from `makeMaker` (called on the
+// calling thread): the calling thread's own and one helper thread each for the others. The
+// calling thread passes the pages to `deliver` in order, making pages itself while the next
+// one is not ready. The first failure of a maker or of `deliver` stops the helpers and
+// passes on once they have stopped.
 void RunPagePipeline(int count, int workers, const std::function<TPageMaker()>& makeMaker,
                      const std::function<void(int index, TPageBytes&& page)>& deliver);
 
