@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LZW compressor: the standard GIF dictionary coding with variable-width codes of
-// up to 12 bits; the dictionary is cleared when code 4094 has been assigned. A frame of
-// few distinct values keeps its dictionary in a child table, one load per pixel; others
-// in a hash table.
+// up to 12 bits; the dictionary is cleared when code 4094 has been assigned (unless the
+// frame is parsed for size, see TParse). A frame of few distinct values keeps its
+// dictionary in a child table, one load per pixel; others in a hash table.
 #include <array>
 #include <cstdint>
 
@@ -21,11 +21,12 @@ public:
   // How the pixels are cut into strings.
   enum class TParse {
     Greedy,  // the longest string the dictionary holds, every time
-    // One pixel shorter where the string after it then covers two pixels more: fewer
-    // codes for the same pixels, and any decoder reads them, since its dictionary grows
-    // from the codes sent alone. Costs about one more match per code. Taken for frames
-    // that are not interlaced and have at most TChildTable::kMaxAlphabet colours; others
-    // are parsed greedily.
+    // Up to two pixels shorter where the string after it then reaches further: fewer codes
+    // for the same pixels, and any decoder reads them, since its dictionary grows from the
+    // codes sent alone. Once full, the dictionary is kept to the frame's end instead of
+    // being cleared. Costs about two more matches per code. Taken for frames that are not
+    // interlaced and have at most TChildTable::kMaxAlphabet colours; others are parsed
+    // greedily.
     Lookahead,
   };
   explicit TLZWEncoder(TDictionary dictionary = TDictionary::Fitted, TParse parse = TParse::Greedy)
