@@ -2,9 +2,9 @@
 #pragma once
 // Pages made in parallel and handed on in page order. Pages are independent once each
 // page's lines are known, so workers take page numbers from a shared counter, each with
-// its own raster, painter and encoder; the calling thread receives the finished files in
-// order. Only a bounded number of finished pages wait, so memory does not grow with the
-// page count.
+// its own raster, painter and encoder; the calling thread is one of them and hands the
+// finished files on in order. Only a bounded number of finished pages wait, so memory
+// does not grow with the page count.
 #include <cstdint>
 #include <functional>
 #include <vector>
