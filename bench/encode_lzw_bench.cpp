@@ -91,6 +91,11 @@ void SetCounters(benchmark::State& state, std::size_t bytes) {
 // least disturbed by other work.
 double Fastest(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 
+// Microseconds, and the fastest of the repetitions beside their mean.
+void InMicroseconds(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
+}
+
 template <typename Encoder>
 void BM_Ours(benchmark::State& state, TFrames frames) {
   TMemoryStream sink;
@@ -201,24 +206,12 @@ void BM_LzwOverOneLookupLoop(benchmark::State& state, TFrames frames, TLZWEncode
   state.counters["ratio"] = oursTime / loopTime;
 }
 
-BENCHMARK_CAPTURE(BM_Lzw, text_pages, TextFrame)
-    ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("min", Fastest);
-BENCHMARK_CAPTURE(BM_Giflib, text_pages, TextFrame)
-    ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("min", Fastest);
-BENCHMARK_CAPTURE(BM_Rle, text_pages, TextFrame)
-    ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("min", Fastest);
-BENCHMARK_CAPTURE(BM_Lzw, noisy, NoisyFrame)
-    ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("min", Fastest);
-BENCHMARK_CAPTURE(BM_Giflib, noisy, NoisyFrame)
-    ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("min", Fastest);
-BENCHMARK_CAPTURE(BM_OneLookupLoop, text_pages, TextFrame)
-    ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("min", Fastest);
+BENCHMARK_CAPTURE(BM_Lzw, text_pages, TextFrame)->Apply(InMicroseconds);
+BENCHMARK_CAPTURE(BM_Giflib, text_pages, TextFrame)->Apply(InMicroseconds);
+BENCHMARK_CAPTURE(BM_Rle, text_pages, TextFrame)->Apply(InMicroseconds);
+BENCHMARK_CAPTURE(BM_Lzw, noisy, NoisyFrame)->Apply(InMicroseconds);
+BENCHMARK_CAPTURE(BM_Giflib, noisy, NoisyFrame)->Apply(InMicroseconds);
+BENCHMARK_CAPTURE(BM_OneLookupLoop, text_pages, TextFrame)->Apply(InMicroseconds);
 BENCHMARK_CAPTURE(BM_LzwOverOneLookupLoop, text_pages, TextFrame, TLZWEncoder::TDictionary::Fitted)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LzwOverOneLookupLoop, text_pages_hash_table, TextFrame, TLZWEncoder::TDictionary::Hashed)

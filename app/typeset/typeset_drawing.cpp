@@ -5,11 +5,10 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/drawing/qt_color.h"
 #include "app/pictures/cover_band.h"
 
 namespace {
-
-QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 // Halfway between two colours: the rule's unread part.
 QColor Between(TColor a, TColor b) {
