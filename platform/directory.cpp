@@ -13,6 +13,29 @@ namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
+// Calls take(entry) for every entry but "." and ".."; false when the folder cannot be listed.
+template <typename Take>
+bool ForEachEntry(int folderFd, Take take) {
+  // The listing takes its own descriptor: closedir closes it, and reads move its offset.
+  const int fd = folderFd < 0 ? -1 : ::openat(folderFd, ".", kFolderFlags);
+  if (fd < 0) return false;
+  DIR* listing = ::fdopendir(fd);
+  if (!listing) {
+    ::close(fd);
+    return false;
+  }
+  while (const dirent* entry = ::readdir(listing))
+    if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) take(*entry);
+  ::closedir(listing);
+  return true;
+}
+
+std::string InLowerCase(std::string name) {
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return name;
+}
+
 }  // namespace
 
 TDirectory::TDirectory(const std::string& path) : fd_(::open(path.c_str(), kFolderFlags)) {}
@@ -36,17 +59,7 @@ TDirectory& TDirectory::operator=(TDirectory&& other) noexcept {
 
 std::vector<std::string> TDirectory::Names() const {
   std::vector<std::string> names;
-  // The listing takes its own descriptor: closedir closes it, and reads move its offset.
-  const int fd = fd_ < 0 ? -1 : ::openat(fd_, ".", kFolderFlags);
-  if (fd < 0) return names;
-  DIR* listing = ::fdopendir(fd);
-  if (!listing) {
-    ::close(fd);
-    return names;
-  }
-  while (const dirent* entry = ::readdir(listing))
-    if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) names.emplace_back(entry->d_name);
-  ::closedir(listing);
+  ForEachEntry(fd_, [&](const dirent& entry) { names.emplace_back(entry.d_name); });
   return names;
 }
 
@@ -60,6 +73,26 @@ TEntryKind EntryKindOf(const TDirectory& folder, const std::string& name) {
   if (S_ISLNK(status.st_mode)) return TEntryKind::Link;
   if (S_ISDIR(status.st_mode)) return TEntryKind::Folder;
   return S_ISREG(status.st_mode) ? TEntryKind::File : TEntryKind::Other;
+}
+
+TEntryKinds::TEntryKinds(const TDirectory& folder) : folder_(folder) {
+  listed_ = ForEachEntry(folder.Fd(), [&](const dirent& entry) {
+    std::string name = entry.d_name;
+    caseless_.insert(InLowerCase(name));
+    switch (entry.d_type) {
+      case DT_REG: kinds_.emplace(std::move(name), TEntryKind::File); break;
+      case DT_DIR: kinds_.emplace(std::move(name), TEntryKind::Folder); break;
+      case DT_LNK: kinds_.emplace(std::move(name), TEntryKind::Link); break;
+      case DT_UNKNOWN: break;  // looked up when asked
+      default: kinds_.emplace(std::move(name), TEntryKind::Other); break;
+    }
+  });
+}
+
+TEntryKind TEntryKinds::Of(const std::string& name) const {
+  if (!listed_) return EntryKindOf(folder_, name);
+  if (const auto found = kinds_.find(name); found != kinds_.end()) return found->second;
+  return caseless_.contains(InLowerCase(name)) ? EntryKindOf(folder_, name) : TEntryKind::Missing;
 }
 
 void RemoveTree(const TDirectory& folder, const std::string& name) noexcept {

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <string_view>
 
@@ -78,8 +79,8 @@ TDirectory OpenPartFolder(const TDirectory& folder, const std::string& name, con
 }
 
 // EFCreateError `shownPage` unless the page's name in `part` is free or a regular file.
-void CheckPageName(const TDirectory& part, const std::string& name, const std::string& shownPage) {
-  switch (EntryKindOf(part, name)) {
+void CheckPageName(const TEntryKinds& part, const std::string& name, const std::string& shownPage) {
+  switch (part.Of(name)) {
     case TEntryKind::Missing:
     case TEntryKind::File: return;
     case TEntryKind::Link: throw ELinkRefused(shownPage);
@@ -117,12 +118,15 @@ void StopHereForTest(int renamesDone) {
 void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan) {
   std::optional<std::string> parent;
   std::optional<TDirectory> part;
+  std::optional<TEntryKinds> names;
   for (const auto& page : plan.pages) {
     if (PageFolderOf(page) != parent) {
       parent = PageFolderOf(page);
+      names.reset();
       part = CheckPartFolder(folder, *parent, shownFolder, shownFolder + page);
+      if (part) names.emplace(*part);
     }
-    if (part) CheckPageName(*part, NameOf(page), shownFolder + page);
+    if (names) CheckPageName(*names, NameOf(page), shownFolder + page);
   }
 }
 
@@ -173,6 +177,7 @@ TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownF
   TCommitResult result;
   std::vector<std::pair<TDirectory, std::set<std::string>>> written;  // folder → its pages
   TDirectory stagedPart(staging, ".");
+  std::optional<TEntryKinds> staged;
   int renames = 0;
   StopHereForTest(renames);
   for (const auto& page : plan.pages) {
@@ -180,11 +185,13 @@ TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownF
     if (result.folders.empty() || result.folders.back() != parent) {
       result.folders.push_back(parent);
       written.emplace_back(OpenPartFolder(folder, parent, shownFolder + page), std::set<std::string>());
+      staged.reset();
       stagedPart = TDirectory(staging, parent.empty() ? "." : parent);
+      staged.emplace(stagedPart);
     }
     written.back().second.insert(name);
     // A page already moved by the run that was killed is no longer staged.
-    if (EntryKindOf(stagedPart, name) != TEntryKind::File) continue;
+    if (staged->Of(name) != TEntryKind::File) continue;
     if (::renameat(stagedPart.Fd(), name.c_str(), written.back().first.Fd(), name.c_str()) != 0)
       throw EFCreateError(shownFolder + page, errno);
     StopHereForTest(++renames);

@@ -23,13 +23,17 @@ EPageTimeError::EPageTimeError(std::string_view path, int systemError)
   SetSystemError(systemError);
 }
 
-void SetModificationTime(const std::string& path, TPageTime time) {
+void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownPath,
+                         TPageTime time) {
   const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(time.time_since_epoch().count()), 0}};
-  if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) throw EPageTimeError(path, errno);
+  if (::utimensat(folder.Fd(), name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) throw EPageTimeError(shownPath, errno);
 }
 
-void SetPageTimes(const std::vector<std::string>& pathsInPageOrder,
-                  std::chrono::system_clock::time_point end) {
-  const auto times = PageTimes(static_cast<int>(pathsInPageOrder.size()), end);
-  for (std::size_t i = 0; i < times.size(); ++i) SetModificationTime(pathsInPageOrder[i], times[i]);
+void SetPageTimes(const TDirectory& folder, const std::vector<std::string>& namesInPageOrder,
+                  const std::string& shownFolder, std::chrono::system_clock::time_point end) {
+  const auto times = PageTimes(static_cast<int>(namesInPageOrder.size()), end);
+  for (std::size_t i = 0; i < times.size(); ++i) {
+    const std::string& name = namesInPageOrder[i];
+    SetModificationTime(folder, name, shownFolder + name, times[i]);
+  }
 }

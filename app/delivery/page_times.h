@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/directory.h"
 #include "platform/exceptions.h"
 
 using TPageTime = std::chrono::sys_seconds;
@@ -28,10 +29,13 @@ public:
   EPageTimeError(std::string_view path, int systemError);
 };
 
-// Sets the modification time of the file at `path`; its access time stays as it is,
-// since reading the book is what that time records. EPageTimeError on failure.
-void SetModificationTime(const std::string& path, TPageTime time);
+// Sets the modification time of `name` (a path relative to `folder`, a link not followed);
+// its access time stays as it is, since reading the book is what that time records.
+// EPageTimeError naming `shownPath` on failure.
+void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownPath,
+                         TPageTime time);
 
-// Gives the files, listed in page order, the times PageTimes computes for `end`.
-void SetPageTimes(const std::vector<std::string>& pathsInPageOrder,
-                  std::chrono::system_clock::time_point end);
+// Gives the files `names` in `folder`, listed in page order, the times PageTimes computes
+// for `end`; an error names the file as `shownFolder` followed by its name.
+void SetPageTimes(const TDirectory& folder, const std::vector<std::string>& namesInPageOrder,
+                  const std::string& shownFolder, std::chrono::system_clock::time_point end);

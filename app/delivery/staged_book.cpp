@@ -134,12 +134,7 @@ void TStagedBook::AddPage(const std::string& relativePath, const void* data, std
 
 TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageTimes,
                                          const std::vector<std::string>& staleFolders) {
-  if (pageTimes) {
-    std::vector<std::string> staged;
-    staged.reserve(pages_.size());
-    for (const auto& page : pages_) staged.push_back(staging_ + "/" + page);
-    SetPageTimes(staged, CurrentTime());
-  }
+  if (pageTimes) SetPageTimes(TDirectory(lock_->Folder(), kStagingFolderName), pages_, staging_ + "/", CurrentTime());
   const TCommitPlan plan{bookName, pages_, staleFolders};
   CheckCommitNames(lock_->Folder(), folder_, plan);
   WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), staging_, plan);

@@ -48,7 +48,7 @@ TEST(PageTimesTest, FilesSortByDateAsByName) {
   const auto paths = MakeFiles(dir, {"0000.gif", "0001.gif", "0002.gif"});
   struct stat before {};
   ::stat(paths[0].c_str(), &before);
-  SetPageTimes(paths, kEnd);
+  SetPageTimes(TDirectory(dir.Path().string()), {"0000.gif", "0001.gif", "0002.gif"}, dir.Path().string() + "/", kEnd);
   EXPECT_THAT(
       (std::vector{ModificationTime(paths[0]), ModificationTime(paths[1]), ModificationTime(paths[2])}),
       ElementsAre(kEndRounded - 4s, kEndRounded - 2s, kEndRounded));
@@ -58,8 +58,9 @@ TEST(PageTimesTest, FilesSortByDateAsByName) {
 }
 
 TEST(PageTimesTest, MissingFileNamesThePathAndTheReason) {
+  TempDir dir;
   try {
-    SetModificationTime("/nonexistent/0001.gif", kEndRounded);
+    SetModificationTime(TDirectory(dir.Path().string()), "0001.gif", "/nonexistent/0001.gif", kEndRounded);
     FAIL() << "no exception";
   } catch (const EPageTimeError& error) {
     EXPECT_EQ(error.Message(), "Cannot set the time of /nonexistent/0001.gif");
@@ -101,18 +102,19 @@ protected:
 
 TEST_F(PageTimesOnFatTest, KeepsNamesAndTimesTwoSecondsApart) {
   TempDir pages;
-  const auto paths = MakeFiles(pages, {"0000.gif", "0001.gif", "0002.gif", "0003.gif", "0004.gif"});
+  const std::vector<std::string> names = {"0000.gif", "0001.gif", "0002.gif", "0003.gif", "0004.gif"};
+  const auto paths = MakeFiles(pages, names);
   const auto end = std::chrono::system_clock::now();
-  SetPageTimes(paths, end);
+  SetPageTimes(TDirectory(pages.Path().string()), names, pages.Path().string() + "/", end);
   std::string sources;
   for (const auto& path : paths) sources += path + " ";
   ASSERT_TRUE(Mtools("mcopy -m", sources + "'::/PSP/PHOTO/Pan Tadeusz 01/'"));
 
   EXPECT_EQ(Output("mdir -b -i " + image_ + " '::/PSP/PHOTO'"), "::/PSP/PHOTO/Pan Tadeusz 01/\n");
   std::istringstream listing(Output("mdir -b -i " + image_ + " '::/PSP/PHOTO/Pan Tadeusz 01'"));
-  std::vector<std::string> names;
-  for (std::string line; std::getline(listing, line);) names.push_back(line.substr(line.rfind('/') + 1));
-  EXPECT_THAT(names, ElementsAre("0000.gif", "0001.gif", "0002.gif", "0003.gif", "0004.gif"));
+  std::vector<std::string> listed;
+  for (std::string line; std::getline(listing, line);) listed.push_back(line.substr(line.rfind('/') + 1));
+  EXPECT_THAT(listed, ElementsAre("0000.gif", "0001.gif", "0002.gif", "0003.gif", "0004.gif"));
 
   TempDir back;
   ASSERT_TRUE(Mtools("mcopy -m", "'::/PSP/PHOTO/Pan Tadeusz 01/*' " + back.Path().string()));
