@@ -55,7 +55,8 @@ inline void TLZWEncoder::NoteRunEntry(unsigned prefix, unsigned pixel, int code)
     runCodes_[1] = static_cast<std::uint16_t>(pixel);
     runLength_ = 1;
   }
-  if (pixel == runPixel_ && prefix == runCodes_[static_cast<std::size_t>(runLength_)])
+  // One branch, rarely taken: as two, the first would be a coin toss on every page of text.
+  if ((pixel == runPixel_) & (prefix == runCodes_[static_cast<std::size_t>(runLength_)]))
     runCodes_[static_cast<std::size_t>(++runLength_)] = static_cast<std::uint16_t>(code);
 }
 
