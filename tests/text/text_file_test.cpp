@@ -34,6 +34,10 @@ protected:
 TEST(LineBreakTest, EveryFormBecomesCrLfAndLfCrIsTwo) {
   EXPECT_EQ(NormaliseLineBreaks("a\nb\rc\r\nd\n\re\r"), "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
   EXPECT_EQ(NormaliseLineBreaks("\t\xF3\x1A"), "\t\xF3\x1A");
+  EXPECT_EQ(NormaliseLineBreaks("\r\r\n\n\r\n"), "\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(NormaliseLineBreaks("\n"), "\r\n");
+  EXPECT_EQ(NormaliseLineBreaks(""), "");
+  EXPECT_EQ(NormaliseLineBreaks(std::string(100, 'x') + "\r"), std::string(100, 'x') + "\r\n");
 }
 
 TEST(TargetFolderTest, FolderAndNameOfAPath) {
