@@ -53,9 +53,9 @@ void RemoveEmptyFolder(const std::string& folder) noexcept {
 
 }  // namespace
 
-void WriteWholeFile(const std::string& path, const std::string& shownPath, const void* data,
-                    std::size_t size) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+void WriteWholeFile(const TDirectory& folder, const std::string& name, const std::string& shownPath,
+                    const void* data, std::size_t size) {
+  const int fd = ::openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw EFCreateError(shownPath, errno);
   bool closed = false;
   try {
@@ -102,8 +102,14 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
   for (const auto& name : target.Names())
     if (IsLeftTemporaryFile(name)) ::unlinkat(target.Fd(), name.c_str(), 0);
 
+  int failure = 0;
   if (::mkdirat(target.Fd(), kStagingFolderName, 0777) != 0) {
-    const int failure = errno;
+    failure = errno;
+  } else if (stagingFolder_ = std::make_unique<TDirectory>(target, kStagingFolderName); !stagingFolder_->Valid()) {
+    failure = errno;
+    ::unlinkat(target.Fd(), kStagingFolderName, AT_REMOVEDIR);
+  }
+  if (failure != 0) {
     lock_.reset();
     RemoveMadeFolders();
     throw EFCreateError(firstPagePath, failure);
@@ -112,6 +118,7 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
 
 TStagedBook::~TStagedBook() {
   if (journalled_) return;
+  stagingFolder_.reset();
   RemoveTree(lock_->Folder(), kStagingFolderName);
   lock_.reset();
   RemoveMadeFolders();
@@ -128,13 +135,14 @@ void TStagedBook::AddPage(const std::string& relativePath, const void* data, std
     fs::create_directories(fs::path(staging_) / parent, error);
     if (error) throw EFCreateError(folder_ + relativePath, error.value());
   }
-  writer_(staging_ + "/" + relativePath, folder_ + relativePath, data, size);
+  writer_(*stagingFolder_, relativePath, folder_ + relativePath, data, size);
   pages_.push_back(relativePath);
 }
 
 TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageTimes,
                                          const std::vector<std::string>& staleFolders) {
-  if (pageTimes) SetPageTimes(TDirectory(lock_->Folder(), kStagingFolderName), pages_, staging_ + "/", CurrentTime());
+  if (pageTimes) SetPageTimes(*stagingFolder_, pages_, staging_ + "/", CurrentTime());
+  stagingFolder_.reset();  // the commit empties the folder and removes it
   const TCommitPlan plan{bookName, pages_, staleFolders};
   CheckCommitNames(lock_->Folder(), folder_, plan);
   WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), staging_, plan);

@@ -16,12 +16,16 @@
 
 class TFolderLock;
 
-// Writes a whole file; raises EFCreateError / EFWriteError ("Cannot write %s") naming
-// `shownPath`, with the system's reason. A seam for tests that fill the disk.
-using TFileWriter =
-    std::function<void(const std::string& path, const std::string& shownPath, const void* data, std::size_t size)>;
+class TDirectory;
 
-void WriteWholeFile(const std::string& path, const std::string& shownPath, const void* data, std::size_t size);
+// Writes a whole file `name` (a path relative to `folder`; an absolute one goes where it
+// says), never through a link; raises EFCreateError / EFWriteError ("Cannot write %s")
+// naming `shownPath`, with the system's reason. A seam for tests that fill the disk.
+using TFileWriter = std::function<void(const TDirectory& folder, const std::string& name,
+                                       const std::string& shownPath, const void* data, std::size_t size)>;
+
+void WriteWholeFile(const TDirectory& folder, const std::string& name, const std::string& shownPath,
+                    const void* data, std::size_t size);
 
 class TStagedBook {
 public:
@@ -64,6 +68,8 @@ private:
   std::string staging_;
   TFileWriter writer_;
   std::unique_ptr<TFolderLock> lock_;
+  // Open for the whole run: a page is created by its name in it, not by its whole path.
+  std::unique_ptr<TDirectory> stagingFolder_;
   std::vector<std::string> pages_;  // relative paths, in page order
   std::vector<std::string> madeFolders_;  // by this run, the deepest first
   std::optional<std::string> finishedInterrupted_;

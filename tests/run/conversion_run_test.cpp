@@ -242,9 +242,9 @@ TEST_F(ConversionRunTest, FontsThatFitNoLineWriteNothing) {
 TEST_F(ConversionRunTest, AFailedOrCancelledRunLeavesTheOldBookByteForByte) {
   // The 11th file goes to a device that is always full.
   const auto failAt = [](int page) -> TFileWriter {
-    return [page, count = 0](const std::string& path, const std::string& shown, const void* data,
-                             std::size_t size) mutable {
-      WriteWholeFile(++count == page ? "/dev/full" : path, shown, data, size);
+    return [page, count = 0](const TDirectory& folder, const std::string& name, const std::string& shown,
+                             const void* data, std::size_t size) mutable {
+      WriteWholeFile(folder, ++count == page ? "/dev/full" : name, shown, data, size);
     };
   };
   const auto before = OldBook(60, Book(200));
