@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/encode/gif_encoder.h"
 
+#include <utility>
+
 #include "platform/exceptions.h"
 
 namespace {
@@ -39,6 +41,7 @@ void TGIFEncoder::Encode(TStream& stream, int bitDepth, int colorCount, const st
   firstFreeCode_ = clearCode_ + 2;
   accumulator_ = 0;
   bitCount_ = 0;
+  packedCount_ = 0;
 
   WriterScope scope(writer_, stream);
   try {
@@ -48,6 +51,7 @@ void TGIFEncoder::Encode(TStream& stream, int bitDepth, int colorCount, const st
     // The codes packed so far still reach the stream. Should that write fail as well,
     // the first error is the one worth reporting.
     try {
+      FlushPacked();
       writer_->Close();
     } catch (...) {
     }
@@ -57,11 +61,18 @@ void TGIFEncoder::Encode(TStream& stream, int bitDepth, int colorCount, const st
   stream.Write(&gif::kBlockTerminator, 1);
 }
 
+void TGIFEncoder::FlushPacked() {
+  // Counted as gone before the writer takes them: should it fail, no byte is sent twice.
+  const std::size_t count = std::exchange(packedCount_, 0);
+  writer_->Write(packed_.data(), count);
+}
+
 void TGIFEncoder::FlushBits() {
-  // Whole bytes have gone out with their code: at most one partial byte is left.
-  if (bitCount_ > 0) writer_->PutBytes(accumulator_, 1);
+  // At most one partial byte is left after the whole ones.
+  if (bitCount_ > 0) packed_[packedCount_++] = static_cast<std::uint8_t>(accumulator_);
   accumulator_ = 0;
   bitCount_ = 0;
+  FlushPacked();
 }
 
 void TGIFEncoder::RaiseColorNotInTable() { throw GIFException("Color not in color table"); }

@@ -3,8 +3,11 @@
 // The compressor base: one frame's pixels become GIF image data (the minimum code
 // size byte, codes packed into data sub-blocks, the block terminator). The variants
 // (LZW, run-length) decide which codes stand for the pixels.
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -80,14 +83,26 @@ protected:
   bool clearPending_ = false;
 
 private:
+  // Codes are packed here and handed to the writer a batch at a time. Each code stores
+  // all eight bytes of the bits pending, without a branch; the bytes past the whole ones are
+  // written again by the next code.
+  static constexpr std::size_t kPackedBatch = 1024;
   void PackCode(int code) {
-    // Locals: the byte stores below may alias any member.
-    const std::uint32_t bits = accumulator_ | static_cast<std::uint32_t>(code) << bitCount_;
+    const std::uint64_t bits = accumulator_ | static_cast<std::uint64_t>(code) << bitCount_;
     const int count = bitCount_ + codeWidth_;  // at most 7 + 12
-    writer_->PutBytes(bits, count >> 3);
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(packed_.data() + packedCount_, &bits, sizeof bits);
+    } else {
+      for (std::size_t i = 0; i < sizeof bits; ++i)
+        packed_[packedCount_ + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+    packedCount_ += static_cast<std::size_t>(count >> 3);
     accumulator_ = bits >> (count & ~7);
     bitCount_ = count & 7;
+    if (packedCount_ >= kPackedBatch) FlushPacked();
   }
+  // Hands the whole bytes packed so far to the writer; the bits of a byte not yet full stay.
+  void FlushPacked();
   void FlushBits();
   // Inline like the rest of the walk: the walk's address must not escape the loop.
   bool NextInterlacedRow(TPixelWalk& walk) const {
@@ -111,6 +126,8 @@ private:
   bool interlaced_ = false;
   const std::uint8_t* pixels_ = nullptr;
   std::optional<TGIFWriter> writer_;  // exists during Encode only
-  std::uint32_t accumulator_ = 0;     // bits not yet written, least significant first
+  std::uint64_t accumulator_ = 0;     // bits of the byte not yet full, least significant first
   int bitCount_ = 0;                  // 0 ... 7 between codes
+  std::array<std::uint8_t, kPackedBatch + sizeof(std::uint64_t)> packed_{};
+  std::size_t packedCount_ = 0;  // whole bytes in packed_
 };

@@ -13,8 +13,7 @@ protected:
   explicit TGIFStream(TStream& stream) : stream_(stream) {}
 
   TStream& stream_;  // not owned
-  // Byte 0 is kept for the block's length, so the data start at 1; one spare byte
-  // follows the block.
-  std::array<std::uint8_t, gif::kBlockBufferSize + 1> buffer_{};
+  // Byte 0 is kept for the block's length, so the data start at 1.
+  std::array<std::uint8_t, gif::kBlockBufferSize> buffer_{};
   int fill_ = 1;  // next free position in buffer_
 };

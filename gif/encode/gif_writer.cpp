@@ -24,11 +24,3 @@ void TGIFWriter::FlushBlock() {
   fill_ = 1;
   stream_.WriteBuffer(buffer_.data(), static_cast<std::size_t>(size));
 }
-
-void TGIFWriter::FlushFullBlock() {
-  const int spilled = fill_ - gif::kBlockBufferSize;
-  const std::uint8_t spill = buffer_[gif::kBlockBufferSize];
-  fill_ = gif::kBlockBufferSize;
-  FlushBlock();
-  if (spilled > 0) buffer_[fill_++] = spill;
-}

@@ -17,16 +17,6 @@ public:
   // Reading is not possible: Read raises Exception "Invalid stream operation".
   std::size_t Write(const void* data, std::size_t count) override;
 
-  // The compressors' path, without a virtual call: the low `count` (0 ... 2) bytes of
-  // `bits`. Both bytes are stored whatever the count, which spares a branch per byte;
-  // the spare byte past the block catches the second when the block fills.
-  void PutBytes(std::uint32_t bits, int count) {
-    buffer_[fill_] = static_cast<std::uint8_t>(bits);
-    buffer_[fill_ + 1] = static_cast<std::uint8_t>(bits >> 8);
-    fill_ += count;
-    if (fill_ >= gif::kBlockBufferSize) FlushFullBlock();
-  }
-
   // Writes the buffered bytes as one sub-block; EWriteError "Stream write error" when
   // the stream takes fewer. A refused block is dropped, never sent twice.
   void FlushBlock();
@@ -39,7 +29,4 @@ public:
   }
 
   bool Dirty() const { return fill_ > 1; }
-
-private:
-  void FlushFullBlock();
 };
