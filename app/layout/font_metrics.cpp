@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/text/code_page.h"
+
 QFont MakeQFont(const TPageFont& font) {
   QFont qfont(QString::fromStdString(font.face));
   qfont.setPixelSize(std::max(1, -font.height));
@@ -25,11 +27,12 @@ TTextCell CellOf(const QFont& font) {
 }
 
 TGlyphWidths::TGlyphWidths(const TPageFont& font)
-    : font_(MakeQFont(font)), codePage_(CodePageOf(font.script)) {
+    : font_(MakeQFont(font)), singleByte_(CodePageOf(font.script).SingleByte()) {
+  const TCodePage& codePage = CodePageOf(font.script);
   // In UTF-8 only the ASCII bytes stand for characters of their own.
-  const int count = codePage_.SingleByte() ? 256 : 128;
+  const int count = singleByte_ ? 256 : 128;
   for (int byte = 0; byte < count; ++byte)
-    byteWidths_[static_cast<std::size_t>(byte)] = Measure(codePage_.CharOf(static_cast<unsigned char>(byte)));
+    byteWidths_[static_cast<std::size_t>(byte)] = Measure(codePage.CharOf(static_cast<unsigned char>(byte)));
 }
 
 TGlyphWidths::TWidth TGlyphWidths::Measure(char32_t c) const {
@@ -41,10 +44,8 @@ TGlyphWidths::TWidth TGlyphWidths::Measure(char32_t c) const {
   return {advance, std::max(advance, static_cast<float>(ink.right()))};
 }
 
-TGlyphWidths::TWidth TGlyphWidths::Next(std::string_view bytes, int& length) {
+TGlyphWidths::TWidth TGlyphWidths::NextMultiByte(std::string_view bytes, int& length) {
   const auto lead = static_cast<unsigned char>(bytes[0]);
-  length = 1;
-  if (codePage_.SingleByte() || lead < 0x80) return byteWidths_[lead];
   // A malformed sequence counts as one replacement character per byte.
   char32_t c = 0xFFFD;
   const int wanted = Utf8SequenceLength(lead);

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/text/code_page.h"
 #include "app/layout/page_font.h"
 
 // The Qt font for a page font. The negative height is the em height, which is what Qt's
@@ -36,14 +35,21 @@ public:
     float advance = 0;
     float extent = 0;
   };
-  // The character that starts at `bytes[0]`, and how many bytes it takes.
-  TWidth Next(std::string_view bytes, int& length);
+  // The character that starts at `bytes[0]`, and how many bytes it takes. Inline for the
+  // one-byte characters: wrapping a long book asks for millions of them.
+  TWidth Next(std::string_view bytes, int& length) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    length = 1;
+    if (singleByte_ || lead < 0x80) return byteWidths_[lead];
+    return NextMultiByte(bytes, length);
+  }
 
 private:
+  TWidth NextMultiByte(std::string_view bytes, int& length);
   TWidth Measure(char32_t c) const;
 
   QFont font_;
-  const TCodePage& codePage_;
+  bool singleByte_;  // the font's code page has a character for every byte
   std::array<TWidth, 256> byteWidths_{};
   std::unordered_map<char32_t, TWidth> utf8Widths_;
 };
