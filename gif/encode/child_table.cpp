@@ -20,5 +20,6 @@ bool TChildTable::AddColumn(unsigned pixel) {
   }
   columnValues_[static_cast<std::size_t>(columnCount_)] = static_cast<std::uint8_t>(pixel);
   columns_[pixel] = codes_.data() + kColumnSize * static_cast<std::size_t>(columnCount_++);
+  usedColumns_ = std::max(usedColumns_, static_cast<std::size_t>(columnCount_));
   return true;
 }
