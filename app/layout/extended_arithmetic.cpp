@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layout/extended_arithmetic.h"
 
+#include <bit>
+
 namespace {
 
 constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
@@ -22,6 +24,16 @@ TWide MultiplyWide(std::uint64_t a, std::uint64_t b) {
 }
 
 }  // namespace
+
+TExtended::TExtended(std::int64_t value) : negative_(value < 0) {
+  // A whole number is exact as it stands: normalised, not divided by 1 bit by bit (a page
+  // places each of its lines with it).
+  const std::uint64_t magnitude = Magnitude(value);
+  if (magnitude == 0) return;
+  const int shift = std::countl_zero(magnitude);
+  significand_ = magnitude << shift;
+  exponent_ = -shift;
+}
 
 TExtended TExtended::Rounded(bool negative, std::uint64_t significand, int exponent, bool half,
                              bool sticky) {

@@ -8,7 +8,7 @@
 class TExtended {
 public:
   // `value` exactly; |value| below 2^62.
-  explicit TExtended(std::int64_t value) : TExtended(Quotient(value, 1)) {}
+  explicit TExtended(std::int64_t value);
 
   // The nearest value to numerator ÷ denominator; both below 2^62 in magnitude, the denominator not 0.
   static TExtended Quotient(std::int64_t numerator, std::int64_t denominator);

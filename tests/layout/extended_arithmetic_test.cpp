@@ -25,7 +25,7 @@ TEST(ExtendedArithmeticTest, AgreesWithTheMachinesExtendedFormat) {
   if constexpr (std::numeric_limits<long double>::digits != 64) GTEST_SKIP() << "no 80-bit format here";
   for (int p = -60; p <= 300; p += 7)
     for (int q = 1; q <= 300; q += 3)
-      for (int r : {1, 3, 10, 97, 1000}) {
+      for (int r : {-5, 1, 3, 10, 97, 1000, 123456789}) {
         const long double expected = static_cast<long double>(p) / q * r * 1.65L;
         const int scale = 62 - std::ilogb(expected);
         const TExtended actual = TExtended::Quotient(p, q) * TExtended(r) * TExtended::Quotient(165, 100);
