@@ -26,7 +26,8 @@ EPageTimeError::EPageTimeError(std::string_view path, int systemError)
 void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownPath,
                          TPageTime time) {
   const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(time.time_since_epoch().count()), 0}};
-  if (::utimensat(folder.Fd(), name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) throw EPageTimeError(shownPath, errno);
+  if (::utimensat(folder.Fd(), name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
+    throw EPageTimeError(shownPath, errno);
 }
 
 void SetPageTimes(const TDirectory& folder, const std::vector<std::string>& namesInPageOrder,

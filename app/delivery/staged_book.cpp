@@ -55,7 +55,8 @@ void RemoveEmptyFolder(const std::string& folder) noexcept {
 
 void WriteWholeFile(const TDirectory& folder, const std::string& name, const std::string& shownPath,
                     const void* data, std::size_t size) {
-  const int fd = ::openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const int fd =
+      ::openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw EFCreateError(shownPath, errno);
   bool closed = false;
   try {
@@ -102,18 +103,18 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
   for (const auto& name : target.Names())
     if (IsLeftTemporaryFile(name)) ::unlinkat(target.Fd(), name.c_str(), 0);
 
-  int failure = 0;
-  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) != 0) {
-    failure = errno;
-  } else if (stagingFolder_ = std::make_unique<TDirectory>(target, kStagingFolderName); !stagingFolder_->Valid()) {
-    failure = errno;
+  // The staging folder, held open for the run.
+  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) == 0) {
+    stagingFolder_ = std::make_unique<TDirectory>(target, kStagingFolderName);
+    if (stagingFolder_->Valid()) return;
+    const int failure = errno;
     ::unlinkat(target.Fd(), kStagingFolderName, AT_REMOVEDIR);
+    errno = failure;
   }
-  if (failure != 0) {
-    lock_.reset();
-    RemoveMadeFolders();
-    throw EFCreateError(firstPagePath, failure);
-  }
+  const int failure = errno;
+  lock_.reset();
+  RemoveMadeFolders();
+  throw EFCreateError(firstPagePath, failure);
 }
 
 TStagedBook::~TStagedBook() {

@@ -48,7 +48,8 @@ TEST(PageTimesTest, FilesSortByDateAsByName) {
   const auto paths = MakeFiles(dir, {"0000.gif", "0001.gif", "0002.gif"});
   struct stat before {};
   ::stat(paths[0].c_str(), &before);
-  SetPageTimes(TDirectory(dir.Path().string()), {"0000.gif", "0001.gif", "0002.gif"}, dir.Path().string() + "/", kEnd);
+  const std::string folder = dir.Path().string();
+  SetPageTimes(TDirectory(folder), {"0000.gif", "0001.gif", "0002.gif"}, folder + "/", kEnd);
   EXPECT_THAT(
       (std::vector{ModificationTime(paths[0]), ModificationTime(paths[1]), ModificationTime(paths[2])}),
       ElementsAre(kEndRounded - 4s, kEndRounded - 2s, kEndRounded));
