@@ -69,7 +69,7 @@ private:
 // run has succeeded.
 TRunReport Convert(TTextBox& box, const TRunSettings& settings, TRunMonitor* monitor = nullptr,
                    const TFileWriter& writer = WriteWholeFile) {
-  const TRunReport report = RunConversion({box, settings}, monitor, writer);
+  const TRunReport report = RunConversion({box, settings, nullptr}, monitor, writer);
   ShowRunEnd(box, report);
   return report;
 }
@@ -188,7 +188,7 @@ TEST_F(ConversionRunTest, ColourSetsGiveTheirCubeColours) {
 TEST_F(ConversionRunTest, AJobKeepsTheTextAndLinesItWasTakenWithAndLeavesTheBoxAlone) {
   box_.SetText(Book(40));
   ASSERT_EQ(box_.LineCount(), 40);  // wrapped before the copy, so the job shares the lines
-  const TConversionJob job{box_, Into(Folder())};
+  const TConversionJob job{box_, Into(Folder()), nullptr};
   box_.SetText(Book(3));
   TPageFont font = box_.Font();
   font.height = -60;
