@@ -185,7 +185,6 @@ TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownF
     if (result.folders.empty() || result.folders.back() != parent) {
       result.folders.push_back(parent);
       written.emplace_back(OpenPartFolder(folder, parent, shownFolder + page), std::set<std::string>());
-      staged.reset();
       stagedPart = TDirectory(staging, parent.empty() ? "." : parent);
       staged.emplace(stagedPart);
     }

@@ -23,18 +23,16 @@ EPageTimeError::EPageTimeError(std::string_view path, int systemError)
   SetSystemError(systemError);
 }
 
-void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownPath,
+void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownFolder,
                          TPageTime time) {
   const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(time.time_since_epoch().count()), 0}};
   if (::utimensat(folder.Fd(), name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
-    throw EPageTimeError(shownPath, errno);
+    throw EPageTimeError(shownFolder + name, errno);
 }
 
 void SetPageTimes(const TDirectory& folder, const std::vector<std::string>& namesInPageOrder,
                   const std::string& shownFolder, std::chrono::system_clock::time_point end) {
   const auto times = PageTimes(static_cast<int>(namesInPageOrder.size()), end);
-  for (std::size_t i = 0; i < times.size(); ++i) {
-    const std::string& name = namesInPageOrder[i];
-    SetModificationTime(folder, name, shownFolder + name, times[i]);
-  }
+  for (std::size_t i = 0; i < times.size(); ++i)
+    SetModificationTime(folder, namesInPageOrder[i], shownFolder, times[i]);
 }

@@ -31,8 +31,8 @@ public:
 
 // Sets the modification time of `name` (a path relative to `folder`, a link not followed);
 // its access time stays as it is, since reading the book is what that time records.
-// EPageTimeError naming `shownPath` on failure.
-void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownPath,
+// EPageTimeError naming the file as `shownFolder` followed by `name` on failure.
+void SetModificationTime(const TDirectory& folder, const std::string& name, const std::string& shownFolder,
                          TPageTime time);
 
 // Gives the files `names` in `folder`, listed in page order, the times PageTimes computes

@@ -27,8 +27,9 @@ TTextCell CellOf(const QFont& font) {
 }
 
 TGlyphWidths::TGlyphWidths(const TPageFont& font)
-    : font_(MakeQFont(font)), singleByte_(CodePageOf(font.script).SingleByte()) {
+    : font_(MakeQFont(font)) {
   const TCodePage& codePage = CodePageOf(font.script);
+  singleByte_ = codePage.SingleByte();
   // In UTF-8 only the ASCII bytes stand for characters of their own.
   const int count = singleByte_ ? 256 : 128;
   for (int byte = 0; byte < count; ++byte)

@@ -49,7 +49,7 @@ private:
   TWidth Measure(char32_t c) const;
 
   QFont font_;
-  bool singleByte_;  // the font's code page has a character for every byte
+  bool singleByte_ = false;  // the font's code page has a character for every byte
   std::array<TWidth, 256> byteWidths_{};
   std::unordered_map<char32_t, TWidth> utf8Widths_;
 };

@@ -61,7 +61,7 @@ TEST(PageTimesTest, FilesSortByDateAsByName) {
 TEST(PageTimesTest, MissingFileNamesThePathAndTheReason) {
   TempDir dir;
   try {
-    SetModificationTime(TDirectory(dir.Path().string()), "0001.gif", "/nonexistent/0001.gif", kEndRounded);
+    SetModificationTime(TDirectory(dir.Path().string()), "0001.gif", "/nonexistent/", kEndRounded);
     FAIL() << "no exception";
   } catch (const EPageTimeError& error) {
     EXPECT_EQ(error.Message(), "Cannot set the time of /nonexistent/0001.gif");
