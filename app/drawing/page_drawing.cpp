@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,29 +19,44 @@
 namespace {
 
 // Paints lines of the text box's font and colours on the raster.
+// Lines the printer can draw it draws; Qt draws the rest.
 class TLinePainter {
 public:
-  TLinePainter(TPageRaster& raster, const TTextBox& box)
-      : image_(raster.PaintTarget()), painter_(&image_), codePage_(CodePageOf(box.Font().script)) {
-    const QFont font = MakeQFont(box.Font());
-    painter_.setFont(font);
-    painter_.setPen(ToQColor(box.Font().color));
-    // Qt paints the background behind each run of text, over the font's ascent and descent.
-    painter_.setBackgroundMode(Qt::OpaqueMode);
-    painter_.setBackground(ToQColor(box.Color()));
-    ascent_ = CellOf(font).ascent;
-  }
+  TLinePainter(TPageRaster& raster, const TTextBox& box, TLinePrinter* printer = nullptr)
+      : image_(raster.PaintTarget()),
+        // Taken before any painter works on the image, which then keeps its memory.
+        pixels_{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4, image_.width(),
+                image_.height()},
+        box_(box), codePage_(CodePageOf(box.Font().script)), printer_(printer),
+        ascent_(CellOf(MakeQFont(box.Font())).ascent) {}
 
   // Draws the bytes, read in the font's code page, with the line's cell top at y.
   void DrawLine(int y, std::string_view bytes) {
-    if (!bytes.empty()) painter_.drawText(1, y + ascent_, codePage_.Decode(bytes));
+    if (bytes.empty()) return;
+    const QString text = codePage_.Decode(bytes);
+    if (!printer_ || !printer_->Draw(pixels_, 1, y + ascent_, text)) Painter().drawText(1, y + ascent_, text);
   }
 
 private:
+  QPainter& Painter() {
+    if (!painter_) {
+      painter_.emplace(&image_);
+      painter_->setFont(MakeQFont(box_.Font()));
+      painter_->setPen(ToQColor(box_.Font().color));
+      // Qt paints the background behind each run of text, over the font's ascent and descent.
+      painter_->setBackgroundMode(Qt::OpaqueMode);
+      painter_->setBackground(ToQColor(box_.Color()));
+    }
+    return *painter_;
+  }
+
   QImage image_;
-  QPainter painter_;
+  const TPixelRows pixels_;
+  const TTextBox& box_;
   const TCodePage& codePage_;
-  int ascent_ = 0;
+  TLinePrinter* const printer_;
+  const int ascent_;
+  std::optional<QPainter> painter_;
 };
 
 // The title texts are Windows-1250 bytes whatever the font's script, so that a single-byte
@@ -109,9 +125,15 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
                      TitleText("  " + std::string(kTitleToolLines[line - 2]), script));
 }
 
-void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page) {
+std::unique_ptr<TLinePrinter> MakeLinePrinter(const TTextBox& box) {
+  return std::make_unique<TLinePrinter>(MakeQFont(box.Font()), ToQColor(box.Font().color).rgb(),
+                                        ToQColor(box.Color()).rgb());
+}
+
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page,
+                   TLinePrinter* printer) {
   const int size = ComputeLayout(box.Font().height).size;
-  TLinePainter painter(raster, box);
+  TLinePainter painter(raster, box, printer);
   for (int k = 1; k <= page.count; ++k)
     painter.DrawLine(TextLineY(k, size), lines[page.first + static_cast<std::size_t>(k - 1)]);
 }

@@ -4,11 +4,13 @@
 // line is one run of text whose cell (ascent plus descent) has its top-left corner at
 // (1, y), painted on an opaque background of the page colour and cut only at the
 // raster's edges. Both drawing operations expect ClearPage just before them.
+#include <memory>
 #include <string_view>
 
 #include "app/layout/line_list.h"
 #include "app/layout/pagination.h"
 #include "app/drawing/page_raster.h"
+#include "app/glyphs/line_printer.h"
 #include "app/layout/text_box.h"
 
 // The tool's lines under the book on the title page, in UTF-8: the classic page indents
@@ -31,6 +33,11 @@ void ClearPage(TPageRaster& raster, const TTextBox& box);
 void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view chosenFileName,
                    std::string_view bookTitle = {});
 
-// Draws the lines of one page of `lines`, leaving the list as it is. EFontTooSmall for a
-// layout size of 0.
-void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page);
+// A printer of the text box's lines, to draw many pages in one thread with: it keeps what it
+// learns of the font from page to page. Made in any thread, used in one.
+std::unique_ptr<TLinePrinter> MakeLinePrinter(const TTextBox& box);
+
+// Draws the lines of one page of `lines`, leaving the list as it is, with the printer where
+// one is given. EFontTooSmall for a layout size of 0.
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page,
+                   TLinePrinter* printer = nullptr);

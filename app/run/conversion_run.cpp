@@ -102,6 +102,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
               raster = book ? std::make_shared<TPageRaster>(typeset.width, typeset.height)
                             : std::make_shared<TPageRaster>(),
               drawing = book ? std::make_shared<TTypesetDrawing>(box) : nullptr,
+              printer = book ? nullptr : std::shared_ptr<TLinePrinter>(MakeLinePrinter(box)),
               encoder = std::make_shared<TPageEncoder>(
                   settings.compactPages ? TPageColors::UsedOnly : TPageColors::WholeCube)](int index) {
         ClearPage(*raster, box);
@@ -110,7 +111,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
         else if (index == 0)
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
-          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)]);
+          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)], printer.get());
         // A tall page is turned for the console held sideways, pictures and all.
         std::optional<TBitmap> turned;
         if (drawing && settings.portrait) turned = TurnPage(raster->Bitmap(), *settings.portrait);
