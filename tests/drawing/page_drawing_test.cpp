@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 
 #include "app/drawing/appearance.h"
 #include "app/layout/line_wrap.h"
 #include "app/layout/page_layout.h"
+#include "app/text/code_page.h"
 
 namespace {
 
@@ -53,6 +55,34 @@ TEST(PageDrawingTest, AFontThatFitsNoLineDrawsNothing) {
   DrawPageLines(raster, box, lines, {0, 0});
   for (int y = 0; y < kPageHeight; ++y)
     for (int x = 0; x < kPageWidth; ++x) ASSERT_EQ(PixelAt(raster, x, y), clWhite);
+}
+
+// A printer that keeps its glyphs from page to page draws each page as Qt alone draws it, in
+// any colour set, with the lines it leaves to Qt among its own.
+TEST(PageDrawingTest, APrinterDrawsThePagesQtAloneDraws) {
+  const TCodePage& cp1250 = CodePageOf(TFontScript::CentralEuropean);
+  const std::string lines[] = {cp1250.FromUtf8("Zażółć gęślą jaźń, „cytat” – ZAŻÓŁĆ GĘŚLĄ JAŹŃ… "),
+                               "Ge1:1 In the beginning God created the heaven and the earth.",
+                               "", cp1250.FromUtf8("soft\u00adhyphen"), std::string(90, 'W')};
+  const TLineViews views(std::begin(lines), std::end(lines));
+  for (int set = 1; set <= 4; ++set) {
+    TTextBox box;
+    TPageFont font;
+    font.bold = set % 2 == 0;
+    font.height = -12 - 2 * set;
+    box.SetFont(font);
+    ApplyColorSet(box, set);
+    const std::unique_ptr<TLinePrinter> printer = MakeLinePrinter(box);
+    TPageRaster alone, printed;
+    for (int page = 0; page < 2; ++page) {
+      ClearPage(alone, box);
+      DrawPageLines(alone, box, views, {page, 5 - page});
+      ClearPage(printed, box);
+      DrawPageLines(printed, box, views, {page, 5 - page}, printer.get());
+      const std::size_t bytes = static_cast<std::size_t>(alone.Bitmap().Stride()) * kPageHeight;
+      EXPECT_EQ(std::memcmp(alone.Bitmap().ScanLine(0), printed.Bitmap().ScanLine(0), bytes), 0) << set;
+    }
+  }
 }
 
 TEST(PageDrawingTest, AOnePointFontFailsOnBothPages) {

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The book's way to the pages: bytes read as a book file (code page, UTF-16, NUL bytes),
 // in the text box with a font the first bytes choose, wrapped, drawn page by page on the
-// page raster, a page written as the run writes it and read back by giflib; and the same
-// text as a structured book, well shaped.
+// page raster (by Qt alone and by the line printer, alike), a page written as the run
+// writes it and read back by giflib; and the same text as a structured book, well shaped.
 // Input: script (a value past the last script detects it from the text), height (low six
 // bits) and whether to write the page (top bit), style and colours, then the text.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   box.SetText(text);
 
   const TLineViews lines = box.Lines();
-  TPageRaster raster;
+  TPageRaster raster, printed;
+  const std::unique_ptr<TLinePrinter> printer = MakeLinePrinter(box);
   try {
     const int perPage = ComputeLayout(box.Font().height).linesPerPage;
     if (perPage <= 0) return 0;  // not one line fits this font: the run refuses it
@@ -78,6 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int page = 0; page < kMaxPages && page < static_cast<int>(pages.size()); ++page) {
       ClearPage(raster, box);
       DrawPageLines(raster, box, lines, pages[static_cast<std::size_t>(page)]);
+      // The printer's lines are Qt's to the pixel, and so are the lines it leaves to Qt.
+      ClearPage(printed, box);
+      DrawPageLines(printed, box, lines, pages[static_cast<std::size_t>(page)], printer.get());
+      const std::size_t bytes = static_cast<std::size_t>(raster.Bitmap().Stride()) * kPageHeight;
+      if (std::memcmp(raster.Bitmap().ScanLine(0), printed.Bitmap().ScanLine(0), bytes) != 0)
+        FuzzFailure("the line printer draws otherwise than Qt");
       // Writing takes most of the time and varies little with the text: the first page, when
       // the height byte's top bit asks for it.
       if (page > 0 || !(data[1] & 0x80)) continue;
