@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -68,18 +69,20 @@ void PageCounter(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// A page drawn by Qt alone (printer:0) or by the line printer a run draws with (printer:1).
 void BM_DrawPage(benchmark::State& state) {
   TMainState main;
   TPageRaster raster;
   const TLineViews lines = main.Memo().Lines();
   const TPageSpan page = Paginate(lines, ComputeLayout(main.Memo().Font().height).linesPerPage, false).front();
+  const std::unique_ptr<TLinePrinter> printer = state.range(0) ? MakeLinePrinter(main.Memo()) : nullptr;
   for (auto _ : state) {
     ClearPage(raster, main.Memo());
-    DrawPageLines(raster, main.Memo(), lines, page);
+    DrawPageLines(raster, main.Memo(), lines, page, printer.get());
   }
   PageCounter(state);
 }
-BENCHMARK(BM_DrawPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawPage)->ArgName("printer")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The sample book's pages, drawn one after another on one raster, from the start again
 // when the book ends: both page writers below get the same pages in the same order.
@@ -87,13 +90,14 @@ class TPageFeed {
 public:
   TPageFeed() {
     main_.LoadTextFile(kSample.string());
+    printer_ = MakeLinePrinter(main_.Memo());
     lines_ = main_.Memo().Lines();
     pages_ = Paginate(lines_, ComputeLayout(main_.Memo().Font().height).linesPerPage, false);
   }
   // Clears the raster and draws the next page on it.
   TPageRaster& NextPage() {
     ClearPage(raster_, main_.Memo());
-    DrawPageLines(raster_, main_.Memo(), lines_, pages_[next_]);
+    DrawPageLines(raster_, main_.Memo(), lines_, pages_[next_], printer_.get());
     next_ = (next_ + 1) % pages_.size();
     return raster_;
   }
@@ -101,6 +105,7 @@ public:
 private:
   TMainState main_;
   TPageRaster raster_;
+  std::unique_ptr<TLinePrinter> printer_;  // as a run's page worker draws
   TLineViews lines_;
   std::vector<TPageSpan> pages_;
   std::size_t next_ = 0;

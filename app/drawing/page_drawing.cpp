@@ -18,8 +18,8 @@
 
 namespace {
 
-// Paints lines of the text box's font and colours on the raster.
-// Lines the printer can draw it draws; Qt draws the rest.
+// Paints lines of the text box's font and colours on the raster: the printer those it can
+// draw, Qt the rest.
 class TLinePainter {
 public:
   TLinePainter(TPageRaster& raster, const TTextBox& box, TLinePrinter* printer = nullptr)
