@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/glyphs/coverage_blend.h"
+
 namespace {
 
 std::uint64_t KeyOf(std::uint32_t glyph, int fraction) {
@@ -14,13 +16,20 @@ std::uint64_t KeyOf(std::uint32_t glyph, int fraction) {
 
 }  // namespace
 
-TGlyphMasks::TGlyphMasks(const QRawFont& font) : font_(font) {}
+TGlyphMasks::TGlyphMasks(const QRawFont& font, std::uint32_t color, std::uint32_t background)
+    : font_(font), color_(color), background_(background) {}
 
 const TGlyphMasks::TMask* TGlyphMasks::Find(std::uint32_t glyph, int fraction) {
+  if (fraction == 0 && glyph < onPixelEdge_.size() && onPixelEdge_[glyph]) return onPixelEdge_[glyph];
   const auto found = masks_.find(KeyOf(glyph, fraction));
   if (found != masks_.end()) return &found->second;
   if (std::find(tooLarge_.begin(), tooLarge_.end(), KeyOf(glyph, fraction)) != tooLarge_.end()) return nullptr;
-  return Capture(glyph, fraction);
+  const TMask* mask = Capture(glyph, fraction);
+  if (mask && fraction == 0 && glyph <= 0xffff) {
+    if (glyph >= onPixelEdge_.size()) onPixelEdge_.resize(glyph + 1);
+    onPixelEdge_[glyph] = mask;
+  }
+  return mask;
 }
 
 const TGlyphMasks::TMask* TGlyphMasks::Capture(std::uint32_t glyph, int fraction) {
@@ -53,11 +62,20 @@ const TGlyphMasks::TMask* TGlyphMasks::Capture(std::uint32_t glyph, int fraction
   }
   TMask mask;
   if (right >= 0) {
-    mask = {left - origin, top - origin, right - left + 1, bottom - top + 1, {}};
-    mask.coverage.reserve(static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height));
-    for (int y = top; y <= bottom; ++y) {
-      const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
-      for (int x = left; x <= right; ++x) mask.coverage.push_back(static_cast<std::uint8_t>(qBlue(row[x])));
+    const int width = right - left + 1;
+    mask = {left - origin, top - origin, width, bottom - top + 1, (width + 3) / 4 * 4, {}, {}, {}};
+    const std::size_t size = static_cast<std::size_t>(mask.stride) * static_cast<std::size_t>(mask.height);
+    mask.coverage.assign(size, 0);
+    mask.ink.assign(size, 0);
+    mask.onBackground.assign(size, background_);
+    for (int y = 0; y < mask.height; ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(top + y));
+      for (int x = 0; x < width; ++x) {
+        const auto at = static_cast<std::size_t>(y * mask.stride + x);
+        mask.coverage[at] = static_cast<std::uint8_t>(qBlue(row[left + x]));
+        mask.ink[at] = InkOf(color_, mask.coverage[at]);
+        mask.onBackground[at] = Blended(background_, mask.ink[at], mask.coverage[at]);
+      }
     }
   }
   return &masks_.emplace(KeyOf(glyph, fraction), std::move(mask)).first->second;

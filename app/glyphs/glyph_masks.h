@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coverage Qt draws each glyph of one font with, read once from Qt's own drawing of it,
-// for each fraction of a pixel the pen may stand at.
+// for each fraction of a pixel the pen may stand at, and the ink it lays in one colour on one
+// background.
 #include <QRawFont>
 #include <cstdint>
 #include <unordered_map>
@@ -12,10 +13,13 @@ public:
   struct TMask {
     int left = 0, top = 0;  // of the first coverage byte, from the pen's pixel on the baseline
     int width = 0, height = 0;
-    std::vector<std::uint8_t> coverage;  // rows of `width`
+    int stride = 0;  // the width rounded up to four pixels, blended four at a time
+    std::vector<std::uint8_t> coverage;  // rows of `stride`, none past `width`
+    std::vector<std::uint32_t> ink;           // the colour's share at each coverage (InkOf)
+    std::vector<std::uint32_t> onBackground;  // each pixel drawn on the background
   };
 
-  explicit TGlyphMasks(const QRawFont& font);
+  TGlyphMasks(const QRawFont& font, std::uint32_t color, std::uint32_t background);
 
   // The mask of `glyph` with the pen `fraction`/64 px right of a pixel's edge; nullptr for a
   // glyph too large to be read whole.
@@ -25,6 +29,8 @@ private:
   const TMask* Capture(std::uint32_t glyph, int fraction);
 
   QRawFont font_;
+  std::uint32_t color_, background_;
   std::unordered_map<std::uint64_t, TMask> masks_;
+  std::vector<const TMask*> onPixelEdge_;  // by glyph: a pen on a whole pixel, as hinted fonts place it
   std::vector<std::uint64_t> tooLarge_;
 };

@@ -27,7 +27,7 @@ constexpr char16_t kTestLine[] =
 class TLinePrinter::TFace {
 public:
   TFace(const QFont& font, QRgb pen, QRgb background)
-      : raw_(QRawFont::fromFont(font)), chars_(font, raw_), masks_(raw_), pen_(pen), background_(background) {
+      : raw_(QRawFont::fromFont(font)), chars_(font, raw_), masks_(raw_, pen, background), pen_(pen), background_(background) {
     const QFontMetricsF metrics(font);
     ascent_ = metrics.ascent();
     descent_ = metrics.descent();
@@ -112,13 +112,16 @@ private:
       std::fill(pixels.first + y * pixels.stride + left, pixels.first + y * pixels.stride + right, background_);
   }
 
-  // Blends a mask at (left, top), cut at the pixels' edges.
+  // Blends a mask at (left, top), cut at the pixels' edges; whole, padding and all, where it fits.
   void Blit(const TPixelRows& pixels, const TGlyphMasks::TMask& mask, int left, int top) const {
-    const int from = std::max(0, -left), to = std::min(mask.width, pixels.width - left);
-    if (from >= to) return;
-    for (int row = std::max(0, -top); row < mask.height && top + row < pixels.height; ++row)
-      BlendCoverage(pixels.first + (top + row) * pixels.stride + left + from,
-                    mask.coverage.data() + row * mask.width + from, to - from, pen_);
+    const int from = std::max(0, -left);
+    const int to = left + mask.stride <= pixels.width ? mask.stride : std::min(mask.width, pixels.width - left);
+    const int first = std::max(0, -top), end = std::min(mask.height, pixels.height - top);
+    if (from >= to || first >= end) return;
+    const std::ptrdiff_t at = first * mask.stride + from;
+    const TInkedRows rows{mask.coverage.data() + at, mask.ink.data() + at, mask.onBackground.data() + at, mask.stride};
+    BlendCoverage(pixels.first + (top + first) * pixels.stride + left + from, pixels.stride, rows, background_,
+                  to - from, end - first);
   }
 
   QRawFont raw_;
