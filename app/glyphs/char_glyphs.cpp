@@ -12,27 +12,47 @@ bool OfSimpleKind(QChar c) {
   if (c.isSurrogate() || c.unicode() == 0x2044) return false;  // a fraction slash joins the digits about it
   if (c.unicode() != ' ' && c.unicode() != 0xa0) {
     switch (c.category()) {
-      case QChar::Letter_Uppercase: case QChar::Letter_Lowercase: case QChar::Letter_Titlecase:
-      case QChar::Letter_Modifier: case QChar::Letter_Other:
-      case QChar::Number_DecimalDigit: case QChar::Number_Letter: case QChar::Number_Other:
-      case QChar::Punctuation_Connector: case QChar::Punctuation_Dash: case QChar::Punctuation_Open:
-      case QChar::Punctuation_Close: case QChar::Punctuation_InitialQuote: case QChar::Punctuation_FinalQuote:
-      case QChar::Punctuation_Other: case QChar::Symbol_Math: case QChar::Symbol_Currency:
-      case QChar::Symbol_Modifier: case QChar::Symbol_Other:
+      case QChar::Letter_Uppercase:
+      case QChar::Letter_Lowercase:
+      case QChar::Letter_Titlecase:
+      case QChar::Letter_Modifier:
+      case QChar::Letter_Other:
+      case QChar::Number_DecimalDigit:
+      case QChar::Number_Letter:
+      case QChar::Number_Other:
+      case QChar::Punctuation_Connector:
+      case QChar::Punctuation_Dash:
+      case QChar::Punctuation_Open:
+      case QChar::Punctuation_Close:
+      case QChar::Punctuation_InitialQuote:
+      case QChar::Punctuation_FinalQuote:
+      case QChar::Punctuation_Other:
+      case QChar::Symbol_Math:
+      case QChar::Symbol_Currency:
+      case QChar::Symbol_Modifier:
+      case QChar::Symbol_Other:
         break;
       default:
         return false;
     }
   }
   switch (c.script()) {
-    case QChar::Script_Common: case QChar::Script_Latin: case QChar::Script_Greek: case QChar::Script_Cyrillic:
+    case QChar::Script_Common:
+    case QChar::Script_Latin:
+    case QChar::Script_Greek:
+    case QChar::Script_Cyrillic:
       break;
     default:
       return false;
   }
   switch (c.direction()) {
-    case QChar::DirL: case QChar::DirEN: case QChar::DirES: case QChar::DirET:
-    case QChar::DirCS: case QChar::DirON: case QChar::DirWS:
+    case QChar::DirL:
+    case QChar::DirEN:
+    case QChar::DirES:
+    case QChar::DirET:
+    case QChar::DirCS:
+    case QChar::DirON:
+    case QChar::DirWS:
       return true;
     default:
       return false;

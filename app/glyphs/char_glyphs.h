@@ -18,7 +18,7 @@ public:
     int advance = 0;          // in 1/64 px
     std::uint8_t script = 0;  // QChar::Script
     bool known = false;
-    bool alone = false;       // shaped in a line as on its own
+    bool alone = false;  // shaped in a line as on its own
   };
 
   TCharGlyphs(const QFont& font, const QRawFont& raw);

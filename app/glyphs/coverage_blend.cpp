@@ -30,8 +30,10 @@ __m128i BlendFour(__m128i pixels, __m128i inks, std::uint32_t four) {
   __m128i spread = _mm_cvtsi32_si128(static_cast<int>(four));
   spread = _mm_unpacklo_epi8(spread, spread);
   spread = _mm_unpacklo_epi16(spread, spread);
-  const __m128i low = ByteMulLanes(_mm_unpacklo_epi8(pixels, zero), _mm_sub_epi16(full, _mm_unpacklo_epi8(spread, zero)));
-  const __m128i high = ByteMulLanes(_mm_unpackhi_epi8(pixels, zero), _mm_sub_epi16(full, _mm_unpackhi_epi8(spread, zero)));
+  const __m128i low =
+      ByteMulLanes(_mm_unpacklo_epi8(pixels, zero), _mm_sub_epi16(full, _mm_unpacklo_epi8(spread, zero)));
+  const __m128i high =
+      ByteMulLanes(_mm_unpackhi_epi8(pixels, zero), _mm_sub_epi16(full, _mm_unpackhi_epi8(spread, zero)));
   return _mm_add_epi8(_mm_packus_epi16(low, high), inks);
 }
 #endif
@@ -50,11 +52,13 @@ void BlendRow(std::uint32_t* pixels, const std::uint8_t* coverage, const std::ui
     }
     std::uint32_t four;
     std::memcpy(&four, coverage + i, sizeof four);
-    if (four != 0) _mm_storeu_si128(at, BlendFour(old, _mm_loadu_si128(reinterpret_cast<const __m128i*>(ink + i)), four));
+    if (four != 0)
+      _mm_storeu_si128(at, BlendFour(old, _mm_loadu_si128(reinterpret_cast<const __m128i*>(ink + i)), four));
   }
 #endif
   for (; i < count; ++i)
-    if (coverage[i] != 0) pixels[i] = pixels[i] == background ? onBackground[i] : Blended(pixels[i], ink[i], coverage[i]);
+    if (coverage[i] != 0)
+      pixels[i] = pixels[i] == background ? onBackground[i] : Blended(pixels[i], ink[i], coverage[i]);
 }
 
 }  // namespace
@@ -66,8 +70,8 @@ std::uint32_t Blended(std::uint32_t pixel, std::uint32_t ink, std::uint8_t cover
   return ink + ByteMul(pixel, 255u - coverage);
 }
 
-void BlendCoverage(std::uint32_t* pixels, std::ptrdiff_t pixelStride, TInkedRows glyph, std::uint32_t background,
-                   int count, int rows) {
+void BlendCoverage(std::uint32_t* pixels, std::ptrdiff_t pixelStride, TInkedRows glyph,
+                   std::uint32_t background, int count, int rows) {
   for (int row = 0; row < rows; ++row, pixels += pixelStride) {
     const std::ptrdiff_t at = row * glyph.stride;
     BlendRow(pixels, glyph.coverage + at, glyph.ink + at, glyph.onBackground + at, background, count);

@@ -22,5 +22,5 @@ struct TInkedRows {
 };
 
 // Blends `rows` rows of `count` pixels each; a count of a multiple of four is quickest.
-void BlendCoverage(std::uint32_t* pixels, std::ptrdiff_t pixelStride, TInkedRows glyph, std::uint32_t background,
-                   int count, int rows);
+void BlendCoverage(std::uint32_t* pixels, std::ptrdiff_t pixelStride, TInkedRows glyph,
+                   std::uint32_t background, int count, int rows);

@@ -23,7 +23,8 @@ const TGlyphMasks::TMask* TGlyphMasks::Find(std::uint32_t glyph, int fraction) {
   if (fraction == 0 && glyph < onPixelEdge_.size() && onPixelEdge_[glyph]) return onPixelEdge_[glyph];
   const auto found = masks_.find(KeyOf(glyph, fraction));
   if (found != masks_.end()) return &found->second;
-  if (std::find(tooLarge_.begin(), tooLarge_.end(), KeyOf(glyph, fraction)) != tooLarge_.end()) return nullptr;
+  if (std::find(tooLarge_.begin(), tooLarge_.end(), KeyOf(glyph, fraction)) != tooLarge_.end())
+    return nullptr;
   const TMask* mask = Capture(glyph, fraction);
   if (mask && fraction == 0 && glyph <= 0xffff) {
     if (glyph >= onPixelEdge_.size()) onPixelEdge_.resize(glyph + 1);

@@ -13,8 +13,8 @@ public:
   struct TMask {
     int left = 0, top = 0;  // of the first coverage byte, from the pen's pixel on the baseline
     int width = 0, height = 0;
-    int stride = 0;  // the width rounded up to four pixels, blended four at a time
-    std::vector<std::uint8_t> coverage;  // rows of `stride`, none past `width`
+    int stride = 0;                           // the width rounded up to four pixels, blended four at a time
+    std::vector<std::uint8_t> coverage;       // rows of `stride`, none past `width`
     std::vector<std::uint32_t> ink;           // the colour's share at each coverage (InkOf)
     std::vector<std::uint32_t> onBackground;  // each pixel drawn on the background
   };

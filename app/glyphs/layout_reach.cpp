@@ -76,8 +76,10 @@ TLayoutReach::TLayoutReach(const QRawFont& font) : tables_(std::make_unique<TTab
     hb_ot_layout_collect_lookups(face, table, nullptr, nullptr, features.data(), lookups.get());
     for (hb_codepoint_t lookup = HB_SET_VALUE_INVALID; hb_set_next(lookups.get(), &lookup);) {
       const TSet before = MakeSet(), input = MakeSet(), after = MakeSet();
-      hb_ot_layout_lookup_collect_glyphs(face, table, lookup, before.get(), input.get(), after.get(), nullptr);
-      for (const hb_set_t* set : {before.get(), input.get(), after.get()}) hb_set_union(tables_->reach.get(), set);
+      hb_ot_layout_lookup_collect_glyphs(face, table, lookup, before.get(), input.get(), after.get(),
+                                         nullptr);
+      for (const hb_set_t* set : {before.get(), input.get(), after.get()})
+        hb_set_union(tables_->reach.get(), set);
     }
   }
 }

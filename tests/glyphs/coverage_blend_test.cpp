@@ -21,7 +21,8 @@ TEST(CoverageBlendTest, EveryCoverageBlendsAlikeAtAnyOffsetOnAnyPixel) {
       onBackground.push_back(Blended(kBackground, ink.back(), coverage[i]));
       // Whole blocks of background, and blocks with one other pixel.
       const bool other = i % 12 == 5 || (i / 4) % 3 == 2;
-      start.push_back(other ? 0xff000000u | static_cast<std::uint32_t>(i * 0x010203u * 37 & 0xffffffu) : kBackground);
+      start.push_back(other ? 0xff000000u | static_cast<std::uint32_t>(i * 0x010203u * 37 & 0xffffffu)
+                            : kBackground);
     }
     for (int offset = 0; offset < 3; ++offset) {
       std::vector<std::uint32_t> many = start, single = start;

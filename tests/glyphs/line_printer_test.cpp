@@ -55,7 +55,8 @@ const QStringList kLeftToQt = {
 QImage DrawPage(const TLook& look, const QStringList& lines, TLinePrinter* printer, int* printed = nullptr) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   image.fill(0xff808080);
-  const TPixelRows rows{reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4, kWidth, kHeight};
+  const TPixelRows rows{reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4, kWidth,
+                        kHeight};
   QPainter painter(&image);
   painter.setFont(FontOf(look));
   painter.setPen(QColor(look.pen));
