@@ -74,11 +74,12 @@ TEST(PageDrawingTest, APrinterDrawsThePagesQtAloneDraws) {
     ApplyColorSet(box, set);
     const std::unique_ptr<TLinePrinter> printer = MakeLinePrinter(box);
     TPageRaster alone, printed;
-    for (int page = 0; page < 2; ++page) {
+    for (std::size_t first = 0; first < 2; ++first) {
+      const TPageSpan page{first, 5 - static_cast<int>(first)};
       ClearPage(alone, box);
-      DrawPageLines(alone, box, views, {page, 5 - page});
+      DrawPageLines(alone, box, views, page);
       ClearPage(printed, box);
-      DrawPageLines(printed, box, views, {page, 5 - page}, printer.get());
+      DrawPageLines(printed, box, views, page, printer.get());
       const std::size_t bytes = static_cast<std::size_t>(alone.Bitmap().Stride()) * kPageHeight;
       EXPECT_EQ(std::memcmp(alone.Bitmap().ScanLine(0), printed.Bitmap().ScanLine(0), bytes), 0) << set;
     }

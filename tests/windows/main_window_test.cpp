@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, GenerujWaitsForABookAndTheStatusLineSaysWhatWentWhere) {
 }
 
 TEST(RunReportTextTest, CountsFoldersAndRemovedPagesInEitherLanguage) {
-  const TRunReport parts{1002, 7, {"/k/Lalka 01/", "/k/Lalka 02/", "/k/Lalka 03/"}};
+  const TRunReport parts{1002, 7, {"/k/Lalka 01/", "/k/Lalka 02/", "/k/Lalka 03/"}, std::nullopt, 0};
   EXPECT_EQ(RunReportText(parts, "/k/").toStdString(),
             "Zapisano 1002 pliki GIF w: /k/Lalka 01/ … /k/Lalka 03/ (3 foldery); usunięto 7 stron poprzedniej książki");
   EXPECT_EQ(RunReportText({}, "/k/").toStdString(), "Książka nie ma ani jednej linii: nic nie zapisano w /k/");
