@@ -27,8 +27,8 @@ public:
         // Taken before any painter works on the image, which then keeps its memory.
         pixels_{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4, image_.width(),
                 image_.height()},
-        box_(box), codePage_(CodePageOf(box.Font().script)), printer_(printer),
-        ascent_(CellOf(MakeQFont(box.Font())).ascent) {}
+        box_(box), font_(MakeQFont(box.Font())), codePage_(CodePageOf(box.Font().script)), printer_(printer),
+        ascent_(CellOf(font_).ascent) {}
 
   // Draws the bytes, read in the font's code page, with the line's cell top at y.
   void DrawLine(int y, std::string_view bytes) {
@@ -41,7 +41,7 @@ private:
   QPainter& Painter() {
     if (!painter_) {
       painter_.emplace(&image_);
-      painter_->setFont(MakeQFont(box_.Font()));
+      painter_->setFont(font_);
       painter_->setPen(ToQColor(box_.Font().color));
       // Qt paints the background behind each run of text, over the font's ascent and descent.
       painter_->setBackgroundMode(Qt::OpaqueMode);
@@ -53,6 +53,7 @@ private:
   QImage image_;
   const TPixelRows pixels_;
   const TTextBox& box_;
+  const QFont font_;
   const TCodePage& codePage_;
   TLinePrinter* const printer_;
   const int ascent_;

@@ -5,6 +5,7 @@
 // background.
 #include <QRawFont>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -26,11 +27,10 @@ public:
   const TMask* Find(std::uint32_t glyph, int fraction);
 
 private:
-  const TMask* Capture(std::uint32_t glyph, int fraction);
+  std::unique_ptr<TMask> Capture(std::uint32_t glyph, int fraction) const;
 
   QRawFont font_;
   std::uint32_t color_, background_;
-  std::unordered_map<std::uint64_t, TMask> masks_;
+  std::unordered_map<std::uint64_t, std::unique_ptr<TMask>> masks_;  // none for a glyph too large
   std::vector<const TMask*> onPixelEdge_;  // by glyph: a pen on a whole pixel, as hinted fonts place it
-  std::vector<std::uint64_t> tooLarge_;
 };

@@ -56,16 +56,16 @@ struct TFaceDeleter {
 
 }  // namespace
 
-struct TLayoutReach::TTables {
-  QRawFont font;  // the face asks it for its tables when it first needs them
-  TSet reach = MakeSet();
-  std::unique_ptr<hb_face_t, TFaceDeleter> face;
+struct TLayoutReach::TGlyphSet {
+  TSet set = MakeSet();
 };
 
-TLayoutReach::TLayoutReach(const QRawFont& font) : tables_(std::make_unique<TTables>()) {
-  tables_->font = font;
-  tables_->face.reset(hb_face_create_for_tables(ReferenceTable, &tables_->font, nullptr));
-  hb_face_t* face = tables_->face.get();
+TLayoutReach::TLayoutReach(const QRawFont& font) : glyphs_(std::make_unique<TGlyphSet>()) {
+  // The face reads the font's tables only while the reach is gathered here.
+  const std::unique_ptr<hb_face_t, TFaceDeleter> owned(
+      hb_face_create_for_tables(ReferenceTable, const_cast<QRawFont*>(&font), nullptr));
+  hb_face_t* face = owned.get();
+  hb_set_t* reach = glyphs_->set.get();
   for (const hb_tag_t table : {HB_OT_TAG_GSUB, HB_OT_TAG_GPOS}) {
     std::vector<hb_tag_t> features(hb_ot_layout_table_get_feature_tags(face, table, 0, nullptr, nullptr));
     unsigned count = static_cast<unsigned>(features.size());
@@ -78,15 +78,12 @@ TLayoutReach::TLayoutReach(const QRawFont& font) : tables_(std::make_unique<TTab
       const TSet before = MakeSet(), input = MakeSet(), after = MakeSet();
       hb_ot_layout_lookup_collect_glyphs(face, table, lookup, before.get(), input.get(), after.get(),
                                          nullptr);
-      for (const hb_set_t* set : {before.get(), input.get(), after.get()})
-        hb_set_union(tables_->reach.get(), set);
+      for (const hb_set_t* set : {before.get(), input.get(), after.get()}) hb_set_union(reach, set);
     }
   }
+  hb_ot_layout_get_glyphs_in_class(face, HB_OT_LAYOUT_GLYPH_CLASS_MARK, reach);
 }
 
 TLayoutReach::~TLayoutReach() = default;
 
-bool TLayoutReach::MayChange(std::uint32_t glyph) const {
-  return hb_set_has(tables_->reach.get(), glyph) ||
-         hb_ot_layout_get_glyph_class(tables_->face.get(), glyph) == HB_OT_LAYOUT_GLYPH_CLASS_MARK;
-}
+bool TLayoutReach::MayChange(std::uint32_t glyph) const { return hb_set_has(glyphs_->set.get(), glyph); }

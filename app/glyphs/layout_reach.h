@@ -18,6 +18,6 @@ public:
   bool MayChange(std::uint32_t glyph) const;
 
 private:
-  struct TTables;
-  std::unique_ptr<TTables> tables_;
+  struct TGlyphSet;
+  std::unique_ptr<TGlyphSet> glyphs_;
 };

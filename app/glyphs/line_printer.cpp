@@ -114,7 +114,7 @@ private:
   // the baseline to the descent below, its edges rounded to whole pixels.
   void FillBackground(const TPixelRows& pixels, int x, int baseline) const {
     const double top = baseline - ascent_;
-    const int left = std::max(0, qRound(static_cast<double>(x)));
+    const int left = std::max(0, x);
     const int right = std::min(pixels.width, qRound(x + width_ / 64.0));
     const int upper = std::max(0, qRound(top)),
               lower = std::min(pixels.height, qRound(top + (ascent_ + descent_)));
