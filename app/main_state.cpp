@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/text/about_text.h"
 #include "app/books/book_file.h"
 #include "app/books/book_reader.h"
+#include "app/text/about_text.h"
 #include "app/text/font_script.h"
 #include "app/text/text_file.h"
 
@@ -25,8 +25,10 @@ std::string WithoutChapterMarks(const std::string& text, std::vector<std::size_t
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find("\r\n", start), text.size());
     const std::size_t next = std::min(end + 2, text.size());
-    if (text.compare(start, next - start, kMarkLine) != 0) out.append(text, start, next - start);
-    else marks.push_back(out.size());
+    if (text.compare(start, next - start, kMarkLine) != 0)
+      out.append(text, start, next - start);
+    else
+      marks.push_back(out.size());
     start = next;
   }
   return out;
@@ -110,8 +112,8 @@ void ShowBook(TLoadedBook& book, TTextBox& box, bool chapterPages) {
   if (book.hasChapters && book.marksShown != chapterPages) {
     // The book is held in one form at a time: the largest have no room for two.
     box.Clear();
-    std::string text = chapterPages ? WithChapterMarks(*book.text, book.marks)
-                                    : WithoutChapterMarks(*book.text, book.marks);
+    std::string text =
+        chapterPages ? WithChapterMarks(*book.text, book.marks) : WithoutChapterMarks(*book.text, book.marks);
     book.text = std::make_shared<const std::string>(std::move(text));
     book.marksShown = chapterPages;
   }

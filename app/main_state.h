@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "app/run/conversion_run.h"
 #include "app/layout/text_box.h"
+#include "app/run/conversion_run.h"
 
 // A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
 struct TLoadedBook {
   std::string path;
   std::shared_ptr<const std::string> text;  // as the text box takes it
-  std::string title;  // "Title — Author" from a markup book's metadata; empty: the file name
-  bool hasChapters = false;  // read from EPUB, FB2 or HTML
-  bool marksShown = true;    // the text holds its chapter-mark lines (chapter pages on)
+  std::string title;               // "Title — Author" from a markup book's metadata; empty: the file name
+  bool hasChapters = false;        // read from EPUB, FB2 or HTML
+  bool marksShown = true;          // the text holds its chapter-mark lines (chapter pages on)
   std::vector<std::size_t> marks;  // else where they stood in it
-  std::size_t bytesAfterNul = 0;  // text left out after a NUL byte
+  std::size_t bytesAfterNul = 0;   // text left out after a NUL byte
   std::shared_ptr<const document::TDocument> document;  // a markup book as a structured book
 };
 

@@ -5,7 +5,6 @@
 // The Bible comes from Debian's bible-kjv (`bible`); without it a book of the same size is
 // made from the sample. The peer needs python3-pil; the page sizes need gifsicle.
 #include <benchmark/benchmark.h>
-
 #include <gif_lib.h>
 
 #include <QGuiApplication>
@@ -15,8 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,7 +37,6 @@ const fs::path& FreshFolder(const fs::path& parent) {
   return folders.emplace_back(std::make_unique<TScratch>(parent))->Path();
 }
 
-
 // The Bible as plain text, one verse a line, written once for every measurement.
 const std::string& BiblePath() {
   static const TScratch scratch("/dev/shm");
@@ -55,7 +53,6 @@ const std::string& BiblePath() {
   }();
   return path;
 }
-
 
 // The peer's cost on each place, for the ratios of our runs after it.
 TJobCost peerCost[std::size(kPlaces)];
@@ -162,7 +159,8 @@ void BM_BibleBytes(benchmark::State& state) {
     }
     folders[2] = FreshFolder(kPlaces[0]);
     fs::copy(folders[0], folders[2]);
-    const std::string command = "cd '" + folders[2].string() + "' && ls | grep '\\.gif$' | xargs gifsicle -O3 --batch";
+    const std::string command =
+        "cd '" + folders[2].string() + "' && ls | grep '\\.gif$' | xargs gifsicle -O3 --batch";
     if (std::system(command.c_str()) != 0) state.SkipWithError("gifsicle failed");
   }
   const std::vector<fs::path> pages[3] = {Pages(folders[0]), Pages(folders[1]), Pages(folders[2])};

@@ -10,18 +10,18 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/delivery/staged_book.h"
+#include "app/drawing/page_drawing.h"
 #include "app/layout/line_wrap.h"
 #include "app/layout/page_layout.h"
 #include "app/layout/pagination.h"
 #include "app/main_state.h"
-#include "app/drawing/page_drawing.h"
 #include "app/text/text_file.h"
 #include "bench/bench_support.h"
 #include "gif/model/image.h"
@@ -35,7 +35,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kSample = kSourceRoot / "samples" / "zegarmistrz.txt";
-
 
 // The sample book repeated until it holds at least `bytes` bytes.
 std::string LongBook(std::size_t bytes) {
@@ -51,7 +50,6 @@ std::string WriteBook(const TScratch& scratch, std::size_t bytes) {
   std::ofstream(path, std::ios::binary) << LongBook(bytes);
   return path;
 }
-
 
 void BM_WrapBook(benchmark::State& state) {
   const std::string text = NormaliseLineBreaks(LongBook(4'400'000));
@@ -74,7 +72,8 @@ void BM_DrawPage(benchmark::State& state) {
   TMainState main;
   TPageRaster raster;
   const TLineViews lines = main.Memo().Lines();
-  const TPageSpan page = Paginate(lines, ComputeLayout(main.Memo().Font().height).linesPerPage, false).front();
+  const TPageSpan page =
+      Paginate(lines, ComputeLayout(main.Memo().Font().height).linesPerPage, false).front();
   const std::unique_ptr<TLinePrinter> printer = state.range(0) ? MakeLinePrinter(main.Memo()) : nullptr;
   for (auto _ : state) {
     ClearPage(raster, main.Memo());

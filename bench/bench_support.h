@@ -91,7 +91,8 @@ inline TJobCost RunPillowPeer(benchmark::State& state, const std::string& book,
   }
   const TScratch scratch(parent);
   const std::string out = (scratch.Path() / "out").string();
-  const std::string command = "/usr/bin/python3 '" + peer.string() + "' '" + book + "' '" + out + "' >/dev/null";
+  const std::string command =
+      "/usr/bin/python3 '" + peer.string() + "' '" + book + "' '" + out + "' >/dev/null";
   const auto start = std::chrono::steady_clock::now();
   const double cpuStart = CpuSeconds(RUSAGE_CHILDREN);
   for (auto _ : state)
@@ -110,12 +111,12 @@ inline TJobCost RunPillowPeer(benchmark::State& state, const std::string& book,
 }
 
 // A benchmark program's main: text is measured and drawn off screen.
-#define STRONIX_BENCHMARK_MAIN()                                  \
-  int main(int argc, char** argv) {                               \
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);                  \
-    QGuiApplication application(argc, argv);                      \
-    benchmark::Initialize(&argc, argv);                           \
-    benchmark::RunSpecifiedBenchmarks();                          \
-    benchmark::Shutdown();                                        \
-    return 0;                                                     \
+#define STRONIX_BENCHMARK_MAIN()                 \
+  int main(int argc, char** argv) {              \
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0); \
+    QGuiApplication application(argc, argv);     \
+    benchmark::Initialize(&argc, argv);          \
+    benchmark::RunSpecifiedBenchmarks();         \
+    benchmark::Shutdown();                       \
+    return 0;                                    \
   }

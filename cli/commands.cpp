@@ -13,17 +13,17 @@
 #include <thread>
 #include <vector>
 
-#include "app/drawing/appearance.h"
 #include "app/books/book_file.h"
-#include "app/text/code_page.h"
-#include "app/run/conversion_run.h"
 #include "app/delivery/book_name.h"
 #include "app/delivery/card_finder.h"
 #include "app/delivery/commit_journal.h"
-#include "app/layout/font_metrics.h"
+#include "app/drawing/appearance.h"
 #include "app/l10n/translation.h"
+#include "app/layout/font_metrics.h"
 #include "app/main_state.h"
 #include "app/run/book_layout.h"
+#include "app/run/conversion_run.h"
+#include "app/text/code_page.h"
 #include "app/text/text_file.h"
 #include "app/typeset/pages_json.h"
 #include "cli/encode_command.h"
@@ -72,7 +72,8 @@ void Report(const TRunReport& report, const std::string& folder, std::ostream& o
                      report.oldPagesRemoved);
   out << '\n';
   if (report.unreadablePictures > 0)
-    out << Translate("stronix-cli", "%n pictures could not be read", nullptr, report.unreadablePictures) << '\n';
+    out << Translate("stronix-cli", "%n pictures could not be read", nullptr, report.unreadablePictures)
+        << '\n';
 }
 
 // `label` goes before the report, once the run has succeeded.
@@ -129,7 +130,8 @@ void WarnOfSubstitutedFont(const TConversionJob& job, const TCliOptions& options
 }
 
 // What the command line says besides the result: text left out, a font stood in for.
-void Warn(const TPreparedBook& prepared, const TCliOptions& options, const std::string& book, std::ostream& err) {
+void Warn(const TPreparedBook& prepared, const TCliOptions& options, const std::string& book,
+          std::ostream& err) {
   if (prepared.bytesAfterNul > 0) {
     // The count is cast apart: lupdate overlooks a call whose count holds a template's brackets.
     const int leftOut = static_cast<int>(std::min<std::size_t>(prepared.bytesAfterNul, INT_MAX));
@@ -155,8 +157,10 @@ struct TPlace {
 class TTargets {
 public:
   explicit TTargets(const TCliOptions& options) : options_(options) {
-    if (options.toCard) base_ = FolderPrefix(TheCardPhotoFolder(MountedVolumes()));
-    else if (options.outputFolder) base_ = FolderPrefix(*options.outputFolder);
+    if (options.toCard)
+      base_ = FolderPrefix(TheCardPhotoFolder(MountedVolumes()));
+    else if (options.outputFolder)
+      base_ = FolderPrefix(*options.outputFolder);
   }
 
   TPlace PlaceOf(const std::string& book) {
@@ -210,7 +214,8 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
 }
 
 // With several books, which failed and that the others are complete; the exit code.
-int ReportFailedBooks(const std::vector<std::string>& books, const std::vector<TBookRun>& runs, std::ostream& err) {
+int ReportFailedBooks(const std::vector<std::string>& books, const std::vector<TBookRun>& runs,
+                      std::ostream& err) {
   std::string failed;
   std::size_t failures = 0;
   for (std::size_t i = 0; i < runs.size(); ++i)
@@ -249,16 +254,18 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
   }
   // Part folders of several books share one folder, which one run at a time holds.
   const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  const int side = options.books.size() > 1 && options.pagesPerFolder == 0 && AllSmall(options.books)
-                       ? std::min<int>(options.jobs > 0 ? options.jobs : cores, static_cast<int>(options.books.size()))
-                       : 1;
+  const int side =
+      options.books.size() > 1 && options.pagesPerFolder == 0 && AllSmall(options.books)
+          ? std::min<int>(options.jobs > 0 ? options.jobs : cores, static_cast<int>(options.books.size()))
+          : 1;
   std::vector<TBookRun> runs(options.books.size());
   std::atomic<std::size_t> next = 0;
   const auto work = [&] {
     for (std::size_t i; (i = next++) < runs.size();) {
       TBookRun& run = runs[i];
-      run.code = side > 1 ? ConvertBook(options, options.books[i], places[i], true, run.out, run.err, false, stop)
-                          : ConvertBook(options, options.books[i], places[i], false, out, err, terminal, stop);
+      run.code = side > 1
+                     ? ConvertBook(options, options.books[i], places[i], true, run.out, run.err, false, stop)
+                     : ConvertBook(options, options.books[i], places[i], false, out, err, terminal, stop);
       if (run.code == kExitCancelled) next = runs.size();
     }
   };
@@ -278,8 +285,8 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
 }  // namespace
 
 TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
-  TLoadedBook loaded =
-      ReadBook(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(), options.allItems);
+  TLoadedBook loaded = ReadBook(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(),
+                                options.allItems);
   TPreparedBook prepared;
   prepared.job.book = loaded.document;
   prepared.bytesAfterNul = loaded.bytesAfterNul;
@@ -338,7 +345,8 @@ int FinishOutput(std::ostream& out, std::ostream& err, int code) {
 
 int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
                const TRunMonitor* monitor) {
-  if (options.command == TCommand::Convert) return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
+  if (options.command == TCommand::Convert)
+    return FinishOutput(out, err, ConvertAll(options, out, err, terminal, monitor));
   if (options.command == TCommand::Encode) return RunEncode(options.encode, out, err);
   try {
     const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });

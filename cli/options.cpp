@@ -143,7 +143,8 @@ const std::vector<TCommandDef>& CommandDefs() {
            "card. The pages replace the book in the folder all at once, and pages of an older, longer\n"
            "book go. Their times ascend in page order, 2 s apart, for viewers that sort by date, unless\n"
            "--no-page-times is given. --pages-per-folder K (10 or more) splits the book into sibling\n"
-           "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: all).\n"
+           "folders \"NAME 01\", \"NAME 02\", ... of K pages. --jobs N makes pages on N cores (default: "
+           "all).\n"
            "--compact gives each page a colour table of only the colours it uses: the same pictures\n"
            "in smaller files.\n")},
       {"lines", TCommand::Lines, kLines, "BOOK",
@@ -153,7 +154,8 @@ const std::vector<TCommandDef>& CommandDefs() {
        QT_TRANSLATE_NOOP(
            "stronix-cli",
            "pages prints the pages convert --layout book with the same options would write: as JSON with\n"
-           "--json (every line's text, place, width and face), else as text. The book layout (--layout book)\n"
+           "--json (every line's text, place, width and face), else as text. The book layout (--layout "
+           "book)\n"
            "sets the book in a page frame: margins (--margin PX, default 12), justified (--no-justify)\n"
            "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
            "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n"
@@ -162,7 +164,8 @@ const std::vector<TCommandDef>& CommandDefs() {
            "pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.\n"
            "A book's pictures stand between paragraphs or on a page of their own, the cover on the title\n"
            "page; --no-pictures leaves them out. A page with a picture gets a palette of its own\n"
-           "(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default floyd-steinberg).\n")},
+           "(--picture-colors N, 2 to 256, default 256; --picture-dither METHOD, default "
+           "floyd-steinberg).\n")},
       {"encode", TCommand::Encode, kEncode, "IMAGE OUT.gif",
        QT_TRANSLATE_NOOP(
            "stronix-cli",
@@ -178,9 +181,19 @@ const std::vector<TOptionDef>& OptionDefs() {
       {"--output", "-o", "DIR", kConvert, {}, false, [](TOptions& o, TValue& v) { o.outputFolder = v; }},
       {"--to-card", "", "", kConvert, {}, true, [](TOptions& o, TValue&) { o.toCard = true; }},
       {"--font", "", "FAMILY", kLook, {}, false, [](TOptions& o, TValue& v) { o.fontFace = v; }},
-      {"--size", "", "PT", kLook, {}, false,
+      {"--size",
+       "",
+       "PT",
+       kLook,
+       {},
+       false,
        [](TOptions& o, TValue& v) { o.fontHeight = PixelHeightOfPoints(ParsePoints(v)); }},
-      {"--pixel-height", "", "PX", kLook, {}, true,
+      {"--pixel-height",
+       "",
+       "PX",
+       kLook,
+       {},
+       true,
        [](TOptions& o, TValue& v) {
          o.fontHeight = -ParseInt("--pixel-height", v, kSmallestPixelHeight, kMaxPixelHeight);
        }},
@@ -190,53 +203,110 @@ const std::vector<TOptionDef>& OptionDefs() {
       {"--strikeout", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.strikeOut = true; }},
       {"--script", "", "NAME|auto", kLook, ScriptChoices(), false,
        [](TOptions& o, TValue& v) { o.script = ParseScript(v); }},
-      {"--text-color", "", "RRGGBB", kConvert, {}, false,
+      {"--text-color",
+       "",
+       "RRGGBB",
+       kConvert,
+       {},
+       false,
        [](TOptions& o, TValue& v) { o.textColor = ParseColor("--text-color", v); }},
-      {"--background", "", "RRGGBB", kConvert, {}, false,
+      {"--background",
+       "",
+       "RRGGBB",
+       kConvert,
+       {},
+       false,
        [](TOptions& o, TValue& v) { o.background = ParseColor("--background", v); }},
-      {"--colors", "", "1|2|3|4", kConvert, {"1", "2", "3", "4"}, false,
+      {"--colors",
+       "",
+       "1|2|3|4",
+       kConvert,
+       {"1", "2", "3", "4"},
+       false,
        [](TOptions& o, TValue& v) { o.colorSet = ParseInt("--colors", v, 1, 4); }},
       {"--keep-blank-lines", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.keepBlankLines = true; }},
       {"--chapter-pages", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.chapterPages = true; }},
       {"--all-items", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.allItems = true; }},
       {"--no-page-times", "", "", kConvert, {}, false, [](TOptions& o, TValue&) { o.pageTimes = false; }},
-      {"--pages-per-folder", "", "K", kConvert, {}, false,
+      {"--pages-per-folder",
+       "",
+       "K",
+       kConvert,
+       {},
+       false,
        [](TOptions& o, TValue& v) {
          o.pagesPerFolder = ParseInt("--pages-per-folder", v, kMinPagesPerFolder, kMaxPagesPerFolder);
        }},
-      {"--jobs", "-j", "N", kConvert, {}, false,
+      {"--jobs",
+       "-j",
+       "N",
+       kConvert,
+       {},
+       false,
        [](TOptions& o, TValue& v) { o.jobs = ParseInt("--jobs", v, 1, kMaxJobs); }},
       {"--compact", "", "", kConvert, {}, false, [](TOptions& o, TValue&) { o.compact = true; }},
       {"--raw", "", "", kLines, {}, false, [](TOptions& o, TValue&) { o.raw = true; }},
-      {"--layout", "", "book|classic", kConvert | kLines, {"book", "classic"}, false,
+      {"--layout",
+       "",
+       "book|classic",
+       kConvert | kLines,
+       {"book", "classic"},
+       false,
        [](TOptions& o, TValue& v) {
          if (v != "book" && v != "classic") Refuse("--layout takes book or classic, not \"%s\"", {v});
          o.layout = v == "book" ? TLayoutKind::Book : TLayoutKind::Classic;
        }},
-      {"--margin", "", "PX", kLook, {}, false,
+      {"--margin",
+       "",
+       "PX",
+       kLook,
+       {},
+       false,
        [](TOptions& o, TValue& v) { o.typeset.margin = ParseInt("--margin", v, 0, kMaxMargin); }},
       {"--no-justify", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.justify = false; }},
       {"--no-hyphenate", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.hyphenate = false; }},
       {"--no-footer", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.footer = false; }},
       {"--no-contents", "", "", kLook, {}, false, [](TOptions& o, TValue&) { o.typeset.contents = false; }},
       {"--lang", "", "CODE", kLook, {}, false, [](TOptions& o, TValue& v) { o.typeset.language = v; }},
-      {"--screen", "", "WxH", kLook, {}, false,
+      {"--screen",
+       "",
+       "WxH",
+       kLook,
+       {},
+       false,
        [](TOptions& o, TValue& v) {
          o.screen = ParseScreenSize(v);
          if (!o.screen)
            Refuse("--screen takes a size WxH, each side from %s to %s (480x272, 960x544), not \"%s\"",
                   {std::to_string(kMinScreenSide), std::to_string(kMaxScreenSide), v});
        }},
-      {"--portrait", "", "left|right", kLook, {}, false,
+      {"--portrait",
+       "",
+       "left|right",
+       kLook,
+       {},
+       false,
        [](TOptions& o, TValue& v) {
-         if (!v.empty() && v != "left" && v != "right") Refuse("--portrait takes left or right, not \"%s\"", {v});
+         if (!v.empty() && v != "left" && v != "right")
+           Refuse("--portrait takes left or right, not \"%s\"", {v});
          o.portrait = v == "left" ? TConsoleTurn::Left : TConsoleTurn::Right;
        },
        true},
-      {"--no-pictures", "", "", kConvert | kPages, {}, false, [](TOptions& o, TValue&) { o.typeset.pictures = false; }},
+      {"--no-pictures",
+       "",
+       "",
+       kConvert | kPages,
+       {},
+       false,
+       [](TOptions& o, TValue&) { o.typeset.pictures = false; }},
       {"--picture-dither", "", "METHOD", kConvert, NamesOf(kDithers), false,
        [](TOptions& o, TValue& v) { o.pictureColors.dither = Lookup(kDithers, "--picture-dither", v); }},
-      {"--picture-colors", "", "N", kConvert, {}, false,
+      {"--picture-colors",
+       "",
+       "N",
+       kConvert,
+       {},
+       false,
        [](TOptions& o, TValue& v) {
          o.pictureColors.colors =
              ParseInt("--picture-colors", v, pictures::kMinPictureColors, pictures::kMaxPictureColors);
@@ -246,7 +316,12 @@ const std::vector<TOptionDef>& OptionDefs() {
        [](TOptions& o, TValue& v) { o.encode.reduction = Lookup(kReductions, "--reduction", v); }},
       {"--dither", "", "METHOD", kEncode, NamesOf(kDithers), false,
        [](TOptions& o, TValue& v) { o.encode.dither = Lookup(kDithers, "--dither", v); }},
-      {"--palette-bits", "", "0..8", kEncode, {}, false,
+      {"--palette-bits",
+       "",
+       "0..8",
+       kEncode,
+       {},
+       false,
        [](TOptions& o, TValue& v) { o.encode.paletteBits = ParseInt("--palette-bits", v, 0, 8); }},
       {"--compression", "", "lzw|rle", kEncode, NamesOf(kCompressions), false,
        [](TOptions& o, TValue& v) { o.encode.compression = Lookup(kCompressions, "--compression", v); }},
@@ -257,8 +332,8 @@ const std::vector<TOptionDef>& OptionDefs() {
 namespace {
 
 // Every command takes --help; it is no part of any synopsis.
-const TOptionDef kHelpOption = {"--help", "-h", "", kLook | kEncode, {}, false,
-                                [](TOptions& o, TValue&) { o.help = true; }};
+const TOptionDef kHelpOption = {
+    "--help", "-h", "", kLook | kEncode, {}, false, [](TOptions& o, TValue&) { o.help = true; }};
 
 const TOptionDef* FindOption(std::string_view name) {
   if (name == kHelpOption.name || name == kHelpOption.shortName) return &kHelpOption;
@@ -379,7 +454,8 @@ std::string Synopsis(const TCommandDef& command) {
   for (const auto& option : OptionDefs()) {
     if ((option.takenBy & command.bit) == 0) continue;
     std::string item(option.shortName.empty() ? option.name : option.shortName);
-    if (!option.value.empty()) item += (option.valueOptional ? "[=" + option.value + "]" : " " + option.value);
+    if (!option.value.empty())
+      item += (option.valueOptional ? "[=" + option.value + "]" : " " + option.value);
     if (option.orPrevious && !items.empty())
       items.back().insert(items.back().size() - 1, " | " + item);
     else
@@ -392,7 +468,8 @@ std::string Synopsis(const TCommandDef& command) {
         option.value.find('|') != std::string::npos)
       continue;
     const std::string name(option.name.substr(2));
-    lists += "      " + name + ":" + std::string(listIndent - name.size() + 1, ' ') + Joined(option.choices, "|") + "\n";
+    lists += "      " + name + ":" + std::string(listIndent - name.size() + 1, ' ') +
+             Joined(option.choices, "|") + "\n";
   }
   std::string text = "  stronix-cli " + std::string(command.name) + " " + std::string(command.operands);
   std::size_t lineStart = 0;
@@ -413,7 +490,8 @@ std::string Synopsis(const TCommandDef& command) {
 std::string UsageText(TCommand command) {
   for (const auto& def : CommandDefs())
     if (def.command == command)
-      return UsageHeading() + Synopsis(def) + "\n" + Said(def.text) + ((def.bit & kLook) ? Said(kLookText) : "");
+      return UsageHeading() + Synopsis(def) + "\n" + Said(def.text) +
+             ((def.bit & kLook) ? Said(kLookText) : "");
   return UsageText();
 }
 
@@ -423,6 +501,6 @@ std::string UsageText() {
     synopses += Synopsis(def);
     ((def.bit & kLook) ? look : others) += Said(def.text);
   }
-  return UsageHeading() + synopses + "  stronix-cli COMMAND --help | --help | --version\n\n" + look + Said(kLookText) +
-         others;
+  return UsageHeading() + synopses + "  stronix-cli COMMAND --help | --help | --version\n\n" + look +
+         Said(kLookText) + others;
 }

@@ -10,8 +10,8 @@
 #include "app/drawing/page_turn.h"
 #include "app/drawing/screen_size.h"
 #include "app/layout/color.h"
-#include "app/text/font_script.h"
 #include "app/pictures/picture_page.h"
+#include "app/text/font_script.h"
 #include "app/typeset/typeset_options.h"
 #include "cli/encode_command.h"
 #include "platform/exceptions.h"
@@ -25,8 +25,8 @@ enum class TCommand { Convert, Lines, Pages, Encode, Help, Version };
 
 struct TCliOptions {
   TCommand command = TCommand::Help;
-  bool help = false;  // `COMMAND --help`: that command's usage
-  std::vector<std::string> books;  // `lines` takes one; `encode` the picture and the GIF
+  bool help = false;                        // `COMMAND --help`: that command's usage
+  std::vector<std::string> books;           // `lines` takes one; `encode` the picture and the GIF
   std::optional<std::string> outputFolder;  // -o: else the book's folder
   bool toCard = false;                      // into PSP/PHOTO on the one memory card
   std::optional<std::string> fontFace;
@@ -40,11 +40,11 @@ struct TCliOptions {
   bool chapterPages = false;
   bool allItems = false;  // an EPUB's items outside its reading order follow the book
   bool pageTimes = true;
-  bool compact = false;    // each page's colour table holds only the colours it uses
-  int pagesPerFolder = 0;  // 0: no part folders
-  int jobs = 0;            // 0: one page worker per core
-  bool raw = false;        // `lines`: the book's own bytes instead of UTF-8
-  TEncodeOptions encode;   // `encode`: the picture, the GIF and the GIF's settings
+  bool compact = false;               // each page's colour table holds only the colours it uses
+  int pagesPerFolder = 0;             // 0: no part folders
+  int jobs = 0;                       // 0: one page worker per core
+  bool raw = false;                   // `lines`: the book's own bytes instead of UTF-8
+  TEncodeOptions encode;              // `encode`: the picture, the GIF and the GIF's settings
   std::optional<TLayoutKind> layout;  // none: as loading the book chose
   TTypesetOptions typeset;
   // The book layout's screen and portrait pages; either asks for the book layout.
@@ -78,9 +78,9 @@ struct TCommandDef {
 
 struct TOptionDef {
   std::string_view name;
-  std::string_view shortName;  // the synopsis shows it where there is one
-  std::string value;           // its value in the synopsis; empty: the option takes none
-  unsigned takenBy;            // TCommandSet bits
+  std::string_view shortName;        // the synopsis shows it where there is one
+  std::string value;                 // its value in the synopsis; empty: the option takes none
+  unsigned takenBy;                  // TCommandSet bits
   std::vector<std::string> choices;  // the values it takes, where they are a list
   bool orPrevious;  // an alternative to the option before it: [--size PT | --pixel-height PX]
   std::function<void(TCliOptions&, const std::string&)> apply;

@@ -47,7 +47,8 @@ TBitmap IndexedBitmap(const QImage& image) {
   TBitmap bitmap(source.width(), source.height(), mono ? pf1bit : pf8bit);
   bitmap.SetColorTable(ColorTableOf(source));
   const auto rowBytes = static_cast<std::size_t>(mono ? (source.width() + 7) / 8 : source.width());
-  for (int y = 0; y < source.height(); ++y) std::copy_n(source.constScanLine(y), rowBytes, bitmap.ScanLine(y));
+  for (int y = 0; y < source.height(); ++y)
+    std::copy_n(source.constScanLine(y), rowBytes, bitmap.ScanLine(y));
   return bitmap;
 }
 
@@ -104,8 +105,8 @@ TBitmap LoadPicture(const std::string& path) {
   QImageReader reader(QString::fromStdString(path));
   const QImage image = reader.read();
   if (image.isNull())
-    throw EInvalidGraphic(FormatMessage("Cannot read a picture from %s: %s",
-                                        {path, reader.errorString().toStdString()}));
+    throw EInvalidGraphic(
+        FormatMessage("Cannot read a picture from %s: %s", {path, reader.errorString().toStdString()}));
   const bool indexed = image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
                        image.format() == QImage::Format_MonoLSB;
   TBitmap bitmap = indexed ? IndexedBitmap(image) : TrueColorBitmap(image);

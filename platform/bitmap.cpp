@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "platform/exceptions.h"

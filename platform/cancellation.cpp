@@ -7,7 +7,8 @@ thread_local const TCancelScope* current = nullptr;
 
 }  // namespace
 
-TCancelScope::TCancelScope(std::function<bool()> requested) : requested_(std::move(requested)), outer_(current) {
+TCancelScope::TCancelScope(std::function<bool()> requested)
+    : requested_(std::move(requested)), outer_(current) {
   current = this;
 }
 

@@ -80,11 +80,20 @@ TEntryKinds::TEntryKinds(const TDirectory& folder) : folder_(folder) {
     std::string name = entry.d_name;
     caseless_.insert(InLowerCase(name));
     switch (entry.d_type) {
-      case DT_REG: kinds_.emplace(std::move(name), TEntryKind::File); break;
-      case DT_DIR: kinds_.emplace(std::move(name), TEntryKind::Folder); break;
-      case DT_LNK: kinds_.emplace(std::move(name), TEntryKind::Link); break;
-      case DT_UNKNOWN: break;  // looked up when asked
-      default: kinds_.emplace(std::move(name), TEntryKind::Other); break;
+      case DT_REG:
+        kinds_.emplace(std::move(name), TEntryKind::File);
+        break;
+      case DT_DIR:
+        kinds_.emplace(std::move(name), TEntryKind::Folder);
+        break;
+      case DT_LNK:
+        kinds_.emplace(std::move(name), TEntryKind::Link);
+        break;
+      case DT_UNKNOWN:
+        break;  // looked up when asked
+      default:
+        kinds_.emplace(std::move(name), TEntryKind::Other);
+        break;
     }
   });
 }

@@ -9,8 +9,8 @@
 #include <cerrno>
 
 EFolderBusy::EFolderBusy(std::string_view folder)
-    : Exception(FormatMessage("Another conversion is writing into %s; try again when it has finished",
-                              {folder})) {}
+    : Exception(
+          FormatMessage("Another conversion is writing into %s; try again when it has finished", {folder})) {}
 
 TFolderLock::TFolderLock(const std::string& folder, const std::string& failurePath) : folder_(folder) {
   if (!folder_.Valid()) throw EFCreateError(failurePath, errno);
@@ -28,7 +28,8 @@ TFolderLock::TFolderLock(const std::string& folder, const std::string& failurePa
       if (error == EWOULDBLOCK) throw EFolderBusy(folder);
       throw EFCreateError(failurePath, error);
     }
-    struct stat held {}, named {};
+    struct stat held {
+    }, named{};
     if (::fstat(fd_, &held) == 0 && ::fstatat(folder_.Fd(), kFileName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
         held.st_ino == named.st_ino && held.st_dev == named.st_dev)
       return;

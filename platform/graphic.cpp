@@ -6,8 +6,8 @@ void TGraphic::NotifyChanged() {
   if (ChangeHandler) ChangeHandler(this);
 }
 
-void TGraphic::ReportProgress(TObject* sender, TProgressStage stage, std::uint8_t percent,
-                              bool redrawNow, const TRect& rect, std::string_view message) {
+void TGraphic::ReportProgress(TObject* sender, TProgressStage stage, std::uint8_t percent, bool redrawNow,
+                              const TRect& rect, std::string_view message) {
   if (ProgressHandler) ProgressHandler(sender, stage, percent, redrawNow, rect, message);
 }
 

@@ -26,7 +26,8 @@ struct TBookMetadata {
 // A book of its metadata and its text, the authors joined by ", ".
 inline TBook BookOf(const TBookMetadata& metadata, std::string text) {
   TBook book{metadata.title, {}, std::move(text)};
-  for (const std::string& author : metadata.authors) book.author += (book.author.empty() ? "" : ", ") + author;
+  for (const std::string& author : metadata.authors)
+    book.author += (book.author.empty() ? "" : ", ") + author;
   return book;
 }
 

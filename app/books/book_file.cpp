@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/books/book_file.h"
 
-#include "app/books/text_capacity.h"
-#include "platform/cancellation.h"
-#include "platform/descriptor_io.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +8,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <utility>
+
+#include "app/books/text_capacity.h"
+#include "platform/cancellation.h"
+#include "platform/descriptor_io.h"
 
 namespace {
 

@@ -15,7 +15,8 @@ std::optional<std::string> ResolveHref(std::string_view documentPath, std::strin
   }
   const std::size_t slash = documentPath.rfind('/');
   const std::string joined =
-      std::string(slash == std::string_view::npos ? std::string_view() : documentPath.substr(0, slash + 1)) + relative;
+      std::string(slash == std::string_view::npos ? std::string_view() : documentPath.substr(0, slash + 1)) +
+      relative;
   std::vector<std::string> parts;
   std::size_t start = 0;
   while (start <= joined.size()) {

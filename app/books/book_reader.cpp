@@ -65,7 +65,9 @@ struct TDocumentReading {
   std::size_t capacity;
   bool allItems;
 
-  document::TDocument Epub(TZipArchive& archive) const { return ReadEpubDocument(archive, capacity, allItems); }
+  document::TDocument Epub(TZipArchive& archive) const {
+    return ReadEpubDocument(archive, capacity, allItems);
+  }
   document::TDocument Fb2(std::string_view bytes) const { return ReadFb2Document(bytes, capacity); }
   document::TDocument Fb2(const TByteSource& source) const { return ReadFb2Document(source, capacity); }
   document::TDocument Html(std::string_view bytes) const { return ReadHtmlDocument(bytes, capacity); }
@@ -134,7 +136,8 @@ auto ReadFile(const std::string& path, const Reading& reading) {
 }
 
 template <typename Reading>
-auto ReadBytes(std::string_view bytes, std::string_view name, const TUnpackLimits& unpack, const Reading& reading) {
+auto ReadBytes(std::string_view bytes, std::string_view name, const TUnpackLimits& unpack,
+               const Reading& reading) {
   return Read(
       bytes.substr(0, kSniffBytes), name, reading, [&] { return TZipArchive(bytes, unpack); },
       [&] { return bytes; }, [&] { return bytes; });
@@ -160,7 +163,8 @@ std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view nam
   return ReadBytes(bytes, name, unpack, TTextReading{capacity, allItems});
 }
 
-std::optional<document::TDocument> ReadBookDocument(const std::string& path, std::size_t capacity, bool allItems) {
+std::optional<document::TDocument> ReadBookDocument(const std::string& path, std::size_t capacity,
+                                                    bool allItems) {
   return ReadFile(path, TDocumentReading{capacity, allItems});
 }
 

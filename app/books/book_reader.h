@@ -27,12 +27,13 @@ std::optional<TBook> ReadMarkupBook(const std::string& path, std::size_t capacit
                                     bool allItems = false);
 // The same for a book held in memory; `name` supplies the extension.
 std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view name,
-                                    std::size_t capacity = kMaxTextBytes,
-                                    const TUnpackLimits& unpack = {}, bool allItems = false);
+                                    std::size_t capacity = kMaxTextBytes, const TUnpackLimits& unpack = {},
+                                    bool allItems = false);
 
 // The same books as structured books: blocks of styled runs, with the book's title, authors
 // and language. std::nullopt for plain text (DocumentOfText reads that); the same errors.
-std::optional<document::TDocument> ReadBookDocument(const std::string& path, std::size_t capacity = kMaxTextBytes,
+std::optional<document::TDocument> ReadBookDocument(const std::string& path,
+                                                    std::size_t capacity = kMaxTextBytes,
                                                     bool allItems = false);
 std::optional<document::TDocument> ReadBookDocument(std::string_view bytes, std::string_view name,
                                                     std::size_t capacity = kMaxTextBytes,

@@ -41,7 +41,8 @@ bool HasRole(const xmlNode* element, std::initializer_list<std::string_view> rol
 bool HasClass(const xmlNode* element, std::initializer_list<std::string_view> classes) {
   if (!element->properties) return false;
   const std::string list = Attribute(element, "class");
-  return std::any_of(classes.begin(), classes.end(), [&](std::string_view name) { return HasToken(list, name); });
+  return std::any_of(classes.begin(), classes.end(),
+                     [&](std::string_view name) { return HasToken(list, name); });
 }
 
 std::string_view Fragment(std::string_view href) {
@@ -58,10 +59,9 @@ std::string Label(std::string_view text) {
 }
 
 std::string Roman(long number, bool upper) {
-  static constexpr std::pair<int, const char*> kDigits[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"},
-                                                            {100, "c"},  {90, "xc"},  {50, "l"},  {40, "xl"},
-                                                            {10, "x"},   {9, "ix"},   {5, "v"},   {4, "iv"},
-                                                            {1, "i"}};
+  static constexpr std::pair<int, const char*> kDigits[] = {
+      {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+      {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
   std::string text;
   for (const auto& [value, digits] : kDigits) {
     for (; number >= value; number -= value) text += digits;
@@ -74,7 +74,8 @@ std::string Roman(long number, bool upper) {
 std::string Numbered(long number, char numbering) {
   std::string text;
   if ((numbering == 'a' || numbering == 'A') && number > 0) {
-    for (long n = number; n > 0; n = (n - 1) / 26) text.insert(text.begin(), static_cast<char>(numbering + (n - 1) % 26));
+    for (long n = number; n > 0; n = (n - 1) / 26)
+      text.insert(text.begin(), static_cast<char>(numbering + (n - 1) % 26));
   } else if ((numbering == 'i' || numbering == 'I') && number > 0 && number < 4000) {
     text = Roman(number, numbering == 'I');
   } else {
@@ -90,8 +91,9 @@ long NumberAttribute(const xmlNode* element, std::string_view name, long otherwi
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   // Far past any list, and clear of overflow as items count on.
   constexpr long kLimit = 1'000'000'000;
-  return error == std::errc() && end == text.data() + text.size() && number > -kLimit && number < kLimit ? number
-                                                                                                        : otherwise;
+  return error == std::errc() && end == text.data() + text.size() && number > -kLimit && number < kLimit
+             ? number
+             : otherwise;
 }
 
 // A link to a note: marked as one, or a superscript link within the book.
@@ -102,7 +104,8 @@ bool IsHtmlNoteReference(const xmlNode* link) {
   }
   const xmlNode* child = link->children;
   while (child && child->type != XML_ELEMENT_NODE) child = child->next;
-  return (IsElement(link->parent, "sup") || IsElement(child, "sup")) && !Fragment(Attribute(link, "href")).empty();
+  return (IsElement(link->parent, "sup") || IsElement(child, "sup")) &&
+         !Fragment(Attribute(link, "href")).empty();
 }
 
 // A list item's marker as an FB2 writer puts it before the item's text: a bullet and a
@@ -123,7 +126,8 @@ std::optional<TListMarker> ListMarker(std::string_view text) {
   const std::size_t dot = text.find('.');
   if (dot == 0 || dot > 4 || !text.substr(dot + 1).starts_with(kNoBreakSpace)) return std::nullopt;
   const std::string_view number = text.substr(0, dot);
-  if (!std::all_of(number.begin(), number.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+  if (!std::all_of(number.begin(), number.end(),
+                   [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
     return std::nullopt;
   return TListMarker{text.substr(0, dot + 1), dot + 1 + kNoBreakSpace.size()};
 }
@@ -301,7 +305,10 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::BeginBlockElement(const xmlNode* el
     builder_.EndBlock();
     const bool ordered = IsElement(element, "ol");
     const std::string type = Attribute(element, "type");
-    const char numbering = !ordered ? 0 : type.size() == 1 && std::string_view("aAiI").find(type[0]) != std::string_view::npos ? type[0] : '1';
+    const char numbering =
+        !ordered                                                                               ? 0
+        : type.size() == 1 && std::string_view("aAiI").find(type[0]) != std::string_view::npos ? type[0]
+                                                                                               : '1';
     lists_.push_back({numbering, NumberAttribute(element, "start", 1)});
     return TFrameKind::List;
   }
@@ -408,7 +415,8 @@ void TDocumentMarkup::End(const TFrame& frame) {
       Resume();
       break;
     case TFrameKind::NoteTitle:
-      if (--titles_ == 0 && !Label(noteTitle_).empty()) builder_.NextBlock(TBlockKind::Note, 0, Label(noteTitle_));
+      if (--titles_ == 0 && !Label(noteTitle_).empty())
+        builder_.NextBlock(TBlockKind::Note, 0, Label(noteTitle_));
       noteTitle_.clear();
       break;
     case TFrameKind::NoteContainer:
@@ -471,7 +479,8 @@ bool TDocumentMarkup::BeginNote(const xmlNode* element) {
     return false;
   }
   std::string marker;
-  if (const auto label = labels_.find(Attribute(element, "id")); label != labels_.end()) marker = label->second;
+  if (const auto label = labels_.find(Attribute(element, "id")); label != labels_.end())
+    marker = label->second;
   builder_.EndBlock();
   ++notes_;
   builder_.NextBlock(TBlockKind::Note, 0, marker.empty() ? std::to_string(++unlabelledNotes_) : marker);
@@ -506,7 +515,8 @@ void TDocumentMarkup::Image(const xmlNode* element) {
   if (hidden_ > 0 || references_ > 0) return;
   std::string source = Attribute(element, language_ == TMarkupLanguage::Fb2 ? "href" : "src");
   // A path inside the book, relative to the document that shows it; never anything outside.
-  if (!base_.empty() && source.find(':') == std::string::npos) source = ResolveHref(base_, source).value_or("");
+  if (!base_.empty() && source.find(':') == std::string::npos)
+    source = ResolveHref(base_, source).value_or("");
   std::string alt = Attribute(element, "alt");
   if (alt.empty()) alt = Attribute(element, "title");
   if (notes_ > 0) {

@@ -32,8 +32,27 @@ public:
 private:
   // What an element began, for its end to undo.
   enum class TFrameKind : std::uint8_t {
-    Inline, Block, Paragraph, Heading, List, ListItem, Quote, Stanza, Preformatted, Code, Table, Cell,
-    Head, Note, NoteTitle, NoteContainer, NoteReference, Hidden, Figure, Caption, Section,
+    Inline,
+    Block,
+    Paragraph,
+    Heading,
+    List,
+    ListItem,
+    Quote,
+    Stanza,
+    Preformatted,
+    Code,
+    Table,
+    Cell,
+    Head,
+    Note,
+    NoteTitle,
+    NoteContainer,
+    NoteReference,
+    Hidden,
+    Figure,
+    Caption,
+    Section,
   };
   struct TFrame {
     TFrameKind kind;
@@ -69,15 +88,15 @@ private:
   // How many of each kind of element the walk is inside.
   int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;
   int tables_ = 0, heads_ = 0, notes_ = 0, noteContainers_ = 0, hidden_ = 0, figures_ = 0, sections_ = 0;
-  int titles_ = 0;  // within an FB2 note's title
-  std::string base_;                         // the path of the document read, for its pictures
+  int titles_ = 0;    // within an FB2 note's title
+  std::string base_;  // the path of the document read, for its pictures
   int references_ = 0;
-  std::string reference_;                    // the text of the note reference being read
-  std::string referenceTarget_;              // the id it points to
-  std::string noteTitle_;                    // an FB2 note's title, its label
+  std::string reference_;                      // the text of the note reference being read
+  std::string referenceTarget_;                // the id it points to
+  std::string noteTitle_;                      // an FB2 note's title, its label
   std::map<std::string, std::string> labels_;  // a note's id: its label, as its reference gives it
-  std::set<std::string> referenceIds_;       // the ids of note references: a link there leads back
-  std::size_t bookkeeping_ = 0;              // the bytes the maps above take
+  std::set<std::string> referenceIds_;         // the ids of note references: a link there leads back
+  std::size_t bookkeeping_ = 0;                // the bytes the maps above take
   int unlabelledNotes_ = 0;
 };
 

@@ -26,7 +26,8 @@ document::TDocument ReadEpubDocument(TZipArchive& archive, std::size_t capacity,
 
 document::TDocument ReadFb2Document(const TByteSource& source, std::size_t capacity) {
   document::TDocumentBuilder main, notes;
-  TDocumentMarkup mainSink(main, TMarkupLanguage::Fb2, capacity), notesSink(notes, TMarkupLanguage::Fb2, capacity, true);
+  TDocumentMarkup mainSink(main, TMarkupLanguage::Fb2, capacity),
+      notesSink(notes, TMarkupLanguage::Fb2, capacity, true);
   const TBookMetadata metadata = ReadFb2(source, mainSink, notesSink);
   if (main.Bytes() + notes.Bytes() > capacity) throw ETextTooLarge();
   std::vector<document::TBlock> blocks = main.Finish();

@@ -27,8 +27,8 @@ struct TManifestItem {
   std::string href;                 // as the package document writes it
   std::optional<std::string> path;  // inside the archive; none when the href leaves it
   std::string mediaType;
-  bool navigation = false;          // the EPUB 3 navigation document
-  bool cover = false;               // the EPUB 3 cover picture
+  bool navigation = false;  // the EPUB 3 navigation document
+  bool cover = false;       // the EPUB 3 cover picture
 };
 
 // Font obfuscation (IDPF and Adobe) scrambles embedded fonts only; the text stays readable.
@@ -134,7 +134,8 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
   if (const xmlNode* title = FirstChildElement(metadata, "title")) book.title = CollapsedText(title);
   book.authors = Names(metadata, "creator", CollapsedText);
   // Many books leave out dc:language but say it on the package, or else on their pages.
-  if (const xmlNode* language = FirstChildElement(metadata, "language")) book.language = CollapsedText(language);
+  if (const xmlNode* language = FirstChildElement(metadata, "language"))
+    book.language = CollapsedText(language);
   if (book.language.empty()) book.language = LanguageAttribute(root);
 
   std::map<std::string, TManifestItem> manifest;

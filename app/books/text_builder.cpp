@@ -5,8 +5,8 @@
 
 #include "app/books/book.h"
 #include "app/books/text_capacity.h"
-#include "platform/utf8.h"
 #include "platform/exceptions.h"
+#include "platform/utf8.h"
 
 namespace books {
 

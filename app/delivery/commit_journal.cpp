@@ -28,9 +28,12 @@ constexpr std::string_view kEndLine = "\nend\n";  // after the last entry's line
 std::string Escaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
-    if (c == '\\') out += "\\\\";
-    else if (c == '\n') out += "\\n";
-    else out += c;
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -38,8 +41,10 @@ std::string Escaped(std::string_view text) {
 std::string Unescaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size()) out += text[++i] == 'n' ? '\n' : text[i];
-    else out += text[i];
+    if (text[i] == '\\' && i + 1 < text.size())
+      out += text[++i] == 'n' ? '\n' : text[i];
+    else
+      out += text[i];
   }
   return out;
 }
@@ -61,7 +66,8 @@ std::string NameOf(const std::string& relativePath) {
 int RemoveOldPages(const TDirectory& folder, const std::set<std::string>& kept) {
   int removed = 0;
   for (const auto& name : folder.Names()) {
-    if (!IsPageFileName(name) || kept.contains(name) || EntryKindOf(folder, name) != TEntryKind::File) continue;
+    if (!IsPageFileName(name) || kept.contains(name) || EntryKindOf(folder, name) != TEntryKind::File)
+      continue;
     if (IsPageFile(folder, name) && ::unlinkat(folder.Fd(), name.c_str(), 0) == 0) ++removed;
   }
   return removed;
@@ -70,11 +76,13 @@ int RemoveOldPages(const TDirectory& folder, const std::set<std::string>& kept) 
 // The part folder `name` of the target, made when missing; never a link.
 TDirectory OpenPartFolder(const TDirectory& folder, const std::string& name, const std::string& shownPage) {
   if (name.empty()) return TDirectory(folder, ".");
-  if (::mkdirat(folder.Fd(), name.c_str(), 0777) != 0 && errno != EEXIST) throw EFCreateError(shownPage, errno);
+  if (::mkdirat(folder.Fd(), name.c_str(), 0777) != 0 && errno != EEXIST)
+    throw EFCreateError(shownPage, errno);
   TDirectory part(folder, name);
   if (part.Valid()) return part;
   const int error = errno;
-  if (EntryKindOf(folder, name) == TEntryKind::Link) throw ELinkRefused(shownPage.substr(0, shownPage.rfind('/')));
+  if (EntryKindOf(folder, name) == TEntryKind::Link)
+    throw ELinkRefused(shownPage.substr(0, shownPage.rfind('/')));
   throw EFCreateError(shownPage, error);
 }
 
@@ -82,10 +90,14 @@ TDirectory OpenPartFolder(const TDirectory& folder, const std::string& name, con
 void CheckPageName(const TEntryKinds& part, const std::string& name, const std::string& shownPage) {
   switch (part.Of(name)) {
     case TEntryKind::Missing:
-    case TEntryKind::File: return;
-    case TEntryKind::Link: throw ELinkRefused(shownPage);
-    case TEntryKind::Folder: throw EFCreateError(shownPage, EISDIR);
-    case TEntryKind::Other: throw EFCreateError(shownPage, EEXIST);
+    case TEntryKind::File:
+      return;
+    case TEntryKind::Link:
+      throw ELinkRefused(shownPage);
+    case TEntryKind::Folder:
+      throw EFCreateError(shownPage, EISDIR);
+    case TEntryKind::Other:
+      throw EFCreateError(shownPage, EEXIST);
   }
 }
 
@@ -95,12 +107,17 @@ std::optional<TDirectory> CheckPartFolder(const TDirectory& folder, const std::s
                                           const std::string& shownFolder, const std::string& shownPage) {
   if (name.empty()) return TDirectory(folder, ".");
   switch (EntryKindOf(folder, name)) {
-    case TEntryKind::Missing: return std::nullopt;
-    case TEntryKind::Link: throw ELinkRefused(shownFolder + name);
-    case TEntryKind::Folder: break;
-    default: throw EFCreateError(shownPage, ENOTDIR);
+    case TEntryKind::Missing:
+      return std::nullopt;
+    case TEntryKind::Link:
+      throw ELinkRefused(shownFolder + name);
+    case TEntryKind::Folder:
+      break;
+    default:
+      throw EFCreateError(shownPage, ENOTDIR);
   }
-  if (::faccessat(folder.Fd(), name.c_str(), W_OK | X_OK, AT_EACCESS) != 0) throw EFCreateError(shownPage, errno);
+  if (::faccessat(folder.Fd(), name.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+    throw EFCreateError(shownPage, errno);
   TDirectory part(folder, name);
   if (!part.Valid()) throw EFCreateError(shownPage, errno);
   return part;
@@ -134,7 +151,8 @@ void WriteCommitJournal(const TDirectory& staging, const std::string& shownStagi
   const std::string shownPath = shownStaging + "/" + kJournalName;
   // The pages first: once the journal stands, a crash must not find them empty.
   if (::syncfs(staging.Fd()) != 0) throw EFWriteError(shownPath, errno);
-  const int fd = ::openat(staging.Fd(), kNewJournalName, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+  const int fd =
+      ::openat(staging.Fd(), kNewJournalName, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) throw EFCreateError(shownPath, errno);
   try {
     WriteAll(fd, JournalText(plan), shownPath);
@@ -144,7 +162,8 @@ void WriteCommitJournal(const TDirectory& staging, const std::string& shownStagi
     throw;
   }
   if (::close(fd) != 0) throw EFWriteError(shownPath, errno);
-  if (::renameat(staging.Fd(), kNewJournalName, staging.Fd(), kJournalName) != 0) throw EFWriteError(shownPath, errno);
+  if (::renameat(staging.Fd(), kNewJournalName, staging.Fd(), kJournalName) != 0)
+    throw EFWriteError(shownPath, errno);
   staging.Sync();
 }
 
@@ -165,14 +184,18 @@ std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging) {
     const std::string_view line = rest.substr(0, rest.find('\n'));
     rest.remove_prefix(line.size() + 1);
     const std::string_view value = line.substr(std::min(line.size(), line.find(' ') + 1));
-    if (line.starts_with("book ")) plan.bookName = Unescaped(value);
-    else if (line.starts_with("page ")) plan.pages.push_back(Unescaped(value));
-    else if (line.starts_with("stale ")) plan.staleFolders.push_back(Unescaped(value));
+    if (line.starts_with("book "))
+      plan.bookName = Unescaped(value);
+    else if (line.starts_with("page "))
+      plan.pages.push_back(Unescaped(value));
+    else if (line.starts_with("stale "))
+      plan.staleFolders.push_back(Unescaped(value));
   }
   return plan;
 }
 
-TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan) {
+TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder,
+                             const TCommitPlan& plan) {
   const TDirectory staging(folder, kStagingFolderName);
   TCommitResult result;
   std::vector<std::pair<TDirectory, std::set<std::string>>> written;  // folder → its pages

@@ -17,8 +17,8 @@ class TDirectory;
 inline constexpr const char* kStagingFolderName = ".stronix-staging";
 
 struct TCommitPlan {
-  std::string bookName;                   // named when another run finishes the commit
-  std::vector<std::string> pages;         // relative to the target ("0001.gif", "Name 01/0001.gif"), in page order
+  std::string bookName;            // named when another run finishes the commit
+  std::vector<std::string> pages;  // relative to the target ("0001.gif", "Name 01/0001.gif"), in page order
   std::vector<std::string> staleFolders;  // part folders of an older, longer book, relative
 };
 
@@ -45,7 +45,8 @@ std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging);
 // the plan did not bring from each folder that received pages and from the stale folders
 // (which go too when left empty), then the journal and the staging folder. A part folder
 // that is a link raises ELinkRefused; a failed move EFCreateError naming the page.
-TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan);
+TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder,
+                             const TCommitPlan& plan);
 
 // In a locked `folder`: carries out the journal a killed run left in its staging folder,
 // if any; the name of the book it finished.

@@ -30,9 +30,9 @@ void WriteWholeFile(const TDirectory& folder, const std::string& name, const std
 class TStagedBook {
 public:
   // Locks `folder` (a path ending in "/"), finishes a commit a killed run left there,
-  // clears whatever else it left and makes the staging folder. With `createFolder` a missing folder is made with its parents.
-  // Errors name `firstPagePath`, the first file the run would write ("Cannot create
-  // file .../0000.gif"), or are EFolderBusy when another run holds the folder.
+  // clears whatever else it left and makes the staging folder. With `createFolder` a missing folder is made
+  // with its parents. Errors name `firstPagePath`, the first file the run would write ("Cannot create file
+  // .../0000.gif"), or are EFolderBusy when another run holds the folder.
   TStagedBook(std::string folder, const std::string& firstPagePath, bool createFolder,
               TFileWriter writer = WriteWholeFile);
   // Without a commit the staging folder goes and the folder is as it was; folders the run
@@ -59,7 +59,8 @@ public:
   // (relative: parts of an older, longer book), which go too when left empty. Every name
   // is checked before the first page moves. `bookName` names the book should another run
   // have to finish the commit.
-  TCommit Commit(const std::string& bookName, bool pageTimes, const std::vector<std::string>& staleFolders = {});
+  TCommit Commit(const std::string& bookName, bool pageTimes,
+                 const std::vector<std::string>& staleFolders = {});
 
 private:
   void RemoveMadeFolders() noexcept;
@@ -70,7 +71,7 @@ private:
   std::unique_ptr<TFolderLock> lock_;
   // Open for the whole run: a page is created by its name in it, not by its whole path.
   std::unique_ptr<TDirectory> stagingFolder_;
-  std::vector<std::string> pages_;  // relative paths, in page order
+  std::vector<std::string> pages_;        // relative paths, in page order
   std::vector<std::string> madeFolders_;  // by this run, the deepest first
   std::optional<std::string> finishedInterrupted_;
   // From the journal on, the staging folder is the next run's to finish, never to clear.

@@ -69,7 +69,7 @@ struct TDocument {
   std::vector<std::string> authors;  // names only
   std::string language;              // BCP 47 code from the book's metadata ("pl", "en-US"), or empty
   std::vector<TBlock> blocks;
-  std::string cover;                 // the cover picture, as an Image block's `source`; empty when none
+  std::string cover;  // the cover picture, as an Image block's `source`; empty when none
 };
 
 }  // namespace document

@@ -225,7 +225,8 @@ void TDocumentBuilder::EndBlock() {
 void TDocumentBuilder::Chapter() {
   EndTable();
   EndBlock();
-  if (!blocks_.empty() && blocks_.back().kind == TBlockKind::ChapterStart && blocks_.back().runs.empty()) return;
+  if (!blocks_.empty() && blocks_.back().kind == TBlockKind::ChapterStart && blocks_.back().runs.empty())
+    return;
   Push(BlockOf(TBlockKind::ChapterStart));
 }
 

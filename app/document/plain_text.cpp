@@ -24,8 +24,8 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 
 std::size_t CharCount(std::string_view text) {
   // Continuation bytes do not start a character.
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::vector<TLine> SplitLines(std::string_view text) {

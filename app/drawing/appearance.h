@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/layout/color.h"
-#include "app/text/font_script.h"
 #include "app/layout/page_font.h"
 #include "app/layout/text_box.h"
+#include "app/text/font_script.h"
 #include "platform/exceptions.h"
 
 struct TColorSet {

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/drawing/qt_color.h"
-#include "app/text/code_page.h"
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_wrap.h"
 #include "app/layout/page_layout.h"
+#include "app/text/code_page.h"
 #include "app/text/text_file.h"
 
 namespace {
@@ -27,7 +27,10 @@ public:
         // Taken before any painter works on the image, which then keeps its memory.
         pixels_{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4, image_.width(),
                 image_.height()},
-        box_(box), font_(MakeQFont(box.Font())), codePage_(CodePageOf(box.Font().script)), printer_(printer),
+        box_(box),
+        font_(MakeQFont(box.Font())),
+        codePage_(CodePageOf(box.Font().script)),
+        printer_(printer),
         ascent_(CellOf(font_).ascent) {}
 
   // Draws the bytes, read in the font's code page, with the line's cell top at y.

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string_view>
 
-#include "app/layout/line_list.h"
-#include "app/layout/pagination.h"
 #include "app/drawing/page_raster.h"
 #include "app/glyphs/line_printer.h"
+#include "app/layout/line_list.h"
+#include "app/layout/pagination.h"
 #include "app/layout/text_box.h"
 
 // The tool's lines under the book on the title page, in UTF-8: the classic page indents

@@ -24,7 +24,8 @@ void ReverseEveryPixel(TBitmap& bitmap) {
 
 TPageRaster::TPageRaster() : TPageRaster(kPageWidth, kPageHeight) {}
 
-TPageRaster::TPageRaster(int width, int height) : width_(width), height_(height), bitmap_(width, height, pfDevice) {}
+TPageRaster::TPageRaster(int width, int height)
+    : width_(width), height_(height), bitmap_(width, height, pfDevice) {}
 
 TBitmap& TPageRaster::Bitmap() {
   if (kQtByteOrderDiffers && inQtByteOrder_) ReverseEveryPixel(bitmap_);

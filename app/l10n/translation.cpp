@@ -5,7 +5,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
 #include <array>
 #include <memory>
 #include <new>

@@ -35,8 +35,7 @@ TExtended::TExtended(std::int64_t value) : negative_(value < 0) {
   exponent_ = -shift;
 }
 
-TExtended TExtended::Rounded(bool negative, std::uint64_t significand, int exponent, bool half,
-                             bool sticky) {
+TExtended TExtended::Rounded(bool negative, std::uint64_t significand, int exponent, bool half, bool sticky) {
   TExtended result;
   result.negative_ = negative;
   result.significand_ = significand;
@@ -78,8 +77,8 @@ TExtended TExtended::operator*(TExtended other) const {
   if ((product.high & kTopBit) != 0)
     return Rounded(negative, product.high, exponent, (product.low & kTopBit) != 0, (product.low << 1) != 0);
   // The product of two significands has 127 or 128 bits: here 127, so one more bit is kept.
-  return Rounded(negative, product.high << 1 | product.low >> 63, exponent - 1,
-                 (product.low >> 62 & 1) != 0, (product.low << 2) != 0);
+  return Rounded(negative, product.high << 1 | product.low >> 63, exponent - 1, (product.low >> 62 & 1) != 0,
+                 (product.low << 2) != 0);
 }
 
 std::int64_t TExtended::Truncated() const {

@@ -26,8 +26,7 @@ TTextCell CellOf(const QFont& font) {
   return {ascent, ascent + static_cast<int>(std::ceil(metrics.descent()))};
 }
 
-TGlyphWidths::TGlyphWidths(const TPageFont& font)
-    : font_(MakeQFont(font)) {
+TGlyphWidths::TGlyphWidths(const TPageFont& font) : font_(MakeQFont(font)) {
   const TCodePage& codePage = CodePageOf(font.script);
   singleByte_ = codePage.SingleByte();
   // In UTF-8 only the ASCII bytes stand for characters of their own.

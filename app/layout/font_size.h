@@ -13,4 +13,6 @@ inline int PixelHeightOfPoints(double points) {
 }
 
 // The size in points that a pixel height shows as: −16 → 12, −13 → 10, −11 → 8.
-inline int PointsOfPixelHeight(int height) { return static_cast<int>(std::lround(-height * 72.0 / kScreenPpi)); }
+inline int PointsOfPixelHeight(int height) {
+  return static_cast<int>(std::lround(-height * 72.0 / kScreenPpi));
+}

@@ -21,9 +21,10 @@ const TExtended kTitleFactors[kTitleLineCount] = {kLineStep, Decimal(330), Decim
 }  // namespace
 
 EFontTooSmall::EFontTooSmall()
-    : Exception(FormatMessage("Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości "
-                              "(%s pkt). Wybierz większą czcionkę.",
-                              {std::to_string(kSmallestPixelHeight), std::to_string(kSmallestWholePoints)})) {}
+    : Exception(
+          FormatMessage("Czcionka jest za mała: układ strony potrzebuje co najmniej %s pikseli wysokości "
+                        "(%s pkt). Wybierz większą czcionkę.",
+                        {std::to_string(kSmallestPixelHeight), std::to_string(kSmallestWholePoints)})) {}
 
 TPageLayout ComputeLayout(int fontHeight) {
   const int size = -Trunc(TExtended::Quotient(std::int64_t{fontHeight} * 72, kScreenPpi));

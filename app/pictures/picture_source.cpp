@@ -121,7 +121,8 @@ std::optional<std::string> ReadFileIn(const TDirectory& folder, const std::strin
   char buffer[kReadChunk];
   for (ssize_t count; (count = ReadRetrying(file.Fd(), buffer, sizeof buffer)) != 0;) {
     // The file may have grown since it was measured.
-    if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > kMaxPictureFileBytes) return std::nullopt;
+    if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > kMaxPictureFileBytes)
+      return std::nullopt;
     bytes.append(buffer, static_cast<std::size_t>(count));
   }
   return bytes;
@@ -136,7 +137,8 @@ public:
 
   std::optional<std::string> Read(const std::string& source) override {
     // A scheme (http:, file:, data:) or an absolute path points outside the folder.
-    if (!folder_.Valid() || source.empty() || source.find(':') != std::string::npos || source.starts_with('/'))
+    if (!folder_.Valid() || source.empty() || source.find(':') != std::string::npos ||
+        source.starts_with('/'))
       return std::nullopt;
     const std::optional<std::string> path = books::ResolveHref(bookName_, source);
     if (!path || path->empty()) return std::nullopt;

@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/run/conversion_run.h"
 
-#include <optional>
-
 #include <QGuiApplication>
 #include <filesystem>
+#include <optional>
 
-#include "app/layout/blank_lines.h"
 #include "app/delivery/book_name.h"
 #include "app/delivery/commit_journal.h"
 #include "app/delivery/free_space.h"
 #include "app/delivery/part_folders.h"
-#include "app/l10n/translation.h"
 #include "app/drawing/page_drawing.h"
+#include "app/l10n/translation.h"
+#include "app/layout/blank_lines.h"
 #include "app/layout/page_layout.h"
-#include "app/run/book_layout.h"
-#include "app/pictures/picture_page.h"
-#include "app/run/page_pipeline.h"
 #include "app/layout/pagination.h"
+#include "app/pictures/picture_page.h"
+#include "app/run/book_layout.h"
+#include "app/run/page_pipeline.h"
 #include "app/text/text_file.h"
 #include "app/typeset/typeset_drawing.h"
 #include "gif/model/page_encoder.h"
@@ -38,9 +37,11 @@ std::vector<std::string> StaleParts(const std::string& folder, const TPartFolder
   if (!parts.HasParts()) return stale;
   std::error_code error;
   const auto isFolder = [&](int part) {
-    return std::filesystem::is_directory(std::filesystem::symlink_status(folder + parts.PartFolder(part), error));
+    return std::filesystem::is_directory(
+        std::filesystem::symlink_status(folder + parts.PartFolder(part), error));
   };
-  for (int part = parts.PartCount(files - 1) + 1; isFolder(part); ++part) stale.push_back(parts.PartFolder(part));
+  for (int part = parts.PartCount(files - 1) + 1; isFolder(part); ++part)
+    stale.push_back(parts.PartFolder(part));
   return stale;
 }
 
@@ -94,7 +95,8 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
       return parts.HasParts() ? parts.FolderOf(index) + "/" + name : prefix + name;
     };
     // The classic pages are always of the default screen's size.
-    CheckFreeSpace(folder, total, book ? static_cast<std::uint64_t>(typeset.width) * typeset.height : kPagePixels);
+    CheckFreeSpace(folder, total,
+                   book ? static_cast<std::uint64_t>(typeset.width) * typeset.height : kPagePixels);
     TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
 
     const auto makeMaker = [&]() -> TPageMaker {
@@ -150,5 +152,6 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
 void ShowRunEnd(TTextBox& box, const TRunReport& report) {
   box.Clear();
   box.AppendLine("gotowe...");
-  if (report.finishedInterrupted) box.AppendLine(Localized(FinishedInterruptedMessage(*report.finishedInterrupted)));
+  if (report.finishedInterrupted)
+    box.AppendLine(Localized(FinishedInterruptedMessage(*report.finishedInterrupted)));
 }

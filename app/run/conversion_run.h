@@ -4,17 +4,17 @@
 // and the page pictures 0001.gif, 0002.gif, ... in the target folder.
 #include <functional>
 #include <optional>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/delivery/staged_book.h"
-#include "app/run/run_monitor.h"
 #include "app/document/document.h"
 #include "app/drawing/page_turn.h"
 #include "app/drawing/screen_size.h"
 #include "app/layout/text_box.h"
 #include "app/pictures/picture_page.h"
+#include "app/run/run_monitor.h"
 #include "app/typeset/typeset_options.h"
 #include "platform/exceptions.h"
 
@@ -65,8 +65,8 @@ struct TRunSettings {
 
 // What a run did.
 struct TRunReport {
-  int filesWritten = 0;      // title page included
-  int oldPagesRemoved = 0;   // pages of an earlier, longer book
+  int filesWritten = 0;              // title page included
+  int oldPagesRemoved = 0;           // pages of an earlier, longer book
   std::vector<std::string> folders;  // where the pages are, in reading order
   // The book whose commit a killed run left in the folder, finished before this one began.
   std::optional<std::string> finishedInterrupted;

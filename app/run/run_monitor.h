@@ -27,4 +27,3 @@ public:
 private:
   std::atomic<bool> cancelled_{false};
 };
-

@@ -5,8 +5,8 @@
 #include <cerrno>
 
 #include "app/books/book_file.h"
-#include "platform/exceptions.h"
 #include "platform/cancellation.h"
+#include "platform/exceptions.h"
 #include "platform/utf8.h"
 
 namespace {
@@ -35,7 +35,8 @@ std::string ReadBytes(TBookFile& file, std::size_t capacity) {
     const std::size_t count = file.ReadSome(chunk, sizeof chunk);
     if (count == 0) return bytes;
     const std::string_view read(chunk, count);
-    if (nul == std::string::npos && read.find('\0') != std::string_view::npos) nul = bytes.size() + read.find('\0');
+    if (nul == std::string::npos && read.find('\0') != std::string_view::npos)
+      nul = bytes.size() + read.find('\0');
     bytes += read;
     // Past the limit only what follows a NUL may go unread.
     if (bytes.size() > capacity) {
@@ -50,14 +51,16 @@ std::string ReadBytes(TBookFile& file, std::size_t capacity) {
 std::string Utf16ToUtf8(std::string_view bytes) {
   const bool bigEndian = bytes.starts_with("\xFE\xFF");
   const auto unit = [&](std::size_t i) -> char32_t {
-    const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+    const auto first = static_cast<unsigned char>(bytes[i]),
+               second = static_cast<unsigned char>(bytes[i + 1]);
     return bigEndian ? (first << 8 | second) : (second << 8 | first);
   };
   std::string out;
   out.reserve(bytes.size());
   for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
     char32_t c = unit(i);
-    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+        unit(i + 2) <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
       i += 2;
     } else if (c >= 0xD800 && c <= 0xDFFF) {

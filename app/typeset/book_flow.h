@@ -48,9 +48,9 @@ using TFlowPictures = std::unordered_map<const document::TBlock*, TFlowPicture>;
 
 // How the column is set.
 struct TFlowSettings {
-  float left = 0, right = 0;  // the measure
-  TBreakRules rules;          // for paragraphs; other blocks align as their kind wants
-  int textHeight = 0;         // of a page's text area
+  float left = 0, right = 0;                // the measure
+  TBreakRules rules;                        // for paragraphs; other blocks align as their kind wants
+  int textHeight = 0;                       // of a page's text area
   const TFlowPictures* pictures = nullptr;  // none: every picture is its placeholder line
 };
 
@@ -58,7 +58,8 @@ struct TFlowSettings {
 // (none: every one its placeholder); an Image of the `cover` before the book's first text is
 // skipped, as the title page shows the cover.
 TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std::string& cover,
-                            const TFlowSettings& settings, TFaceSet& faces, pictures::TBookPictures* pictures);
+                            const TFlowSettings& settings, TFaceSet& faces,
+                            pictures::TBookPictures* pictures);
 
 // Sets the book's blocks; notes gather at their chapter's end under "Przypisy".
 TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings, TFaceSet& faces);

@@ -17,6 +17,6 @@ struct TTypesetOptions {
   bool hyphenate = true;
   bool footer = true;    // chapter title, page / total and the progress rule
   bool contents = true;  // a contents page after the title page
-  bool pictures = true;   // off: each picture's placeholder line instead
+  bool pictures = true;  // off: each picture's placeholder line instead
   std::string language;  // BCP 47, used when the book names none; empty: none known
 };

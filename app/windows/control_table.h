@@ -5,7 +5,6 @@
 // with absolute positions, so nothing moves or stretches when the window is resized.
 #include <QRect>
 #include <QString>
-
 #include <functional>
 #include <span>
 
@@ -20,7 +19,18 @@ class QSpinBox;
 class QWidget;
 class TMemoView;
 
-enum class TControlKind { Panel, Label, Button, Memo, GroupBox, Edit, CheckBox, SpinBox, ProgressBar, ComboBox };
+enum class TControlKind {
+  Panel,
+  Label,
+  Button,
+  Memo,
+  GroupBox,
+  Edit,
+  CheckBox,
+  SpinBox,
+  ProgressBar,
+  ComboBox
+};
 
 // The controls the window works with, each a typed member named for what it does; the
 // comment gives its name in the table, which is also its object name.

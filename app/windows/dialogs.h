@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/layout/color.h"
 #include "app/drawing/appearance.h"
+#include "app/layout/color.h"
 
 class TDialogs {
 public:

@@ -12,18 +12,17 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtGlobal>
-
 #include <iterator>
 
-#include "app/layout/font_size.h"
 #include "app/drawing/qt_color.h"
+#include "app/layout/font_size.h"
 
 namespace {
 
 // The styles in the order offered; index = bold × 2 + italic.
-constexpr const char* kStyleNames[] = {QT_TRANSLATE_NOOP("TFontDialog", "Normalny"), QT_TRANSLATE_NOOP("TFontDialog", "Kursywa"),
-                                       QT_TRANSLATE_NOOP("TFontDialog", "Pogrubiony"),
-                                       QT_TRANSLATE_NOOP("TFontDialog", "Pogrubiona kursywa")};
+constexpr const char* kStyleNames[] = {
+    QT_TRANSLATE_NOOP("TFontDialog", "Normalny"), QT_TRANSLATE_NOOP("TFontDialog", "Kursywa"),
+    QT_TRANSLATE_NOOP("TFontDialog", "Pogrubiony"), QT_TRANSLATE_NOOP("TFontDialog", "Pogrubiona kursywa")};
 
 struct TNamedColor {
   const char* name;
@@ -32,14 +31,22 @@ struct TNamedColor {
 
 // The sixteen basic colours a font dialog offers for text.
 constexpr TNamedColor kTextColors[] = {
-    {QT_TRANSLATE_NOOP("TFontDialog", "Czarny"), MakeColor(0, 0, 0)},           {QT_TRANSLATE_NOOP("TFontDialog", "Bordowy"), MakeColor(128, 0, 0)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Zielony"), MakeColor(0, 128, 0)},        {QT_TRANSLATE_NOOP("TFontDialog", "Oliwkowy"), MakeColor(128, 128, 0)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Granatowy"), MakeColor(0, 0, 128)},      {QT_TRANSLATE_NOOP("TFontDialog", "Purpurowy"), MakeColor(128, 0, 128)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Zielonomodry"), MakeColor(0, 128, 128)}, {QT_TRANSLATE_NOOP("TFontDialog", "Szary"), MakeColor(128, 128, 128)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Srebrny"), MakeColor(192, 192, 192)},    {QT_TRANSLATE_NOOP("TFontDialog", "Czerwony"), MakeColor(255, 0, 0)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Limonkowy"), MakeColor(0, 255, 0)},      {QT_TRANSLATE_NOOP("TFontDialog", "Żółty"), MakeColor(255, 255, 0)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Niebieski"), MakeColor(0, 0, 255)},      {QT_TRANSLATE_NOOP("TFontDialog", "Fuksja"), MakeColor(255, 0, 255)},
-    {QT_TRANSLATE_NOOP("TFontDialog", "Akwamaryna"), MakeColor(0, 255, 255)},   {QT_TRANSLATE_NOOP("TFontDialog", "Biały"), MakeColor(255, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Czarny"), MakeColor(0, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Bordowy"), MakeColor(128, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Zielony"), MakeColor(0, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Oliwkowy"), MakeColor(128, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Granatowy"), MakeColor(0, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Purpurowy"), MakeColor(128, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Zielonomodry"), MakeColor(0, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Szary"), MakeColor(128, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Srebrny"), MakeColor(192, 192, 192)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Czerwony"), MakeColor(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Limonkowy"), MakeColor(0, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Żółty"), MakeColor(255, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Niebieski"), MakeColor(0, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Fuksja"), MakeColor(255, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Akwamaryna"), MakeColor(0, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Biały"), MakeColor(255, 255, 255)},
 };
 
 struct TScriptLabel {
@@ -115,7 +122,8 @@ void TFontDialog::createControls() {
   for (QComboBox* box : {face_, style_, color_, script_})
     connect(box, &QComboBox::currentIndexChanged, this, &TFontDialog::refreshSample);
   connect(size_, &QSpinBox::valueChanged, this, &TFontDialog::refreshSample);
-  for (QCheckBox* box : {strikeOut_, underline_}) connect(box, &QCheckBox::toggled, this, &TFontDialog::refreshSample);
+  for (QCheckBox* box : {strikeOut_, underline_})
+    connect(box, &QCheckBox::toggled, this, &TFontDialog::refreshSample);
 }
 
 void TFontDialog::arrangeControls() {

@@ -2,8 +2,8 @@
 #include "app/windows/main_window.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,23 +12,22 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
-
 #include <exception>
 #include <utility>
 
-#include "app/drawing/appearance.h"
-#include "app/run/conversion_run.h"
 #include "app/delivery/part_folders.h"
-#include "app/text/text_file.h"
-#include "app/layout/font_metrics.h"
+#include "app/drawing/appearance.h"
+#include "app/drawing/qt_color.h"
 #include "app/l10n/translation.h"
+#include "app/layout/font_metrics.h"
+#include "app/run/conversion_run.h"
 #include "app/run/run_monitor.h"
+#include "app/text/text_file.h"
 #include "app/windows/background_run.h"
 #include "app/windows/control_table.h"
 #include "app/windows/dialogs.h"
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
-#include "app/drawing/qt_color.h"
 #include "app/windows/run_report_text.h"
 #include "app/windows/window_style.h"
 
@@ -186,7 +185,8 @@ void TForm1::takeRunOptions() {
   settings.pagesPerFolder = controls_.splitFolders->isChecked() ? controls_.pagesPerFolder->value() : 0;
   settings.compactPages = controls_.compactPages->isChecked();
   settings.layout = controls_.bookLayout->isChecked() ? TLayoutKind::Book : TLayoutKind::Classic;
-  settings.screen = kScreenPresets[static_cast<std::size_t>(std::max(0, controls_.screenSize->currentIndex()))];
+  settings.screen =
+      kScreenPresets[static_cast<std::size_t>(std::max(0, controls_.screenSize->currentIndex()))];
 }
 
 void TForm1::showRunning(bool running) {

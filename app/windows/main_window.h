@@ -12,7 +12,6 @@
 // disabled, and "Przerwij", Esc or closing the window stops the run after the page being
 // written. The text box shows "gotowe..." once the run has succeeded.
 #include <QWidget>
-
 #include <memory>
 
 #include "app/main_state.h"
@@ -41,22 +40,22 @@ public:
   // The help window, owned by this one and closed with it.
   Tpomoc* pomoc() const { return pomoc_; }
 
-  void Button1Click();   // "Załaduj TXT": load a book
+  void Button1Click();  // "Załaduj TXT": load a book
   // Loads the book at `path` as "Załaduj TXT" does once it is chosen (a book given on
   // the command line or opened from a file manager).
   void LoadBook(const std::string& path);
-  void Button2Click();   // "Generuj": start the conversion run
-  void Button3Click();   // "Font": the font dialog
-  void Button4Click();   // "Tło": the background colour dialog
-  void Button5Click();   // "Wyjdź": close, which ends the program
-  void Button6Click();   // colour set "1"
-  void Button7Click();   // colour set "2"
-  void Button8Click();   // colour set "3"
-  void Button9Click();   // colour set "4"
-  void Button10Click();  // "Help": show the help window
-  void Button11Click();  // "Przerwij": stop the run after the current page
-  void Button12Click();  // "…": choose the target folder
-  void Button13Click();  // "Na kartę": the book's folder on the memory card
+  void Button2Click();    // "Generuj": start the conversion run
+  void Button3Click();    // "Font": the font dialog
+  void Button4Click();    // "Tło": the background colour dialog
+  void Button5Click();    // "Wyjdź": close, which ends the program
+  void Button6Click();    // colour set "1"
+  void Button7Click();    // colour set "2"
+  void Button8Click();    // colour set "3"
+  void Button9Click();    // colour set "4"
+  void Button10Click();   // "Help": show the help window
+  void Button11Click();   // "Przerwij": stop the run after the current page
+  void Button12Click();   // "…": choose the target folder
+  void Button13Click();   // "Na kartę": the book's folder on the memory card
   void CheckBox2Click();  // "rozdział od nowej strony"
   void CheckBox4Click();  // "dziel na foldery po": the page count is asked only when on
   void FormActivate();

@@ -5,14 +5,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-
 #include <algorithm>
 
-#include "app/text/code_page.h"
+#include "app/drawing/qt_color.h"
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_list.h"
 #include "app/layout/text_box.h"
-#include "app/drawing/qt_color.h"
+#include "app/text/code_page.h"
 
 namespace {
 

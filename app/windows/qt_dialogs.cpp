@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QSettings>
 
-#include "app/windows/font_dialog.h"
 #include "app/drawing/qt_color.h"
+#include "app/windows/font_dialog.h"
 #include "app/windows/window_style.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace {

@@ -19,7 +19,8 @@ constexpr int CubeLevel(std::uint8_t v) { return (v + 3) / kCubeStep; }
 // CubeLevel of every byte, read once per channel on the page path.
 inline constexpr auto kCubeLevels256 = [] {
   std::array<std::uint8_t, 256> levels{};
-  for (int v = 0; v < 256; ++v) levels[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(CubeLevel(static_cast<std::uint8_t>(v)));
+  for (int v = 0; v < 256; ++v)
+    levels[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(CubeLevel(static_cast<std::uint8_t>(v)));
   return levels;
 }();
 
@@ -40,7 +41,8 @@ public:
 
   std::uint8_t MapColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& outRed,
                         std::uint8_t& outGreen, std::uint8_t& outBlue) override {
-    const int r = detail::kCubeLevels256[red], g = detail::kCubeLevels256[green], b = detail::kCubeLevels256[blue];
+    const int r = detail::kCubeLevels256[red], g = detail::kCubeLevels256[green],
+              b = detail::kCubeLevels256[blue];
     outRed = static_cast<std::uint8_t>(r * detail::kCubeStep);
     outGreen = static_cast<std::uint8_t>(g * detail::kCubeStep);
     outBlue = static_cast<std::uint8_t>(b * detail::kCubeStep);

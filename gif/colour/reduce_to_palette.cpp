@@ -35,7 +35,8 @@ TPaletteHandle BuildPalette(TReductionMethod method, TDIBReader& reader, TBitmap
       return BuildWebCubePalette();
     case TReductionMethod::Optimized:
       // Bits out of range ask for no colours, which the optimized palette refuses.
-      return BuildOptimizedPalette(reader, paletteBits >= 0 && paletteBits <= kMaxPaletteBits ? 1 << paletteBits : 0,
+      return BuildOptimizedPalette(reader,
+                                   paletteBits >= 0 && paletteBits <= kMaxPaletteBits ? 1 << paletteBits : 0,
                                    kColorBits, false);
     case TReductionMethod::OptimizedSystem:
       return BuildOptimizedPaletteFromBitmap(source, kSystemFramedColors, kColorBits, true);
@@ -111,7 +112,8 @@ void MapThrough(TBitmap& result, TDIBReader& reader, const TPalette* palette, Lo
   if (lookup.ColorCount() == 0) return;
   if (dither == TDitherMethod::Nearest) {
     if constexpr (requires { Lookup::kOrderFree; }) {
-      WriteResult(result, reader, palette, [&](TDIBWriter& writer) { MapRowsInOrder(reader, writer, lookup); });
+      WriteResult(result, reader, palette,
+                  [&](TDIBWriter& writer) { MapRowsInOrder(reader, writer, lookup); });
     } else {
       TBoundDitherEngine<Lookup> walker(reader.Width(), lookup);
       WriteResult(result, reader, palette, [&](TDIBWriter& writer) { WalkRows(reader, writer, walker); });

@@ -42,7 +42,7 @@ inline constexpr int kBlockBufferSize = kMaxSubBlock + 1;  // the length byte, t
 // LZW.
 inline constexpr int kMinCodeSize = 2;  // the smallest minimum code size a stream may carry
 inline constexpr int kMaxCodeBits = 12;
-inline constexpr int kMaxCode = 4095;      // first code that is never assigned
+inline constexpr int kMaxCode = 4095;  // first code that is never assigned
 inline constexpr int kLastDictionaryCode = 4094;
 inline constexpr int kHashTableSize = 8009;  // prime
 

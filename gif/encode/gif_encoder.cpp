@@ -10,7 +10,9 @@ namespace {
 // Drops the writer whichever way Encode leaves.
 class WriterScope {
 public:
-  WriterScope(std::optional<TGIFWriter>& writer, TStream& stream) : writer_(writer) { writer_.emplace(stream); }
+  WriterScope(std::optional<TGIFWriter>& writer, TStream& stream) : writer_(writer) {
+    writer_.emplace(stream);
+  }
   ~WriterScope() { writer_.reset(); }
   WriterScope(const WriterScope&) = delete;
   WriterScope& operator=(const WriterScope&) = delete;

@@ -28,8 +28,8 @@ public:
   // or an empty frame writes the end code alone. Raises GIFException "Color not in
   // color table" for an index not below `colorCount` (the data so far reach the
   // stream, the terminator does not) and EWriteError when the stream refuses a block.
-  void Encode(TStream& stream, int bitDepth, int colorCount, const std::uint8_t* pixels,
-              bool interlaced, int height, int width);
+  void Encode(TStream& stream, int bitDepth, int colorCount, const std::uint8_t* pixels, bool interlaced,
+              int height, int width);
 
 protected:
   TGIFEncoder() = default;
@@ -68,7 +68,9 @@ protected:
   bool Interlaced() const { return interlaced_; }
   // Advances the walk to the next pixel; false when every pixel has been read. The
   // first pixel needs no call.
-  bool NextPixel(TPixelWalk& walk) const { return --walk.remaining > 0 || (interlaced_ && NextInterlacedRow(walk)); }
+  bool NextPixel(TPixelWalk& walk) const {
+    return --walk.remaining > 0 || (interlaced_ && NextInterlacedRow(walk));
+  }
 
   // GIFException "Color not in color table".
   [[noreturn]] static void RaiseColorNotInTable();

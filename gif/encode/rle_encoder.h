@@ -25,13 +25,13 @@ private:
   // The code that stands for a run of `length` (≥ 2) copies of the table pixel.
   int RunCode(int length) const { return firstFreeCode_ + length - 2; }
 
-  int codeBudget_ = 0;     // codes a table run may use before the table is full
-  int growthStart_ = 0;    // codes after a clear until the width first grows
-  int clearStart_ = 0;     // codes after a clear until one is forced, outside table runs
+  int codeBudget_ = 0;   // codes a table run may use before the table is full
+  int growthStart_ = 0;  // codes after a clear until the width first grows
+  int clearStart_ = 0;   // codes after a clear until one is forced, outside table runs
   int runPixel_ = -1;
   int tableRunLimit_ = 0;  // longest run of the table pixel the decoder's table codes
   int tablePixel_ = 0;
-  int codesSent_ = 0;      // since the last clear, the clear code not counted
+  int codesSent_ = 0;  // since the last clear, the clear code not counted
   int clearThreshold_ = 0;
   int growthThreshold_ = 0;
 };

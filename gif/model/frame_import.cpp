@@ -3,8 +3,8 @@
 // first reduced to 8 bits with the owning image's settings.
 #include <algorithm>
 #include <array>
-#include <string>
 #include <memory>
+#include <string>
 
 #include "gif/colour/dib.h"
 #include "gif/colour/reduce_to_palette.h"
@@ -65,7 +65,8 @@ void TGIFSubImage::ImportBitmap(TBitmap& source) {
     SetBitmapCache(std::make_unique<TBitmap>(source));
   } else {
     TGIFImage& image = Image();
-    SetBitmapCache(ReduceToPalette(source, image.ReductionMethod, image.DitherMethod, image.PaletteBits, nullptr));
+    SetBitmapCache(
+        ReduceToPalette(source, image.ReductionMethod, image.DitherMethod, image.PaletteBits, nullptr));
     format = bitmapCache_->PixelFormat();
   }
   // An unknown method or dither value, or a palette without colours, reduces to nothing:
@@ -79,10 +80,18 @@ void TGIFSubImage::ImportBitmap(TBitmap& source) {
     if (!IsIndexed(format) && format != pf24bit) format = pf24bit;
     TDIBReader reader(*bitmapCache_, format);
     switch (format) {
-      case pf1bit: ImportRows1(reader); break;
-      case pf4bit: ImportRows4(reader); break;
-      case pf8bit: ImportRows8(reader); break;
-      default: ImportRows24(reader); break;
+      case pf1bit:
+        ImportRows1(reader);
+        break;
+      case pf4bit:
+        ImportRows4(reader);
+        break;
+      case pf8bit:
+        ImportRows8(reader);
+        break;
+      default:
+        ImportRows24(reader);
+        break;
     }
     if (source.Transparent && source.Mask()) ApplyMask(*source.Mask());
   } catch (...) {

@@ -49,9 +49,9 @@ private:
 TPageEncoder::TPageEncoder(TPageColors colors)
     : colors_(colors),
       // Compact pages are parsed for size; the default pages keep their bytes.
-      lzw_(colors == TPageColors::UsedOnly
-               ? std::make_unique<TLZWEncoder>(TLZWEncoder::TDictionary::Fitted, TLZWEncoder::TParse::Lookahead)
-               : CreateEncoder(kCompressLZW)) {
+      lzw_(colors == TPageColors::UsedOnly ? std::make_unique<TLZWEncoder>(TLZWEncoder::TDictionary::Fitted,
+                                                                           TLZWEncoder::TParse::Lookahead)
+                                           : CreateEncoder(kCompressLZW)) {
   colorTable_.assign(3 * kTableColors, 0);
   const TPaletteHandle cube = BuildWebCubePalette();
   for (int k = 0; k < cube->Count(); ++k) {

@@ -70,7 +70,10 @@ TEST(MainStateTest, GeneratingBeforeAnyLoadConvertsTheAboutTextAndThenGotowe) {
 TEST(MainStateTest, EmptyAndUtf16BooksAndALoadedBookConvertsAgain) {
   TempDir dir;
   std::ofstream(dir.File("pusta.txt"), std::ios::binary) << "";
-  std::ofstream(dir.File("utf16.txt"), std::ios::binary) << std::string("\xFF\xFE" "A\0\x42\x01", 6);
+  std::ofstream(dir.File("utf16.txt"), std::ios::binary) << std::string(
+      "\xFF\xFE"
+      "A\0\x42\x01",
+      6);
   TMainState state;
   state.LoadTextFile(dir.File("pusta.txt"));
   EXPECT_EQ(state.Generate().filesWritten, 0);
@@ -96,7 +99,8 @@ TEST(MainStateTest, AMarkupBookBringsItsTitleAndChapterPages) {
   TempDir dir;
   std::ofstream(dir.File("ksiega.html"), std::ios::binary)
       << "<html><head><title>Pan Tadeusz</title><meta name=\"author\" content=\"Adam Mickiewicz\"></head>"
-         "<body><h1>Ksi\xC4\x99ga pierwsza</h1><p>Litwo!</p><h1>Ksi\xC4\x99ga druga</h1><p>Kto</p></body></html>";
+         "<body><h1>Ksi\xC4\x99ga pierwsza</h1><p>Litwo!</p><h1>Ksi\xC4\x99ga "
+         "druga</h1><p>Kto</p></body></html>";
   TMainState state;
   state.LoadTextFile(dir.File("ksiega.html"));
   EXPECT_EQ(state.Settings().bookTitle, "Pan Tadeusz \xE2\x80\x94 Adam Mickiewicz");
@@ -130,15 +134,16 @@ private:
 TEST(MainStateTest, LoadingAndPaginatingStopWhenAskedAndChangeNothing) {
   TempDir dir;
   std::string text, body;
-  for (int i = 0; i < 40000; ++i) text += "Wiersz " + std::to_string(i) + " ze z\xB3otej nici\n";  // 10 chunks
+  for (int i = 0; i < 40000; ++i)
+    text += "Wiersz " + std::to_string(i) + " ze z\xB3otej nici\n";  // 10 chunks
   for (int i = 0; i < 2000; ++i) body += "<p>Akapit <em>" + std::to_string(i) + "</em></p>";
   std::ofstream(dir.File("a.txt"), std::ios::binary) << text;
   std::ofstream(dir.File("a.html"), std::ios::binary) << "<html><body>" + body + "</body></html>";
-  std::ofstream(dir.File("a.epub"), std::ios::binary)
-      << MakeZip({{"mimetype", "application/epub+zip"},
-                  {"META-INF/container.xml", Container("c.opf")},
-                  {"c.opf", Package("<dc:title>T</dc:title>", {{"c1", "one.xhtml", "application/xhtml+xml"}}, {"c1"})},
-                  {"one.xhtml", Xhtml(body)}});
+  std::ofstream(dir.File("a.epub"), std::ios::binary) << MakeZip(
+      {{"mimetype", "application/epub+zip"},
+       {"META-INF/container.xml", Container("c.opf")},
+       {"c.opf", Package("<dc:title>T</dc:title>", {{"c1", "one.xhtml", "application/xhtml+xml"}}, {"c1"})},
+       {"one.xhtml", Xhtml(body)}});
   for (const char* name : {"a.txt", "a.html", "a.epub"}) {
     SCOPED_TRACE(name);
     TMainState state;

@@ -35,15 +35,16 @@ end</pre>
   EXPECT_EQ(book->title, "Manual");
   EXPECT_THAT(book->authors, ElementsAre("Ann Smith"));
   EXPECT_EQ(book->language, "en-GB");
-  EXPECT_THAT(Outline(book->blocks),
-              ElementsAre("Chapter:One", "Heading1:One", "Heading2:Sub",
-                          "Paragraph:Plain <i>soft </i>and <b>bold </b><i><b>both</b></i>, <tt>x = 1</tt>, "
-                          "hy\u00ADphen<sup>1</sup>. Line\nbreak.",
-                          "ListItem1[c.]:first", "ListItem2[\u2022]:inner", "ListItem1:tail", "ListItem1[j.]:tenth",
-                          "ListItem1:more", "Quote1:Quoted.", "Quote2:Deeper.", "Pre:  two  spaces\nend",
-                          "Table:Prices <i>now </i>and then//<th>Bind|<th>credentials/the|administrative password",
-                          "Break:", "Break:", "Image(pic.png):Caption", "Chapter:Two", "Heading1:Two",
-                          "Paragraph:Last.", "Note[1]:The note, . More."));
+  EXPECT_THAT(
+      Outline(book->blocks),
+      ElementsAre("Chapter:One", "Heading1:One", "Heading2:Sub",
+                  "Paragraph:Plain <i>soft </i>and <b>bold </b><i><b>both</b></i>, <tt>x = 1</tt>, "
+                  "hy\u00ADphen<sup>1</sup>. Line\nbreak.",
+                  "ListItem1[c.]:first", "ListItem2[\u2022]:inner", "ListItem1:tail", "ListItem1[j.]:tenth",
+                  "ListItem1:more", "Quote1:Quoted.", "Quote2:Deeper.", "Pre:  two  spaces\nend",
+                  "Table:Prices <i>now </i>and then//<th>Bind|<th>credentials/the|administrative password",
+                  "Break:", "Break:", "Image(pic.png):Caption", "Chapter:Two", "Heading1:Two",
+                  "Paragraph:Last.", "Note[1]:The note, . More."));
 }
 
 TEST(DocumentReader, ReadsTheNotesBookGeneratorsWrite) {
@@ -91,12 +92,13 @@ TEST(DocumentReader, ReadsAnFb2BooksStructureAndNotes) {
   EXPECT_EQ(book->title, "Księga");
   EXPECT_THAT(book->authors, ElementsAre("Jan Kowal", "anon"));
   EXPECT_EQ(book->language, "pl");
-  EXPECT_THAT(Outline(book->blocks),
-              ElementsAre("Heading1:Księga", "Quote1:Motto.", "Quote1:Ktoś", "Chapter:Tom I\nRozdział 1",
-                          "Heading1:Tom I\nRozdział 1", "Paragraph:Zdanie<sup>1</sup> z <i>kursywą</i>.",
-                          "Paragraph:Dalej.", "Quote1:Wers jeden,\nwers dwa.", "Pre:<tt>int x;\n  x = 1;</tt>",
-                          "Heading3:Pod", "ListItem1[\u2022]:punkt", "Image(#pic):Obraz", "Table:<th>A|b",
-                          "Chapter:", "Paragraph:Bez tytułu.", "Note[1]:Treść przypisu."));
+  EXPECT_THAT(
+      Outline(book->blocks),
+      ElementsAre("Heading1:Księga", "Quote1:Motto.", "Quote1:Ktoś", "Chapter:Tom I\nRozdział 1",
+                  "Heading1:Tom I\nRozdział 1", "Paragraph:Zdanie<sup>1</sup> z <i>kursywą</i>.",
+                  "Paragraph:Dalej.", "Quote1:Wers jeden,\nwers dwa.", "Pre:<tt>int x;\n  x = 1;</tt>",
+                  "Heading3:Pod", "ListItem1[\u2022]:punkt", "Image(#pic):Obraz", "Table:<th>A|b",
+                  "Chapter:", "Paragraph:Bez tytułu.", "Note[1]:Treść przypisu."));
 }
 
 TEST(DocumentReader, ReadsAnEpubsLanguagePicturesAndNotesInOtherDocuments) {
@@ -105,7 +107,8 @@ TEST(DocumentReader, ReadsAnEpubsLanguagePicturesAndNotesInOtherDocuments) {
       {"META-INF/container.xml", Container("OEBPS/content.opf")},
       {"OEBPS/content.opf",
        Package(R"(<dc:title>T</dc:title><dc:language>pl-PL</dc:language><dc:creator>A</dc:creator>)",
-               {{"c1", "text/c1.xhtml", "application/xhtml+xml"}, {"n", "text/notes.xhtml", "application/xhtml+xml"}},
+               {{"c1", "text/c1.xhtml", "application/xhtml+xml"},
+                {"n", "text/notes.xhtml", "application/xhtml+xml"}},
                {"c1", "n"})},
       {"OEBPS/text/c1.xhtml", Xhtml(R"(<h1>Start</h1><p>Tekst<sup><a href="notes.xhtml#e1">2</a></sup>.</p>)"
                                     R"(<p><img src="../images/a%20b.png" alt=""/></p>)"
@@ -117,22 +120,24 @@ TEST(DocumentReader, ReadsAnEpubsLanguagePicturesAndNotesInOtherDocuments) {
   EXPECT_EQ(book->language, "pl-PL");
   // A reference is known by where it points: the link's target is a note, its own link kept.
   EXPECT_THAT(Outline(book->blocks),
-              ElementsAre("Chapter:Start", "Heading1:Start", "Paragraph:Tekst<sup>2</sup>.", "Image(OEBPS/images/a b.png):",
-                          "Image:", "Chapter:", "Note[2]:2. Przypis."));
+              ElementsAre("Chapter:Start", "Heading1:Start", "Paragraph:Tekst<sup>2</sup>.",
+                          "Image(OEBPS/images/a b.png):", "Image:", "Chapter:", "Note[2]:2. Przypis."));
 }
 
 TEST(DocumentReader, TakesAPagesLanguageFromItsRoot) {
   EXPECT_EQ(ReadBookDocument(R"(<html lang="pl"><body><p>x</p></body></html>)", "a.html")->language, "pl");
-  EXPECT_EQ(ReadBookDocument(R"(<?xml version="1.0"?><html xmlns="http://www.w3.org/1999/xhtml" xml:lang="de">)"
-                             R"(<body><p>x</p></body></html>)",
-                             "a.xhtml")
-                ->language,
-            "de");
+  EXPECT_EQ(
+      ReadBookDocument(R"(<?xml version="1.0"?><html xmlns="http://www.w3.org/1999/xhtml" xml:lang="de">)"
+                       R"(<body><p>x</p></body></html>)",
+                       "a.xhtml")
+          ->language,
+      "de");
 }
 
 TEST(DocumentReader, AnEpubsLanguageComesFromItsMetadataElseItsPackageElseItsFirstPage) {
   const auto language = [](const std::string& packageLang, const std::string& metadata) {
-    std::string opf = Package(metadata, {{"c", "c.xhtml", "application/xhtml+xml"}, {"d", "d.xhtml", ""}}, {"c", "d"});
+    std::string opf =
+        Package(metadata, {{"c", "c.xhtml", "application/xhtml+xml"}, {"d", "d.xhtml", ""}}, {"c", "d"});
     opf.insert(opf.find("<package") + 8, packageLang);
     const std::string epub =
         MakeZip({{"META-INF/container.xml", Container("c.opf")},

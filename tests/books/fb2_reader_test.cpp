@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/books/fb2_reader.h"
+
 #include <gmock/gmock.h>
 
 #include <algorithm>
 #include <cerrno>
 
 #include "app/books/book_reader.h"
-#include "app/books/fb2_reader.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;
@@ -83,7 +84,8 @@ TEST(Fb2Reader, AFailingSourceFailsTheBook) {
     std::copy_n(start.data(), given, buffer);
     return given;
   };
-  EXPECT_THAT([&] { books::ReadFb2(failing, 1 << 20); }, ThrowsMessage<EFOpenError>("Cannot open file book.fb2"));
+  EXPECT_THAT([&] { books::ReadFb2(failing, 1 << 20); },
+              ThrowsMessage<EFOpenError>("Cannot open file book.fb2"));
 }
 
 TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {

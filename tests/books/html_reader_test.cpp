@@ -2,8 +2,8 @@
 #include <gmock/gmock.h>
 
 #include "app/books/book_reader.h"
-#include "platform/utf8.h"
 #include "books/book_fixtures.h"
+#include "platform/utf8.h"
 
 using ::testing::ElementsAre;
 

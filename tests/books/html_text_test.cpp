@@ -20,9 +20,9 @@ constexpr std::size_t kCapacity = std::size_t{64} << 20;
 
 // The text a walk of the whole page's tree gives, parsed as the reader parses it.
 std::string WholeTreeText(const std::string& page) {
-  const TXmlDocument doc(htmlReadMemory(page.data(), static_cast<int>(page.size()), nullptr, "UTF-8",
-                                        HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                                            HTML_PARSE_NONET | XML_PARSE_HUGE));
+  const TXmlDocument doc(htmlReadMemory(
+      page.data(), static_cast<int>(page.size()), nullptr, "UTF-8",
+      HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET | XML_PARSE_HUGE));
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* body = FirstChildElement(html, "body");
   TTextBuilder builder(kCapacity);

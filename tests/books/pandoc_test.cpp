@@ -119,7 +119,8 @@ TEST(PandocBook, GivesTheSourcesStructure) {
   std::ofstream(dir.File("book.md"), std::ios::binary) << source;
   std::ofstream(dir.File("pic.png"), std::ios::binary) << "\x89PNG";
   const std::vector<std::string> common = {
-      "Heading1:Rozdział", "Paragraph:Akapit z <i>kursywą</i>, <b>pogrubieniem </b>i <tt>kodem</tt>.<sup>1</sup>"};
+      "Heading1:Rozdział",
+      "Paragraph:Akapit z <i>kursywą</i>, <b>pogrubieniem </b>i <tt>kodem</tt>.<sup>1</sup>"};
   const std::vector<std::string> tail = {"Quote1:Cytat.", "Pre:<tt>int main() {\n    return 0;\n}</tt>",
                                          "Table:Ceny <i>owoców</i>//<th>A|<th>B/1|2"};
   for (const auto& [format, extension] : {std::pair{"epub3", "epub"}, {"fb2", "fb2"}, {"html", "html"}}) {
@@ -144,7 +145,7 @@ TEST(PandocBook, GivesTheSourcesStructure) {
     }
     // pandoc's FB2 writes a rule as an empty paragraph, which leaves nothing.
     if (std::string(format) != "fb2") expected.push_back("Break:");
-    expected.push_back(std::string(format) == "fb2"    ? "Image(#image1):Obraz"
+    expected.push_back(std::string(format) == "fb2"     ? "Image(#image1):Obraz"
                        : std::string(format) == "epub3" ? "Image(EPUB/media/file0.png):Obraz"
                                                         : "Image(pic.png):Obraz");
     expected.push_back("Note[1]:Przypis.");
@@ -158,10 +159,12 @@ TEST(PandocBook, AnEpubWithoutALanguageTakesItsPagesOne) {
   if (!HavePandoc()) GTEST_SKIP() << "pandoc is not installed";
   TempDir dir;
   std::ofstream(dir.File("book.md"), std::ios::binary) << "---\ntitle: Clock\nlang: en-GB\n---\n\nTick.\n";
-  const std::string command = "cd '" + dir.File("") + "' && pandoc -s -t epub3 -o book.epub book.md 2>/dev/null";
+  const std::string command =
+      "cd '" + dir.File("") + "' && pandoc -s -t epub3 -o book.epub book.md 2>/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   TEntries entries = ReadZip(dir.File("book.epub"));
-  const auto package = std::ranges::find_if(entries, [](const auto& entry) { return entry.first.ends_with(".opf"); });
+  const auto package =
+      std::ranges::find_if(entries, [](const auto& entry) { return entry.first.ends_with(".opf"); });
   ASSERT_NE(package, entries.end());
   const std::size_t start = package->second.find("<dc:language>");
   ASSERT_NE(start, std::string::npos);

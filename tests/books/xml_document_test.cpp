@@ -19,7 +19,6 @@ TEST(XmlDocument, ParsesStopWithinTheDocumentWhenAsked) {
   EXPECT_EQ(asked, 10);
   const TByteSource source = SourceOfBytes(document);
   TXmlStream stream(source, "the book");
-  EXPECT_THROW(
-      while (stream.Next()) {}, ERunCancelled);
+  EXPECT_THROW(while (stream.Next()){}, ERunCancelled);
   EXPECT_EQ(asked, 20);
 }

@@ -58,10 +58,12 @@ inline TEntries ReadZip(const std::string& path) {
   for (zip_int64_t index = 0; index < zip_get_num_entries(archive.get(), 0); ++index) {
     const auto at = static_cast<zip_uint64_t>(index);
     zip_stat_t stat;
-    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen_index(archive.get(), at, 0), &zip_fclose);
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen_index(archive.get(), at, 0),
+                                                                  &zip_fclose);
     if (!file || zip_stat_index(archive.get(), at, 0, &stat) != 0) return {};
     std::string bytes(stat.size, '\0');
-    if (zip_fread(file.get(), bytes.data(), bytes.size()) != static_cast<zip_int64_t>(bytes.size())) return {};
+    if (zip_fread(file.get(), bytes.data(), bytes.size()) != static_cast<zip_int64_t>(bytes.size()))
+      return {};
     entries.emplace_back(stat.name, std::move(bytes));
   }
   return entries;

@@ -40,7 +40,9 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return nullptr;
   }
 }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return ::operator new(size, tag); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return ::operator new(size, tag);
+}
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete[](void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
@@ -152,7 +154,8 @@ TEST_F(EncodeCommandTest, TransparentPixelsBecomeTheTransparentColour) {
 TEST_F(EncodeCommandTest, BadInputIsReportedAndWritesNothing) {
   const TResult missing = Encode({dir_.File("missing.png"), Output()});
   EXPECT_EQ(missing.exitCode, kExitFailure);
-  EXPECT_EQ(missing.err, "stronix-cli: Cannot open file " + dir_.File("missing.png") + ": No such file or directory\n");
+  EXPECT_EQ(missing.err,
+            "stronix-cli: Cannot open file " + dir_.File("missing.png") + ": No such file or directory\n");
 
   std::ofstream(dir_.File("text.png")) << "not a picture";
   const TResult garbage = Encode({dir_.File("text.png"), Output()});
@@ -165,8 +168,8 @@ TEST_F(EncodeCommandTest, BadInputIsReportedAndWritesNothing) {
   ASSERT_TRUE(Gradient(2, 2).save(QString::fromStdString(dir_.File("in.png"))));
   const TResult noFolder = Encode({dir_.File("in.png"), dir_.File("no/such/out.gif")});
   EXPECT_EQ(noFolder.exitCode, kExitFailure);
-  EXPECT_EQ(noFolder.err,
-            "stronix-cli: Cannot create file " + dir_.File("no/such/out.gif") + ": No such file or directory\n");
+  EXPECT_EQ(noFolder.err, "stronix-cli: Cannot create file " + dir_.File("no/such/out.gif") +
+                              ": No such file or directory\n");
 
   EXPECT_FALSE(std::ifstream(Output()).good());
 }
@@ -176,7 +179,8 @@ TEST_F(EncodeCommandTest, WhatAGifCannotHoldOrMemoryCannotTakeLeavesTheOldFile) 
     TMemoryStream bytes;
     bitmap.SaveToStream(bytes);
     std::ofstream(dir_.File(name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.Bytes().data()), static_cast<std::streamsize>(bytes.Size() - cut));
+        .write(reinterpret_cast<const char*>(bytes.Bytes().data()),
+               static_cast<std::streamsize>(bytes.Size() - cut));
     return dir_.File(name);
   };
   std::ofstream(Output()) << "old";
@@ -210,8 +214,8 @@ TEST(EncodeCommandLineTest, RefusesValuesOutsideTheLists) {
   EXPECT_THROW(EncodeCommandLine({"a.png"}), EUsageError);
   EXPECT_THROW(EncodeCommandLine({"a.png", "b.gif", "--colours", "2"}), EUsageError);
 
-  const TEncodeOptions options = EncodeCommandLine(
-      {"--reduction", "optimized-system", "a.png", "--dither", "steve-arche", "b.gif", "--compression", "rle"});
+  const TEncodeOptions options = EncodeCommandLine({"--reduction", "optimized-system", "a.png", "--dither",
+                                                    "steve-arche", "b.gif", "--compression", "rle"});
   EXPECT_EQ(options.input, "a.png");
   EXPECT_EQ(options.output, "b.gif");
   EXPECT_EQ(options.reduction, TReductionMethod::OptimizedSystem);

@@ -19,19 +19,29 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 TEST(OptionsTest, ScreenAndPortraitTakeTheirValuesAndRefuseTheClassicLayout) {
-  const TCliOptions large = ParseCommandLine({"convert", "b.epub", "--screen", "960x544", "--portrait", "b2"});
+  const TCliOptions large =
+      ParseCommandLine({"convert", "b.epub", "--screen", "960x544", "--portrait", "b2"});
   EXPECT_EQ(large.screen, (TScreenSize{960, 544}));
   EXPECT_EQ(large.portrait, TConsoleTurn::Right);
   EXPECT_THAT(large.books, testing::ElementsAre("b.epub", "b2"));  // --portrait alone takes no value
   EXPECT_EQ(ParseCommandLine({"convert", "b.txt", "--portrait=left"}).portrait, TConsoleTurn::Left);
-  EXPECT_THAT([] { ParseCommandLine({"convert", "b.txt", "--portrait=up"}); },
-              ThrowsMessage<EUsageError>(StrEq("--portrait takes left or right, not \"up\"")));
-  EXPECT_THAT([] { ParseCommandLine({"convert", "b.txt", "--screen", "4097x300"}); },
-              ThrowsMessage<EUsageError>(
-                  StrEq("--screen takes a size WxH, each side from 64 to 4096 (480x272, 960x544), not \"4097x300\"")));
-  EXPECT_THAT([] { ParseCommandLine({"convert", "b.txt", "--layout", "classic", "--portrait"}); },
-              ThrowsMessage<EUsageError>(StrEq(
-                  "--screen and --portrait set the pages of the book layout; the classic layout's are 480 x 272")));
+  EXPECT_THAT(
+      [] {
+        ParseCommandLine({"convert", "b.txt", "--portrait=up"});
+      },
+      ThrowsMessage<EUsageError>(StrEq("--portrait takes left or right, not \"up\"")));
+  EXPECT_THAT(
+      [] {
+        ParseCommandLine({"convert", "b.txt", "--screen", "4097x300"});
+      },
+      ThrowsMessage<EUsageError>(StrEq(
+          "--screen takes a size WxH, each side from 64 to 4096 (480x272, 960x544), not \"4097x300\"")));
+  EXPECT_THAT(
+      [] {
+        ParseCommandLine({"convert", "b.txt", "--layout", "classic", "--portrait"});
+      },
+      ThrowsMessage<EUsageError>(StrEq(
+          "--screen and --portrait set the pages of the book layout; the classic layout's are 480 x 272")));
 }
 
 TEST(OptionsTest, PointsBecomeTheFontDialogsPixelHeight) {
@@ -75,9 +85,9 @@ TEST(OptionsTest, ConvertTakesEveryOption) {
 }
 
 TEST(OptionsTest, SeveralBooksNewOptionsHelpAndTheEndOfOptions) {
-  const TCliOptions o = ParseCommandLine({"convert", "a.epub", "--chapter-pages", "--no-page-times",
-                                          "--pages-per-folder=500", "--to-card", "-j", "2", "--", "-b.txt",
-                                          "--bold"});
+  const TCliOptions o =
+      ParseCommandLine({"convert", "a.epub", "--chapter-pages", "--no-page-times", "--pages-per-folder=500",
+                        "--to-card", "-j", "2", "--", "-b.txt", "--bold"});
   EXPECT_THAT(o.books, testing::ElementsAre("a.epub", "-b.txt", "--bold"));
   EXPECT_TRUE(o.chapterPages && o.toCard && !o.pageTimes && !o.bold);
   EXPECT_EQ(o.pagesPerFolder, 500);
@@ -112,8 +122,7 @@ TEST(OptionsTest, BadCommandLinesAreRefusedWithTheReason) {
        "--pixel-height takes a whole number from 2 to 5000, not \"1\""},
       {{"convert", "a.txt", "--size", "-3"},
        "--size takes a size in points from 1.125 up to 3750, not \"-3\""},
-      {{"convert", "a.txt", "--size", "1"},
-       "--size takes a size in points from 1.125 up to 3750, not \"1\""},
+      {{"convert", "a.txt", "--size", "1"}, "--size takes a size in points from 1.125 up to 3750, not \"1\""},
       {{"convert", "a.txt", "--size", "1e300"},
        "--size takes a size in points from 1.125 up to 3750, not \"1e300\""},
       {{"convert", "a.txt", "--text-color", "red"},
@@ -162,7 +171,8 @@ std::set<std::string> OptionsOf(const TCommandDef& command, bool synopsis) {
 std::set<std::string> OptionsIn(const std::string& text) {
   std::set<std::string> names;
   const std::regex option(R"((?:^|[\s\[|(])(--?[a-z][a-z-]*))");
-  for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it) names.insert((*it)[1].str());
+  for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it)
+    names.insert((*it)[1].str());
   return names;
 }
 

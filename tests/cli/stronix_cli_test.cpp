@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built stronix-cli as a user would: exit codes, output and the files written.
+#include <fcntl.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -57,7 +55,8 @@ std::string Slurp(const std::string& path) {
 std::map<std::string, std::string> Contents(const TempDir& dir) {
   std::map<std::string, std::string> contents;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path()))
-    contents[entry.path().lexically_relative(dir.Path()).string()] = entry.is_directory() ? "/" : Slurp(entry.path());
+    contents[entry.path().lexically_relative(dir.Path()).string()] =
+        entry.is_directory() ? "/" : Slurp(entry.path());
   return contents;
 }
 
@@ -145,7 +144,8 @@ TEST_F(StronixCliTest, LinesPrintsThePageLinesInUtf8OrAsBytes) {
   const TRun substituted = Cli({"lines", book, "--font", "Brak Takiej"});
   EXPECT_EQ(substituted.exitCode, 0);
   EXPECT_THAT(substituted.err, StartsWith("stronix-cli: warning: no font \"Brak Takiej\"; using \""));
-  const int full = std::system((Quoted(STRONIX_CLI_PATH) + " lines " + Quoted(book) + " >/dev/full 2>/dev/null").c_str());
+  const int full =
+      std::system((Quoted(STRONIX_CLI_PATH) + " lines " + Quoted(book) + " >/dev/full 2>/dev/null").c_str());
   EXPECT_EQ(WEXITSTATUS(full), 1);
 }
 
@@ -153,8 +153,11 @@ TEST_F(StronixCliTest, PagesPrintsTheBookLayoutAsJsonAndConvertDrawsThosePages) 
   // Windows-1250 text is taken for Polish and hyphenated by its patterns.
   std::string text;
   for (int i = 0; i < 40; ++i)
-    text += "Przedstawiciele towarzystwa wydawniczego rozmawiali z nauczycielami o niepodleg\xB3o\x9C" "ci "
-            "i rzeczywisto\x9C" "ci, a potem poszli do teatru.\n";
+    text +=
+        "Przedstawiciele towarzystwa wydawniczego rozmawiali z nauczycielami o niepodleg\xB3o\x9C"
+        "ci "
+        "i rzeczywisto\x9C"
+        "ci, a potem poszli do teatru.\n";
   const std::string book = Book("ksiazka.txt", text);
   const TRun run = Cli({"pages", book, "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -218,7 +221,8 @@ std::pair<int, int> InkedColumns(const QJsonObject& json) {
 TEST_F(StronixCliTest, OtherScreensAndPortraitPagesHoldTheSameWordsAtTheirSize) {
   std::string text;
   for (int i = 0; i < 30; ++i)
-    text += "Paragraph " + std::to_string(i) + " tells of the lighthouse keeper who counted the ships "
+    text += "Paragraph " + std::to_string(i) +
+            " tells of the lighthouse keeper who counted the ships "
             "passing through the narrow strait every evening.\n";
   const std::string book = Book("book.txt", text);
   const auto pages = [&](std::vector<std::string> options) {
@@ -428,7 +432,8 @@ TEST_F(StronixCliTest, SpeaksPolishToPolishReadersAndEnglishToOthersWithTheSameP
       "stronix-cli: Nie mo\xC5\xBCna utworzy\xC4\x87 pliku " + file + "/0000.gif: Nie jest katalogiem\n");
   EXPECT_EQ(Cli({"convert", book, "--colors", "7"}, "pl_PL.UTF-8").err,
             "stronix-cli: --colors przyjmuje liczb\xC4\x99 ca\xC5\x82kowit\xC4\x85 od 1 do 4, nie \"7\"\n"
-            "Wi\xC4\x99" "cej: 'stronix-cli --help'.\n");
+            "Wi\xC4\x99"
+            "cej: 'stronix-cli --help'.\n");
   EXPECT_THAT(Cli({"--help"}, "pl_PL.UTF-8").out, StartsWith("U\xC5\xBCycie:\n"));
   EXPECT_EQ(Cli({"convert", book, "--size", "164"}, "pl_PL.UTF-8").err,
             "stronix-cli: Czcionka jest za du\xC5\xBC"
@@ -445,7 +450,8 @@ TEST_F(StronixCliTest, TextAfterALateNulByteIsLeftOutWithAWarningInTheReadersLan
             "stronix-cli: " + book + ": the text ends at a NUL byte; 1 byte after it was left out\n");
   EXPECT_EQ(Cli({"lines", book}, "pl_PL.UTF-8").err,
             "stronix-cli: " + book +
-                ": tekst ko\xC5\x84" "czy si\xC4\x99 na bajcie NUL; pomini\xC4\x99to 1 bajt po nim\n");
+                ": tekst ko\xC5\x84"
+                "czy si\xC4\x99 na bajcie NUL; pomini\xC4\x99to 1 bajt po nim\n");
 }
 
 TEST_F(StronixCliTest, StandardInputIsABookAndAFifoIsRefused) {
@@ -471,11 +477,13 @@ TEST_F(StronixCliTest, StandardInputIsABookAndAFifoIsRefused) {
 TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
   const TRun run = Cli({"convert", Book("a.txt", "x"), "--colors", "7"});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.err, "stronix-cli: --colors takes a whole number from 1 to 4, not \"7\"\nTry 'stronix-cli --help'.\n");
+  EXPECT_EQ(run.err,
+            "stronix-cli: --colors takes a whole number from 1 to 4, not \"7\"\nTry 'stronix-cli --help'.\n");
   const TRun tooSmall = Cli({"convert", Book("b.txt", "x"), "--size", "1"});
   EXPECT_EQ(tooSmall.exitCode, 2);
-  EXPECT_EQ(tooSmall.err, "stronix-cli: --size takes a size in points from 1.125 up to 3750, not \"1\"\n"
-                          "Try 'stronix-cli --help'.\n");
+  EXPECT_EQ(tooSmall.err,
+            "stronix-cli: --size takes a size in points from 1.125 up to 3750, not \"1\"\n"
+            "Try 'stronix-cli --help'.\n");
   EXPECT_EQ(Cli({}).exitCode, 2);
   EXPECT_THAT(Cli({"--help"}).out, StartsWith("Usage:"));
   for (const std::string command : {"convert", "lines", "encode"}) {
@@ -488,11 +496,12 @@ TEST_F(StronixCliTest, BadCommandLinesExitWithTheUsage) {
 
 TEST_F(StronixCliTest, SeveralBooksEachIntoItsOwnFolderAndOneBadBookFailsAlone) {
   TempDir out;
-  const TRun run = Cli({"convert", "-o", out.File("nowy/dir"), "--", Book("-a.txt", "a\n"), books_.File("brak.txt"),
-                        Book("b:c.txt", "b\n")});
+  const TRun run = Cli({"convert", "-o", out.File("nowy/dir"), "--", Book("-a.txt", "a\n"),
+                        books_.File("brak.txt"), Book("b:c.txt", "b\n")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") + ": No such file or directory\n" +
-                         "stronix-cli: not converted: " + books_.File("brak.txt") + "; the other 2 books are complete\n");
+  EXPECT_EQ(run.err, "stronix-cli: Cannot open file " + books_.File("brak.txt") +
+                         ": No such file or directory\n" + "stronix-cli: not converted: " +
+                         books_.File("brak.txt") + "; the other 2 books are complete\n");
   EXPECT_THAT(run.out, HasSubstr("-a.txt: done...\nWrote 2 files to " + out.File("nowy/dir/-a/")));
   EXPECT_THAT(run.out, HasSubstr("b:c.txt: done...\nWrote 2 files to " + out.File("nowy/dir/b_c/")));
 }
@@ -514,7 +523,8 @@ TEST_F(StronixCliTest, SigtermStopsTheRunAndLeavesTheOldBook) {
   TempDir out;
   std::ofstream(out.File("0000.gif")) << "stara";
   const std::string command = Quoted(STRONIX_CLI_PATH) + " convert " + Quoted(book) + " -o " +
-                              Quoted(out.Path().string()) + " >/dev/null 2>&1 & pid=$!; sleep 0.5; kill -TERM $pid; wait $pid";
+                              Quoted(out.Path().string()) +
+                              " >/dev/null 2>&1 & pid=$!; sleep 0.5; kill -TERM $pid; wait $pid";
   const int status = std::system(("sh -c " + Quoted(command)).c_str());
   EXPECT_EQ(WEXITSTATUS(status), 143);
   EXPECT_THAT(out.Names(), ElementsAre("0000.gif"));
@@ -560,8 +570,8 @@ TEST_F(StronixCliTest, AKillBetweenPartFoldersEndsAsTheNewBookAfterTheNextRun) {
   for (int i = 0; i < 15 * 13; ++i) newText += "Nowa " + std::to_string(i) + "\n";   // parts 01 and 02
   TempDir expected, out;
   const auto into = [&](const TempDir& dir) {
-    return std::vector<std::string>{"convert", books_.File("ksiega.txt"), "--pages-per-folder", "10", "-o",
-                                    dir.Path().string()};
+    return std::vector<std::string>{"convert", books_.File("ksiega.txt"), "--pages-per-folder", "10",
+                                    "-o",      dir.Path().string()};
   };
   Book("ksiega.txt", newText);
   ASSERT_EQ(Cli(into(expected)).exitCode, 0);
@@ -577,12 +587,13 @@ TEST_F(StronixCliTest, AFullDiskNamesTheFileAndTheFailedBookAndKeepsNoFolderItMa
   TempDir out;
   const TSmallDisk disk(out.Path().string(), "1m");
   if (!disk.Mounted()) GTEST_SKIP() << "needs root to mount a small tmpfs";
-  const TRun run =
-      Cli({"convert", "-j", "1", "-o", out.Path().string(), Book("a.txt", "a\n"), Book("b.txt", FillingText())});
+  const TRun run = Cli(
+      {"convert", "-j", "1", "-o", out.Path().string(), Book("a.txt", "a\n"), Book("b.txt", FillingText())});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_THAT(run.err, testing::MatchesRegex("stronix-cli: Cannot write " + out.File("b/0[0-9]+\\.gif") +
-                                             ": No space left on device\n"
-                                             "stronix-cli: not converted: .*/b.txt; the other book is complete\n"));
+  EXPECT_THAT(run.err,
+              testing::MatchesRegex("stronix-cli: Cannot write " + out.File("b/0[0-9]+\\.gif") +
+                                    ": No space left on device\n"
+                                    "stronix-cli: not converted: .*/b.txt; the other book is complete\n"));
   EXPECT_THAT(out.Names(), ElementsAre("a"));
 }
 

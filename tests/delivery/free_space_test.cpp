@@ -49,9 +49,10 @@ TEST(FreeSpaceTest, AWatchRefusesOnceThePagesSoFarShowTheRestCannotFit) {
   EXPECT_NO_THROW(watch.FileWritten(1));
   free -= 2 * 32768;
   EXPECT_NO_THROW(watch.FileWritten(3));  // no checkpoint: the volume is not asked
-  free -= 2 * 32768;  // a page of two clusters
+  free -= 2 * 32768;                      // a page of two clusters
   EXPECT_THAT([&] { watch.FileWritten(4); },
-              ThrowsMessage<Exception>(StrEq("Not enough space in /card/Lalka/: the book needs about 1.2 MB, 1.0 MB are free")));
+              ThrowsMessage<Exception>(
+                  StrEq("Not enough space in /card/Lalka/: the book needs about 1.2 MB, 1.0 MB are free")));
   free = 2'000'000;  // others made room meanwhile: nothing to learn
   EXPECT_NO_THROW(watch.FileWritten(8));
 }

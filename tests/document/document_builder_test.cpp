@@ -84,5 +84,6 @@ TEST(DocumentBuilder, ATablesCaptionEndsAtItsRowsAndAloneIsAParagraph) {
 TEST(DocumentBuilder, SceneBreaksAreMarksAlone) {
   for (const char* text : {"* * *", "***", "\xE2\x81\x82", "- - - - -", "~~~"})
     EXPECT_TRUE(IsSceneBreakText(text)) << text;
-  for (const char* text : {"*", "--", "* a *", "1.", "\xE2\x80\x94 Tak."}) EXPECT_FALSE(IsSceneBreakText(text)) << text;
+  for (const char* text : {"*", "--", "* a *", "1.", "\xE2\x80\x94 Tak."})
+    EXPECT_FALSE(IsSceneBreakText(text)) << text;
 }

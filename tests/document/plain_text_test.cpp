@@ -41,14 +41,16 @@ TEST(DocumentOfText, ReflowsAHardWrappedText) {
       "Short line.\r\n"
       "Outside, even through the shut window-pane, the world looked\r\n"
       "cold.\n";
-  EXPECT_THAT(Outline(DocumentOfText(text)),
-              ::testing::ElementsAre(
-                  "P:It was a bright cold day in April, and the clocks were striking thirteen. Winston Smith, his "
-                  "chin nuzzled into his breast in an effort to escape the vile wind, slipped quickly through the "
-                  "glass doors.",
-                  "P:The hallway smelt of boiled cabbage and old rag mats. At one end of it a coloured poster, too "
-                  "large for indoor display, had been tacked to the wall.",
-                  "B:", "C:", "P:Short line.", "P:Outside, even through the shut window-pane, the world looked cold."));
+  EXPECT_THAT(
+      Outline(DocumentOfText(text)),
+      ::testing::ElementsAre(
+          "P:It was a bright cold day in April, and the clocks were striking thirteen. Winston Smith, his "
+          "chin nuzzled into his breast in an effort to escape the vile wind, slipped quickly through the "
+          "glass doors.",
+          "P:The hallway smelt of boiled cabbage and old rag mats. At one end of it a coloured poster, too "
+          "large for indoor display, had been tacked to the wall.",
+          "B:", "C:", "P:Short line.",
+          "P:Outside, even through the shut window-pane, the world looked cold."));
 }
 
 TEST(DocumentOfText, KeepsEachLineOfAnUnwrappedText) {
@@ -65,7 +67,7 @@ TEST(DocumentOfText, KeepsEachLineOfAnUnwrappedText) {
 
 TEST(DocumentOfText, AnyBytesGiveAWellShapedDocument) {
   for (const std::string& text : {std::string("\f\f\r\r\n\f"), std::string("a\0b\x80\xFF\tc\r\f", 10),
-                                 std::string(" \r *** \r\n\v\fx")}) {
+                                  std::string(" \r *** \r\n\v\fx")}) {
     EXPECT_EQ(DocumentFault(DocumentOfText(text)), "") << text;
   }
 }

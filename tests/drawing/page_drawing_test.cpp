@@ -62,8 +62,8 @@ TEST(PageDrawingTest, AFontThatFitsNoLineDrawsNothing) {
 TEST(PageDrawingTest, APrinterDrawsThePagesQtAloneDraws) {
   const TCodePage& cp1250 = CodePageOf(TFontScript::CentralEuropean);
   const std::string lines[] = {cp1250.FromUtf8("Zażółć gęślą jaźń, „cytat” – ZAŻÓŁĆ GĘŚLĄ JAŹŃ… "),
-                               "Ge1:1 In the beginning God created the heaven and the earth.",
-                               "", cp1250.FromUtf8("soft\u00adhyphen"), std::string(90, 'W')};
+                               "Ge1:1 In the beginning God created the heaven and the earth.", "",
+                               cp1250.FromUtf8("soft\u00adhyphen"), std::string(90, 'W')};
   const TLineViews views(std::begin(lines), std::end(lines));
   for (int set = 1; set <= 4; ++set) {
     TTextBox box;

@@ -7,8 +7,8 @@ TEST(ScreenSize, ReadsWidthByHeightWithinTheBounds) {
   EXPECT_EQ(ParseScreenSize("960x544"), (TScreenSize{960, 544}));
   EXPECT_EQ(ParseScreenSize("64X4096"), (TScreenSize{64, 4096}));
   EXPECT_EQ(ParseScreenSize("800\u00D7600"), (TScreenSize{800, 600}));
-  for (const char* wrong : {"", "960", "x544", "960x", "63x272", "480x4097", "-480x272", "+480x272", "480x272x1",
-                            "480 x 272", "0x0", "99999999999x272"})
+  for (const char* wrong : {"", "960", "x544", "960x", "63x272", "480x4097", "-480x272", "+480x272",
+                            "480x272x1", "480 x 272", "0x0", "99999999999x272"})
     EXPECT_FALSE(ParseScreenSize(wrong)) << wrong;
 }
 

@@ -43,14 +43,14 @@ constexpr int kMaxSide = 512;
 constexpr int kQuarterPageWidth = 120, kQuarterPageHeight = 68;
 
 // The image data one dictionary writes, up to a refusal, and whether it refused.
-std::pair<std::vector<std::uint8_t>, bool> Compressed(TLZWEncoder::TDictionary dictionary, const TGIFSubImage& frame,
-                                                      int colorCount, bool interlaced,
-                                                      TLZWEncoder::TParse parse = TLZWEncoder::TParse::Greedy) {
+std::pair<std::vector<std::uint8_t>, bool> Compressed(
+    TLZWEncoder::TDictionary dictionary, const TGIFSubImage& frame, int colorCount, bool interlaced,
+    TLZWEncoder::TParse parse = TLZWEncoder::TParse::Greedy) {
   TLZWEncoder encoder(dictionary, parse);
   TMemoryStream stream;
   try {
-    encoder.Encode(stream, IndexBitsFor(colorCount), colorCount, frame.Pixels().data(), interlaced, frame.Height(),
-                   frame.Width());
+    encoder.Encode(stream, IndexBitsFor(colorCount), colorCount, frame.Pixels().data(), interlaced,
+                   frame.Height(), frame.Width());
   } catch (const GIFException&) {
     return {stream.Bytes(), true};
   }
@@ -66,7 +66,8 @@ void CompareDictionaries(const TGIFSubImage& frame, int colorCount) {
   const auto [greedy, greedyRefused] = Compressed(TLZWEncoder::TDictionary::Fitted, frame, colorCount, false);
   const auto [parsed, parsedRefused] =
       Compressed(TLZWEncoder::TDictionary::Fitted, frame, colorCount, false, TLZWEncoder::TParse::Lookahead);
-  if (parsedRefused != greedyRefused) FuzzFailure("the lookahead parse and the greedy one refuse differently");
+  if (parsedRefused != greedyRefused)
+    FuzzFailure("the lookahead parse and the greedy one refuse differently");
   if (!parsedRefused &&
       !std::ranges::equal(
           DecodeGif(encode_test::WrapInGif(parsed, frame.Width(), frame.Height(), false)).frames.at(0).pixels,
@@ -82,10 +83,12 @@ void CheckBookPicture(std::string_view bytes, const pictures::TPictureColors& se
   target.fill(Qt::white);
   QPainter(&target).drawImage(0, 0, pictures::FitPicture(*picture, target.size()));
   const DecodedGif gif = DecodeGif(pictures::EncodePicturePage(raster.Bitmap(), settings));
-  if (gif.frames.size() != 1 || gif.frames[0].width != target.width() || gif.frames[0].height != target.height())
+  if (gif.frames.size() != 1 || gif.frames[0].width != target.width() ||
+      gif.frames[0].height != target.height())
     FuzzFailure("giflib reads another page than the picture page written");
   const std::set<std::uint8_t> used(gif.frames[0].pixels.begin(), gif.frames[0].pixels.end());
-  if (static_cast<int>(used.size()) > settings.colors) FuzzFailure("a picture page uses more colours than asked");
+  if (static_cast<int>(used.size()) > settings.colors)
+    FuzzFailure("a picture page uses more colours than asked");
 }
 
 }  // namespace

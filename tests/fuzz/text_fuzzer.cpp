@@ -17,9 +17,9 @@
 #include "app/document/plain_text.h"
 #include "app/drawing/appearance.h"
 #include "app/drawing/page_drawing.h"
+#include "app/drawing/page_raster.h"
 #include "app/layout/page_layout.h"
 #include "app/layout/pagination.h"
-#include "app/drawing/page_raster.h"
 #include "app/layout/text_box.h"
 #include "app/text/text_file.h"
 #include "document/document_check.h"
@@ -41,7 +41,7 @@ TPageFont FontOf(const std::uint8_t* settings, std::string_view text) {
   constexpr std::size_t kScripts = std::size(kAllScripts);
   TPageFont font;
   font.script = settings[0] % (kScripts + 1) < kScripts ? kAllScripts[settings[0] % (kScripts + 1)]
-                                                         : DetectScript(text);
+                                                        : DetectScript(text);
   font.height = -(1 + settings[1] % 64);  // -1 is the one-point font that fails the layout
   const std::uint8_t style = settings[2];
   font.bold = style & 1;

@@ -29,7 +29,8 @@ TEST(ExtendedArithmeticTest, AgreesWithTheMachinesExtendedFormat) {
         const long double expected = static_cast<long double>(p) / q * r * 1.65L;
         const int scale = 62 - std::ilogb(expected);
         const TExtended actual = TExtended::Quotient(p, q) * TExtended(r) * TExtended::Quotient(165, 100);
-        ASSERT_EQ((actual * PowerOfTwo(scale)).Truncated(), static_cast<long long>(std::ldexp(expected, scale)))
+        ASSERT_EQ((actual * PowerOfTwo(scale)).Truncated(),
+                  static_cast<long long>(std::ldexp(expected, scale)))
             << p << " / " << q << " × " << r;
       }
 }

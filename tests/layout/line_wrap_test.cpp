@@ -9,8 +9,8 @@
 #include <numeric>
 #include <string>
 
-#include "app/text/code_page.h"
 #include "app/layout/font_metrics.h"
+#include "app/text/code_page.h"
 
 namespace {
 

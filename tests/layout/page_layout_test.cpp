@@ -72,8 +72,9 @@ TEST(PageLayoutTest, EveryPixelHeightUpTo200KeepsItsLines) {
 }
 
 TEST(PageLayoutTest, TinyAndHugeFonts) {
-  EXPECT_THAT([] { ComputeLayout(-1); }, ThrowsMessage<EFontTooSmall>(StrEq(
-                                              "Czcionka jest za mała: układ strony potrzebuje co najmniej 2 pikseli wysokości (2 pkt). Wybierz większą czcionkę.")));
+  EXPECT_THAT([] { ComputeLayout(-1); },
+              ThrowsMessage<EFontTooSmall>(StrEq("Czcionka jest za mała: układ strony potrzebuje co najmniej "
+                                                 "2 pikseli wysokości (2 pkt). Wybierz większą czcionkę.")));
   EXPECT_EQ(ComputeLayout(-kSmallestPixelHeight).size, 1);
   // The font dialog's sizes: 2 pt is 3 pixels high, 1 pt is 1.
   EXPECT_EQ(ComputeLayout(-3).size, 2);

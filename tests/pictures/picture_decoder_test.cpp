@@ -21,7 +21,8 @@ TEST(PictureDecoder, ReadsPngAndJpegAsTheyWereDrawn) {
 }
 
 TEST(PictureDecoder, ReadsWebpAndSvgWhereThePluginsAre) {
-  if (!QImageReader::supportedImageFormats().contains("webp") || !QImageReader::supportedImageFormats().contains("svg"))
+  if (!QImageReader::supportedImageFormats().contains("webp") ||
+      !QImageReader::supportedImageFormats().contains("svg"))
     GTEST_SKIP() << "the WebP or SVG image plugin is not installed";
   const std::optional<QImage> webp = DecodePicture(Encoded(ColourfulPicture(50, 30), "WEBP"));
   ASSERT_TRUE(webp);

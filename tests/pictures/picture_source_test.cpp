@@ -18,18 +18,18 @@ const std::string kCover = PngBytes(30, 40);
 const std::string kSmall = PngBytes(40, 20);
 
 std::string Epub(const std::string& metadata, const std::string& coverProperties) {
-  return MakeZip({{"mimetype", "application/epub+zip"},
-                  {"META-INF/container.xml", Container("OEBPS/content.opf")},
-                  {"OEBPS/content.opf",
-                   Package("<dc:title>Obrazki</dc:title>" + metadata,
-                           {{"text", "text/ch1.xhtml", "application/xhtml+xml"},
-                            {"cover", "images/cover.png", "image/png", coverProperties},
-                            {"small", "images/small.png", "image/png"}},
-                           {"text"}, "3.0")},
-                  {"OEBPS/text/ch1.xhtml",
-                   Xhtml(R"(<p>Przed.</p><img src="../images/small.png" alt="Mały"/><img src="../../../out.png"/>)")},
-                  {"OEBPS/images/cover.png", kCover},
-                  {"OEBPS/images/small.png", kSmall}});
+  return MakeZip(
+      {{"mimetype", "application/epub+zip"},
+       {"META-INF/container.xml", Container("OEBPS/content.opf")},
+       {"OEBPS/content.opf", Package("<dc:title>Obrazki</dc:title>" + metadata,
+                                     {{"text", "text/ch1.xhtml", "application/xhtml+xml"},
+                                      {"cover", "images/cover.png", "image/png", coverProperties},
+                                      {"small", "images/small.png", "image/png"}},
+                                     {"text"}, "3.0")},
+       {"OEBPS/text/ch1.xhtml",
+        Xhtml(R"(<p>Przed.</p><img src="../images/small.png" alt="Mały"/><img src="../../../out.png"/>)")},
+       {"OEBPS/images/cover.png", kCover},
+       {"OEBPS/images/small.png", kSmall}});
 }
 
 std::vector<std::string> ImageSources(const document::TDocument& book) {
@@ -75,11 +75,14 @@ TEST_F(PictureSourceTest, Fb2PicturesAreItsBinariesDecoded) {
       R"(<coverpage><image l:href="#cover.png"/></coverpage></title-info></description>)"
       R"(<body><section><p>Tekst.</p><image l:href="#small.png"/><image l:href="http://example.com/a.png"/>)"
       R"(</section></body><binary id="cover.png" content-type="image/png">)" +
-      QByteArray::fromStdString(kCover).toBase64(QByteArray::Base64Encoding).insert(20, "\n  ").toStdString() +
+      QByteArray::fromStdString(kCover)
+          .toBase64(QByteArray::Base64Encoding)
+          .insert(20, "\n  ")
+          .toStdString() +
       R"(</binary><binary id="small.png" content-type="image/png">)" +
       QByteArray::fromStdString(kSmall).toBase64().toStdString() + "</binary></FictionBook>";
-  for (const auto& [name, bytes] :
-       {std::pair<std::string, std::string>{"book.fb2", fb2}, {"book.fb2.zip", MakeZip({{"book.fb2", fb2}})}}) {
+  for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"book.fb2", fb2},
+                                    {"book.fb2.zip", MakeZip({{"book.fb2", fb2}})}}) {
     const std::string path = Write(name, bytes);
     const std::optional<document::TDocument> book = ReadBookDocument(path);
     ASSERT_TRUE(book);

@@ -116,7 +116,8 @@ TEST(BitmapTest, ThirtyTwoBitRowsOfAnyWidthPackIntoTwentyFourBitsExactly) {
   for (int width : {1, 3, 4, 5, 7, 8, 9}) {
     TBitmap bitmap(width, 2, pf24bit);
     for (int y = 0; y < 2; ++y)
-      for (int i = 0; i < 3 * width; ++i) bitmap.ScanLine(y)[i] = static_cast<std::uint8_t>(17 * y + 5 * i + 1);
+      for (int i = 0; i < 3 * width; ++i)
+        bitmap.ScanLine(y)[i] = static_cast<std::uint8_t>(17 * y + 5 * i + 1);
     const TBitmap original = bitmap;
     bitmap.SetPixelFormat(pfDevice);
     bitmap.SetPixelFormat(pf24bit);

@@ -2,10 +2,9 @@
 #include "platform/descriptor_io.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <pthread.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <csignal>
@@ -22,7 +21,8 @@ std::atomic<int> signalsSeen = 0;
 TEST(DescriptorIoTest, AReadCutShortByASignalIsTriedAgain) {
   int pipeEnds[2];
   ASSERT_EQ(::pipe(pipeEnds), 0);
-  struct sigaction interrupting {}, old {};
+  struct sigaction interrupting {
+  }, old{};
   interrupting.sa_handler = [](int) {};  // no SA_RESTART: the read ends with EINTR
   ASSERT_EQ(::sigaction(SIGUSR1, &interrupting, &old), 0);
   const pthread_t reader = ::pthread_self();

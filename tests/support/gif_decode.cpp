@@ -65,7 +65,8 @@ DecodedGif DecodeGif(const std::vector<std::uint8_t>& bytes) {
     frame.interlaced = image.ImageDesc.Interlace;
     frame.localColors = Colors(image.ImageDesc.ColorMap);
     // DGifSlurp de-interlaces the rasters it reads.
-    frame.pixels.assign(image.RasterBits, image.RasterBits + std::size_t(frame.width) * std::size_t(frame.height));
+    frame.pixels.assign(image.RasterBits,
+                        image.RasterBits + std::size_t(frame.width) * std::size_t(frame.height));
     out.frames.push_back(std::move(frame));
   }
   return out;

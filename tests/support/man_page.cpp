@@ -5,8 +5,8 @@
 #include <memory>
 
 std::string RenderedManPage(const std::string& name) {
-  const std::string command =
-      "groff -k -man -Tutf8 -P-cbou -rHY=0 -rLL=200n '" + std::string(STRONIX_MAN_DIR) + "/" + name + ".1' 2>/dev/null";
+  const std::string command = "groff -k -man -Tutf8 -P-cbou -rHY=0 -rLL=200n '" +
+                              std::string(STRONIX_MAN_DIR) + "/" + name + ".1' 2>/dev/null";
   const std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
   if (!pipe) return {};
   std::string text;

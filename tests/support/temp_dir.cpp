@@ -7,7 +7,8 @@
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "stronix-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::generic_category()));
+  if (!::mkdtemp(pattern.data()))
+    throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::generic_category()));
   path_ = pattern;
 }
 
@@ -19,7 +20,8 @@ TempDir::~TempDir() {
 
 std::vector<std::string> TempDir::Names() const {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(path_))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }

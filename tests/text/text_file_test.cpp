@@ -63,10 +63,14 @@ TEST_F(TextFileTest, Utf16BooksBecomeUtf8AndBinaryFilesAreRefused) {
   const std::string be("\xFE\xFF\x01\x41\x00\xF3\x00\x64\x01\x7A\x00\x0A\xD8\x34\xDD\x1E", 16);
   for (const auto& bytes : {le, be}) {
     const TTextFile file = ReadBookText(Write("utf16.txt", bytes));
-    EXPECT_EQ(file.text, "\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n\xF0\x9D\x84\x9E");
+    EXPECT_EQ(file.text,
+              "\xC5\x81\xC3\xB3"
+              "d\xC5\xBA\r\n\xF0\x9D\x84\x9E");
     EXPECT_TRUE(file.fromUtf16);
   }
-  const std::string path = Write("program.bin", std::string("\x7F" "ELF\x02\x01\x01\0\0", 9));
+  const std::string path = Write("program.bin", std::string("\x7F"
+                                                            "ELF\x02\x01\x01\0\0",
+                                                            9));
   EXPECT_THAT([&] { TextOf(path); },
               ThrowsMessage<ENotText>(StrEq(path + " is not a text file: it holds NUL bytes")));
 }

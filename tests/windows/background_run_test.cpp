@@ -5,7 +5,6 @@
 
 #include <QSignalSpy>
 #include <QTest>
-
 #include <algorithm>
 #include <stdexcept>
 #include <thread>

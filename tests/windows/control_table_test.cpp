@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-
 #include <map>
 #include <set>
 #include <string>
@@ -53,7 +52,13 @@ const TExpectedControl kExpected[] = {
     {"Button8", "QPushButton", "GroupBox2", {56, 105, 23, 19}, "3", 11, false},
     {"Button9", "QPushButton", "GroupBox2", {82, 105, 23, 19}, "4", 11, false},
     {"CheckBox1", "QCheckBox", "Panel1", {493, 32, 108, 17}, "usuwaj puste linie", 11, false},
-    {"GroupBox1", "QGroupBox", "Form1", {3, 293, 398, 52}, "Katalog docelowy do składowania plików GIF", 11, false},
+    {"GroupBox1",
+     "QGroupBox",
+     "Form1",
+     {3, 293, 398, 52},
+     "Katalog docelowy do składowania plików GIF",
+     11,
+     false},
     {"katalog_docelowy", "QLineEdit", "GroupBox1", {5, 18, 380, 24}, nullptr, 13, false},
     {"Button5", "QPushButton", "Form1", {494, 295, 115, 50}, "Wyjdź", 11, false},
     {"Button10", "QPushButton", "Form1", {410, 320, 75, 25}, "Help", 11, false},
@@ -167,19 +172,21 @@ TEST_F(ControlTableTest, AddedControlsLieInsideTheirParentAndCoverNoSibling) {
       EXPECT_FALSE(widget->geometry().intersects(control("StatusLine")->geometry())) << entry.name;
     for (const auto& other : Form1Controls()) {
       const std::string a = entry.name, b = other.name;
-      if (a == b || std::string_view(entry.parent ? entry.parent : "") != (other.parent ? other.parent : "")) continue;
-      if ((a == "Memo1" && kUnderTheTextBox.contains(b)) || (b == "Memo1" && kUnderTheTextBox.contains(a))) continue;
+      if (a == b || std::string_view(entry.parent ? entry.parent : "") != (other.parent ? other.parent : ""))
+        continue;
+      if ((a == "Memo1" && kUnderTheTextBox.contains(b)) || (b == "Memo1" && kUnderTheTextBox.contains(a)))
+        continue;
       EXPECT_FALSE(widget->geometry().intersects(control(other.name)->geometry())) << a << " and " << b;
     }
   }
 }
 
 TEST_F(ControlTableTest, TabMovesThroughTheControlsContainerByContainer) {
-  const std::vector<std::string> order = {"Button1", "Button2", "Memo1",   "Edit1",     "Button3",
-                                          "Button4", "Button6", "Button7", "Button8",   "Button9",
-                                          "CheckBox1", "CheckBox5", "katalog_docelowy", "Button5", "Button10",
-                                          "Button12",  "Button13", "CheckBox2", "CheckBox3", "CheckBox4",
-                                          "CheckBox6", "ComboBox1"};
+  const std::vector<std::string> order = {
+      "Button1",          "Button2",   "Memo1",     "Edit1",    "Button3",   "Button4",
+      "Button6",          "Button7",   "Button8",   "Button9",  "CheckBox1", "CheckBox5",
+      "katalog_docelowy", "Button5",   "Button10",  "Button12", "Button13",  "CheckBox2",
+      "CheckBox3",        "CheckBox4", "CheckBox6", "ComboBox1"};
   std::vector<std::string> chain;
   QWidget* widget = control("Button1");
   do {

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSpinBox>
-
 #include <tuple>
 
 #include "app/layout/font_size.h"
@@ -43,8 +42,8 @@ TEST_F(FontDialogTest, OpensOnTheTextBoxFontAndGivesItBackUntouched) {
   EXPECT_EQ(child<QComboBox>("script").currentText(), QString::fromUtf8("Środkowoeuropejski"));
   EXPECT_EQ(child<QComboBox>("color").currentText(), "Czarny");
   const TFontChoice chosen = dialog.Chosen();
-  EXPECT_EQ(std::tie(chosen.face, chosen.height, chosen.weight, chosen.italic, chosen.underline, chosen.strikeOut,
-                     chosen.script, chosen.color),
+  EXPECT_EQ(std::tie(chosen.face, chosen.height, chosen.weight, chosen.italic, chosen.underline,
+                     chosen.strikeOut, chosen.script, chosen.color),
             std::tie(start.face, start.height, start.weight, start.italic, start.underline, start.strikeOut,
                      start.script, start.color));
 }

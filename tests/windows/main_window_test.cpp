@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/main_window.h"
-#include "app/windows/run_report_text.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,22 +7,22 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
-
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "app/drawing/qt_color.h"
 #include "app/text/about_text.h"
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
-#include "app/drawing/qt_color.h"
-#include "main_window_fixture.h"
+#include "app/windows/run_report_text.h"
 #include "books/book_fixtures.h"
+#include "main_window_fixture.h"
 #include "support/gif_decode.h"
 
 namespace {
@@ -90,9 +89,11 @@ TEST_F(MainWindowTest, ColorSetsColourTheTextBoxThePreviewAndTheNextPages) {
     Generate();
     const DecodedFrame page = DecodeGifFile(dir.File("0001.gif")).frames.at(0);
     const auto colorAt = [&](std::size_t i) { return page.localColors.at(page.pixels.at(i)); };
-    EXPECT_EQ(colorAt(0), (DecodedColor{RedOf(set.background), GreenOf(set.background), BlueOf(set.background)}));
+    EXPECT_EQ(colorAt(0),
+              (DecodedColor{RedOf(set.background), GreenOf(set.background), BlueOf(set.background)}));
     bool textDrawn = false;
-    for (std::size_t i = 0; i < page.pixels.size(); ++i) textDrawn = textDrawn || colorAt(i) == set.storedText;
+    for (std::size_t i = 0; i < page.pixels.size(); ++i)
+      textDrawn = textDrawn || colorAt(i) == set.storedText;
     EXPECT_TRUE(textDrawn);
     Load(dir.File("book.txt"), "Tekst strony");
   }
@@ -101,7 +102,8 @@ TEST_F(MainWindowTest, ColorSetsColourTheTextBoxThePreviewAndTheNextPages) {
 TEST_F(MainWindowTest, LoadingAFileShowsItsLinesAndTakesItsFolder) {
   Load(dir.File("ksiazka.txt"), kBook);
   EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), dir.Path().string() + "/");
-  EXPECT_THAT(box().Lines(), ElementsAre("Rozdzia\xB3 1", "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1", "", "Koniec"));
+  EXPECT_THAT(box().Lines(),
+              ElementsAre("Rozdzia\xB3 1", "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1", "", "Koniec"));
   EXPECT_EQ(form.State().Settings().chosenFileName, dir.File("ksiazka.txt"));
   EXPECT_EQ(memo().TopLine(), 0);
 }
@@ -138,11 +140,14 @@ TEST_F(MainWindowTest, GenerujWaitsForABookAndTheStatusLineSaysWhatWentWhere) {
 TEST(RunReportTextTest, CountsFoldersAndRemovedPagesInEitherLanguage) {
   const TRunReport parts{1002, 7, {"/k/Lalka 01/", "/k/Lalka 02/", "/k/Lalka 03/"}, std::nullopt, 0};
   EXPECT_EQ(RunReportText(parts, "/k/").toStdString(),
-            "Zapisano 1002 pliki GIF w: /k/Lalka 01/ … /k/Lalka 03/ (3 foldery); usunięto 7 stron poprzedniej książki");
-  EXPECT_EQ(RunReportText({}, "/k/").toStdString(), "Książka nie ma ani jednej linii: nic nie zapisano w /k/");
+            "Zapisano 1002 pliki GIF w: /k/Lalka 01/ … /k/Lalka 03/ (3 foldery); usunięto 7 stron "
+            "poprzedniej książki");
+  EXPECT_EQ(RunReportText({}, "/k/").toStdString(),
+            "Książka nie ma ani jednej linii: nic nie zapisano w /k/");
   UseLanguage(TLanguage::English);
   EXPECT_EQ(RunReportText(parts, "/k/").toStdString(),
-            "Wrote 1002 GIF files to: /k/Lalka 01/ … /k/Lalka 03/ (3 folders); removed 7 pages of the earlier book");
+            "Wrote 1002 GIF files to: /k/Lalka 01/ … /k/Lalka 03/ (3 folders); removed 7 pages of the "
+            "earlier book");
   UseLanguage(TLanguage::Polish);
 }
 
@@ -256,7 +261,8 @@ TEST_F(MainWindowTest, HelpPressedTwiceShowsOneWindow) {
   Click(form, "Button10");
   Click(form, "Button10");
   int shown = 0;
-  for (QWidget* window : QApplication::topLevelWidgets()) shown += qobject_cast<Tpomoc*>(window) && window->isVisible();
+  for (QWidget* window : QApplication::topLevelWidgets())
+    shown += qobject_cast<Tpomoc*>(window) && window->isVisible();
   EXPECT_EQ(shown, 1);
   EXPECT_TRUE(form.isVisible());  // not modal: both windows stay
 
@@ -274,7 +280,8 @@ TEST_F(MainWindowTest, AFailedRunReportsItsTextAndShowsTheBookAgain) {
 
   bool memoShownWhenReported = false;
   EXPECT_CALL(dialogs, ShowError(StrEq("Nie można utworzyć pliku " + (folder / "0000.gif").string()), _))
-      .WillOnce(Invoke([&](const std::string&, const std::string&) { memoShownWhenReported = !memo().isHidden(); }));
+      .WillOnce(Invoke(
+          [&](const std::string&, const std::string&) { memoShownWhenReported = !memo().isHidden(); }));
   Generate();
   EXPECT_TRUE(memoShownWhenReported);
   EXPECT_FALSE(memo().isHidden());
@@ -285,7 +292,7 @@ TEST_F(MainWindowTest, AFailedLoadReportsItsTextAndChangesNothing) {
   const std::string missing = dir.File("nie-ma.txt");
   EXPECT_CALL(dialogs, OpenTextFile()).WillOnce(Return(missing));
   EXPECT_CALL(dialogs, ShowError(StrEq("Nie można otworzyć pliku " + missing),
-                                StrEq("Nie ma takiego pliku ani katalogu")));
+                                 StrEq("Nie ma takiego pliku ani katalogu")));
   Click(form, "Button1");
   EXPECT_EQ(box().LineCount(), 13);
   EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), HomeFolder());
@@ -314,7 +321,9 @@ TEST_F(MainWindowTest, ANewBookShowsFromItsFirstLine) {
 TEST_F(MainWindowTest, AUtf8BookShowsAndPagesExactlyAsTheSameTextInWindows1250) {
   constexpr char kUtf8Book[] = "Rozdział 1\nZażółć gęślą jaźń\r\n\r\nKoniec";
   for (const char* folder : {"cp1250", "utf8"}) std::filesystem::create_directory(dir.Path() / folder);
-  const auto file = [&](const char* folder, const char* name) { return (dir.Path() / folder / name).string(); };
+  const auto file = [&](const char* folder, const char* name) {
+    return (dir.Path() / folder / name).string();
+  };
 
   Load(file("cp1250", "ksiazka.txt"), kBook);
   const QImage shown1250 = memo().viewport()->grab().toImage();
@@ -392,7 +401,8 @@ TEST_F(MainWindowTest, TheRunOptionBoxesReachTheRun) {
   Load(dir.File("ksiazka.txt"), NumberedLines(20));
   Generate();
   const auto gap = [&] {
-    return std::filesystem::last_write_time(dir.File("0002.gif")) - std::filesystem::last_write_time(dir.File("0001.gif"));
+    return std::filesystem::last_write_time(dir.File("0002.gif")) -
+           std::filesystem::last_write_time(dir.File("0001.gif"));
   };
   EXPECT_EQ(gap(), std::chrono::seconds(2));
   EXPECT_EQ(form.State().Settings().pagesPerFolder, 0);
@@ -428,8 +438,9 @@ TEST_F(MainWindowTest, TheSmallFilesBoxGivesEachPageOnlyItsColours) {
 std::string TwoChapterEpub() {
   return MakeZip({{"mimetype", "application/epub+zip"},
                   {"META-INF/container.xml", Container("book.opf")},
-                  {"book.opf", Package("<dc:title>Dwa</dc:title>", {{"a", "a.xhtml", "application/xhtml+xml"},
-                                                                     {"b", "b.xhtml", "application/xhtml+xml"}},
+                  {"book.opf", Package("<dc:title>Dwa</dc:title>",
+                                       {{"a", "a.xhtml", "application/xhtml+xml"},
+                                        {"b", "b.xhtml", "application/xhtml+xml"}},
                                        {"a", "b"})},
                   {"a.xhtml", Xhtml("<h1>Jeden</h1><p>Pierwszy.</p>")},
                   {"b.xhtml", Xhtml("<p>Drugi.</p>")}});
@@ -458,9 +469,11 @@ TEST_F(MainWindowTest, ALoadSetsTheBookLayoutBoxAndItsTickDecidesTheNextRun) {
                                  [](const auto& entry) { return entry.path().extension() == ".gif"; });
   };
   const std::pair<const char*, std::string> markupBooks[] = {
-      {"ksiazka.fb2", "<?xml version=\"1.0\" encoding=\"utf-8\"?><FictionBook><body><section><title><p>Jeden</p>"
-                      "</title><p>Pierwszy.</p></section></body></FictionBook>"},
-      {"ksiazka.html", "<html><head><title>Dwa</title></head><body><h1>Jeden</h1><p>Pierwszy.</p></body></html>"},
+      {"ksiazka.fb2",
+       "<?xml version=\"1.0\" encoding=\"utf-8\"?><FictionBook><body><section><title><p>Jeden</p>"
+       "</title><p>Pierwszy.</p></section></body></FictionBook>"},
+      {"ksiazka.html",
+       "<html><head><title>Dwa</title></head><body><h1>Jeden</h1><p>Pierwszy.</p></body></html>"},
       {"ksiazka.epub", TwoChapterEpub()},
   };
   for (const auto& [name, bytes] : markupBooks) {

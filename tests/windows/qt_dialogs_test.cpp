@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -33,7 +32,10 @@ void WhenOpen(std::function<void(Dialog&)> answer) {
 class QtDialogsTest : public ::testing::Test {
 protected:
   // The user's settings go to a folder of the test's own.
-  QtDialogsTest() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings.File(""))); }
+  QtDialogsTest() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(settings.File("")));
+  }
 
   TempDir settings;
   TempDir dir;

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPushButton>
 #include <QWidget>
-
 #include <memory>
 #include <set>
 

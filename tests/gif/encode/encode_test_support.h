@@ -32,10 +32,11 @@ inline Picture MakePicture(int width, int height, int colorCount, std::vector<st
 }
 
 // The whole image data as the encoder writes it: code-size byte, sub-blocks, terminator.
-inline std::vector<std::uint8_t> Encode(TGIFEncoder& encoder, const Picture& picture, bool interlaced = false) {
+inline std::vector<std::uint8_t> Encode(TGIFEncoder& encoder, const Picture& picture,
+                                        bool interlaced = false) {
   TMemoryStream stream;
-  encoder.Encode(stream, picture.bitDepth, picture.colorCount, picture.pixels.data(), interlaced, picture.height,
-                 picture.width);
+  encoder.Encode(stream, picture.bitDepth, picture.colorCount, picture.pixels.data(), interlaced,
+                 picture.height, picture.width);
   return stream.Bytes();
 }
 
@@ -111,11 +112,13 @@ inline std::vector<std::uint8_t> WrapInGif(const std::vector<std::uint8_t>& imag
 }
 
 // Random pixels below `colorCount`, in runs of 1 ... maxRun.
-inline std::vector<std::uint8_t> RandomRuns(std::mt19937& random, std::size_t count, int colorCount, int maxRun) {
+inline std::vector<std::uint8_t> RandomRuns(std::mt19937& random, std::size_t count, int colorCount,
+                                            int maxRun) {
   std::vector<std::uint8_t> pixels;
   std::uniform_int_distribution<int> value(0, colorCount - 1);
   std::uniform_int_distribution<int> run(1, maxRun);
-  while (pixels.size() < count) pixels.insert(pixels.end(), run(random), static_cast<std::uint8_t>(value(random)));
+  while (pixels.size() < count)
+    pixels.insert(pixels.end(), run(random), static_cast<std::uint8_t>(value(random)));
   pixels.resize(count);
   return pixels;
 }

@@ -10,7 +10,8 @@ namespace {
 
 TEST(EncoderFactoryTest, OnlyMethodOneSelectsTheRunLengthCompressor) {
   EXPECT_NE(dynamic_cast<TRLEEncoder*>(CreateEncoder(1).get()), nullptr);
-  for (const std::uint8_t method : {0, 2, 255}) EXPECT_NE(dynamic_cast<TLZWEncoder*>(CreateEncoder(method).get()), nullptr);
+  for (const std::uint8_t method : {0, 2, 255})
+    EXPECT_NE(dynamic_cast<TLZWEncoder*>(CreateEncoder(method).get()), nullptr);
 }
 
 }  // namespace

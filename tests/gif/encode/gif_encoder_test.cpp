@@ -37,10 +37,14 @@ protected:
 // 4, every 4th from 2, every 2nd from 1.
 std::vector<std::uint8_t> InterlacedRows(int height) {
   std::vector<std::uint8_t> rows;
-  for (int row = 0; row < height; ++row) if (row % 8 == 0) rows.push_back(static_cast<std::uint8_t>(row));
-  for (int row = 0; row < height; ++row) if (row % 8 == 4) rows.push_back(static_cast<std::uint8_t>(row));
-  for (int row = 0; row < height; ++row) if (row % 4 == 2) rows.push_back(static_cast<std::uint8_t>(row));
-  for (int row = 0; row < height; ++row) if (row % 2 == 1) rows.push_back(static_cast<std::uint8_t>(row));
+  for (int row = 0; row < height; ++row)
+    if (row % 8 == 0) rows.push_back(static_cast<std::uint8_t>(row));
+  for (int row = 0; row < height; ++row)
+    if (row % 8 == 4) rows.push_back(static_cast<std::uint8_t>(row));
+  for (int row = 0; row < height; ++row)
+    if (row % 4 == 2) rows.push_back(static_cast<std::uint8_t>(row));
+  for (int row = 0; row < height; ++row)
+    if (row % 2 == 1) rows.push_back(static_cast<std::uint8_t>(row));
   return rows;
 }
 
@@ -54,7 +58,8 @@ std::vector<std::uint8_t> WalkedRows(int width, int height, bool interlaced) {
   std::vector<std::uint8_t> rows;
   for (std::size_t i = 0; i < recorder.seen.size(); i += width) {
     rows.push_back(recorder.seen[i]);
-    for (int x = 1; x < width; ++x) EXPECT_EQ(recorder.seen[i + x], recorder.seen[i]) << "rows are read whole";
+    for (int x = 1; x < width; ++x)
+      EXPECT_EQ(recorder.seen[i + x], recorder.seen[i]) << "rows are read whole";
   }
   return rows;
 }
@@ -132,11 +137,13 @@ TEST_P(EncoderFailureTest, ColorNotInTableLaterLeavesThePartialBlockAndNoTermina
 
 TEST_P(EncoderFailureTest, RefusedSubBlockRaisesStreamWriteError) {
   const auto encoder = CreateEncoder(GetParam());
-  const auto picture = MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 256, encode_test::NoisyFrame());
+  const auto picture =
+      MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 256, encode_test::NoisyFrame());
   for (const std::size_t limit : {1u, 2u, 300u}) {
     test_support::RefusingStream stream(limit);
-    EXPECT_THAT([&] { encoder->Encode(stream, 8, 256, picture.pixels.data(), false, picture.height, picture.width); },
-                ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+    EXPECT_THAT(
+        [&] { encoder->Encode(stream, 8, 256, picture.pixels.data(), false, picture.height, picture.width); },
+        ThrowsMessage<EWriteError>(StrEq("Stream write error")));
     EXPECT_EQ(stream.Taken().size(), limit);
   }
 }

@@ -74,8 +74,12 @@ TEST(GIFWriterTest, RefusedBlockRaisesStreamWriteErrorAndIsNotSentAgain) {
   writer.FlushBlock();
   EXPECT_THAT(stream.Taken(), ElementsAre(3, 1, 2, 3));
   const auto bytes = Sequence(200);
-  EXPECT_THAT([&] { writer.Write(bytes.data(), bytes.size()); writer.Close(); },
-              ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+  EXPECT_THAT(
+      [&] {
+        writer.Write(bytes.data(), bytes.size());
+        writer.Close();
+      },
+      ThrowsMessage<EWriteError>(StrEq("Stream write error")));
   EXPECT_FALSE(writer.Dirty());
   writer.Close();
   EXPECT_EQ(stream.Taken().size(), 100u);

@@ -64,7 +64,8 @@ TEST(RLEEncoderTest, WorkedExamplesGiveTheExactBytes) {
 }
 
 TEST(RLEEncoderTest, AlternatingPixelsForceAClearAfterAFixedNumberOfLiterals) {
-  for (const auto& [colors, literals] : {std::pair{4, 9}, std::pair{8, 9}, std::pair{16, 14}, std::pair{256, 254}}) {
+  for (const auto& [colors, literals] :
+       {std::pair{4, 9}, std::pair{8, 9}, std::pair{16, 14}, std::pair{256, 254}}) {
     std::vector<std::uint8_t> pixels(2000);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i % 2);
     const auto picture = MakePicture(2000, 1, colors, pixels);
@@ -90,15 +91,21 @@ TEST(RLEEncoderTest, RandomRunMixesDecodeAtEveryMinimumCodeSize) {
     for (const bool interlaced : {false, true}) {
       for (const int maxRun : {1, 3, 20, 300, 5000}) {
         // Minimum code size 2 also stands for 1 and 2 colours.
-        const int colors = std::uniform_int_distribution<int>(bits == 2 ? 1 : (1 << (bits - 1)) + 1, 1 << bits)(random);
+        const int colors =
+            std::uniform_int_distribution<int>(bits == 2 ? 1 : (1 << (bits - 1)) + 1, 1 << bits)(random);
         // The smallest and the page size, then odd widths.
-        const int width = maxRun == 1 ? 1 : maxRun == 5000 ? 480 : std::uniform_int_distribution<int>(1, 480)(random) | 1;
-        const int height = maxRun == 1 ? 1 : maxRun == 5000 ? 272 : std::uniform_int_distribution<int>(1, 272)(random);
+        const int width = maxRun == 1      ? 1
+                          : maxRun == 5000 ? 480
+                                           : std::uniform_int_distribution<int>(1, 480)(random) | 1;
+        const int height = maxRun == 1      ? 1
+                           : maxRun == 5000 ? 272
+                                            : std::uniform_int_distribution<int>(1, 272)(random);
         SCOPED_TRACE(testing::Message() << width << "x" << height << ", " << colors << " colours, runs up to "
                                         << maxRun << (interlaced ? ", interlaced" : ""));
-        ExpectRoundTrip(MakePicture(width, height, colors,
-                                    encode_test::RandomRuns(random, std::size_t(width) * height, colors, maxRun)),
-                        interlaced);
+        ExpectRoundTrip(
+            MakePicture(width, height, colors,
+                        encode_test::RandomRuns(random, std::size_t(width) * height, colors, maxRun)),
+            interlaced);
       }
     }
   }
@@ -123,13 +130,15 @@ TEST(RLEEncoderTest, RepeatedTableRunsAcrossTheCodeBudgetDecode) {
 }
 
 TEST(RLEEncoderTest, TextPageDecodes) {
-  ExpectRoundTrip(MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 216, encode_test::TextPage().Pixels()),
-                  false);
+  ExpectRoundTrip(
+      MakePicture(encode_test::kPageWidth, encode_test::kPageHeight, 216, encode_test::TextPage().Pixels()),
+      false);
 }
 
 TEST(RLEEncoderCostTest, IntSqrtIsTheFloorOfTheSquareRoot) {
   for (std::int64_t x = 0; x < 20000; ++x)
-    ASSERT_EQ(detail::IntSqrt(x), static_cast<std::int64_t>(std::floor(std::sqrt(static_cast<double>(x))))) << x;
+    ASSERT_EQ(detail::IntSqrt(x), static_cast<std::int64_t>(std::floor(std::sqrt(static_cast<double>(x)))))
+        << x;
   for (const std::int64_t root : {46340ll, 65535ll, 3037000499ll})
     for (const std::int64_t x : {root * root - 1, root * root, root * root + 1})
       EXPECT_EQ(detail::IntSqrt(x), x == root * root - 1 ? root - 1 : root) << x;

@@ -22,7 +22,6 @@ constexpr TColor kRed = 0x0000FF;
 constexpr TColor kGreen = 0x00FF00;
 constexpr TColor kBlue = 0xFF0000;
 
-
 class ColorMapTest : public ::testing::Test {
 protected:
   TGIFImage image;

@@ -10,12 +10,12 @@
 #include "platform/exceptions.h"
 #include "support/gif_decode.h"
 
-using ::testing::ElementsAre;
-using ::testing::StrEq;
-using ::testing::ThrowsMessage;
 using model_test::Colors;
 using model_test::PixelsOf;
 using model_test::SavedBytes;
+using ::testing::ElementsAre;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -126,7 +126,8 @@ TEST(FrameImportTest, MoreThan256ColoursOverflowAndLeaveTheImageEmpty) {
   TGIFImage image;
   image.ReductionMethod = TReductionMethod::None;
   TBitmap picture = Picture24(257, 1, [](int x, int) { return Rgb{x % 256, x / 256, 0}; });
-  EXPECT_THAT([&] { image.AssignFrom(&picture); }, ThrowsMessage<GIFException>(StrEq("Color table overflow")));
+  EXPECT_THAT([&] { image.AssignFrom(&picture); },
+              ThrowsMessage<GIFException>(StrEq("Color table overflow")));
   EXPECT_EQ(image.Images().Count(), 0);
 }
 

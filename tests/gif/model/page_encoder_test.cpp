@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
