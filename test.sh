@@ -5,7 +5,8 @@
 #        ./test.sh --full   what CI runs: the same tests with the package test; the suite again
 #                           under AddressSanitizer and UndefinedBehaviorSanitizer from g++; the
 #                           whole tree from clang++, each fuzz target for a while and every
-#                           fuzz corpus replayed. Any failure, sanitizer report or fuzzer finding
+#                           fuzz corpus replayed, and every source formatted as
+#                           .clang-format says. Any failure, sanitizer report or fuzzer finding
 #                           fails the run.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -31,6 +32,17 @@ configure() {
   [ -f "$dir/CMakeCache.txt" ] && generator=()
   cmake -S . -B "$dir" "${generator[@]}" "$@" >/dev/null
 }
+
+if $full; then
+  echo "== format =="
+  # Every source as .clang-format sets it; the files that differ are named.
+  unformatted=$(git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | grep -o '^[^:]*:[0-9]*:[0-9]*: warning' | cut -d: -f1 | sort -u || true)
+  if [ -n "$unformatted" ]; then
+    echo "not formatted with .clang-format (clang-format -i FILE):" >&2
+    echo "$unformatted" >&2
+    exit 1
+  fi
+fi
 
 echo "== build and test (Release) =="
 configure build -DCMAKE_BUILD_TYPE=Release -DSTRONIX_TESTS=ON -DSTRONIX_BENCH=ON
