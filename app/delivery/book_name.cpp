@@ -6,6 +6,8 @@
 #include <QString>
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,11 +54,15 @@ std::string Joined(const std::vector<std::string>& characters, std::size_t limit
   return name;
 }
 
-// Windows opens no file or folder named after a device, whatever the card holds.
-bool IsDeviceName(const std::string& name) {
-  static const QRegularExpression kDevice("^(con|prn|aux|nul|com[1-9]|lpt[1-9])$",
-                                          QRegularExpression::CaseInsensitiveOption);
-  return kDevice.match(QString::fromStdString(name)).hasMatch();
+// Windows opens no file or folder named after a device, whatever the card holds, even with
+// spaces or an extension after the device's name ("nul.tar"): that name's length, if so.
+std::optional<std::size_t> DeviceNameLength(const std::string& name) {
+  static const QRegularExpression kDevice(
+      "^(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?$",
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  const QRegularExpressionMatch match = kDevice.match(QString::fromStdString(name));
+  if (!match.hasMatch()) return std::nullopt;
+  return static_cast<std::size_t>(match.capturedLength(1));
 }
 
 QString FatKey(const std::string& name) { return QString::fromStdString(name).toCaseFolded(); }
@@ -64,9 +70,14 @@ QString FatKey(const std::string& name) { return QString::fromStdString(name).to
 }  // namespace
 
 std::string FatSafeBookName(std::string_view bookPath) {
-  const std::string name = Joined(SafeCharacters(WithoutExtension(FileNameOf(bookPath))), kMaxBookNameLength);
+  std::vector<std::string> characters = SafeCharacters(WithoutExtension(FileNameOf(bookPath)));
+  const std::string name = Joined(characters, kMaxBookNameLength);
   if (name.empty()) return std::string(kFallbackBookName);
-  return IsDeviceName(name) ? name + "_" : name;
+  const std::optional<std::size_t> device = DeviceNameLength(name);
+  if (!device) return name;
+  // The device's name is ASCII: as many characters as bytes.
+  characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(*device), "_");
+  return Joined(characters, kMaxBookNameLength);
 }
 
 std::string UniqueBookName(std::string name, const std::set<std::string>& taken) {

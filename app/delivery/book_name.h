@@ -15,7 +15,7 @@ inline constexpr int kMaxBookNameLength = 64;
 // leading dots are dropped, so the folder is not hidden), made safe for FAT: each of
 // \ / : * ? " < > |, control characters and bytes that are not UTF-8 become "_",
 // trailing dots and spaces go, at most kMaxBookNameLength characters, a device name
-// such as "CON" gets "_" after it; never empty.
+// such as "CON" gets "_" after it ("nul_.tar" too); never empty.
 std::string FatSafeBookName(std::string_view bookPath);
 
 // `name` if no name in `taken` equals it as FAT compares names (ignoring case);

@@ -33,12 +33,15 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
                             [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == y; });
 }
 
-// The subfolders of `folder` named `lowerName` in any case, sorted; none if unreadable.
+// The subfolders of `folder` named `lowerName` in any case, sorted; none if unreadable. A
+// link is none: a card's FAT holds no links, and one elsewhere may lead off the volume.
 std::vector<fs::path> SubfoldersNamed(const fs::path& folder, std::string_view lowerName) {
   std::vector<fs::path> found;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (EqualsIgnoringCase(it->path().filename().string(), lowerName) && it->is_directory(error))
+    std::error_code kindError;
+    if (EqualsIgnoringCase(it->path().filename().string(), lowerName) &&
+        it->symlink_status(kindError).type() == fs::file_type::directory)
       found.push_back(it->path());
   }
   std::ranges::sort(found);

@@ -16,9 +16,9 @@ struct TVolume {
 std::vector<TVolume> MountedVolumes();
 
 // The path of each volume's PSP/PHOTO folder as it is spelt on the volume ("psp/Photo"
-// too: FAT ignores case), in the order of `volumes`. Volumes that are not ready, are
-// read-only or are kernel pseudo file systems are passed over; a folder reached through
-// two mounts of one volume is listed once.
+// too: FAT ignores case; a link at either level is no folder), in the order of `volumes`.
+// Volumes that are not ready, are read-only or are kernel pseudo file systems are passed
+// over; a folder reached through two mounts of one volume is listed once.
 std::vector<std::string> FindCardPhotoFolders(const std::vector<TVolume>& volumes);
 
 // The one photo folder FindCardPhotoFolders finds. Exception "No memory card found: …"

@@ -61,16 +61,26 @@ std::string NameOf(const std::string& relativePath) {
   return slash == std::string::npos ? relativePath : relativePath.substr(slash + 1);
 }
 
-// Removes the page files in `folder` that are not in `kept`, never through a link;
-// returns how many went.
-int RemoveOldPages(const TDirectory& folder, const std::set<std::string>& kept) {
+// Removes the page files of `pageSizes` in `folder` that are not in `kept`, never through
+// a link; returns how many went.
+int RemoveOldPages(const TDirectory& folder, const std::set<std::string>& kept,
+                   const std::set<TGifSize>& pageSizes) {
   int removed = 0;
   for (const auto& name : folder.Names()) {
     if (!IsPageFileName(name) || kept.contains(name) || EntryKindOf(folder, name) != TEntryKind::File)
       continue;
-    if (IsPageFile(folder, name) && ::unlinkat(folder.Fd(), name.c_str(), 0) == 0) ++removed;
+    if (IsPageFile(folder, name, pageSizes) && ::unlinkat(folder.Fd(), name.c_str(), 0) == 0) ++removed;
   }
   return removed;
+}
+
+// The sizes of a page of an earlier book: the classic one and those of the pages just
+// moved in (read back from the folders, so that a commit finished after a kill finds them too).
+std::set<TGifSize> PageSizes(const std::vector<std::pair<TDirectory, std::set<std::string>>>& written) {
+  std::set<TGifSize> sizes = {kClassicPageSize};
+  for (const auto& [part, names] : written)
+    if (const auto size = GifSizeOf(part, *names.begin())) sizes.insert(*size);
+  return sizes;
 }
 
 // The part folder `name` of the target, made when missing; never a link.
@@ -218,13 +228,14 @@ TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownF
       throw EFCreateError(shownFolder + page, errno);
     StopHereForTest(++renames);
   }
+  const std::set<TGifSize> pageSizes = PageSizes(written);
   for (const auto& [part, names] : written) {
     part.Sync();
-    result.oldPagesRemoved += RemoveOldPages(part, names);
+    result.oldPagesRemoved += RemoveOldPages(part, names, pageSizes);
   }
   for (const auto& stale : plan.staleFolders) {
     const TDirectory part(folder, stale);
-    if (part.Valid()) result.oldPagesRemoved += RemoveOldPages(part, {});
+    if (part.Valid()) result.oldPagesRemoved += RemoveOldPages(part, {}, pageSizes);
     ::unlinkat(folder.Fd(), stale.c_str(), AT_REMOVEDIR);  // only when empty
   }
   folder.Sync();

@@ -20,14 +20,21 @@ std::string PageFolderOf(const std::string& relativePath) {
   return slash == std::string::npos ? std::string() : relativePath.substr(0, slash);
 }
 
-bool IsPageFile(const TDirectory& folder, const std::string& name) {
+std::optional<TGifSize> GifSizeOf(const TDirectory& folder, const std::string& name) {
   // O_NONBLOCK: a FIFO under a page's name must not hold the run.
   const int fd = ::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return std::nullopt;
   unsigned char header[10] = {};
   const ssize_t count = ReadRetrying(fd, header, sizeof header);
   ::close(fd);
   const auto word = [&](int at) { return header[at] | header[at + 1] << 8; };
-  return count == sizeof header && std::memcmp(header, "GIF8", 4) == 0 &&
-         (header[4] == '7' || header[4] == '9') && header[5] == 'a' && word(6) == 480 && word(8) == 272;
+  if (count != sizeof header || std::memcmp(header, "GIF8", 4) != 0 ||
+      (header[4] != '7' && header[4] != '9') || header[5] != 'a')
+    return std::nullopt;
+  return TGifSize{word(6), word(8)};
+}
+
+bool IsPageFile(const TDirectory& folder, const std::string& name, const std::set<TGifSize>& pageSizes) {
+  const std::optional<TGifSize> size = GifSizeOf(folder, name);
+  return size && pageSizes.contains(*size);
 }

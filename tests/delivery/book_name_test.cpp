@@ -46,6 +46,9 @@ TEST(BookNameTest, ReplacesWhatFatRefusesAndTrimsTheEnd) {
       {"Tom 1 .html", "Tom 1"},
       {"con.txt", "con_"},
       {"LPT1.fb2.zip", "LPT1_"},
+      {"nul.tar.gz", "nul_.tar"},  // Windows takes "nul.tar" for the device too
+      {"Aux .x.txt", "Aux_ .x"},
+      {"com1" + Repeated(".", 70) + "x.txt", "com1_"},
       {"console.txt", "console"},
   };
   for (const auto& [path, name] : cases) EXPECT_EQ(FatSafeBookName(path), name) << path;

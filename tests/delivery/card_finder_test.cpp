@@ -42,13 +42,17 @@ TEST_F(CardFinderTest, NoCardNamesTheVolumesLookedAt) {
   notReady.ready = false;
   readOnly.readOnly = true;
   std::ofstream(Root("d") + "/PSP");  // a file, not a folder
+  // Links, at either level, that lead off the volume to photo folders.
+  const TVolume linked = Volume("e", "psp");
+  std::filesystem::create_directory_symlink(Root("b") + "/PSP", Root("e") + "/PSP");
+  std::filesystem::create_directory_symlink(Root("c") + "/PSP/PHOTO", Root("e") + "/psp/PHOTO");
   const std::vector<TVolume> volumes = {
-      ready, pseudo, notReady, readOnly, {Root("d"), "", "vfat", true, false}};
+      ready, pseudo, notReady, readOnly, {Root("d"), "", "vfat", true, false}, linked};
   EXPECT_TRUE(FindCardPhotoFolders(volumes).empty());
   EXPECT_THAT([&] { TheCardPhotoFolder(volumes); },
               ThrowsMessage<Exception>(
                   StrEq("No memory card found: no mounted volume holds a PSP/PHOTO folder (looked at: " +
-                        Root("a") + ", " + Root("d") + ")")));
+                        Root("a") + ", " + Root("d") + ", " + Root("e") + ")")));
   EXPECT_THAT(
       [] { TheCardPhotoFolder({}); },
       ThrowsMessage<Exception>(

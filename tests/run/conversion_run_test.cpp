@@ -352,6 +352,27 @@ TEST_F(ConversionRunTest, PartFoldersOfKPagesSideBySideAndAShorterBookTakesBackI
   EXPECT_THAT(dir_.Names(), ElementsAre("Pan_ Tadeusz 01"));
 }
 
+// Pages of a larger screen than the classic ones go too, their last part folder with them;
+// a picture of the reader's own under a page's name stays.
+TEST_F(ConversionRunTest, AShorterBookOfALargerScreenTakesBackTheLongerBooksLastPages) {
+  TRunSettings settings = Into(Folder());
+  settings.chosenFileName = "/ksiazki/Lalka.txt";
+  settings.layout = TLayoutKind::Book;
+  settings.screen = {960, 544};
+  settings.pagesPerFolder = 10;
+  box_.SetText(Book(900));
+  const int longer = Convert(box_, settings).filesWritten;
+  ASSERT_GT(longer, 11);
+  std::ofstream(dir_.File("Lalka 01/0099.gif")) << std::string("GIF89a\x80\x02\xE0\x01", 10);
+  box_.SetText(Book(20));
+  const TRunReport report = Convert(box_, settings);
+  EXPECT_EQ(report.oldPagesRemoved, longer - report.filesWritten);
+  std::vector<std::string> kept = Names(report.filesWritten);
+  kept.push_back("0099.gif");
+  EXPECT_THAT(dir_.Names(), ElementsAre("Lalka 01"));
+  EXPECT_THAT(TempDirNames(dir_.File("Lalka 01")), ElementsAreArray(kept));
+}
+
 TEST_F(ConversionRunTest, LinksInTheTargetAreNeverFollowedOut) {
   TempDir outside;
   namespace fs = std::filesystem;
