@@ -364,6 +364,10 @@
         <translation>Finished an interrupted conversion of %s</translation>
     </message>
     <message>
+        <source>Cannot list the folder %s</source>
+        <translation>Cannot list the folder %s</translation>
+    </message>
+    <message>
         <source>-o needs a folder, not an empty name</source>
         <translation>-o needs a folder, not an empty name</translation>
     </message>

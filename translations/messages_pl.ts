@@ -364,6 +364,10 @@
         <translation>Dokończono przerwaną konwersję książki %s</translation>
     </message>
     <message>
+        <source>Cannot list the folder %s</source>
+        <translation>Nie można odczytać zawartości folderu %s</translation>
+    </message>
+    <message>
         <source>-o needs a folder, not an empty name</source>
         <translation>-o wymaga katalogu, a nie pustej nazwy</translation>
     </message>
