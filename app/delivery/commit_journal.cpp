@@ -192,6 +192,7 @@ std::string Shown(const std::string& shownFolder, const std::string& relativeFol
 // stays would be read again.
 TMessage SetJournalAside(const TDirectory& staging) {
   const std::string shownPath = staging.Path() + "/" + kJournalName;
+  RemoveTree(staging, kRejectedJournalName);  // one set aside before: it would bar the rename
   if (::renameat(staging.Fd(), kJournalName, staging.Fd(), kRejectedJournalName) != 0)
     throw EFWriteError(shownPath, errno);
   staging.Sync();
