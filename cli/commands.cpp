@@ -47,12 +47,12 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 std::ostream& operator<<(std::ostream& out, const QString& text) { return out << text.toStdString(); }
 
-void ReportFinished(const std::optional<std::string>& book, std::ostream& out) {
-  if (book) out << Localized(FinishedInterruptedMessage(*book)) << '\n';
+void ReportKilledRun(const std::optional<TMessage>& notice, std::ostream& out) {
+  if (notice) out << Localized(*notice) << '\n';
 }
 
 void Report(const TRunReport& report, const std::string& folder, std::ostream& out) {
-  ReportFinished(report.finishedInterrupted, out);
+  ReportKilledRun(report.killedRunNotice, out);
   out << Translate("stronix-cli", "gotowe...") << '\n';
   if (report.filesWritten == 0) {
     out << Translate("stronix-cli", "The book holds no line: nothing was written to %1").arg(Q(folder))
@@ -194,7 +194,7 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     // A commit a kill left in the folder is finished before anything else happens there.
     const std::string folder =
         place.folder.empty() ? TargetFolderOf(std::filesystem::absolute(book).string()) : place.folder;
-    ReportFinished(FinishInterruptedConversion(folder), out);
+    ReportKilledRun(FinishInterruptedConversion(folder), out);
     TPreparedBook prepared = PrepareBook(options, book);
     Warn(prepared, options, book, err);
     TRunSettings& settings = prepared.job.settings;

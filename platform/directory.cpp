@@ -6,14 +6,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <utility>
+
+#include "platform/system_calls.h"
 
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// Calls take(entry) for every entry but "." and ".."; false when the folder cannot be listed.
+// Calls take(entry) for every entry but "." and ".."; false, with errno, when the folder
+// cannot be listed whole.
 template <typename Take>
 bool ForEachEntry(int folderFd, Take take) {
   // The listing takes its own descriptor: closedir closes it, and reads move its offset.
@@ -21,13 +25,21 @@ bool ForEachEntry(int folderFd, Take take) {
   if (fd < 0) return false;
   DIR* listing = ::fdopendir(fd);
   if (!listing) {
+    const int error = errno;
     ::close(fd);
+    errno = error;
     return false;
   }
-  while (const dirent* entry = ::readdir(listing))
+  // readdir tells its end from its failure only by errno.
+  errno = 0;
+  while (const dirent* entry = SystemCalls().readdir(listing)) {
     if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) take(*entry);
+    errno = 0;
+  }
+  const int error = errno;
   ::closedir(listing);
-  return true;
+  errno = error;
+  return error == 0;
 }
 
 std::string InLowerCase(std::string name) {
@@ -38,33 +50,38 @@ std::string InLowerCase(std::string name) {
 
 }  // namespace
 
-TDirectory::TDirectory(const std::string& path) : fd_(::open(path.c_str(), kFolderFlags)) {}
+TDirectory::TDirectory(const std::string& path) : fd_(::open(path.c_str(), kFolderFlags)), path_(path) {}
 
 TDirectory::TDirectory(const TDirectory& parent, const std::string& name)
-    : fd_(parent.Valid() ? ::openat(parent.fd_, name.c_str(), kFolderFlags | O_NOFOLLOW) : -1) {}
+    : fd_(parent.Valid() ? ::openat(parent.fd_, name.c_str(), kFolderFlags | O_NOFOLLOW) : -1),
+      path_(name == "." ? parent.path_
+                        : (parent.path_.ends_with('/') ? parent.path_ : parent.path_ + "/") + name) {}
 
 TDirectory::~TDirectory() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-TDirectory::TDirectory(TDirectory&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+TDirectory::TDirectory(TDirectory&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)) {}
 
 TDirectory& TDirectory::operator=(TDirectory&& other) noexcept {
   if (this != &other) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = std::exchange(other.fd_, -1);
+    path_ = std::move(other.path_);
   }
   return *this;
 }
 
 std::vector<std::string> TDirectory::Names() const {
   std::vector<std::string> names;
-  ForEachEntry(fd_, [&](const dirent& entry) { names.emplace_back(entry.d_name); });
+  if (!ForEachEntry(fd_, [&](const dirent& entry) { names.emplace_back(entry.d_name); }))
+    throw EFolderListError(path_, fd_ < 0 ? EBADF : errno);
   return names;
 }
 
 void TDirectory::Sync() const {
-  if (fd_ >= 0) ::fsync(fd_);
+  if (fd_ < 0 || SystemCalls().fsync(fd_) != 0) throw EFWriteError(path_, fd_ < 0 ? EBADF : errno);
 }
 
 TEntryKind EntryKindOf(const TDirectory& folder, const std::string& name) {
@@ -107,11 +124,22 @@ TEntryKind TEntryKinds::Of(const std::string& name) const {
 void RemoveTree(const TDirectory& folder, const std::string& name) noexcept {
   if (EntryKindOf(folder, name) == TEntryKind::Folder) {
     const TDirectory inside(folder, name);
-    for (const auto& entry : inside.Names()) RemoveTree(inside, entry);
+    std::vector<std::string> entries;
+    try {
+      entries = inside.Names();
+    } catch (const std::exception&) {
+      return;  // what cannot be listed cannot be emptied either
+    }
+    for (const auto& entry : entries) RemoveTree(inside, entry);
     ::unlinkat(folder.Fd(), name.c_str(), AT_REMOVEDIR);
   } else {
     ::unlinkat(folder.Fd(), name.c_str(), 0);
   }
+}
+
+EFolderListError::EFolderListError(std::string_view path, int systemError)
+    : EStreamError(FormatMessage("Cannot list the folder %s", {path})) {
+  SetSystemError(systemError);
 }
 
 ELinkRefused::ELinkRefused(std::string_view path)

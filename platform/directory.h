@@ -14,7 +14,8 @@ public:
   // Opens the folder at `path`, following links in the path itself (the user chose it);
   // Valid() tells whether it opened, errno why not.
   explicit TDirectory(const std::string& path);
-  // Opens the folder `name` inside `parent`; a link there does not open (ELOOP).
+  // Opens the folder `name` inside `parent`; a link there does not open (ELOOP). "." is
+  // `parent` again.
   TDirectory(const TDirectory& parent, const std::string& name);
   ~TDirectory();
   TDirectory(TDirectory&& other) noexcept;
@@ -24,13 +25,18 @@ public:
 
   bool Valid() const { return fd_ >= 0; }
   int Fd() const { return fd_; }
-  // The names in the folder, "." and ".." left out; empty when it cannot be listed.
+  // The folder's path as errors name it.
+  const std::string& Path() const { return path_; }
+  // The names in the folder, "." and ".." left out; EFolderListError when it cannot be
+  // listed whole, since a name left out would be a page left behind.
   std::vector<std::string> Names() const;
-  // Makes the folder's entries (new, renamed and removed names) durable.
+  // Makes the folder's entries (new, renamed and removed names) durable; EFWriteError
+  // naming the folder when the system cannot, as a card pulled out too early does.
   void Sync() const;
 
 private:
   int fd_ = -1;
+  std::string path_;
 };
 
 enum class TEntryKind { Missing, File, Folder, Link, Other };
@@ -59,6 +65,12 @@ private:
 // Removes `name` from `folder` with everything in it, never following a link (a link
 // goes itself). Best effort: what cannot go stays.
 void RemoveTree(const TDirectory& folder, const std::string& name) noexcept;
+
+// "Cannot list the folder %s", with the folder's path.
+class EFolderListError : public EStreamError {
+public:
+  EFolderListError(std::string_view path, int systemError);
+};
 
 // "%s is a link; Stronix does not write through links", with the path as shown.
 class ELinkRefused : public EStreamError {

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/exceptions.h"
+#include "platform/system_calls.h"
 
 namespace {
 
@@ -38,10 +39,10 @@ TSafeFileStream::TSafeFileStream(std::string path) : path_(std::move(path)) {
   tempPath_ = FolderOf(path_) + "." + name + ".XXXXXX";
   const int fd = ::mkstemp(tempPath_.data());
   if (fd < 0) throw EFCreateError(path_, errno);
-  // mkstemp makes the file private; give it the permissions a plain create would.
-  ::fchmod(fd, 0666 & ~ProcessUmask());
-  file_ = ::fdopen(fd, "wb");
-  if (!file_) {
+  // mkstemp makes the file private; give it the permissions a plain create would, or
+  // refuse it, since a file no one else may read is not what was asked for.
+  const bool opened = SystemCalls().fchmod(fd, 0666 & ~ProcessUmask()) == 0 && (file_ = ::fdopen(fd, "wb"));
+  if (!opened) {
     const int error = errno;
     ::close(fd);
     ::unlink(tempPath_.c_str());
@@ -58,9 +59,13 @@ std::size_t TSafeFileStream::Write(const void* data, std::size_t count) {
 
 void TSafeFileStream::Commit() {
   if (!file_) throw EWriteError();
-  const bool failed = std::ferror(file_) != 0;
+  // On the disk before its name: a crash after the rename must not leave an empty file
+  // where the old one stood.
+  const bool failed =
+      std::ferror(file_) != 0 || std::fflush(file_) != 0 || SystemCalls().fsync(::fileno(file_)) != 0;
+  int error = errno;
   const bool closeFailed = std::fclose(file_) != 0;
-  const int error = errno;
+  if (!failed) error = errno;
   file_ = nullptr;
   if (failed || closeFailed) {
     Discard();

@@ -17,7 +17,7 @@ public:
   TSafeFileStream& operator=(const TSafeFileStream&) = delete;
 
   std::size_t Write(const void* data, std::size_t count) override;
-  // Flushes, closes and renames the file into place. EWriteError when the bytes could
+  // Flushes, syncs, closes and renames the file into place. EWriteError when the bytes could
   // not be written, EFCreateError when the name cannot be taken.
   void Commit();
 

@@ -364,6 +364,18 @@
         <translation>Finished an interrupted conversion of %s</translation>
     </message>
     <message>
+        <source>%s is a folder named like a page; move it away and try again</source>
+        <translation>%s is a folder named like a page; move it away and try again</translation>
+    </message>
+    <message>
+        <source>Set aside a damaged commit journal in %s</source>
+        <translation>Set aside a damaged commit journal in %s</translation>
+    </message>
+    <message>
+        <source>Cannot list the folder %s</source>
+        <translation>Cannot list the folder %s</translation>
+    </message>
+    <message>
         <source>-o needs a folder, not an empty name</source>
         <translation>-o needs a folder, not an empty name</translation>
     </message>

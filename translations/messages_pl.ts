@@ -364,6 +364,18 @@
         <translation>Dokończono przerwaną konwersję książki %s</translation>
     </message>
     <message>
+        <source>%s is a folder named like a page; move it away and try again</source>
+        <translation>%s to folder o nazwie strony; przenieś go w inne miejsce i spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Set aside a damaged commit journal in %s</source>
+        <translation>Odłożono uszkodzony dziennik zapisu w %s</translation>
+    </message>
+    <message>
+        <source>Cannot list the folder %s</source>
+        <translation>Nie można odczytać zawartości folderu %s</translation>
+    </message>
+    <message>
         <source>-o needs a folder, not an empty name</source>
         <translation>-o wymaga katalogu, a nie pustej nazwy</translation>
     </message>

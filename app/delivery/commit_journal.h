@@ -9,18 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "app/delivery/commit_plan.h"
 #include "platform/exceptions.h"
 
 class TDirectory;
 
 // The hidden folder inside the target where a run's pages wait for the commit.
 inline constexpr const char* kStagingFolderName = ".stronix-staging";
-
-struct TCommitPlan {
-  std::string bookName;            // named when another run finishes the commit
-  std::vector<std::string> pages;  // relative to the target ("0001.gif", "Name 01/0001.gif"), in page order
-  std::vector<std::string> staleFolders;  // part folders of an older, longer book, relative
-};
 
 struct TCommitResult {
   int oldPagesRemoved = 0;
@@ -30,27 +25,39 @@ struct TCommitResult {
 // Raises, before anything moves, what carrying out `plan` in `folder` would meet: a part
 // folder or page name that is a link (ELinkRefused), a part folder that is no folder or
 // cannot be written, a page name held by a folder or a special file (EFCreateError naming
-// the page), so that no commit stops halfway on a name.
+// the page), a folder named like a page among the pages the commit removes
+// (EFolderNamedLikePage), so that no commit stops halfway on a name.
 void CheckCommitNames(const TDirectory& folder, const std::string& shownFolder, const TCommitPlan& plan);
 
 // Makes the staged pages durable, then writes `plan` as the staging folder's journal;
 // EFWriteError naming the journal in `shownStaging` when it cannot.
 void WriteCommitJournal(const TDirectory& staging, const std::string& shownStaging, const TCommitPlan& plan);
 
-// The plan of a complete journal in the staging folder; none without one.
-std::optional<TCommitPlan> ReadCommitJournal(const TDirectory& staging);
+// What the staging folder's journal holds: none, a sound plan, or anything else.
+struct TJournal {
+  enum class TState { Missing, Sound, Damaged } state = TState::Missing;
+  TCommitPlan plan;  // when sound
+};
+TJournal ReadCommitJournal(const TDirectory& staging);
 
 // Carries out `plan` in `folder` (shown as `shownFolder`, ending in "/"): moves the staged
 // pages into place in order (into part folders it makes as needed), removes the page files
-// the plan did not bring from each folder that received pages and from the stale folders
-// (which go too when left empty), then the journal and the staging folder. A part folder
-// that is a link raises ELinkRefused; a failed move EFCreateError naming the page.
+// the plan did not bring, and links and special files named like pages, from each folder
+// that received pages and from the stale folders (which go too when left empty), then the
+// journal and the staging folder. A part folder that is a link raises ELinkRefused; a failed
+// move EFCreateError naming the page; a part folder it made stays only with pages in it.
 TCommitResult CarryOutCommit(const TDirectory& folder, const std::string& shownFolder,
                              const TCommitPlan& plan);
 
 // In a locked `folder`: carries out the journal a killed run left in its staging folder,
-// if any; the name of the book it finished.
-std::optional<std::string> FinishInterruptedCommit(const TDirectory& folder, const std::string& shownFolder);
+// if any, and says so ("Finished an interrupted conversion of %s"). A journal that is not
+// sound, or names a link, is renamed "journal.rejected" and nothing of it is done ("Set
+// aside a damaged commit journal in %s"); EFWriteError when it cannot be set aside.
+std::optional<TMessage> FinishInterruptedCommit(const TDirectory& folder, const std::string& shownFolder);
 
-// "Finished an interrupted conversion of %s".
-TMessage FinishedInterruptedMessage(const std::string& bookName);
+// "%s is a folder named like a page; move it away and try again": a commit would leave
+// it among the pages.
+class EFolderNamedLikePage : public EStreamError {
+public:
+  explicit EFolderNamedLikePage(std::string_view path);
+};

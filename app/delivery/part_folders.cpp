@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/delivery/part_folders.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/exceptions.h"
@@ -9,6 +10,14 @@ void CheckPagesPerFolder(int pagesPerFolder) {
   if (pagesPerFolder != 0 && pagesPerFolder < kMinPagesPerFolder)
     throw Exception(FormatMessage("Pages per folder must be at least %s, not %s",
                                   {std::to_string(kMinPagesPerFolder), std::to_string(pagesPerFolder)}));
+}
+
+bool IsPartFolderOf(std::string_view folder, std::string_view bookName) {
+  if (!folder.starts_with(bookName) || !folder.substr(bookName.size()).starts_with(' ')) return false;
+  const std::string_view number = folder.substr(bookName.size() + 1);
+  // Two digits at least, and no zero before a third: the number as "%02d" writes it, from 1.
+  return number.size() >= 2 && number != "00" && (number.size() == 2 || number[0] != '0') &&
+         std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 TPartFolders::TPartFolders(int pagesPerFolder, std::string bookName)

@@ -51,6 +51,17 @@ void RemoveEmptyFolder(const std::string& folder) noexcept {
   }
 }
 
+// The staging folder, made and held open for the run; EFCreateError `firstPagePath` when it
+// cannot be, with nothing of it left.
+std::unique_ptr<TDirectory> MakeStagingFolder(const TDirectory& target, const std::string& firstPagePath) {
+  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) != 0) throw EFCreateError(firstPagePath, errno);
+  auto staging = std::make_unique<TDirectory>(target, kStagingFolderName);
+  if (staging->Valid()) return staging;
+  const int failure = errno;
+  ::unlinkat(target.Fd(), kStagingFolderName, AT_REMOVEDIR);
+  throw EFCreateError(firstPagePath, failure);
+}
+
 }  // namespace
 
 void WriteWholeFile(const TDirectory& folder, const std::string& name, const std::string& shownPath,
@@ -91,30 +102,19 @@ TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, b
   }
   try {
     lock_ = std::make_unique<TFolderLock>(folder_, firstPagePath);
+    const TDirectory& target = lock_->Folder();
+    killedRunNotice_ = FinishInterruptedCommit(target, folder_);
+
+    // What a killed run left besides: its staging folder, and the temporary files of a page write.
+    RemoveTree(target, kStagingFolderName);
+    for (const auto& name : target.Names())
+      if (IsLeftTemporaryFile(name)) ::unlinkat(target.Fd(), name.c_str(), 0);
+    stagingFolder_ = MakeStagingFolder(target, firstPagePath);
   } catch (...) {
+    lock_.reset();
     RemoveMadeFolders();
     throw;
   }
-  const TDirectory& target = lock_->Folder();
-  finishedInterrupted_ = FinishInterruptedCommit(target, folder_);
-
-  // What a killed run left besides: its staging folder, and the temporary files of a page write.
-  RemoveTree(target, kStagingFolderName);
-  for (const auto& name : target.Names())
-    if (IsLeftTemporaryFile(name)) ::unlinkat(target.Fd(), name.c_str(), 0);
-
-  // The staging folder, held open for the run.
-  if (::mkdirat(target.Fd(), kStagingFolderName, 0777) == 0) {
-    stagingFolder_ = std::make_unique<TDirectory>(target, kStagingFolderName);
-    if (stagingFolder_->Valid()) return;
-    const int failure = errno;
-    ::unlinkat(target.Fd(), kStagingFolderName, AT_REMOVEDIR);
-    errno = failure;
-  }
-  const int failure = errno;
-  lock_.reset();
-  RemoveMadeFolders();
-  throw EFCreateError(firstPagePath, failure);
 }
 
 TStagedBook::~TStagedBook() {
@@ -140,11 +140,11 @@ void TStagedBook::AddPage(const std::string& relativePath, const void* data, std
   pages_.push_back(relativePath);
 }
 
-TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageTimes,
-                                         const std::vector<std::string>& staleFolders) {
+TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, const std::string& partName,
+                                         bool pageTimes, const std::vector<std::string>& staleFolders) {
   if (pageTimes) SetPageTimes(*stagingFolder_, pages_, staging_ + "/", CurrentTime());
   stagingFolder_.reset();  // the commit empties the folder and removes it
-  const TCommitPlan plan{bookName, pages_, staleFolders};
+  const TCommitPlan plan{bookName, partName, pages_, staleFolders};
   CheckCommitNames(lock_->Folder(), folder_, plan);
   WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), staging_, plan);
   journalled_ = true;
@@ -155,7 +155,7 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, bool pageT
   return result;
 }
 
-std::optional<std::string> FinishInterruptedConversion(const std::string& folder) {
+std::optional<TMessage> FinishInterruptedConversion(const std::string& folder) {
   std::optional<TFolderLock> lock;
   try {
     lock.emplace(folder, folder);

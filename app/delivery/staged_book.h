@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/delivery/page_file.h"
+#include "platform/exceptions.h"
 
 class TFolderLock;
 
@@ -42,8 +43,9 @@ public:
   TStagedBook& operator=(const TStagedBook&) = delete;
 
   const std::string& Folder() const { return folder_; }
-  // The book whose interrupted commit this run finished first, if any.
-  const std::optional<std::string>& FinishedInterrupted() const { return finishedInterrupted_; }
+  // What this run first did with a commit a killed run left: finished it, or set its
+  // damaged journal aside.
+  const std::optional<TMessage>& KilledRunNotice() const { return killedRunNotice_; }
 
   // Stages a complete page under its place relative to the folder ("0001.gif" or
   // "Name 01/0001.gif").
@@ -58,8 +60,9 @@ public:
   // files this run did not write from every folder it wrote into and from `staleFolders`
   // (relative: parts of an older, longer book), which go too when left empty. Every name
   // is checked before the first page moves. `bookName` names the book should another run
-  // have to finish the commit.
-  TCommit Commit(const std::string& bookName, bool pageTimes,
+  // have to finish the commit; `partName` is the "<Name>" of its part folders, empty
+  // without them. Both are plain names: the next run takes no other from a journal.
+  TCommit Commit(const std::string& bookName, const std::string& partName, bool pageTimes,
                  const std::vector<std::string>& staleFolders = {});
 
 private:
@@ -73,11 +76,11 @@ private:
   std::unique_ptr<TDirectory> stagingFolder_;
   std::vector<std::string> pages_;        // relative paths, in page order
   std::vector<std::string> madeFolders_;  // by this run, the deepest first
-  std::optional<std::string> finishedInterrupted_;
+  std::optional<TMessage> killedRunNotice_;
   // From the journal on, the staging folder is the next run's to finish, never to clear.
   bool journalled_ = false;
 };
 
 // At the start of a run into `folder`: finishes a commit a killed run left there, unless
-// another run holds the folder. The name of the book it finished, if any.
-std::optional<std::string> FinishInterruptedConversion(const std::string& folder);
+// another run holds the folder. What it did, as FinishInterruptedCommit says it.
+std::optional<TMessage> FinishInterruptedConversion(const std::string& folder);

@@ -74,7 +74,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
   TRunReport report;
   const auto [folder, prefix] = SplitTarget(settings.targetFolder);
   // A commit a kill left in the folder is finished before anything else happens there.
-  report.finishedInterrupted = FinishInterruptedConversion(folder);
+  report.killedRunNotice = FinishInterruptedConversion(folder);
   // Wrapping and paginating a long book take a while too: the monitor's stop reaches them.
   const TCancelScope cancel([monitor] { return monitor && monitor->CancelRequested(); });
   if (box.LineCount() > 0) {
@@ -94,10 +94,11 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
       const std::string name = PageLabel(index) + ".gif";
       return parts.HasParts() ? parts.FolderOf(index) + "/" + name : prefix + name;
     };
+    // The folder first: one that cannot be made or written is that, not a lack of space.
+    TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
     // The classic pages are always of the default screen's size.
     CheckFreeSpace(folder, total,
                    book ? static_cast<std::uint64_t>(typeset.width) * typeset.height : kPagePixels);
-    TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
 
     const auto makeMaker = [&]() -> TPageMaker {
       return [&box, &settings, &lines, &pages, &typeset,
@@ -136,15 +137,16 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
         if (index + 1 < total && monitor->CancelRequested()) throw ERunCancelled();
       }
     });
-    const std::string bookName =
-        settings.chosenFileName.empty() ? folder : std::string(FileNamePart(settings.chosenFileName));
-    const TStagedBook::TCommit commit =
-        staged.Commit(bookName, settings.pageTimes, StaleParts(folder, parts, total));
+    const std::string bookName = settings.chosenFileName.empty()
+                                     ? parts.BookName()
+                                     : std::string(FileNamePart(settings.chosenFileName));
+    const TStagedBook::TCommit commit = staged.Commit(bookName, parts.HasParts() ? parts.BookName() : "",
+                                                      settings.pageTimes, StaleParts(folder, parts, total));
     report.filesWritten = total;
     report.unreadablePictures = typeset.unreadablePictures;
     report.oldPagesRemoved = commit.oldPagesRemoved;
     report.folders = commit.folders;
-    if (!report.finishedInterrupted) report.finishedInterrupted = staged.FinishedInterrupted();
+    if (!report.killedRunNotice) report.killedRunNotice = staged.KilledRunNotice();
   }
   return report;
 }
@@ -152,6 +154,5 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
 void ShowRunEnd(TTextBox& box, const TRunReport& report) {
   box.Clear();
   box.AppendLine("gotowe...");
-  if (report.finishedInterrupted)
-    box.AppendLine(Localized(FinishedInterruptedMessage(*report.finishedInterrupted)));
+  if (report.killedRunNotice) box.AppendLine(Localized(*report.killedRunNotice));
 }

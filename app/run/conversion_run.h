@@ -68,8 +68,9 @@ struct TRunReport {
   int filesWritten = 0;              // title page included
   int oldPagesRemoved = 0;           // pages of an earlier, longer book
   std::vector<std::string> folders;  // where the pages are, in reading order
-  // The book whose commit a killed run left in the folder, finished before this one began.
-  std::optional<std::string> finishedInterrupted;
+  // What the run did, before it began, with a commit a killed run left in the folder:
+  // "Finished an interrupted conversion of NAME" or "Set aside a damaged commit journal in …".
+  std::optional<TMessage> killedRunNotice;
   int unreadablePictures = 0;  // in the book layout, each shown by its placeholder line
 };
 
@@ -102,5 +103,5 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor = nullp
                          const TFileWriter& writer = WriteWholeFile);
 
 // What the text box shows once a run has succeeded: "gotowe..." and a line break, then
-// "Finished an interrupted conversion of NAME" when the run first finished one a kill had left.
+// the killed run's notice when the run first dealt with what a kill had left.
 void ShowRunEnd(TTextBox& box, const TRunReport& report);

@@ -40,6 +40,16 @@ TEST(PartFoldersTest, PageNumbersContinueAcrossParts) {
   EXPECT_EQ(parts.PartCount(100 * 500 + 1), 101);
 }
 
+// A journal read back takes only the part folders PartFolder gives.
+TEST(PartFoldersTest, OnlyTheNamesItGivesArePartFoldersOfTheBook) {
+  const TPartFolders parts(10, "Lalka");
+  for (const int part : {1, 9, 10, 99, 100, 12345})
+    EXPECT_TRUE(IsPartFolderOf(parts.PartFolder(part), "Lalka"));
+  for (const char* other : {"Lalka", "Lalka ", "Lalka 1", "Lalka 00", "Lalka 001", "Lalka 0a", "Lalka  01",
+                            "Lalka 01/..", "Lalkb 01", "Lalka01"})
+    EXPECT_FALSE(IsPartFolderOf(other, "Lalka")) << other;
+}
+
 TEST(PartFoldersTest, FewerThanTenPagesPerFolderAreRefused) {
   EXPECT_NO_THROW(CheckPagesPerFolder(0));
   EXPECT_NO_THROW(CheckPagesPerFolder(10));

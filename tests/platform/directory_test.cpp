@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/directory.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
 
+#include "platform/system_calls.h"
 #include "support/temp_dir.h"
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -29,6 +34,27 @@ TEST(EntryKindsTest, AnswerAsLookingUpEachName) {
   // A folder that cannot be listed is asked name by name.
   const TDirectory missing(dir.File("gone"));
   EXPECT_EQ(TEntryKinds(missing).Of("0001.gif"), TEntryKind::Missing);
+}
+
+// A listing cut short or a sync refused is an error naming the folder, never a quiet
+// empty list or a folder taken as durable; RemoveTree, best effort, leaves what it cannot list.
+TEST(DirectoryTest, FailedListingOrSyncRaisesNamingTheFolder) {
+  TempDir dir;
+  std::ofstream(dir.File("0001.gif")) << "page";
+  const TDirectory folder(dir.Path().string());
+  const TDirectory inside(folder, ".");
+  EXPECT_EQ(inside.Path(), dir.Path().string());
+  const TSystemCallsRestorer restorer;
+  SystemCalls().readdir = [](DIR*) -> dirent* { return errno = EIO, nullptr; };
+  EXPECT_THAT([&] { (void)folder.Names(); },
+              ThrowsMessage<EFolderListError>(StrEq("Cannot list the folder " + dir.Path().string())));
+  const TDirectory parent(dir.Path().parent_path().string());
+  RemoveTree(parent, dir.Path().filename().string());
+  EXPECT_TRUE(std::filesystem::exists(dir.File("0001.gif")));
+
+  SystemCalls().fsync = [](int) { return errno = EIO, -1; };
+  EXPECT_THAT([&] { folder.Sync(); },
+              ThrowsMessage<EFWriteError>(StrEq("Cannot write " + dir.Path().string())));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/safe_file_stream.h"
+#include "platform/system_calls.h"
 #include "support/gif_decode.h"
 #include "support/refusing_stream.h"
 #include "support/temp_dir.h"
@@ -81,6 +82,31 @@ TEST(SafeFileStreamTest, MissingFolderRaisesCannotCreateFile) {
   const std::string path = dir.File("missing/0001.gif");
   EXPECT_THAT([&] { TSafeFileStream stream(path); },
               ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
+}
+
+// A mode that cannot be set refuses the file; a sync that fails refuses the commit: the
+// old file stays whole and no temporary file is left either way.
+TEST(SafeFileStreamTest, FailedModeOrSyncKeepsTheOldFile) {
+  TempDir dir;
+  const std::string path = dir.File("page.gif");
+  {
+    TFileStream old(path, TFileStream::Mode::Create);
+    old.WriteBuffer("old", 3);
+  }
+  {
+    const TSystemCallsRestorer restorer;
+    SystemCalls().fchmod = [](int, mode_t) { return errno = EPERM, -1; };
+    EXPECT_THAT([&] { TSafeFileStream stream(path); },
+                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
+  }
+  const TSystemCallsRestorer restorer;
+  SystemCalls().fsync = [](int) { return errno = EIO, -1; };
+  TSafeFileStream stream(path);
+  stream.WriteBuffer("new", 3);
+  EXPECT_THROW(stream.Commit(), EWriteError);
+  const auto bytes = ReadFileBytes(path);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "old");
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"page.gif"});
 }
 
 }  // namespace
