@@ -27,6 +27,8 @@
 #include "app/text/text_file.h"
 #include "app/typeset/pages_json.h"
 #include "cli/encode_command.h"
+#include "cli/error_output.h"
+#include "cli/exit_codes.h"
 #include "cli/progress_bar.h"
 
 namespace {
@@ -188,6 +190,8 @@ struct TBookRun {
 // `oneCore`: the book runs beside others, on one page worker.
 int ConvertBook(const TCliOptions& options, const std::string& book, const TPlace& place, bool oneCore,
                 std::ostream& out, std::ostream& err, bool terminal, const TRunMonitor* stop) {
+  // Among several books, each line says which book it is about.
+  const std::string named = options.books.size() > 1 ? book : std::string();
   try {
     // Loading a long book takes a while: the stop reaches it too.
     const TCancelScope cancel([stop] { return stop && stop->CancelRequested(); });
@@ -202,13 +206,13 @@ int ConvertBook(const TCliOptions& options, const std::string& book, const TPlac
     settings.partName = place.partName;
     settings.createFolder = place.createFolder;
     if (oneCore) settings.jobs = 1;
-    Convert(prepared.job, out, err, terminal, stop, options.books.size() > 1 ? book + ": " : "");
+    Convert(prepared.job, out, err, terminal, stop, named.empty() ? named : named + ": ");
     return kExitSuccess;
   } catch (const ERunCancelled& e) {
-    err << "stronix-cli: " << LocalizedMessage(e) << '\n';
+    PrintError(err, e, named);
     return kExitCancelled;
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << LocalizedError(e) << '\n';
+    PrintError(err, e, named);
     return kExitFailure;
   }
 }
@@ -249,7 +253,7 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
     TTargets targets(options);
     for (const std::string& book : options.books) places.push_back(targets.PlaceOf(book));
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << LocalizedError(e) << '\n';
+    PrintError(err, e);
     return kExitFailure;
   }
   // Part folders of several books share one folder, which one run at a time holds.
@@ -332,17 +336,6 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   return prepared;
 }
 
-int FinishOutput(std::ostream& out, std::ostream& err, int code) {
-  // The stream keeps no reason of its own; errno still holds the failed write's.
-  out.flush();
-  if (out) return code;
-  const int error = errno;
-  err << "stronix-cli: " << Translate("stronix-cli", "cannot write the output");
-  if (error) err << ": " << LocalizedReason(SystemReason(error));
-  err << '\n';
-  return kExitFailure;
-}
-
 int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
                const TRunMonitor* monitor) {
   if (options.command == TCommand::Convert)
@@ -360,10 +353,10 @@ int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err,
       PrintLines(prepared.job, options.raw, out);
     return FinishOutput(out, err, kExitSuccess);
   } catch (const ERunCancelled& e) {
-    err << "stronix-cli: " << LocalizedMessage(e) << '\n';
+    PrintError(err, e);
     return kExitCancelled;
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << LocalizedError(e) << '\n';
+    PrintError(err, e);
   }
   return kExitFailure;
 }

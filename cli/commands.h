@@ -6,12 +6,8 @@
 #include <string>
 
 #include "app/run/conversion_run.h"
+#include "cli/exit_codes.h"
 #include "cli/options.h"
-
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;    // a book could not be loaded or converted
-inline constexpr int kExitUsage = 2;      // the command line was wrong
-inline constexpr int kExitCancelled = 3;  // stopped on request; main turns it into 128 + the signal
 
 // A book read as "Załaduj TXT" would read it, with the look and the settings the options ask for.
 struct TPreparedBook {
@@ -27,7 +23,3 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book);
 // `monitor` (may be null) is asked between pages whether to stop.
 int RunCommand(const TCliOptions& options, std::ostream& out, std::ostream& err, bool terminal,
                const TRunMonitor* monitor = nullptr);
-
-// Ends the output: kExitFailure with the system's reason when `out` could not take it
-// all (a full disk, a closed pipe), else `code`.
-int FinishOutput(std::ostream& out, std::ostream& err, int code);

@@ -2,7 +2,8 @@
 #include "cli/encode_command.h"
 
 #include "app/l10n/translation.h"
-#include "cli/commands.h"
+#include "cli/error_output.h"
+#include "cli/exit_codes.h"
 #include "cli/picture_file.h"
 #include "gif/model/image.h"
 #include "gif/model/sub_image.h"
@@ -27,7 +28,7 @@ int RunEncode(const TEncodeOptions& options, std::ostream& out, std::ostream& er
         << '\n';
     return FinishOutput(out, err, kExitSuccess);
   } catch (const std::exception& e) {
-    err << "stronix-cli: " << LocalizedError(e) << '\n';
+    PrintError(err, e);
     return kExitFailure;
   }
 }

@@ -12,6 +12,8 @@
 #include "app/l10n/translation.h"
 #include "app/run/run_monitor.h"
 #include "cli/commands.h"
+#include "cli/error_output.h"
+#include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 #include "cli/options.h"
 
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const std::bad_alloc&) {
-    std::cerr << "stronix-cli: " << LocalizedError(std::bad_alloc()) << '\n';
+    PrintError(std::cerr, std::bad_alloc());
     return kExitFailure;
   }
 }

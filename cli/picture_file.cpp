@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/picture_file.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageReader>
 #include <QString>
 #include <cerrno>
-#include <fstream>
 
+#include "platform/descriptor_io.h"
 #include "platform/exceptions.h"
+#include "platform/regular_file.h"
 #include "platform/stream.h"
 
 namespace {
@@ -78,21 +81,31 @@ TBitmap TrueColorBitmap(const QImage& image) {
   return bitmap;
 }
 
-bool IsBmpFile(const std::string& path) {
-  char magic[2] = {};
-  std::ifstream(path, std::ios::binary).read(magic, 2);
-  return magic[0] == 'B' && magic[1] == 'M';
+// The whole file, read through the one descriptor that was found to be a regular file.
+QByteArray ReadWhole(const std::string& path) {
+  TRegularFile file(path);
+  QByteArray bytes;
+  bytes.reserve(static_cast<qsizetype>(file.Size()));
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t count = ReadRetrying(file.Fd(), chunk, sizeof chunk);
+    if (count < 0) throw EFOpenError(path, errno);
+    if (count == 0) return bytes;
+    bytes.append(chunk, static_cast<qsizetype>(count));
+  }
 }
 
 }  // namespace
 
 TBitmap LoadPicture(const std::string& path) {
-  if (!std::ifstream(path, std::ios::binary)) throw EFOpenError(path, errno);
+  const QByteArray bytes = ReadWhole(path);
   // Our own reader keeps a BMP's bit depth and colour table exactly as stored; anything it
   // does not take (compressed rows, say) is left to the general readers.
-  if (IsBmpFile(path)) {
+  if (bytes.startsWith("BM")) {
     try {
-      TFileStream stream(path, TFileStream::Mode::OpenRead);
+      TMemoryStream stream;
+      stream.WriteBuffer(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+      stream.SetPosition(0);
       TBitmap bitmap;
       bitmap.LoadFromStream(stream);
       return bitmap;
@@ -102,7 +115,9 @@ TBitmap LoadPicture(const std::string& path) {
     } catch (const Exception&) {
     }
   }
-  QImageReader reader(QString::fromStdString(path));
+  QBuffer buffer;
+  buffer.setData(bytes);
+  QImageReader reader(&buffer);
   const QImage image = reader.read();
   if (image.isNull())
     throw EInvalidGraphic(

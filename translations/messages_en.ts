@@ -68,6 +68,14 @@
         <translation>the archive's entry %s unpacks more than %s times its size (a ZIP bomb)</translation>
     </message>
     <message>
+        <source>the archive's entry %s is encrypted</source>
+        <translation>the archive's entry %s is encrypted</translation>
+    </message>
+    <message>
+        <source>the archive's entry %s would unpack to more than %s bytes</source>
+        <translation>the archive's entry %s would unpack to more than %s bytes</translation>
+    </message>
+    <message>
         <source>the archive's entry %s cannot be unpacked</source>
         <translation>the archive's entry %s cannot be unpacked</translation>
     </message>
@@ -322,6 +330,10 @@
     <message>
         <source>encode takes a picture file and an output GIF file</source>
         <translation>encode takes a picture file and an output GIF file</translation>
+    </message>
+    <message>
+        <source>%s is %s, not a regular file</source>
+        <translation>%s is %s, not a regular file</translation>
     </message>
     <message>
         <source>%s is %s, not a regular file; to pipe a book in, give - as its path</source>

@@ -68,6 +68,14 @@
         <translation>pozycja archiwum %s rozpakowuje się do ponad %s-krotności swojego rozmiaru (bomba ZIP)</translation>
     </message>
     <message>
+        <source>the archive's entry %s is encrypted</source>
+        <translation>pozycja archiwum %s jest zaszyfrowana</translation>
+    </message>
+    <message>
+        <source>the archive's entry %s would unpack to more than %s bytes</source>
+        <translation>pozycja archiwum %s po rozpakowaniu miałaby ponad %s bajtów</translation>
+    </message>
+    <message>
         <source>the archive's entry %s cannot be unpacked</source>
         <translation>nie można rozpakować pozycji archiwum %s</translation>
     </message>
@@ -322,6 +330,10 @@
     <message>
         <source>encode takes a picture file and an output GIF file</source>
         <translation>encode przyjmuje plik obrazu i wyjściowy plik GIF</translation>
+    </message>
+    <message>
+        <source>%s is %s, not a regular file</source>
+        <translation>%s nie jest zwykłym plikiem (%s)</translation>
     </message>
     <message>
         <source>%s is %s, not a regular file; to pipe a book in, give - as its path</source>

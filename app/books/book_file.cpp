@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/books/book_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,35 +14,26 @@
 
 namespace {
 
-std::string_view KindOf(mode_t mode) {
-  if (S_ISFIFO(mode)) return "a FIFO";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "a device";
+// The regular file's descriptor; its stated size in `size`.
+int OpenBookFile(const std::string& path, std::size_t& size) {
+  try {
+    TRegularFile file(path);
+    size = file.Size();
+    return file.Release();
+  } catch (const ENotRegularFile& e) {
+    throw ENotRegularBookFile(path, e.Kind());
+  }
 }
 
 }  // namespace
 
-ENotRegularFile::ENotRegularFile(std::string_view path, std::string_view kind)
-    : Exception(FormatMessage("%s is %s, not a regular file; to pipe a book in, give - as its path",
-                              {path, kind})) {}
+ENotRegularBookFile::ENotRegularBookFile(std::string_view path, std::string_view kind)
+    : ENotRegularFile(
+          FormatMessage("%s is %s, not a regular file; to pipe a book in, give - as its path", {path, kind}),
+          kind) {}
 
-TBookFile::TBookFile(const std::string& path)
-    // Non-blocking, so that a FIFO without a writer is refused rather than waited on.
-    : TBookFile(path, ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), true) {
-  if (fd_ < 0) throw EFOpenError(path, errno);
-  struct stat status {};
-  if (::fstat(fd_, &status) != 0) {
-    const int error = errno;
-    ::close(fd_);
-    throw EFOpenError(path, error);
-  }
-  if (!S_ISREG(status.st_mode)) {
-    ::close(fd_);
-    if (S_ISDIR(status.st_mode)) throw EFOpenError(path, EISDIR);
-    throw ENotRegularFile(path, KindOf(status.st_mode));
-  }
-  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-  statedSize_ = static_cast<std::size_t>(status.st_size);
+TBookFile::TBookFile(const std::string& path) : TBookFile(path, -1, true) {
+  fd_ = OpenBookFile(path, statedSize_);
 }
 
 TBookFile TBookFile::StandardInput() {

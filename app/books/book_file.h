@@ -7,18 +7,18 @@
 #include <string_view>
 
 #include "platform/exceptions.h"
+#include "platform/regular_file.h"
 
 // The book path that stands for standard input.
 inline constexpr char kStandardInputPath[] = "-";
 // What standard input is called where a book's name is shown.
 inline constexpr char kStandardInputName[] = "stdin";
 
-// A path that leads (through its links) to a FIFO, a device or a socket: no book is read
-// from one, since it could block for ever or never end. Standard input ("-") is the way
+// A book's path that leads to a FIFO, a device or a socket: standard input ("-") is the way
 // to pipe a book in.
-class ENotRegularFile : public Exception {
+class ENotRegularBookFile : public ENotRegularFile {
 public:
-  ENotRegularFile(std::string_view path, std::string_view kind);
+  ENotRegularBookFile(std::string_view path, std::string_view kind);
 };
 
 class TBookFile {

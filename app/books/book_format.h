@@ -4,7 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/books/book_reader.h"
+// The formats a book comes in.
+enum class TBookFormat { PlainText, Epub, Fb2, Fb2Zip, Html };
 
 namespace books {
 

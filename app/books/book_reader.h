@@ -7,10 +7,9 @@
 #include <string_view>
 
 #include "app/books/book.h"
+#include "app/books/book_format.h"
 #include "app/books/unpack_limits.h"
 #include "app/document/document.h"
-
-enum class TBookFormat { PlainText, Epub, Fb2, Fb2Zip, Html };
 
 // The book's format, decided by its content (ZIP magic with an EPUB mimetype or container,
 // the XML root FictionBook, <html or <!DOCTYPE html), the extension only breaking ties.

@@ -5,11 +5,16 @@
 
 #include "app/books/text_capacity.h"
 
+// The two bounds hold memory: one entry is read whole, and the entries read are kept
+// together. The ratio only refuses a bomb before the work of unpacking it, so it waits for
+// a size at which no book's entry (an OPF of 70,000 items, a page of dots) still squeezes so well.
 struct TUnpackLimits {
   // All entries read, together (the text limit: markup is never smaller than its text).
   std::size_t maxTotal = kMaxTextBytes;
+  // One entry; none of a book's files comes near it.
+  std::size_t maxEntry = std::size_t{128} << 20;
   // One entry against its packed size; a larger ratio is a ZIP bomb.
   std::size_t maxRatio = 100;
-  // Entries up to this size may compress better than the ratio (a page of dots does).
-  std::size_t ratioExempt = std::size_t{1} << 20;
+  // Entries up to this size may compress better than the ratio.
+  std::size_t ratioExempt = std::size_t{32} << 20;
 };

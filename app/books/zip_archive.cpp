@@ -105,7 +105,14 @@ std::optional<std::string> TZipArchive::Read(const std::string& name) {
       !(stat.valid & ZIP_STAT_COMP_SIZE)) {
     throw damaged();
   }
+  // libzip would only say it cannot read the entry; the reader should know why.
+  if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
+    throw EBookError(FormatMessage("the archive's entry %s is encrypted", {name}));
   const auto tooLarge = [&](std::size_t size) {
+    if (size > limits_.maxEntry) {
+      throw EBookError(FormatMessage("the archive's entry %s would unpack to more than %s bytes",
+                                     {name, std::to_string(limits_.maxEntry)}));
+    }
     if (unpacked_ + size > limits_.maxTotal) {
       throw EBookError(FormatMessage("the archive would unpack to more than %s bytes",
                                      {std::to_string(limits_.maxTotal)}));

@@ -24,6 +24,7 @@
 #include "app/run/run_monitor.h"
 #include "app/text/text_file.h"
 #include "app/windows/background_run.h"
+#include "app/windows/capital_first.h"
 #include "app/windows/control_table.h"
 #include "app/windows/dialogs.h"
 #include "app/windows/help_window.h"
@@ -120,9 +121,10 @@ void TForm1::guarded(Action&& action) {
   } catch (const ERunCancelled& cancelled) {
     dialogs_.ShowNotice(LocalizedMessage(cancelled));
   } catch (const Exception& error) {
-    dialogs_.ShowError(LocalizedMessage(error), LocalizedReason(error.Reason()));
+    dialogs_.ShowError(WithCapitalFirst(LocalizedMessage(error)), LocalizedReason(error.Reason()));
   } catch (const std::exception& error) {
-    dialogs_.ShowError(LocalizedMessage(error), {});  // "Out of memory" for a failed allocation
+    dialogs_.ShowError(WithCapitalFirst(LocalizedMessage(error)),
+                       {});  // "Out of memory" for a failed allocation
   }
 }
 

@@ -12,9 +12,14 @@
 
 using TEntries = std::vector<std::pair<std::string, std::string>>;
 
+// The password MakeZip encrypts with.
+inline constexpr char kZipPassword[] = "stronix";
+
 // A ZIP archive holding the entries in order; "mimetype" is stored, the rest deflated
-// unless `deflate` is false. An entry whose name is already taken is left out.
-inline std::string MakeZip(const TEntries& entries, bool deflate = true) {
+// unless `deflate` is false and, with an `encryption` method, encrypted under kZipPassword.
+// An entry whose name is already taken is left out.
+inline std::string MakeZip(const TEntries& entries, bool deflate = true,
+                           zip_uint16_t encryption = ZIP_EM_NONE) {
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
@@ -30,6 +35,8 @@ inline std::string MakeZip(const TEntries& entries, bool deflate = true) {
     const bool store = !deflate || name == "mimetype";
     zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
                              9);
+    if (encryption != ZIP_EM_NONE && name != "mimetype")
+      zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), encryption, kZipPassword);
   }
   std::string zip;
   // An archive libzip refuses to write (a name it cannot take) comes out empty.

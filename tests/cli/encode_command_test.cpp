@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/encode_command.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QColor>
 #include <QImage>
@@ -12,6 +15,7 @@
 #include <iterator>
 #include <new>
 #include <sstream>
+#include <thread>
 
 #include "cli/commands.h"
 #include "cli/options.h"
@@ -172,6 +176,28 @@ TEST_F(EncodeCommandTest, BadInputIsReportedAndWritesNothing) {
                               ": No such file or directory\n");
 
   EXPECT_FALSE(std::ifstream(Output()).good());
+}
+
+TEST_F(EncodeCommandTest, FifosAndDevicesAreRefusedWithoutWaiting) {
+  const std::string fifo = dir_.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // A writer that comes whenever someone opens the FIFO to read and leaves at once: an
+  // encode that waited on the FIFO would get its end and fail otherwise, never hang.
+  std::atomic<bool> done = false;
+  std::thread writer([&] {
+    while (!done) ::close(::open(fifo.c_str(), O_WRONLY | O_CLOEXEC));
+  });
+  const TResult refused = Encode({fifo, Output()});
+  done = true;
+  // Frees the writer from the open it waits in; held until it has gone.
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  writer.join();
+  ::close(reader);
+  EXPECT_EQ(refused.exitCode, kExitFailure);
+  EXPECT_EQ(refused.err, "stronix-cli: " + fifo + " is a FIFO, not a regular file\n");
+  EXPECT_EQ(Encode({"/dev/null", Output()}).err, "stronix-cli: /dev/null is a device, not a regular file\n");
+  EXPECT_EQ(Encode({dir_.Path().string(), Output()}).err,
+            "stronix-cli: Cannot open file " + dir_.Path().string() + ": Is a directory\n");
 }
 
 TEST_F(EncodeCommandTest, WhatAGifCannotHoldOrMemoryCannotTakeLeavesTheOldFile) {

@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
@@ -112,11 +111,10 @@ TEST_F(MainWindowRunTest, ACancelledRunLeavesTheOldBookByteIdenticalAndShowsTheB
     EXPECT_CALL(dialogs, ShowError(_, _)).Times(0);
     StartAndWaitFor(2);
 
-    QElapsedTimer clock;
-    clock.start();
     way.cancel(form);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Running(); }, kRunTimeoutMs));
-    EXPECT_LT(clock.elapsed(), 1000);
+    // The last report comes before the end: only the pages under way were finished.
+    EXPECT_LT(bar().value(), bar().maximum() / 2);
     EXPECT_EQ(form.isVisible(), !way.closesTheWindow);
 
     EXPECT_TRUE(Snapshot(dir.Path()) == before);

@@ -30,6 +30,7 @@ namespace {
 using ::testing::_;
 using ::testing::ElementsAre;
 using ::testing::Invoke;
+using ::testing::IsEmpty;
 using ::testing::Return;
 using ::testing::StartsWith;
 using ::testing::StrEq;
@@ -296,6 +297,14 @@ TEST_F(MainWindowTest, AFailedLoadReportsItsTextAndChangesNothing) {
   Click(form, "Button1");
   EXPECT_EQ(box().LineCount(), 13);
   EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), HomeFolder());
+
+  // The conversion's lower-case message opens the box as a sentence.
+  const std::string broken = dir.File("zla.epub");
+  std::ofstream(broken) << "no ZIP here";
+  EXPECT_CALL(dialogs, OpenTextFile()).WillOnce(Return(broken));
+  EXPECT_CALL(dialogs, ShowError(StrEq("Książka nie jest poprawnym archiwum ZIP"), IsEmpty()));
+  Click(form, "Button1");
+  EXPECT_EQ(box().LineCount(), 13);
 }
 
 // `count` lines "linia 0", "linia 1", ...
