@@ -31,14 +31,12 @@ bool IsLeftTemporaryFile(std::string_view name) {
 // A file unlinked while still open stays in its folder on a FUSE file system (fusefat for a
 // card image), as ".fuse_hidden…", until the file system has handled its close, a moment
 // after close() returns. The folder lock's file is one: it is unlinked, then closed.
+// An empty folder counts: the last hidden file may have gone since rmdir looked.
 bool HoldsOnlyHiddenFiles(const std::string& folder) {
   std::error_code error;
-  bool any = false;
-  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
     if (!entry->path().filename().string().starts_with(".fuse_hidden")) return false;
-    any = true;
-  }
-  return any && !error;
+  return !error;
 }
 
 // Removes `folder` when it is empty, waiting a little for such hidden files to go.
