@@ -6,8 +6,8 @@
 #include "app/layout/blank_lines.h"
 #include "platform/cancellation.h"
 
-TLineCursor::TLineCursor(std::string_view text, std::shared_ptr<TGlyphWidths> widths, int width, bool squeezed,
-                         const TLinePlace& place)
+TLineCursor::TLineCursor(std::string_view text, std::shared_ptr<TGlyphWidths> widths, int width,
+                         bool squeezed, const TLinePlace& place)
     : text_(text),
       widths_(std::move(widths)),
       width_(width),

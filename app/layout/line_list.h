@@ -18,10 +18,10 @@
 
 // Where a line of a list starts: all a cursor needs to read on from it.
 struct TLinePlace {
-  std::size_t index = 0;      // its number in the list
-  std::size_t start = 0;      // its first byte in the text
-  std::size_t lineEnd = 0;    // the end of its text line: its CR LF, or the text's end
-  bool afterBlank = false;    // the line before it in the list is blank
+  std::size_t index = 0;    // its number in the list
+  std::size_t start = 0;    // its first byte in the text
+  std::size_t lineEnd = 0;  // the end of its text line: its CR LF, or the text's end
+  bool afterBlank = false;  // the line before it in the list is blank
 };
 
 // Reads a text's display lines in order, from the first or from any place of a list; with

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layout/text_box.h"
 
-
 void TTextBox::SetText(std::string_view text) {
   text_ = std::make_shared<const std::string>(text.substr(0, text.find('\0')));
   lines_.reset();

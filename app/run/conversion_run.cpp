@@ -111,7 +111,8 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
         else if (index == 0)
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
-          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)], printer.get(), widths);
+          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)], printer.get(),
+                        widths);
         // A tall page is turned for the console held sideways, pictures and all.
         std::optional<TBitmap> turned;
         if (drawing && settings.portrait) turned = TurnPage(raster->Bitmap(), *settings.portrait);
