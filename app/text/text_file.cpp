@@ -108,7 +108,9 @@ std::string ReadBytes(TBookFile& file, std::size_t capacity, std::string_view he
 TTextFile StreamBookText(TBookFile& file, std::string_view head, std::size_t capacity) {
   const std::size_t mark = head.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
   TTextFile text;
-  text.text.reserve(std::min(file.StatedSize(), capacity) + 1);
+  // Room for the most the text can grow to, every byte a lone line break: memory that is
+  // never written takes none, and a text that outgrew its room would be copied whole.
+  text.text.reserve(2 * std::min(file.StatedSize(), capacity) + 2);
   TLineBreakWriter writer(text.text);
   std::size_t taken = 0;                // bytes before the first NUL, the mark included
   std::size_t nul = std::string::npos;  // where the first NUL is
