@@ -18,7 +18,7 @@
 
 #include "app/delivery/staged_book.h"
 #include "app/drawing/page_drawing.h"
-#include "app/layout/line_wrap.h"
+#include "app/layout/line_list.h"
 #include "app/layout/page_layout.h"
 #include "app/layout/pagination.h"
 #include "app/main_state.h"
@@ -52,11 +52,11 @@ std::string WriteBook(const TScratch& scratch, std::size_t bytes) {
 }
 
 void BM_WrapBook(benchmark::State& state) {
-  const std::string text = NormaliseLineBreaks(LongBook(4'400'000));
+  const auto text = std::make_shared<const std::string>(NormaliseLineBreaks(LongBook(4'400'000)));
   const TPageFont font;
   std::size_t lines = 0;
-  for (auto _ : state) lines = WrapText(text, font).size();
-  state.counters["MB"] = static_cast<double>(text.size()) / 1e6;
+  for (auto _ : state) lines = TLineList(text, font).size();
+  state.counters["MB"] = static_cast<double>(text->size()) / 1e6;
   state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_WrapBook)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -71,7 +71,7 @@ void PageCounter(benchmark::State& state) {
 void BM_DrawPage(benchmark::State& state) {
   TMainState main;
   TPageRaster raster;
-  const TLineViews lines = main.Memo().Lines();
+  const TLineList lines = main.Memo().Lines();
   const TPageSpan page =
       Paginate(lines, ComputeLayout(main.Memo().Font().height).linesPerPage, false).front();
   const std::unique_ptr<TLinePrinter> printer = state.range(0) ? MakeLinePrinter(main.Memo()) : nullptr;
@@ -105,7 +105,7 @@ private:
   TMainState main_;
   TPageRaster raster_;
   std::unique_ptr<TLinePrinter> printer_;  // as a run's page worker draws
-  TLineViews lines_;
+  TLineList lines_;
   std::vector<TPageSpan> pages_;
   std::size_t next_ = 0;
 };

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Peak resident memory of reading the largest books: a text of 250 chapters of 1 MB, the
 # same as an EPUB (one XHTML file a chapter), as an EPUB whose chapters are tag soup (read
-# by the HTML parser), as an FB2, a zipped FB2 and one HTML page, each shown by `lines`.
+# by the HTML parser), as an FB2, a zipped FB2 and one HTML page, each shown by `lines`; then
+# texts of another shape: 25 MB and 250 MB of nothing but line breaks and one line of 25 MB
+# of spaces, each shown by `lines` and converted in the classic and the book layout.
 # The goal is 30 MB + 2 x the text's size. Usage: bench/book_memory.sh [stronix-cli] [scratch]
 set -euo pipefail
 cli=${1:-build/cli/stronix-cli}
@@ -44,11 +46,31 @@ with zipfile.ZipFile(os.path.join(out, "book.fb2.zip"), "w", zipfile.ZIP_STORED)
     z.write(os.path.join(out, "book.fb2"), "book.fb2")
 PY
 
-text_mb=$(( $(stat -c %s "$scratch/book.txt") / 1000000 ))
-echo "text: ${text_mb} MB; goal: $(( 30 + 2 * text_mb )) MB"
-for book in book.txt book.epub soup.epub book.fb2 book.fb2.zip book.html; do
-  /usr/bin/time -v -o "$scratch/time.txt" env QT_QPA_PLATFORM=offscreen "$cli" lines "$scratch/$book" > /dev/null || true
+head -c 25000000 /dev/zero | tr '\0' '\n' > "$scratch/newlines-25.txt"
+head -c 250000000 /dev/zero | tr '\0' '\n' > "$scratch/newlines-250.txt"
+head -c 25000000 /dev/zero | tr '\0' ' ' > "$scratch/spaces-25.txt"
+
+# Peak resident memory of one command: "LABEL: SIZE bytes, peak N MB (goal G MB), WALL".
+measure() {
+  local label=$1 book=$2
+  shift 2
+  /usr/bin/time -v -o "$scratch/time.txt" env QT_QPA_PLATFORM=offscreen "$cli" "$@" > /dev/null || true
+  local size peak_kb wall
+  size=$(stat -c %s "$book")
   peak_kb=$(awk -F': ' '/Maximum resident/ {print $2}' "$scratch/time.txt")
   wall=$(awk -F': ' '/Elapsed/ {print $2}' "$scratch/time.txt")
-  echo "$book: $(stat -c %s "$scratch/$book") bytes, peak $(( peak_kb / 1000 )) MB, $wall"
+  echo "$label: $size bytes, peak $(( peak_kb / 1000 )) MB (goal $(( 30 + 2 * size / 1000000 )) MB), $wall"
+}
+
+for book in book.txt book.epub soup.epub book.fb2 book.fb2.zip book.html; do
+  measure "$book" "$scratch/$book" lines "$scratch/$book"
 done
+for book in newlines-25.txt newlines-250.txt spaces-25.txt; do
+  measure "$book lines" "$scratch/$book" lines "$scratch/$book"
+  for layout in classic book; do
+    rm -rf "$scratch/pages"
+    measure "$book convert --layout $layout" "$scratch/$book" convert "$scratch/$book" -o "$scratch/pages" \
+      --layout "$layout" --no-page-times
+  done
+done
+rm -rf "$scratch/pages"

@@ -93,11 +93,15 @@ void Convert(const TConversionJob& job, std::ostream& out, std::ostream& err, bo
 
 void PrintLines(const TConversionJob& job, bool raw, std::ostream& out) {
   const TCodePage& codePage = CodePageOf(job.box.Font().script);
-  for (const auto& line : PageLines(job.box, job.settings.squeezeBlankLines)) {
+  // A byte at a time is a character at a time: a line of millions is decoded in pieces.
+  constexpr std::size_t kPiece = 1 << 16;
+  for (const std::string_view line : PageLines(job.box, job.settings.squeezeBlankLines)) {
     if (raw || !codePage.SingleByte())
-      out << line << '\n';
+      out << line;
     else
-      out << codePage.Decode(line).toStdString() << '\n';
+      for (std::size_t at = 0; at < line.size(); at += kPiece)
+        out << codePage.Decode(line.substr(at, kPiece)).toStdString();
+    out << '\n';
   }
 }
 

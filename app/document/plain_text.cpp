@@ -2,8 +2,8 @@
 #include "app/document/plain_text.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
-#include <vector>
 
 #include "app/document/document_builder.h"
 #include "platform/utf8.h"
@@ -13,8 +13,8 @@ namespace document {
 namespace {
 
 struct TLine {
-  std::string_view text;  // without its line end and trailing white space
-  std::size_t width = 0;  // in characters
+  std::string text;       // in UTF-8, without its line end and the white space around it
+  std::size_t width = 0;  // in characters, with its indent
   bool indented = false;
   bool blank = false;
   bool chapter = false;  // holds a form feed
@@ -28,58 +28,72 @@ std::size_t CharCount(std::string_view text) {
       text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::vector<TLine> SplitLines(std::string_view text) {
-  std::vector<TLine> lines;
-  while (!text.empty()) {
-    std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(0, end);
-    const std::size_t next = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    text.remove_prefix(std::min(next, text.size()));
-    TLine out;
+// A text's lines one at a time, so that a text of millions of lines is never held twice. The
+// white space around a line is ASCII in every encoding and goes before the line is decoded:
+// a line of millions of spaces is never decoded at all.
+class TLineReader {
+public:
+  TLineReader(std::string_view text, const TLineDecoder& toUtf8) : text_(text), toUtf8_(toUtf8) {}
+
+  bool Next(TLine& out) {
+    if (text_.empty()) return false;
+    const std::size_t end = std::min(text_.find_first_of("\r\n"), text_.size());
+    std::string_view line = text_.substr(0, end);
+    const std::size_t next = end + (text_.substr(end, 2) == "\r\n" ? 2 : 1);
+    text_.remove_prefix(std::min(next, text_.size()));
     out.chapter = line.find('\f') != std::string_view::npos;
     while (!line.empty() && (IsSpace(line.back()) || line.back() == '\f')) line.remove_suffix(1);
     out.indented = !line.empty() && IsSpace(line.front());
-    out.width = CharCount(line);
+    const std::size_t indent = line.size();
     while (!line.empty() && (IsSpace(line.front()) || line.front() == '\f')) line.remove_prefix(1);
-    out.text = line;
+    out.text = line.empty() ? std::string() : toUtf8_(line);
+    out.width = indent - line.size() + CharCount(out.text);
     out.blank = line.empty();
-    lines.push_back(out);
+    return true;
   }
-  return lines;
-}
+
+private:
+  std::string_view text_;
+  const TLineDecoder& toUtf8_;
+};
 
 // The column a text is hard-wrapped at, when it is: the width that the most lines followed
 // by another line of their paragraph reach within a few characters (the next word would
 // have passed it), holding at least three quarters of them.
-std::optional<std::size_t> WrapWidth(const std::vector<TLine>& lines) {
-  std::vector<std::size_t> widths;
-  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-    const TLine& next = lines[i + 1];
-    if (!lines[i].blank && !lines[i].chapter && !next.blank && !next.chapter && !next.indented)
-      widths.push_back(lines[i].width);
+std::optional<std::size_t> WrapWidth(std::string_view text, const TLineDecoder& toUtf8) {
+  std::map<std::size_t, std::size_t> widths;  // how many lines have each width
+  std::size_t count = 0;
+  TLineReader reader(text, toUtf8);
+  TLine line, next;
+  for (bool more = reader.Next(line); more && reader.Next(next); line = std::move(next)) {
+    if (!line.blank && !line.chapter && !next.blank && !next.chapter && !next.indented) {
+      ++widths[line.width];
+      ++count;
+    }
   }
-  if (widths.size() < 4) return std::nullopt;
-  std::sort(widths.begin(), widths.end());
-  // The widest lines but a few stray ones.
-  const std::size_t width = widths[widths.size() - 1 - widths.size() / 20];
+  if (count < 4) return std::nullopt;
+  // The widest lines but a few stray ones: the width of the line at this place in width order.
+  std::size_t rank = count - 1 - count / 20;
+  auto at = widths.begin();
+  for (; rank >= at->second; ++at) rank -= at->second;
+  const std::size_t width = at->first;
   if (width < 30) return std::nullopt;
   const std::size_t slack = width / 5;
-  const auto near = std::count_if(widths.begin(), widths.end(),
-                                  [&](std::size_t w) { return w + slack >= width && w <= width + 2; });
-  if (static_cast<std::size_t>(near) * 4 < widths.size() * 3) return std::nullopt;
+  std::size_t near = 0;
+  for (const auto& [w, lines] : widths)
+    if (w + slack >= width && w <= width + 2) near += lines;
+  if (near * 4 < count * 3) return std::nullopt;
   return width;
 }
 
 }  // namespace
 
-TDocument DocumentOfText(std::string_view utf8) {
-  const std::string repaired = IsValidUtf8(utf8) ? std::string() : ValidUtf8(utf8);
-  const std::vector<TLine> lines = SplitLines(repaired.empty() ? utf8 : std::string_view(repaired));
-  const std::optional<std::size_t> wrap = WrapWidth(lines);
+TDocument DocumentOfText(std::string_view text, const TLineDecoder& toUtf8) {
+  const std::optional<std::size_t> wrap = WrapWidth(text, toUtf8);
   TDocumentBuilder builder;
   bool lineEndsParagraph = true;
-  for (const TLine& line : lines) {
+  TLineReader reader(text, toUtf8);
+  for (TLine line; reader.Next(line);) {
     if (line.chapter) builder.Chapter();
     if (line.blank) {
       builder.EndBlock();
@@ -95,6 +109,10 @@ TDocument DocumentOfText(std::string_view utf8) {
   TDocument document;
   document.blocks = builder.Finish();
   return document;
+}
+
+TDocument DocumentOfText(std::string_view utf8) {
+  return DocumentOfText(utf8, [](std::string_view line) { return ValidUtf8(line); });
 }
 
 }  // namespace document

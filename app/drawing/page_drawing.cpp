@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/drawing/qt_color.h"
+#include "app/layout/blank_lines.h"
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_wrap.h"
 #include "app/layout/page_layout.h"
@@ -34,7 +35,8 @@ public:
         ascent_(CellOf(font_).ascent) {}
 
   // Draws the bytes, read in the font's code page, with the line's cell top at y.
-  void DrawLine(int y, std::string_view bytes) {
+  void DrawLine(int y, std::string_view line) {
+    const std::string_view bytes = DrawnPart(line);
     if (bytes.empty()) return;
     const QString text = codePage_.Decode(bytes);
     if (!printer_ || !printer_->Draw(pixels_, 1, y + ascent_, text)) Painter().drawText(1, y + ascent_, text);
@@ -134,10 +136,10 @@ std::unique_ptr<TLinePrinter> MakeLinePrinter(const TTextBox& box) {
                                         ToQColor(box.Color()).rgb());
 }
 
-void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page,
-                   TLinePrinter* printer) {
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineList& lines, const TPageSpan& page,
+                   TLinePrinter* printer, std::shared_ptr<TGlyphWidths> widths) {
   const int size = ComputeLayout(box.Font().height).size;
   TLinePainter painter(raster, box, printer);
-  for (int k = 1; k <= page.count; ++k)
-    painter.DrawLine(TextLineY(k, size), lines[page.first + static_cast<std::size_t>(k - 1)]);
+  TLineCursor cursor = lines.From(page.place, std::move(widths));
+  for (int k = 1; k <= page.count; ++k) painter.DrawLine(TextLineY(k, size), cursor.Next());
 }

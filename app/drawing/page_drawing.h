@@ -37,7 +37,7 @@ void DrawTitlePage(TPageRaster& raster, const TTextBox& box, std::string_view ch
 // learns of the font from page to page. Made in any thread, used in one.
 std::unique_ptr<TLinePrinter> MakeLinePrinter(const TTextBox& box);
 
-// Draws the lines of one page of `lines`, leaving the list as it is, with the printer where
-// one is given. EFontTooSmall for a layout size of 0.
-void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineViews& lines, TPageSpan page,
-                   TLinePrinter* printer = nullptr);
+// Draws the lines of one page of `lines`, leaving the list as it is, with the printer and
+// the widths of the box's font where they are given. EFontTooSmall for a layout size of 0.
+void DrawPageLines(TPageRaster& raster, const TTextBox& box, const TLineList& lines, const TPageSpan& page,
+                   TLinePrinter* printer = nullptr, std::shared_ptr<TGlyphWidths> widths = nullptr);

@@ -10,8 +10,12 @@
 struct TPageSpan {
   std::size_t first = 0;  // the page's first line in the working list
   int count = 0;          // its lines, at most the lines per page
+  TLinePlace place;       // where its first line starts, to read the page without a search
 
-  friend bool operator==(const TPageSpan&, const TPageSpan&) = default;
+  // The same lines.
+  friend bool operator==(const TPageSpan& a, const TPageSpan& b) {
+    return a.first == b.first && a.count == b.count;
+  }
 };
 
 // The pages of a working list at `perPage` lines a page (≥ 1): the lines in order, the
@@ -19,4 +23,4 @@ struct TPageSpan {
 // alone also ends the page before it (an empty page never comes of it) and is drawn on none,
 // and blank lines that would begin a page are drawn on none either, so that no page begins
 // blank or is blank throughout.
-std::vector<TPageSpan> Paginate(const TLineViews& lines, int perPage, bool chapterPages);
+std::vector<TPageSpan> Paginate(const TLineList& lines, int perPage, bool chapterPages);

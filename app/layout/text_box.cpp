@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layout/text_box.h"
 
-#include "app/layout/line_wrap.h"
-
 void TTextBox::SetText(std::string_view text) {
   text_ = std::make_shared<const std::string>(text.substr(0, text.find('\0')));
   lines_.reset();
@@ -30,7 +28,7 @@ void TTextBox::SetFont(const TPageFont& font) {
   if (rewrap) lines_.reset();
 }
 
-const TLineViews& TTextBox::Lines() const {
-  if (!lines_) lines_ = std::make_shared<const TLineViews>(WrapText(*text_, font_));
+const TLineList& TTextBox::Lines() const {
+  if (!lines_) lines_ = std::make_shared<const TLineList>(text_, font_);
   return *lines_;
 }

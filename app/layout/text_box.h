@@ -16,6 +16,8 @@
 class TTextBox {
 public:
   const std::string& Text() const { return *text_; }
+  // The text, to be shared by what outlives the box.
+  const std::shared_ptr<const std::string>& SharedText() const { return text_; }
   // Replaces the text; the box holds it only up to its first NUL byte.
   void SetText(std::string_view text);
   // The same, sharing the string instead of copying it (a book is held once).
@@ -31,13 +33,13 @@ public:
   void SetColor(TColor color) { color_ = color; }
 
   // The display lines, wrapped on first use after a change of text or font.
-  const TLineViews& Lines() const;
+  const TLineList& Lines() const;
   int LineCount() const { return static_cast<int>(Lines().size()); }
 
 private:
   std::shared_ptr<const std::string> text_ = std::make_shared<const std::string>();
   TPageFont font_;
   TColor color_ = clWhite;
-  // Views of *text_, which no one changes; shared by copies, which never change them either.
-  mutable std::shared_ptr<const TLineViews> lines_;
+  // Lines of *text_, which no one changes; shared by copies, which never change them either.
+  mutable std::shared_ptr<const TLineList> lines_;
 };

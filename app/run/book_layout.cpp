@@ -28,6 +28,6 @@ TTypesetBook TypesetForRun(const TConversionJob& job) {
     if (options.pictures && !settings.picturesPath.empty()) pictures.emplace(settings.picturesPath);
     return TypesetBook(*job.book, box.Font(), options, title, pictures ? &*pictures : nullptr);
   }
-  return TypesetBook(document::DocumentOfText(codePage.Decode(box.Text()).toStdString()), box.Font(), options,
-                     title);
+  const auto toUtf8 = [&](std::string_view line) { return codePage.Decode(line).toStdString(); };
+  return TypesetBook(document::DocumentOfText(box.Text(), toUtf8), box.Font(), options, title);
 }

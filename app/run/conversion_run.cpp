@@ -11,7 +11,6 @@
 #include "app/delivery/part_folders.h"
 #include "app/drawing/page_drawing.h"
 #include "app/l10n/translation.h"
-#include "app/layout/blank_lines.h"
 #include "app/layout/page_layout.h"
 #include "app/layout/pagination.h"
 #include "app/pictures/picture_page.h"
@@ -62,10 +61,8 @@ std::string PageLabel(int number) {
   return digits.size() < 4 ? std::string(4 - digits.size(), '0') + digits : digits;
 }
 
-TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines) {
-  TLineViews lines = box.Lines();
-  if (squeezeBlankLines) SqueezeBlankLines(lines);
-  return lines;
+TLineList PageLines(const TTextBox& box, bool squeezeBlankLines) {
+  return squeezeBlankLines ? TLineList(box.SharedText(), box.Font(), true) : box.Lines();
 }
 
 TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const TFileWriter& writer) {
@@ -83,7 +80,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
     const int perPage = UsableLinesPerPage(box.Font().height);
     const bool book = settings.layout == TLayoutKind::Book;
     const TTypesetBook typeset = book ? TypesetForRun(job) : TTypesetBook();
-    const TLineViews lines = book ? TLineViews() : PageLines(box, settings.squeezeBlankLines);
+    const TLineList lines = book ? TLineList() : PageLines(box, settings.squeezeBlankLines);
     const std::vector<TPageSpan> pages = Paginate(lines, perPage, settings.chapterPages);
     const int total = book ? static_cast<int>(typeset.pages.size()) : 1 + static_cast<int>(pages.size());
 
@@ -106,6 +103,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
                             : std::make_shared<TPageRaster>(),
               drawing = book ? std::make_shared<TTypesetDrawing>(box) : nullptr,
               printer = book ? nullptr : std::shared_ptr<TLinePrinter>(MakeLinePrinter(box)),
+              widths = book ? nullptr : std::make_shared<TGlyphWidths>(box.Font()),
               encoder = std::make_shared<TPageEncoder>(
                   settings.compactPages ? TPageColors::UsedOnly : TPageColors::WholeCube)](int index) {
         ClearPage(*raster, box);
@@ -114,7 +112,8 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
         else if (index == 0)
           DrawTitlePage(*raster, box, settings.chosenFileName, settings.bookTitle);
         else
-          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)], printer.get());
+          DrawPageLines(*raster, box, lines, pages[static_cast<std::size_t>(index - 1)], printer.get(),
+                        widths);
         // A tall page is turned for the console held sideways, pictures and all.
         std::optional<TBitmap> turned;
         if (drawing && settings.portrait) turned = TurnPage(raster->Bitmap(), *settings.portrait);

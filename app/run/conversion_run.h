@@ -40,7 +40,7 @@ std::string PageLabel(int number);
 
 // A run's working list: the text box's display lines, squeezed when asked; valid while
 // the box's text and font stay as they are.
-TLineViews PageLines(const TTextBox& box, bool squeezeBlankLines);
+TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
 
 // Converts the job's display lines: the title picture when there is a line, then the
 // pages, squeezed first when asked. The pages reach the target folder together, only when

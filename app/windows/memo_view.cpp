@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/drawing/qt_color.h"
+#include "app/layout/blank_lines.h"
 #include "app/layout/font_metrics.h"
 #include "app/layout/line_list.h"
 #include "app/layout/text_box.h"
@@ -64,15 +65,16 @@ void TMemoView::resizeEvent(QResizeEvent* event) {
 void TMemoView::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   painter.setPen(ToQColor(box_.Font().color));
-  const TLineViews& lines = box_.Lines();
+  const TLineList& lines = box_.Lines();
   const TCodePage& codePage = CodePageOf(box_.Font().script);
   const int pitch = linePitch();
   const int ascent = QFontMetrics(viewport()->font()).ascent();
   // One row more than fits whole, so a partly visible last row shows its top as a text box does.
   const int last = std::min(static_cast<int>(lines.size()), TopLine() + VisibleRows() + 1);
+  TLineCursor cursor = lines.From(static_cast<std::size_t>(TopLine()));
   for (int line = TopLine(), y = 0; line < last; ++line, y += pitch) {
-    const std::string_view text = lines[static_cast<std::size_t>(line)];
-    if (text != kChapterMark) painter.drawText(kTextLeft, y + ascent, codePage.Decode(text));
+    const std::string_view text = cursor.Next();
+    if (text != kChapterMark) painter.drawText(kTextLeft, y + ascent, codePage.Decode(DrawnPart(text)));
   }
 }
 

@@ -21,7 +21,7 @@ using testing::ThrowsMessage;
 
 TEST(MainStateTest, StartsWithTheAboutTextAndTheDefaultLook) {
   const TMainState state;
-  const TLineViews& lines = state.Memo().Lines();
+  const TLineViews lines(state.Memo().Lines().begin(), state.Memo().Lines().end());
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_TRUE(lines[0].starts_with("Autor programu:   "));
   EXPECT_TRUE(lines[1].starts_with("           www:"));

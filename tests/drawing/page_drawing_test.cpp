@@ -19,6 +19,17 @@ using testing::StartsWith;
 using testing::StrEq;
 using testing::ThrowsMessage;
 
+// The lines as a list of their own, unwrapped, in the box's font.
+TLineList ListOf(std::initializer_list<std::string_view> lines, const TTextBox& box) {
+  std::string text;
+  for (const std::string_view line : lines) text.append(line).append("\r\n");
+  return TLineList(std::make_shared<const std::string>(text), box.Font(), false, 1 << 20);
+}
+
+TPageSpan PageOf(const TLineList& lines, std::size_t first, int count) {
+  return {first, count, lines.From(first).Place()};
+}
+
 TColor PixelAt(TPageRaster& raster, int x, int y) {
   const std::uint8_t* p = raster.Bitmap().ScanLine(y) + 4 * x;
   return MakeColor(p[2], p[1], p[0]);
@@ -31,7 +42,8 @@ TEST(PageDrawingTest, AConvertedRasterIsRedrawnInTheBoxColoursAndCutAtTheEdge) {
   raster.Bitmap().SetPixelFormat(pf24bit);  // as the frame import leaves it
   const std::string wide(200, 'W');
   ClearPage(raster, box);
-  DrawPageLines(raster, box, {wide, "x"}, {0, 2});
+  const TLineList lines = ListOf({wide, "x"}, box);
+  DrawPageLines(raster, box, lines, PageOf(lines, 0, 2));
   ASSERT_EQ(raster.Bitmap().PixelFormat(), pfDevice);
   std::set<TColor> colours;
   for (int y = 0; y < kPageHeight; ++y)
@@ -49,10 +61,10 @@ TEST(PageDrawingTest, AFontThatFitsNoLineDrawsNothing) {
   TPageFont font;
   font.height = -219;
   box.SetFont(font);
-  const TLineViews lines = {"a", "b"};
+  const TLineList lines = ListOf({"a", "b"}, box);
   ASSERT_LE(ComputeLayout(font.height).linesPerPage, 0);
   ClearPage(raster, box);
-  DrawPageLines(raster, box, lines, {0, 0});
+  DrawPageLines(raster, box, lines, PageOf(lines, 0, 0));
   for (int y = 0; y < kPageHeight; ++y)
     for (int x = 0; x < kPageWidth; ++x) ASSERT_EQ(PixelAt(raster, x, y), clWhite);
 }
@@ -64,7 +76,6 @@ TEST(PageDrawingTest, APrinterDrawsThePagesQtAloneDraws) {
   const std::string lines[] = {cp1250.FromUtf8("Zażółć gęślą jaźń, „cytat” – ZAŻÓŁĆ GĘŚLĄ JAŹŃ… "),
                                "Ge1:1 In the beginning God created the heaven and the earth.", "",
                                cp1250.FromUtf8("soft\u00adhyphen"), std::string(90, 'W')};
-  const TLineViews views(std::begin(lines), std::end(lines));
   for (int set = 1; set <= 4; ++set) {
     TTextBox box;
     TPageFont font;
@@ -73,9 +84,10 @@ TEST(PageDrawingTest, APrinterDrawsThePagesQtAloneDraws) {
     box.SetFont(font);
     ApplyColorSet(box, set);
     const std::unique_ptr<TLinePrinter> printer = MakeLinePrinter(box);
+    const TLineList views = ListOf({lines[0], lines[1], lines[2], lines[3], lines[4]}, box);
     TPageRaster alone, printed;
     for (std::size_t first = 0; first < 2; ++first) {
-      const TPageSpan page{first, 5 - static_cast<int>(first)};
+      const TPageSpan page = PageOf(views, first, 5 - static_cast<int>(first));
       ClearPage(alone, box);
       DrawPageLines(alone, box, views, page);
       ClearPage(printed, box);
@@ -92,9 +104,10 @@ TEST(PageDrawingTest, AOnePointFontFailsOnBothPages) {
   TPageFont font;
   font.height = -1;
   box.SetFont(font);
-  const TLineViews lines = {"a"};
+  const TLineList lines = ListOf({"a"}, box);
   const auto message = StartsWith("Czcionka jest za mała");
-  EXPECT_THAT([&] { DrawPageLines(raster, box, lines, {0, 1}); }, ThrowsMessage<EFontTooSmall>(message));
+  EXPECT_THAT([&] { DrawPageLines(raster, box, lines, PageOf(lines, 0, 1)); },
+              ThrowsMessage<EFontTooSmall>(message));
   EXPECT_THAT([&] { DrawTitlePage(raster, box, ""); }, ThrowsMessage<EFontTooSmall>(message));
 }
 

@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ApplyColorSet(box, 1 + (data[2] >> 6));
   box.SetText(text);
 
-  const TLineViews lines = box.Lines();
+  const TLineList& lines = box.Lines();
   TPageRaster raster, printed;
   const std::unique_ptr<TLinePrinter> printer = MakeLinePrinter(box);
   try {

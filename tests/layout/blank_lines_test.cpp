@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(BlankLinesTest, OnlySpacesAreBlank) {
@@ -12,17 +14,12 @@ TEST(BlankLinesTest, OnlySpacesAreBlank) {
   EXPECT_FALSE(IsBlankLine("\xA0"));  // a no-break space in Windows-1250
 }
 
-TEST(BlankLinesTest, SqueezeKeepsOneOfARunAndTheFirstTwoLines) {
-  const std::pair<TLineList, TLineList> cases[] = {
-      {{"a", "", "", "", "b"}, {"a", "", "b"}}, {{"", "", "", "a"}, {"", "", "a"}},
-      {{"", "a", "", ""}, {"", "a", ""}},       {{"a", "   ", "", "b"}, {"a", "   ", "b"}},
-      {{"", "", "", "", ""}, {"", ""}},         {{"a", "\t", "\t", "", " ", "b"}, {"a", "\t", "\t", "", "b"}},
-  };
-  for (const auto& [before, after] : cases) {
-    TLineViews lines(before.begin(), before.end());
-    SqueezeBlankLines(lines);
-    EXPECT_EQ(lines, TLineViews(after.begin(), after.end()));
-  }
+TEST(BlankLinesTest, DrawingLeavesOutOnlySpacesFarPastAnyPage) {
+  const std::string many(100000, ' ');
+  EXPECT_EQ(DrawnPart("a " + many), "a " + many.substr(0, 65535));
+  EXPECT_EQ(DrawnPart(many).size(), 65536u);
+  EXPECT_EQ(DrawnPart(many + "b"), many + "b");  // only a run at the end goes
+  EXPECT_EQ(DrawnPart("x  "), "x  ");
 }
 
 }  // namespace

@@ -57,6 +57,18 @@ TEST_F(TextFileTest, ReadsUpToTheFirstNulAndNormalises) {
   EXPECT_EQ(late.bytesAfterNul, 6u);
 }
 
+TEST_F(TextFileTest, ALineBreakSplitBetweenReadsIsOneBreak) {
+  // CR LF, lone CRs and LF CR across the first read (8 KiB) and the later ones (64 KiB).
+  for (const std::size_t at :
+       {std::size_t{8191}, std::size_t{8192 + 65535}, std::size_t{8192 + 2 * 65536 - 1}}) {
+    std::string bytes(at, 'x');
+    bytes += "\r\n\r\ry\n\r";
+    bytes.insert(at - 3, "\r");
+    EXPECT_EQ(TextOf(Write("split.txt", bytes)), NormaliseLineBreaks(bytes)) << at;
+    EXPECT_EQ(TextOf(Write("split.txt", "\xEF\xBB\xBF" + bytes)), NormaliseLineBreaks(bytes)) << at;
+  }
+}
+
 TEST_F(TextFileTest, Utf16BooksBecomeUtf8AndBinaryFilesAreRefused) {
   // "Łódź\n" and a clef (a surrogate pair), little- and big-endian.
   const std::string le("\xFF\xFE\x41\x01\xF3\x00\x64\x00\x7A\x01\x0A\x00\x34\xD8\x1E\xDD", 16);
