@@ -12,7 +12,7 @@
 #include "app/drawing/qt_color.h"
 #include "app/layout/blank_lines.h"
 #include "app/layout/font_metrics.h"
-#include "app/layout/line_wrap.h"
+#include "app/layout/line_list.h"
 #include "app/layout/page_layout.h"
 #include "app/text/code_page.h"
 #include "app/text/text_file.h"

@@ -113,3 +113,10 @@ TLineList::const_iterator TLineList::const_iterator::operator++(int) {
   ++*this;
   return before;
 }
+
+TLineViews WrapText(std::string_view text, const TPageFont& font, int width) {
+  TLineViews lines;
+  for (TLineCursor cursor(text, std::make_shared<TGlyphWidths>(font), width); !cursor.AtEnd();)
+    lines.push_back(cursor.Next());
+  return lines;
+}

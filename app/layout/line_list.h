@@ -104,3 +104,13 @@ private:
   std::size_t size_ = 0;
   std::vector<TLinePlace> places_;
 };
+
+// A few display lines as views of their text: a title's, or a test's.
+using TLineViews = std::vector<std::string_view>;
+
+// The display lines of a text whose lines end with CR LF, wrapped to kWrapWidth in `font`,
+// less the last one when it is empty (so a final line break adds no line and an empty
+// text has none). Lines break as FirstDisplayLineLength says.
+// The lines are views of `text`, which must outlive them. `width`: a narrower box. For a
+// short text (a title); a book's lines are a TLineList.
+TLineViews WrapText(std::string_view text, const TPageFont& font, int width = kWrapWidth);

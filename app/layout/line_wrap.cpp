@@ -2,7 +2,6 @@
 #include "app/layout/line_wrap.h"
 
 #include "app/layout/font_metrics.h"
-#include "app/layout/line_list.h"
 
 std::size_t FirstDisplayLineLength(std::string_view line, TGlyphWidths& widths, int boxWidth) {
   float pen = 0;
@@ -22,11 +21,4 @@ std::size_t FirstDisplayLineLength(std::string_view line, TGlyphWidths& widths, 
   if (i == line.size()) return i;
   if (lastSpace != std::string_view::npos) return lastSpace + 1;
   return i == 0 ? static_cast<std::size_t>(length) : i;  // one glyph wider than the box
-}
-
-TLineViews WrapText(std::string_view text, const TPageFont& font, int width) {
-  TLineViews lines;
-  for (TLineCursor cursor(text, std::make_shared<TGlyphWidths>(font), width); !cursor.AtEnd();)
-    lines.push_back(cursor.Next());
-  return lines;
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/layout/font_metrics.h"
+#include "app/layout/line_list.h"
 #include "app/text/code_page.h"
 
 namespace {
