@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/pictures/page_palette.h"
+
+#include <algorithm>
+
+#include "gif/colour/color_quantizer.h"
+
+namespace pictures {
+
+namespace {
+
+// The octree's leaves at full depth: every bit of every channel counts.
+constexpr int kColorBits = 8;
+
+TPaletteEntry EntryOf(TPackedColour c) {
+  return {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c),
+          0};
+}
+
+}  // namespace
+
+TPagePalette BuildPagePalette(const std::vector<TPackedColour>& pageColours,
+                              const std::vector<TPackedColour>& pictureColours, int colors) {
+  TPagePalette palette;
+  // A picture needs room too: half the palette at most for the page's shades, a quarter of
+  // a small one, whose gradients need the entries more than the text's rarest shades.
+  constexpr int kFewColors = 64;
+  const int pageRoom = pictureColours.empty() ? colors
+                       : colors >= kFewColors ? colors / 2
+                                              : std::max(2, colors / 4);
+  for (const TPackedColour c : pageColours) {
+    if (static_cast<int>(palette.entries.size()) >= pageRoom) break;
+    palette.entries.push_back(EntryOf(c));
+  }
+  palette.pageColours = static_cast<int>(palette.entries.size());
+  const int pictureRoom = colors - palette.pageColours;
+  if (pictureRoom <= 0 || pictureColours.empty()) return palette;
+  TColorQuantizer quantizer(pictureRoom, kColorBits);
+  for (const TPackedColour c : pictureColours)
+    quantizer.AddColor(static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                       static_cast<std::uint8_t>(c));
+  for (const TRGBQuad& q : quantizer.CollectPalette()) palette.entries.push_back({q.red, q.green, q.blue, 0});
+  return palette;
+}
+
+}  // namespace pictures
