@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gif/colour/color_quantizer.h"
+#include "gif/colour/palette_refiner.h"
 
 namespace pictures {
 
@@ -11,6 +12,8 @@ namespace {
 
 // The octree's leaves at full depth: every bit of every channel counts.
 constexpr int kColorBits = 8;
+// Rounds of refinement after the octree: the gain has mostly come by then.
+constexpr int kRefineRounds = 6;
 
 TPaletteEntry EntryOf(TPackedColour c) {
   return {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c),
@@ -39,7 +42,10 @@ TPagePalette BuildPagePalette(const std::vector<TPackedColour>& pageColours,
   for (const TPackedColour c : pictureColours)
     quantizer.AddColor(static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
                        static_cast<std::uint8_t>(c));
-  for (const TRGBQuad& q : quantizer.CollectPalette()) palette.entries.push_back({q.red, q.green, q.blue, 0});
+  std::vector<TPaletteEntry> chosen;
+  for (const TRGBQuad& q : quantizer.CollectPalette()) chosen.push_back({q.red, q.green, q.blue, 0});
+  RefinePalette(chosen, pictureColours, kRefineRounds);
+  palette.entries.insert(palette.entries.end(), chosen.begin(), chosen.end());
   return palette;
 }
 
