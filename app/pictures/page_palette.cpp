@@ -25,8 +25,9 @@ TPaletteEntry EntryOf(TPackedColour c) {
 TPagePalette BuildPagePalette(const std::vector<TPackedColour>& pageColours,
                               const std::vector<TPackedColour>& pictureColours, int colors) {
   TPagePalette palette;
-  // A picture needs room too: half the palette at most for the page's shades, a quarter of
-  // a small one, whose gradients need the entries more than the text's rarest shades.
+  // Half the palette at most for the page's colours (a quarter of a small one), so that the
+  // pictures keep enough: text drawn with every shade of coverage could take it all. The
+  // background and the text colour, the most used, always have theirs.
   constexpr int kFewColors = 64;
   const int pageRoom = pictureColours.empty() ? colors
                        : colors >= kFewColors ? colors / 2

@@ -20,10 +20,10 @@ struct TPagePalette {
 };
 
 // At most `colors` entries. `pageColours` are the colours outside the pictures, the most
-// used first; those past the page's share (half of `colors`, a quarter below 64) get no
-// entry. `pictureColours` are the pictures' pixels: the octree picks the rest of the
-// entries from them alone, so a picture is shown in colours of its own (one the page has
-// too may come twice).
+// used first; those past the page's share (half of `colors`, a quarter below 64) get
+// no entry and take their nearest. `pictureColours` are the pictures' pixels: the octree picks the
+// rest of the entries from them alone, so a picture is shown in colours of its own (one the page has too may
+// come twice).
 TPagePalette BuildPagePalette(const std::vector<TPackedColour>& pageColours,
                               const std::vector<TPackedColour>& pictureColours, int colors);
 
