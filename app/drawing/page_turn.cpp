@@ -31,3 +31,10 @@ TBitmap TurnPage(const TBitmap& page, TConsoleTurn held) {
   }
   return turned;
 }
+
+QRect TurnPlace(const QRect& place, const QSize& size, TConsoleTurn held) {
+  // Clockwise, source (x, y) goes to (height - 1 - y, x); the other way to (y, width - 1 - x).
+  if (held == TConsoleTurn::Left)
+    return {size.height() - 1 - place.bottom(), place.left(), place.height(), place.width()};
+  return {place.top(), size.width() - 1 - place.right(), place.height(), place.width()};
+}

@@ -118,8 +118,14 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
         std::optional<TBitmap> turned;
         if (drawing && settings.portrait) turned = TurnPage(raster->Bitmap(), *settings.portrait);
         const TBitmap& finished = turned ? *turned : raster->Bitmap();
-        if (drawing && !typeset.pages[static_cast<std::size_t>(index)].pictures.empty())
-          return TPageBytes(pictures::EncodePicturePage(finished, settings.pictureColors));
+        if (drawing && !typeset.pages[static_cast<std::size_t>(index)].pictures.empty()) {
+          std::vector<QRect> places;
+          for (const TPagePicture& picture : typeset.pages[static_cast<std::size_t>(index)].pictures)
+            places.push_back(settings.portrait ? TurnPlace(picture.rect, {typeset.width, typeset.height},
+                                                           *settings.portrait)
+                                               : picture.rect);
+          return TPageBytes(pictures::EncodePicturePage(finished, settings.pictureColors, places));
+        }
         // A copy: the encoder keeps its buffer for the next page.
         return TPageBytes(encoder->Encode(finished));
       };

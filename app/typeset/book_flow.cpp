@@ -461,10 +461,12 @@ TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std:
       unreadable.insert(block.source);
       continue;
     }
-    const pictures::TPicturePlace place = pictures::PlacePicture(original->size(), area, captionHeight);
+    const pictures::TPicturePlace place =
+        pictures::PlacePicture(original->size(), area, captionHeight, settings.enlargement);
     if (place.size.isEmpty()) continue;
     picture.ownPage = place.ownPage;
-    picture.image = std::make_shared<const QImage>(pictures::FitPicture(*original, place.size));
+    picture.image =
+        std::make_shared<const QImage>(pictures::FitPicture(*original, place.size, settings.enlargement));
     fitted.emplace(key, picture);
   }
   return placed;

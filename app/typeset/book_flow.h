@@ -52,6 +52,7 @@ struct TFlowSettings {
   TBreakRules rules;                        // for paragraphs; other blocks align as their kind wants
   int textHeight = 0;                       // of a page's text area
   const TFlowPictures* pictures = nullptr;  // none: every picture is its placeholder line
+  int enlargement = 1;                      // the most a picture grows: the screen's whole scale
 };
 
 // Reads and fits the pictures of `blocks`' Image blocks (each source once) from `pictures`

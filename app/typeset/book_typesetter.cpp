@@ -67,6 +67,7 @@ public:
     settings.right = right_;
     settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
     settings.textHeight = bottom_ - top_;
+    settings.enlargement = std::max(1, static_cast<int>(scale_));
     const TFlowPictures placed = PlacePictures(book_.blocks, book_.cover, settings, faces_, pictures_);
     settings.pictures = &placed;
     const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);

@@ -3,11 +3,10 @@
 
 #include "gif/colour/dib.h"
 #include "gif/colour/dither_engine.h"
+#include "gif/colour/ditherer_factory.h"
 #include "gif/colour/fast_color_lookup.h"
 #include "gif/colour/fixed_lookups.h"
 #include "gif/colour/fixed_palettes.h"
-#include "gif/colour/floyd_steinberg_ditherer.h"
-#include "gif/colour/kernel_ditherers.h"
 #include "gif/colour/optimized_palette.h"
 #include "platform/exceptions.h"
 
@@ -42,25 +41,6 @@ TPaletteHandle BuildPalette(TReductionMethod method, TDIBReader& reader, TBitmap
       return BuildOptimizedPaletteFromBitmap(source, kSystemFramedColors, kColorBits, true);
     case TReductionMethod::CustomPalette:
       return customPalette ? std::make_unique<TPalette>(*customPalette) : nullptr;
-    default:
-      return nullptr;
-  }
-}
-
-std::unique_ptr<TDitherEngine> CreateDitherer(TDitherMethod dither, int width, TColorLookup& lookup) {
-  switch (dither) {
-    case TDitherMethod::FloydSteinberg:
-      return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
-    case TDitherMethod::Stucki:
-      return std::make_unique<TStuckiDitherer>(width, lookup);
-    case TDitherMethod::Sierra:
-      return std::make_unique<TSierraDitherer>(width, lookup);
-    case TDitherMethod::JaJuNi:
-      return std::make_unique<TJaJuNiDitherer>(width, lookup);
-    case TDitherMethod::SteveArche:
-      return std::make_unique<TSteveArcheDitherer>(width, lookup);
-    case TDitherMethod::Burkes:
-      return std::make_unique<TBurkesDitherer>(width, lookup);
     default:
       return nullptr;
   }

@@ -12,6 +12,7 @@
 #include "gif/model/byte_order.h"
 #include "gif/model/color_map.h"
 #include "gif/model/image.h"
+#include "gif/model/sub_image.h"
 #include "platform/bitmap.h"
 #include "platform/stream.h"
 
@@ -93,8 +94,33 @@ void TPageEncoder::EncodeThroughImage(const TBitmap& page) {
   TBitmap copy(page);
   TGIFImage image;
   image.AssignFrom(&copy);
+  if (colors_ == TPageColors::UsedOnly && TakeFrame(image)) {
+    WriteFrame(page.Width(), page.Height(), KeepUsedColors(frameTable_));
+    return;
+  }
   TAppendStream stream(bytes_);
   image.SaveToStream(stream);
+}
+
+bool TPageEncoder::TakeFrame(const TGIFImage& image) {
+  // Only a plain frame, as a page makes: one, opaque, not interlaced, coloured by a table.
+  if (image.Images().Count() != 1) return false;
+  const TGIFSubImage& frame = image.Images()[0];
+  if (frame.Empty() || frame.Extensions().Count() > 0 || frame.IsInterlaced() || frame.Left() != 0 ||
+      frame.Top() != 0)
+    return false;
+  const TPaletteHandle colours = frame.EffectiveColorMap().ExportSystemPalette();
+  if (!colours) return false;
+  frameTable_.assign(3 * kTableColors, 0);
+  for (int k = 0; k < colours->Count(); ++k) {
+    const TPaletteEntry& e = (*colours)[k];
+    std::uint8_t* rgb = &frameTable_[static_cast<std::size_t>(3 * k)];
+    rgb[0] = e.red;
+    rgb[1] = e.green;
+    rgb[2] = e.blue;
+  }
+  indices_.assign(frame.Pixels().begin(), frame.Pixels().end());
+  return true;
 }
 
 void TPageEncoder::MapToCube(const TBitmap& page) {
@@ -110,7 +136,7 @@ void TPageEncoder::MapToCube(const TBitmap& page) {
                   indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width);
 }
 
-int TPageEncoder::KeepUsedColors() {
+int TPageEncoder::KeepUsedColors(const std::vector<std::uint8_t>& table) {
   std::array<std::int16_t, 256> number;
   number.fill(-1);
   usedTable_.clear();
@@ -119,7 +145,7 @@ int TPageEncoder::KeepUsedColors() {
     std::int16_t& n = number[pixel];
     if (n < 0) {
       n = static_cast<std::int16_t>(used++);
-      const auto rgb = colorTable_.begin() + 3 * pixel;
+      const auto rgb = table.begin() + 3 * pixel;
       usedTable_.insert(usedTable_.end(), rgb, rgb + 3);
     }
     pixel = static_cast<std::uint8_t>(n);
@@ -146,12 +172,16 @@ int TPageEncoder::KeepUsedColors() {
 
 void TPageEncoder::EncodeDirectly(const TBitmap& page) {
   MapToCube(page);
-  const bool usedOnly = colors_ == TPageColors::UsedOnly;
-  const int tableColors = usedOnly ? KeepUsedColors() : kTableColors;
+  WriteFrame(page.Width(), page.Height(), colors_ == TPageColors::UsedOnly ? KeepUsedColors(colorTable_) : 0);
+}
+
+void TPageEncoder::WriteFrame(int pageWidth, int pageHeight, int usedColors) {
+  const bool usedOnly = usedColors > 0;
+  const int tableColors = usedOnly ? usedColors : kTableColors;
   const int tableBits = usedOnly ? IndexBitsFor(tableColors) : kTableBits;
   const std::vector<std::uint8_t>& table = usedOnly ? usedTable_ : colorTable_;
-  const auto width = static_cast<std::uint16_t>(page.Width());
-  const auto height = static_cast<std::uint16_t>(page.Height());
+  const auto width = static_cast<std::uint16_t>(pageWidth);
+  const auto height = static_cast<std::uint16_t>(pageHeight);
 
   // The logical screen is the frame's size. There is no global table: the packed fields
   // still carry the resolution and size code of the largest table, the frame's.

@@ -9,6 +9,7 @@
 class TBitmap;
 class TStream;
 class TGIFEncoder;
+class TGIFImage;
 
 // The colour table of every page.
 enum class TPageColors {
@@ -32,8 +33,9 @@ public:
   // unit-wide defaults is mapped straight to the 216-colour cube; any other page goes
   // through that image, on a copy. `page` is never changed. The buffers stay for the next
   // page. Raises what the image would raise; `out` then receives nothing. With
-  // TPageColors::UsedOnly the pages mapped straight get the smaller colour table; those
-  // through the image are written as the image writes them.
+  // TPageColors::UsedOnly every page gets the smaller colour table, those through the image
+  // (a page over 500,000 pixels) too: the same pixels in the same colours as the image
+  // writes them, the colours renumbered in the order the pixels first show them.
   //
   // One encoder per thread: instances share nothing, but all read GIFImageDefaults, which
   // must not change while pages are being encoded.
@@ -46,14 +48,22 @@ private:
   void EncodeDirectly(const TBitmap& page);
   void EncodeThroughImage(const TBitmap& page);
   void MapToCube(const TBitmap& page);
-  // Renumbers indices_ to the colours in use; returns how many there are.
-  int KeepUsedColors();
+  // Takes the single plain frame of `image` into indices_ and frameTable_; false for any
+  // other image, which is then written as it is.
+  bool TakeFrame(const TGIFImage& image);
+  // Renumbers indices_ to the colours of `table` in use, into usedTable_; returns how many
+  // there are.
+  int KeepUsedColors(const std::vector<std::uint8_t>& table);
+  // Writes indices_ as the page's whole stream: with usedColors 0 under colorTable_, else
+  // under usedTable_.
+  void WriteFrame(int width, int height, int usedColors);
 
   TPageColors colors_;
   // The frame's colour table for the whole cube: the cube, then black.
   std::vector<std::uint8_t> colorTable_;
-  std::vector<std::uint8_t> usedTable_;  // the colours in use alone, padded
-  std::vector<std::uint8_t> indices_;    // one index per pixel, rows top to bottom
-  std::vector<std::uint8_t> bytes_;      // the page's whole GIF stream
-  std::unique_ptr<TGIFEncoder> lzw_;     // its tables are reused, its state reset per page
+  std::vector<std::uint8_t> frameTable_;  // the colour table of a frame the image made
+  std::vector<std::uint8_t> usedTable_;   // the colours in use alone, padded
+  std::vector<std::uint8_t> indices_;     // one index per pixel, rows top to bottom
+  std::vector<std::uint8_t> bytes_;       // the page's whole GIF stream
+  std::unique_ptr<TGIFEncoder> lzw_;      // its tables are reused, its state reset per page
 };

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <set>
 
+#include "app/drawing/appearance.h"
 #include "app/drawing/page_raster.h"
+#include "app/drawing/qt_color.h"
 #include "app/pictures/picture_fit.h"
 #include "pictures/picture_fixtures.h"
 #include "support/gif_decode.h"
@@ -95,4 +98,37 @@ TEST(PicturePage, FewColoursStayWithinTheirCountAndDitheringHelps) {
   EXPECT_LE(ColoursOf(dithered).size(), 16u);
   EXPECT_LE(ColoursOf(nearest).size(), 16u);
   EXPECT_LT(MeanColourError(dithered, drawn, picture), MeanColourError(nearest, drawn, picture));
+}
+
+TEST(PicturePage, PageAndTextColoursStayExactInEveryColourSet) {
+  for (const TColorSet& set : kColorSets) {
+    TPageRaster raster;
+    QImage target = raster.PaintTarget();
+    target.fill(ToQColor(set.background));
+    const QRect picture(100, 20, 280, 180);
+    {
+      QPainter painter(&target);
+      painter.drawImage(picture, ColourfulPicture(picture.width(), picture.height()));
+      painter.setPen(ToQColor(set.text));
+      painter.setFont(QFont("DejaVu Serif", 11));
+      for (int y = 215; y < 270; y += 18) painter.drawText(12, y, "Zażółć gęślą jaźń, antialiased text");
+    }
+    const QImage drawn = target.copy();
+    const QRect places[] = {picture};
+    const QImage shown = Shown(DecodeGif(pictures::EncodePicturePage(raster.Bitmap(), {}, places)));
+    // The background and the text colour exactly; the shades between them (Qt draws text
+    // with every level of coverage, more than half a palette) at most a few steps off.
+    const QRgb exact[] = {ToQColor(set.background).rgb(), ToQColor(set.text).rgb()};
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+      for (int x = 0; x < drawn.width(); ++x) {
+        const QRgb a = shown.pixel(x, y), b = drawn.pixel(x, y);
+        if (picture.contains(x, y)) continue;
+        const int off = std::max(
+            {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+        differing +=
+            off > 0 && (std::find(std::begin(exact), std::end(exact), b) != std::end(exact) || off > 8);
+      }
+    EXPECT_EQ(differing, 0) << "text " << std::hex << set.text;
+  }
 }
