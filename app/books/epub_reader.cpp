@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/books/book_href.h"
+#include "app/books/front_pages.h"
 #include "app/books/html_text.h"
 #include "app/books/markup_text.h"
 #include "app/books/text_builder.h"
@@ -146,6 +147,7 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
                                        HasToken(Attribute(item, "properties"), "cover-image")};
   }
   book.cover = CoverPath(metadata, manifest);
+  const TFrontPages frontPages(root, packagePath, book);
   std::set<std::string> read;  // each document once, however many entries point into it
   bool firstDocument = true;
   for (const TManifestItem* item : ReadingOrder(root, manifest, allItems)) {
@@ -156,6 +158,7 @@ TBookMetadata ReadEpub(TZipArchive& archive, TMarkupSink& sink, bool allItems) {
       throw EBookError(
           FormatMessage("the EPUB book's spine item %s is missing from the archive", {item->href}));
     }
+    if (frontPages.Repeats(*bytes, *item->path)) continue;  // our title or cover page shows it
     sink.Chapter(*item->path);
     const std::string language = AppendItemText(*bytes, sink);
     if (std::exchange(firstDocument, false) && book.language.empty()) book.language = language;

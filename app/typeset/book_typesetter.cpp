@@ -8,23 +8,19 @@
 
 #include "app/drawing/page_drawing.h"
 #include "app/pictures/book_pictures.h"
-#include "app/pictures/cover_band.h"
-#include "app/pictures/picture_fit.h"
 #include "app/typeset/chapter_shares.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/flow_pages.h"
 #include "app/typeset/hyphenator.h"
+#include "app/typeset/title_page.h"
 
 namespace {
 
 constexpr int kTopMargin = 8;
 constexpr int kBottomMargin = 8;   // without a footer
 constexpr int kRuleClearance = 3;  // more room above the footer, unscaled: type does not grow with the screen
-constexpr std::size_t kMostTitleLines = 4;
 // The shorter side of the default screen: the page's gaps are given for it.
 constexpr int kDefaultShortSide = 272;
-// A cover squeezed lower than this above the title becomes the band behind it instead.
-constexpr int kLeastCoverHeight = 40;
 
 bool IsPolish(const std::string& language) {
   return language.size() >= 2 && (language[0] | 0x20) == 'p' && (language[1] | 0x20) == 'l' &&
@@ -74,7 +70,7 @@ public:
     std::vector<TFlowPage> text = CutPages(flow, top_, bottom_);
 
     TTypesetBook result{{}, options_.pageWidth, options_.pageHeight};
-    result.pages.push_back(TitlePage(book_.title.empty() ? fallbackTitle : book_.title));
+    result.pages.push_back(FirstPage(book_.title.empty() ? fallbackTitle : book_.title));
     if (options_.contents) ContentsPages(flow, text, result.pages);
     for (TFlowPage& page : text) {
       TTypesetPage& typeset = result.pages.emplace_back();
@@ -118,73 +114,16 @@ private:
     page.rule = {footerTop_ - Scaled(3), left_, right_, left_ + (right_ - left_) * progress};
   }
 
-  std::vector<TTypesetLine> Centred(const std::string& text, TFace face) {
-    TStyledText styled;
-    styled.Append(QString::fromStdString(text).simplified(), face);
-    return BreakLines(styled, {left_, left_, right_}, {TAlign::Centre, nullptr, false}, faces_);
-  }
-
-  // Title (larger, at most a few lines), authors, then the tool's lines, centred.
-  TTypesetPage TitlePage(const std::string& title) {
-    TTypesetPage page;
-    page.kind = TPageKind::Title;
-    const int gap = static_cast<int>(faces_.Em());
-    int y = top_ + 2 * gap;
-    const auto place = [&](std::vector<TTypesetLine> lines, std::size_t most, int space) {
-      if (lines.empty()) return;
-      y += space;
-      lines.resize(std::min(lines.size(), most));
-      for (TTypesetLine& line : lines) {
-        line.y = y;
-        y += line.height;
-        page.lines.push_back(std::move(line));
-      }
-    };
-    place(Centred(title, TFace::Title), kMostTitleLines, 0);
-    std::string authors;
-    for (const std::string& author : book_.authors) authors += (authors.empty() ? "" : ", ") + author;
-    place(Centred(authors, TFace::Italic), 2, gap / 2);
-    const int bookBottom = y;
-    int space = 2 * gap;
-    for (const std::string_view line : kTitleToolLines) {
-      place(Centred(std::string(line), TFace::Regular), 1, space);
-      space = 0;
-    }
-    Cover(page, y, bookBottom);
-    return page;
-  }
-
-  // The cover above the title, the lines moved down under it, where it leaves the lines room
-  // on the page; otherwise the band behind the title and authors. `bottom` is where the
-  // lines end, `bookBottom` where the authors do.
-  void Cover(TTypesetPage& page, int bottom, int bookBottom) {
-    if (!pictures_ || book_.cover.empty()) return;
-    const std::optional<QImage> cover = pictures_->Picture(book_.cover);
-    if (!cover) return;
-    const int gap = static_cast<int>(faces_.Em());
-    // The cover takes the space above the title, the lines end no lower than the text does.
-    const int room = bottom_ - bottom + gap;
-    if (room < kLeastCoverHeight) {
-      CoverBand(page, *cover, bookBottom + gap, gap);
-      return;
-    }
-    const QImage fitted = pictures::FitPicture(*cover, {static_cast<int>(right_ - left_), room});
-    if (fitted.isNull()) return;
-    const int x = static_cast<int>((left_ + right_ - static_cast<float>(fitted.width())) / 2);
-    page.pictures.push_back({std::make_shared<const QImage>(fitted), QRect(QPoint(x, top_), fitted.size())});
-    const int shift = fitted.height() - gap;  // below the cover by a gap instead of two
-    for (TTypesetLine& line : page.lines) line.y += shift;
-  }
-
-  // The cover across the page from its top edge to `bottom`, behind the lines, which stay
-  // where they are: drawn faded, it gives the title page the book's look. It ends softly
-  // over the last `gap` rows, below the authors.
-  void CoverBand(TTypesetPage& page, const QImage& cover, int bottom, int gap) {
-    const QSize band(options_.pageWidth, std::min(bottom, options_.pageHeight));
-    const QImage picture = pictures::BandPicture(cover, band, gap);
-    if (picture.isNull()) return;
-    const QPoint corner((band.width() - picture.width()) / 2, (band.height() - picture.height()) / 2);
-    page.pictures.push_back({std::make_shared<const QImage>(picture), QRect(corner, picture.size()), true});
+  // The title page, or the cover page when the book has a cover that can be shown.
+  TTypesetPage FirstPage(const std::string& title) {
+    TTitleText text{title, {}};
+    for (const std::string& author : book_.authors)
+      text.authors += (text.authors.empty() ? "" : ", ") + author;
+    const TTitleFrame frame{options_.pageWidth, options_.pageHeight, left_, right_, top_, scale_};
+    if (pictures_ && !book_.cover.empty())
+      if (const std::optional<QImage> cover = pictures_->Picture(book_.cover))
+        return CoverPage(*cover, text, frame, faces_);
+    return TitlePage(text, frame, faces_);
   }
 
   // The chapters with a title, each with the page its first line is on; as many pages as

@@ -84,12 +84,10 @@ std::string PagesJson(const TTypesetBook& book) {
     if (!page.pictures.empty()) {
       QJsonArray pictures;
       for (const TPagePicture& picture : page.pictures) {
-        QJsonObject place{{"x", picture.rect.x()},
-                          {"y", picture.rect.y()},
-                          {"width", picture.rect.width()},
-                          {"height", picture.rect.height()}};
-        if (picture.background) place.insert(QStringLiteral("background"), true);
-        pictures.append(place);
+        pictures.append(QJsonObject{{"x", picture.rect.x()},
+                                    {"y", picture.rect.y()},
+                                    {"width", picture.rect.width()},
+                                    {"height", picture.rect.height()}});
       }
       json.insert(QStringLiteral("pictures"), pictures);
     }

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "app/drawing/qt_color.h"
-#include "app/pictures/cover_band.h"
 
 namespace {
 
@@ -24,13 +23,7 @@ void TTypesetDrawing::Draw(TPageRaster& raster, const TTypesetPage& page) {
   QPainter painter(&image);
   // Pictures come already scaled to their place: smoothing only matters for a pixel's rounding.
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  for (const TPagePicture& picture : page.pictures) {
-    // A background is faded toward the page's colour, which only the drawing knows.
-    const QImage shown = picture.background ? pictures::TonedBand(*picture.image, ToQColor(box_.Color()),
-                                                                  ToQColor(box_.Font().color))
-                                            : *picture.image;
-    painter.drawImage(picture.rect, shown);
-  }
+  for (const TPagePicture& picture : page.pictures) painter.drawImage(picture.rect, *picture.image);
   painter.setPen(ToQColor(box_.Font().color));
   // A superscript rides up by a third of the body's ascent.
   const int raise = faces_.Ascent(TFace::Regular) / 3;

@@ -52,13 +52,10 @@ struct TTypesetLine {
 // Image: a picture too large to stand between paragraphs, with its caption under it.
 enum class TPageKind : std::uint8_t { Title, Contents, Text, Image };
 
-// A book's picture on a page, already scaled to `rect`'s size. A background (the cover's
-// band behind the title page's lines) is drawn faded toward the page's colour, so that
-// the lines over it read.
+// A book's picture on a page, already scaled to `rect`'s size.
 struct TPagePicture {
   std::shared_ptr<const QImage> image;
   QRect rect;
-  bool background = false;
 };
 
 // The thin rule above the footer, drawn in a shade between text and page, dark up to

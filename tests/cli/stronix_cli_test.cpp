@@ -339,14 +339,13 @@ TEST_F(StronixCliTest, PicturesStandOnTheirPagesInTheirOwnColoursAndBadOnesAreCo
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const QJsonArray pages =
         QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["pages"].toArray();
-    EXPECT_EQ(pages[0]["pictures"].toArray().size(), 1);  // the cover above the title
-    EXPECT_FALSE(pages[0]["pictures"][0]["background"].toBool());
-    // A small screen leaves it no room there: it is the band behind the title.
+    // The cover is the first page, whole: a small screen does not enlarge it.
+    EXPECT_EQ(pages[0]["pictures"].toArray().size(), 1);
     const TRun small = Cli({"pages", book, "--json", "--screen", "200x120"});
-    const QJsonValue band =
+    const QJsonValue cover =
         QJsonDocument::fromJson(QByteArray::fromStdString(small.out))["pages"][0]["pictures"][0];
-    EXPECT_TRUE(band["background"].toBool());
-    EXPECT_EQ(band["y"].toInt(), 0);
+    EXPECT_EQ(cover["width"].toInt(), 60);
+    EXPECT_EQ(cover["height"].toInt(), 80);
     int imagePage = -1, inline_ = -1, pictures = 0;
     std::vector<std::string> placeholders;
     for (int number = 1; number < pages.size(); ++number) {
@@ -387,6 +386,36 @@ TEST_F(StronixCliTest, PicturesStandOnTheirPagesInTheirOwnColoursAndBadOnesAreCo
     // Text pages keep their four-colour path whatever pictures get.
     EXPECT_EQ(ReadFileBytes(out.File("0001.gif")), ReadFileBytes(few.File("0001.gif")));
     EXPECT_LE(DecodeGifFile(few.File(PageNumber(imagePage))).frames[0].localColors.size(), 8u);
+  }
+}
+
+// pandoc's EPUBs open with a cover page and a title page of their own: the book's first
+// page shows both, no page after it repeats them, and the contents follow it.
+TEST_F(StronixCliTest, APandocEpubHasOneTitlePageTheCoverPage) {
+  if (std::system("pandoc --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "pandoc is not installed";
+  Book("cover.png", PngBytes(300, 450));
+  Book("book.md",
+       "---\ntitle: Frost Fair\nauthor: Anna Nowak\nlang: en\n---\n\n"
+       "# One\n\nThe river froze.\n\n# Two\n\nThe fair began.\n");
+  for (const std::string format : {"epub2", "epub3"}) {
+    SCOPED_TRACE(format);
+    const std::string command = "cd '" + books_.File("") + "' && pandoc -s -t " + format +
+                                " --epub-cover-image=cover.png -o book.epub book.md 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const TRun run = Cli({"pages", books_.File("book.epub"), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QJsonArray pages =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["pages"].toArray();
+    ASSERT_EQ(pages.size(), 4);  // cover, contents, two chapters
+    EXPECT_EQ(pages[0]["pictures"].toArray().size(), 1);
+    EXPECT_EQ(pages[0]["lines"][0]["text"].toString(), "Frost Fair");
+    EXPECT_EQ(pages[0]["footer"].toString(), "");
+    EXPECT_EQ(pages[1]["kind"].toString(), "contents");
+    EXPECT_EQ(pages[1]["lines"].toArray().size(), 3);  // the heading and the two chapters
+    for (int number = 1; number < pages.size(); ++number)
+      EXPECT_THAT(QJsonDocument(pages[number].toObject()).toJson().toStdString(),
+                  testing::Not(HasSubstr("Frost Fair")))
+          << number;
   }
 }
 

@@ -92,9 +92,6 @@ inline document::TDocument Sampler() {
   return book;
 }
 
-// A title too long to leave the cover room above it on the default page.
-inline constexpr char kLongTitle[] = "A Winter Evening on the Long Road Home Through the Mountains";
-
 // The pictures of a book that has only its cover, "cover.png", a colourful picture of
 // `width` × `height`.
 inline pictures::TBookPictures CoverPictures(int width, int height) {

@@ -249,53 +249,77 @@ TEST(BookTypesetterTest, AParagraphAfterAListAQuotationOrCodeStandsApartFromIt) 
   EXPECT_EQ(checked, 3);
 }
 
-// Where the title page's lines stand, each as its top.
-std::vector<int> LineTops(const TTypesetPage& page) {
-  std::vector<int> tops;
-  for (const TTypesetLine& line : page.lines) tops.push_back(line.y);
-  return tops;
-}
-
-TEST(BookTypesetterTest, TheCoverStandsAboveTheTitleOrAsTheBandBehindItWhenThatLeavesNoRoom) {
+// The first page of the novel with a `cover` of that size on a `page` of that size.
+TTypesetPage CoverPage(QSize cover, QSize page, bool pictures = true) {
   document::TDocument book = Novel();
   book.cover = "cover.png";
-  const auto title = [&](int coverWidth, int coverHeight, TTypesetOptions options = {}) {
-    pictures::TBookPictures pictures = CoverPictures(coverWidth, coverHeight);
-    return TypesetBook(book, TPageFont(), options, "file.epub", &pictures).pages[0];
+  pictures::TBookPictures source = CoverPictures(cover.width(), cover.height());
+  TTypesetOptions options;
+  options.pageWidth = page.width();
+  options.pageHeight = page.height();
+  options.pictures = pictures;
+  return TypesetBook(book, TPageFont(), options, "file.epub", &source).pages[0];
+}
+
+// The cover whole within the page, its proportions kept, as large as the page lets it be
+// but enlarged no more than the page's scale; the title and authors beside a portrait
+// cover on a landscape page, else beneath it.
+TEST(BookTypesetterTest, TheCoverPageShowsTheWholeCoverWithTheTitleBesideOrBeneathIt) {
+  struct TCase {
+    QSize cover, page, shown;
+    bool beside;
   };
-  const TTypesetPage above = title(300, 400);
-  ASSERT_EQ(above.pictures.size(), 1u);
-  EXPECT_FALSE(above.pictures[0].background);
-  EXPECT_LT(above.pictures[0].rect.bottom(), above.lines.front().y);
-  EXPECT_GE(above.pictures[0].rect.left(), kLeft);
-
-  // The band spans the page from its top edge to below the authors, the lines staying
-  // where they stand on a page without a cover.
-  book.title = kLongTitle;
-  const TTypesetPage bare = Typeset(book).pages[0];
-  const TTypesetPage band = title(300, 400);
-  ASSERT_EQ(band.pictures.size(), 1u);
-  EXPECT_TRUE(band.pictures[0].background);
-  EXPECT_EQ(LineTops(band), LineTops(bare));
-  const TTypesetLine& authors = band.lines[2];
-  ASSERT_EQ(authors.Text(), "Anna Nowak");
-  const QRect rect = band.pictures[0].rect;
-  EXPECT_EQ(rect.topLeft(), QPoint(0, 0));
-  EXPECT_EQ(rect.width(), 480);
-  EXPECT_GT(rect.bottom(), authors.y + authors.height);
-  EXPECT_LT(rect.bottom(), band.lines[3].y);
-  EXPECT_EQ(band.pictures[0].image->size(), rect.size());
-
-  // Twice its size does not reach across: centred. A small screen leaves no room for the
-  // short title either. No band without pictures.
-  EXPECT_EQ(title(60, 80).pictures[0].rect, QRect(180, 0, 120, rect.height()));
-  book.title = "A Winter Evening";
-  const TTypesetPage small =
-      title(300, 400, Options([](TTypesetOptions& o) { o.pageWidth = 200, o.pageHeight = 120; }));
-  ASSERT_EQ(small.pictures.size(), 1u);
-  EXPECT_TRUE(small.pictures[0].background);
-  EXPECT_EQ(small.pictures[0].rect.width(), 200);
-  EXPECT_TRUE(title(300, 400, Options([](TTypesetOptions& o) { o.pictures = false; })).pictures.empty());
+  for (const auto& [cover, page, shown, beside] : {
+           TCase{{300, 450}, {480, 272}, {181, 272}, true},
+           TCase{{300, 450}, {960, 544}, {363, 544}, true},
+           TCase{{60, 80}, {480, 272}, {60, 80}, true},
+           TCase{{60, 80}, {960, 544}, {120, 160}, true},
+           TCase{{300, 450}, {272, 480}, {0, 0}, false},
+           TCase{{600, 400}, {480, 272}, {0, 0}, false},
+           TCase{{600, 400}, {272, 480}, {272, 181}, false},
+       }) {
+    SCOPED_TRACE(testing::Message() << cover.width() << "x" << cover.height() << " on " << page.width() << "x"
+                                    << page.height());
+    const TTypesetPage first = CoverPage(cover, page);
+    EXPECT_EQ(first.kind, TPageKind::Title);
+    EXPECT_TRUE(first.footer.empty());
+    ASSERT_EQ(first.pictures.size(), 1u);
+    const QRect rect = first.pictures[0].rect;
+    EXPECT_EQ(first.pictures[0].image->size(), rect.size());
+    EXPECT_TRUE(QRect(QPoint(0, 0), page).contains(rect));
+    EXPECT_NEAR(rect.width() * cover.height(), rect.height() * cover.width(),
+                std::max(cover.width(), cover.height()));
+    if (!shown.isEmpty()) {
+      EXPECT_EQ(rect.size(), shown);
+    }
+    ASSERT_EQ(first.lines.size(), 2u);
+    EXPECT_EQ(first.lines[0].Text(), "A Winter Evening");
+    EXPECT_EQ(first.lines[1].Text(), "Anna Nowak");
+    for (const TTypesetLine& line : first.lines) {
+      EXPECT_GE(line.y, 0);
+      EXPECT_LE(line.y + line.height, page.height());
+      EXPECT_LE(line.Right(), page.width());
+      if (beside) {
+        EXPECT_GT(line.Left(), rect.right()) << line.Text();
+      } else {
+        EXPECT_GT(line.y, rect.bottom()) << line.Text();
+        EXPECT_GE(line.Left(), 0);
+      }
+    }
+  }
+  // A page too low for the title under a wide cover shows the cover alone, as large as it goes.
+  const TTypesetPage alone = CoverPage({600, 400}, {480, 160});
+  EXPECT_TRUE(alone.lines.empty());
+  EXPECT_EQ(alone.pictures.at(0).rect, QRect(120, 0, 240, 160));
+  // Without pictures the title page stands as for a book without a cover.
+  const TTypesetPage plain = CoverPage({300, 450}, {480, 272}, false);
+  EXPECT_TRUE(plain.pictures.empty());
+  const TTypesetPage bare = Typeset(Novel()).pages[0];
+  ASSERT_EQ(plain.lines.size(), bare.lines.size());
+  for (std::size_t i = 0; i < bare.lines.size(); ++i) {
+    EXPECT_EQ(plain.lines[i].Text(), bare.lines[i].Text());
+    EXPECT_EQ(plain.lines[i].y, bare.lines[i].y);
+  }
 }
 
 }  // namespace
