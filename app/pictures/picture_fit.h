@@ -6,9 +6,6 @@
 
 namespace pictures {
 
-// The most a cover band may enlarge its picture: beyond it the pixels show.
-inline constexpr double kMaxEnlargement = 2.0;
-
 // The size `picture` takes in `box`: its proportions kept, as large as fits, at least one
 // pixel each way. Past its own size only by a whole factor of at most `enlargement` (the
 // screen's scale over 480 × 272, 1 there), so that no pixel is blurred or stretched unevenly.

@@ -58,12 +58,10 @@ int TitleHeight(const TTitleText& text, float left, float right, TFaceSet& faces
   return stack.Y();
 }
 
-// The cover as large as fits in `box` without being cropped, and enlarged no more than the
-// page's scale: a small cover is not blown up into blocks.
+// The cover as large as fits in `box` without being cropped, and enlarged only by a whole
+// factor up to the page's scale: a small cover is not blown up into blurred blocks.
 QImage FittedCover(const QImage& cover, QSize box, float scale) {
-  const double most = std::max(1.0, static_cast<double>(scale));
-  box = box.boundedTo(QSize(static_cast<int>(cover.width() * most), static_cast<int>(cover.height() * most)));
-  return pictures::FitPicture(cover, box);
+  return pictures::FitPicture(cover, box, std::max(1, static_cast<int>(scale)));
 }
 
 void PlacePicture(TTypesetPage& page, QImage picture, QPoint corner) {

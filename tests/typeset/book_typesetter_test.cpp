@@ -262,8 +262,8 @@ TTypesetPage CoverPage(QSize cover, QSize page, bool pictures = true) {
 }
 
 // The cover whole within the page, its proportions kept, as large as the page lets it be
-// but enlarged no more than the page's scale; the title and authors beside a portrait
-// cover on a landscape page, else beneath it.
+// but enlarged only by a whole factor up to the page's scale; the title and authors beside
+// a portrait cover on a landscape page, else beneath it.
 TEST(BookTypesetterTest, TheCoverPageShowsTheWholeCoverWithTheTitleBesideOrBeneathIt) {
   struct TCase {
     QSize cover, page, shown;
@@ -271,7 +271,7 @@ TEST(BookTypesetterTest, TheCoverPageShowsTheWholeCoverWithTheTitleBesideOrBenea
   };
   for (const auto& [cover, page, shown, beside] : {
            TCase{{300, 450}, {480, 272}, {181, 272}, true},
-           TCase{{300, 450}, {960, 544}, {363, 544}, true},
+           TCase{{300, 450}, {960, 544}, {300, 450}, true},
            TCase{{60, 80}, {480, 272}, {60, 80}, true},
            TCase{{60, 80}, {960, 544}, {120, 160}, true},
            TCase{{300, 450}, {272, 480}, {0, 0}, false},
