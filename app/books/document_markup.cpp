@@ -162,7 +162,7 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
     }
     return;
   }
-  const std::uint8_t style = style_;
+  const std::uint16_t style = style_;
   const std::size_t blocks = builder_.Blocks().size();
   frames_.push_back({Begin(element, role), style, blocks});
   CheckCapacity();

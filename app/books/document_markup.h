@@ -56,7 +56,7 @@ private:
   };
   struct TFrame {
     TFrameKind kind;
-    std::uint8_t style;  // the style outside the element
+    std::uint16_t style;  // the style outside the element
     std::size_t blocks;  // how many blocks there were when it began
   };
   struct TList {
@@ -83,7 +83,7 @@ private:
   bool notesPart_;
   std::vector<TFrame> frames_;
   std::vector<TList> lists_;
-  std::uint8_t style_ = document::kRegular;
+  std::uint16_t style_ = document::kRegular;
   int heading_ = 0;  // the open heading's level
   // How many of each kind of element the walk is inside.
   int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;

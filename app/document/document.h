@@ -4,6 +4,7 @@
 // holding styled runs of text. Every reader yields one; the classic layout flattens it to
 // lines, the book layout typesets it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,18 @@ namespace document {
 
 // How a run of text is set. Flags combine (bold italic, a monospace note reference is not
 // expected but harmless).
-enum TRunStyle : std::uint8_t {
+enum TRunStyle : std::uint16_t {
   kRegular = 0,
   kItalic = 1,
   kBold = 2,
   kMono = 4,
   kNoteReference = 8,  // a superscript reference to the note whose label is the run's text
+  kUnderline = 16,
+  kStrikeOut = 32,
+  kSmallCaps = 64,
+  kSuperscript = 128,  // raised and small, as <sup> or vertical-align: super
+  kSubscript = 256,    // lowered and small
+  kSmall = 512,        // in the small face: type the book sets smaller than its body
 };
 
 // A run of text in one style, UTF-8. A soft hyphen (U+00AD) marks where the book allows a
@@ -24,7 +31,10 @@ enum TRunStyle : std::uint8_t {
 // A "\n" is a forced line break in any block (a <br>, a verse's end, a title's second line).
 struct TRun {
   std::string text;
-  std::uint8_t style = kRegular;
+  std::uint16_t style = kRegular;
+  // Not empty: a picture standing in the line (an icon in a sentence), where it is in the
+  // book as an Image block's `source`; `text` is its alt text, shown only without it.
+  std::string picture;
 
   bool operator==(const TRun&) const = default;
 };
@@ -53,6 +63,27 @@ enum class TBlockKind : std::uint8_t {
   Image,         // `source`: where the picture is in the book; `runs`: its alt text or caption
 };
 
+enum class TTextAlign : std::uint8_t { Default, Left, Centre, Right, Justify };
+
+// How the book styled a block beyond its kind. The defaults leave every choice to the
+// layout, so a book without styles is set as it always was. Lengths are in ems of the
+// body's type.
+struct TBlockStyle {
+  TTextAlign align = TTextAlign::Default;
+  std::optional<float> indent;  // the first line's indent; negative hangs the first line out
+  float marginLeft = 0;         // block indents on top of the kind's own
+  float marginRight = 0;
+  float spaceBefore = 0;  // vertical space on top of the layout's own
+  float spaceAfter = 0;
+  bool pageBreakBefore = false;
+  bool pageBreakAfter = false;
+  // Verse and kept line breaks: each "\n" ends a line that is never justified or joined
+  // with the next; a line too long for the measure wraps with a hanging indent.
+  bool keepLines = false;
+
+  bool operator==(const TBlockStyle&) const = default;
+};
+
 struct TBlock {
   TBlockKind kind = TBlockKind::Paragraph;
   int level = 0;
@@ -60,6 +91,7 @@ struct TBlock {
   TRuns runs;
   std::vector<std::vector<TTableCell>> rows;
   std::string source;
+  TBlockStyle style;
 
   bool operator==(const TBlock&) const = default;
 };

@@ -137,7 +137,7 @@ void TDocumentBuilder::AppendSpace(TRuns& runs, std::string& chunk) {
   }
 }
 
-void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint8_t style) {
+void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint16_t style) {
   if (text.empty()) return;
   if (runs.empty() || runs.back().style != style) {
     runs.push_back({std::string(), style});
@@ -147,7 +147,7 @@ void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint8_t s
   bytes_ += text.size();
 }
 
-void TDocumentBuilder::Text(std::string_view utf8, std::uint8_t style) {
+void TDocumentBuilder::Text(std::string_view utf8, std::uint16_t style) {
   // The HTML parser passes on bytes it could not decode; a page must not get them.
   const std::string repaired = IsValidUtf8(utf8) ? std::string() : ValidUtf8(utf8);
   TRuns* target = Target();
@@ -169,7 +169,7 @@ void TDocumentBuilder::Text(std::string_view utf8, std::uint8_t style) {
   if (target) Append(*target, chunk, style);
 }
 
-void TDocumentBuilder::PreText(std::string_view utf8, std::uint8_t style) {
+void TDocumentBuilder::PreText(std::string_view utf8, std::uint16_t style) {
   const std::string repaired = IsValidUtf8(utf8) ? std::string() : ValidUtf8(utf8);
   std::string chunk;
   for (const char c : repaired.empty() ? utf8 : std::string_view(repaired)) {

@@ -20,9 +20,9 @@ public:
   // The marker no block has taken yet.
   const std::string& NextMarker() const { return next_.marker; }
   // Flowing text: white space collapses to one space, none at a block's start or end.
-  void Text(std::string_view utf8, std::uint8_t style);
+  void Text(std::string_view utf8, std::uint16_t style);
   // Text whose spaces are kept, each line break a "\n" in the block.
-  void PreText(std::string_view utf8, std::uint8_t style);
+  void PreText(std::string_view utf8, std::uint16_t style);
   // A word boundary: a space unless the block is still empty.
   void Space();
   // A forced line break inside the open block ("\n").
@@ -72,7 +72,7 @@ private:
   TRuns* Target();
   // The target, a block of the kind asked for opened when there is none.
   TRuns& Open();
-  void Append(TRuns& runs, std::string_view text, std::uint8_t style);
+  void Append(TRuns& runs, std::string_view text, std::uint16_t style);
   // The space pending before new text: at the end of the runs, or at the chunk's start.
   void AppendSpace(TRuns& runs, std::string& chunk);
   void Push(TBlock block);

@@ -411,7 +411,7 @@ private:
 
 }  // namespace
 
-TFace FaceOfStyle(std::uint8_t style, TFace base) {
+TFace FaceOfStyle(std::uint16_t style, TFace base) {
   if (style & document::kNoteReference) return TFace::Superscript;
   if (style & document::kMono) return TFace::Mono;
   if (base != TFace::Regular && base != TFace::Italic) return base;

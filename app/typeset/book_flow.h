@@ -66,4 +66,4 @@ TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std:
 TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings, TFaceSet& faces);
 
 // The face a run of `style` takes inside a block set in `base`.
-TFace FaceOfStyle(std::uint8_t style, TFace base);
+TFace FaceOfStyle(std::uint16_t style, TFace base);
