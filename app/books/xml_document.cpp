@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/books/book.h"
+#include "app/books/xml_memory.h"
 #include "platform/cancellation.h"
 #include "platform/utf8.h"
 
@@ -18,6 +19,7 @@ namespace books {
 
 void InitialiseLibxml() {
   static const bool initialised = [] {
+    InstallXmlMemory();
     xmlInitParser();
     return true;
   }();
@@ -67,6 +69,7 @@ bool IsTooDeep(const xmlError& error) {
 
 // Why a strict document named `what` could not be read.
 EBookError XmlError(const xmlError& error, std::string_view what) {
+  ThrowIfOutOfMemory(error);
   RejectEntityBomb(error);
   if (IsTooDeep(error)) return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
   return EBookError(FormatMessage("%s is not well-formed XML", {what}));
@@ -114,13 +117,21 @@ TByteSource SourceOfBytes(std::string_view bytes) {
   };
 }
 
+void ThrowIfOutOfMemory(const xmlError& error) {
+  if (error.code == XML_ERR_NO_MEMORY) throw std::bad_alloc();
+}
+
 TParserInput::TParserInput(const TByteSource& source, std::function<void()> beforePiece)
-    : source_(source), beforePiece_(std::move(beforePiece)) {}
+    : source_(source), beforePiece_(std::move(beforePiece)) {
+  RenewXmlMemoryReserve();
+  memoryFailures_ = XmlMemoryFailures();
+}
 
 int TParserInput::Read(void* context, char* buffer, int size) {
   auto& input = *static_cast<TParserInput*>(context);
   if (input.failure_) return -1;
   try {
+    input.ThrowIfMemoryFailed();
     CheckCancelled();
     if (input.beforePiece_) input.beforePiece_();
     return static_cast<int>(input.source_(buffer, static_cast<std::size_t>(std::max(size, 0))));
@@ -130,8 +141,13 @@ int TParserInput::Read(void* context, char* buffer, int size) {
   }
 }
 
+void TParserInput::ThrowIfMemoryFailed() const {
+  if (XmlMemoryFailures() != memoryFailures_) throw std::bad_alloc();
+}
+
 void TParserInput::RethrowFailure() const {
   if (failure_) std::rethrow_exception(failure_);
+  ThrowIfMemoryFailed();
 }
 
 TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes, "the document").doc; }
