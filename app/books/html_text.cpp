@@ -181,7 +181,6 @@ void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader
   input.RethrowFailure();
   // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
   if (context->disableSAX) {
-    ThrowIfOutOfMemory(context->lastError);
     throw EBookError(
         FormatMessage("the page cannot be read to its end: %s",
                       {context->lastError.message ? context->lastError.message : "parser stopped"}));

@@ -69,7 +69,6 @@ bool IsTooDeep(const xmlError& error) {
 
 // Why a strict document named `what` could not be read.
 EBookError XmlError(const xmlError& error, std::string_view what) {
-  ThrowIfOutOfMemory(error);
   RejectEntityBomb(error);
   if (IsTooDeep(error)) return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
   return EBookError(FormatMessage("%s is not well-formed XML", {what}));
@@ -115,10 +114,6 @@ TByteSource SourceOfBytes(std::string_view bytes) {
     rest.remove_prefix(count);
     return count;
   };
-}
-
-void ThrowIfOutOfMemory(const xmlError& error) {
-  if (error.code == XML_ERR_NO_MEMORY) throw std::bad_alloc();
 }
 
 TParserInput::TParserInput(const TByteSource& source, std::function<void()> beforePiece)

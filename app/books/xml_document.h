@@ -54,9 +54,6 @@ private:
   std::uint64_t memoryFailures_ = 0;  // as many as had failed when the input began
 };
 
-// std::bad_alloc when libxml2 reports that it ran out of memory.
-void ThrowIfOutOfMemory(const xmlError& error);
-
 // A strict XML document read as a stream, node by node (libxml2's reader), so that the
 // largest books need no tree of their own. The nodes' ancestors stay while they are read.
 class TXmlStream {

@@ -145,6 +145,7 @@ void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint8_t s
   }
   runs.back().text += text;
   bytes_ += text.size();
+  textBytes_ += text.size();
 }
 
 void TDocumentBuilder::Text(std::string_view utf8, std::uint8_t style) {
