@@ -68,9 +68,15 @@ bool IsTooDeep(const xmlError& error) {
 }
 
 // Why a strict document named `what` could not be read.
+constexpr int kMaxDepth = 256;  // libxml2's own, without XML_PARSE_HUGE
+
+EBookError TooDeep(std::string_view what) {
+  return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
+}
+
 EBookError XmlError(const xmlError& error, std::string_view what) {
   RejectEntityBomb(error);
-  if (IsTooDeep(error)) return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
+  if (IsTooDeep(error)) return TooDeep(what);
   return EBookError(FormatMessage("%s is not well-formed XML", {what}));
 }
 
@@ -153,9 +159,60 @@ TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
   return std::move(parse.doc);
 }
 
-TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : input_(source), what_(what) {
+namespace {
+
+// The most of a stream looked at for its root element.
+constexpr std::size_t kMaxPrologBytes = 64 << 10;
+
+// Where the root element starts, or npos.
+std::size_t RootStart(std::string_view bytes) {
+  for (std::size_t at = bytes.find('<'); at != std::string_view::npos; at = bytes.find('<', at + 1)) {
+    if (at + 1 < bytes.size() && bytes[at + 1] != '?' && bytes[at + 1] != '!') return at;
+  }
+  return std::string_view::npos;
+}
+
+// The first bytes of the stream, to its root element's start or as far as kMaxPrologBytes.
+std::string ReadProlog(const TByteSource& source) {
+  std::string prolog;
+  char buffer[4096];
+  while (prolog.size() < kMaxPrologBytes && RootStart(prolog) == std::string_view::npos) {
+    const std::size_t count = source(buffer, sizeof buffer);
+    if (count == 0) break;
+    prolog.append(buffer, count);
+  }
+  return prolog;
+}
+
+// True when nothing before the root element can declare an entity: no internal subset
+// ("[" of a DOCTYPE, or of a comment, to be safe), and an encoding with ASCII's bytes.
+bool DeclaresNoEntities(std::string_view prolog) {
+  const std::size_t root = RootStart(prolog);
+  if (root == std::string_view::npos) return false;
+  const std::string_view before = prolog.substr(0, root);
+  return before.find('[') == std::string_view::npos && before.find('\0') == std::string_view::npos;
+}
+
+}  // namespace
+
+TXmlStream::TXmlStream(const TByteSource& source, std::string_view what)
+    : prolog_(ReadProlog(source)),
+      rest_([this, &source](char* buffer, std::size_t size) {
+        if (prologGiven_ == prolog_.size()) return source(buffer, size);
+        const std::size_t count = std::min(size, prolog_.size() - prologGiven_);
+        std::memcpy(buffer, prolog_.data() + prologGiven_, count);
+        prologGiven_ += count;
+        return count;
+      }),
+      input_(rest_),
+      what_(what),
+      huge_(DeclaresNoEntities(prolog_)) {
   InitialiseLibxml();
-  reader_.reset(xmlReaderForIO(TParserInput::Read, nullptr, &input_, nullptr, nullptr, kStrictOptions));
+  // A text node or a document past libxml2's 10 MB limits needs XML_PARSE_HUGE, which
+  // also lifts the guards against entities that multiply: only for a document that
+  // declares none. Its depth stays bounded here.
+  reader_.reset(xmlReaderForIO(TParserInput::Read, nullptr, &input_, nullptr, nullptr,
+                               kStrictOptions | (huge_ ? XML_PARSE_HUGE : 0)));
   if (!reader_) throw std::bad_alloc();
   xmlTextReaderSetStructuredErrorHandler(reader_.get(), KeepError, &error_);
 }
@@ -165,6 +222,7 @@ TXmlStream::~TXmlStream() { xmlResetError(&error_); }
 bool TXmlStream::Moved(int status) {
   input_.RethrowFailure();
   if (status < 0) throw XmlError(error_, what_);
+  if (huge_ && status == 1 && Depth() > kMaxDepth) throw TooDeep(what_);
   return status == 1;
 }
 

@@ -82,9 +82,13 @@ private:
   struct TReaderFree {
     void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
   };
+  std::string prolog_;  // the first bytes, read ahead to see what the document declares
+  std::size_t prologGiven_ = 0;
+  TByteSource rest_;  // the prolog, then the source
   TParserInput input_;
   std::unique_ptr<xmlTextReader, TReaderFree> reader_;
   std::string what_;
+  bool huge_;         // read past libxml2's size limits
   xmlError error_{};  // the first error the reader reports
 };
 
