@@ -67,13 +67,13 @@ bool IsTooDeep(const xmlError& error) {
          std::string_view(error.message).starts_with("Excessive depth");
 }
 
-// Why a strict document named `what` could not be read.
 constexpr int kMaxDepth = 256;  // libxml2's own, without XML_PARSE_HUGE
 
 EBookError TooDeep(std::string_view what) {
   return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
 }
 
+// Why a strict document named `what` could not be read.
 EBookError XmlError(const xmlError& error, std::string_view what) {
   RejectEntityBomb(error);
   if (IsTooDeep(error)) return TooDeep(what);
@@ -164,19 +164,28 @@ namespace {
 // The most of a stream looked at for its root element.
 constexpr std::size_t kMaxPrologBytes = 64 << 10;
 
-// Where the root element starts, or npos.
-std::size_t RootStart(std::string_view bytes) {
-  for (std::size_t at = bytes.find('<'); at != std::string_view::npos; at = bytes.find('<', at + 1)) {
-    if (at + 1 < bytes.size() && bytes[at + 1] != '?' && bytes[at + 1] != '!') return at;
+// Where the prolog ends: the first byte that is not white space, a processing instruction
+// or a comment (the root element's start, a DOCTYPE, or what another encoding makes of
+// them); npos while the bytes so far do not tell.
+std::size_t PrologEnd(std::string_view bytes) {
+  std::size_t at = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  for (;;) {
+    at = bytes.find_first_not_of(" \t\r\n", at);
+    if (at == std::string_view::npos || at + 4 > bytes.size()) return std::string_view::npos;
+    const std::string_view rest = bytes.substr(at);
+    const std::string_view close = rest.starts_with("<?") ? "?>" : rest.starts_with("<!--") ? "-->" : "";
+    if (close.empty()) return at;
+    const std::size_t end = bytes.find(close, at + 2);
+    if (end == std::string_view::npos) return end;
+    at = end + close.size();
   }
-  return std::string_view::npos;
 }
 
-// The first bytes of the stream, to its root element's start or as far as kMaxPrologBytes.
+// The first bytes of the stream, through its prolog or as far as kMaxPrologBytes.
 std::string ReadProlog(const TByteSource& source) {
   std::string prolog;
   char buffer[4096];
-  while (prolog.size() < kMaxPrologBytes && RootStart(prolog) == std::string_view::npos) {
+  while (prolog.size() < kMaxPrologBytes && PrologEnd(prolog) == std::string_view::npos) {
     const std::size_t count = source(buffer, sizeof buffer);
     if (count == 0) break;
     prolog.append(buffer, count);
@@ -184,13 +193,11 @@ std::string ReadProlog(const TByteSource& source) {
   return prolog;
 }
 
-// True when nothing before the root element can declare an entity: no internal subset
-// ("[" of a DOCTYPE, or of a comment, to be safe), and an encoding with ASCII's bytes.
+// True when the root element follows a prolog without a DOCTYPE: such a document can
+// declare no entity.
 bool DeclaresNoEntities(std::string_view prolog) {
-  const std::size_t root = RootStart(prolog);
-  if (root == std::string_view::npos) return false;
-  const std::string_view before = prolog.substr(0, root);
-  return before.find('[') == std::string_view::npos && before.find('\0') == std::string_view::npos;
+  const std::size_t end = PrologEnd(prolog);
+  return end != std::string_view::npos && prolog[end] == '<' && prolog[end + 1] != '!';
 }
 
 }  // namespace
