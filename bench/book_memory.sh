@@ -74,3 +74,25 @@ for book in newlines-25.txt newlines-250.txt spaces-25.txt; do
   done
 done
 rm -rf "$scratch/pages"
+
+# The same books in the classic layout (`--layout classic`: the reading and the lines, without
+# typesetting the whole book), and an EPUB whose one chapter of 250 MB is not well-formed XML,
+# read under `ulimit -v` (MARKUP_LIMIT_KB, 730 MB to begin with): it must end in "Out of
+# memory" or read, never crash.
+for book in book.epub soup.epub book.fb2 book.fb2.zip book.html; do
+  measure "$book lines --layout classic" "$scratch/$book" lines --layout classic "$scratch/$book"
+done
+python3 - "$scratch" <<'PY'
+import os, sys, zipfile
+line = ("The clock-maker wound forty clocks every morning and listened to them every evening. " * 8).strip()
+body = "".join(f"<p>{line}</p>\n" for _ in range(250_000_000 // (len(line) + 8)))
+with zipfile.ZipFile(os.path.join(sys.argv[1], "broken.epub"), "w", zipfile.ZIP_STORED) as z:
+    z.writestr(zipfile.ZipInfo("mimetype"), "application/epub+zip")
+    z.writestr("META-INF/container.xml", '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>')
+    z.writestr("content.opf", '<?xml version="1.0"?><package xmlns="http://www.idpf.org/2007/opf" version="2.0"><metadata xmlns:dc="http://purl.org/dc/elements/1.1/"><dc:title>Big</dc:title></metadata><manifest><item id="c0" href="c0.xhtml" media-type="application/xhtml+xml"/></manifest><spine><itemref idref="c0"/></spine></package>')
+    z.writestr("c0.xhtml", '<?xml version="1.0"?><html xmlns="http://www.w3.org/1999/xhtml"><body>' + body + "<p>open</body></html>")
+PY
+status=0
+(ulimit -v "${MARKUP_LIMIT_KB:-730000}"; env QT_QPA_PLATFORM=offscreen "$cli" lines --layout classic "$scratch/broken.epub" > /dev/null 2> "$scratch/err.txt") || status=$?
+echo "broken.epub under ${MARKUP_LIMIT_KB:-730000} KB: exit $status ($( tr -d '\n' < "$scratch/err.txt"))"
+if (( status > 128 )); then echo "broken.epub crashed"; exit 1; fi

@@ -143,8 +143,14 @@ TDocumentMarkup::TDocumentMarkup(document::TDocumentBuilder& builder, TMarkupLan
                                  std::size_t capacity, bool notes)
     : builder_(builder), language_(language), capacity_(capacity), notesPart_(notes) {}
 
+void CheckDocumentCapacity(std::size_t textBytes, std::size_t allBytes, std::size_t capacity) {
+  // A book's text fills the capacity as its classic text does; its blocks' bookkeeping,
+  // which a book of many tiny blocks multiplies, may take half as much again.
+  if (textBytes > capacity || allBytes - textBytes > capacity / 2) throw ETextTooLarge();
+}
+
 void TDocumentMarkup::CheckCapacity() const {
-  if (builder_.Bytes() + bookkeeping_ > capacity_) throw ETextTooLarge();
+  CheckDocumentCapacity(builder_.TextBytes(), builder_.Bytes() + bookkeeping_, capacity_);
 }
 
 void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {

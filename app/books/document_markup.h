@@ -16,6 +16,9 @@ namespace books {
 
 enum class TMarkupLanguage { Html, Fb2 };
 
+// ETextTooLarge when blocks of `allBytes` in all, `textBytes` of them text, pass `capacity`.
+void CheckDocumentCapacity(std::size_t textBytes, std::size_t allBytes, std::size_t capacity);
+
 class TDocumentMarkup : public TMarkupSink {
 public:
   // `notes`: an FB2 notes body, whose sections are notes and whose headings go (the book

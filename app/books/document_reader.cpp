@@ -29,7 +29,7 @@ document::TDocument ReadFb2Document(const TByteSource& source, std::size_t capac
   TDocumentMarkup mainSink(main, TMarkupLanguage::Fb2, capacity),
       notesSink(notes, TMarkupLanguage::Fb2, capacity, true);
   const TBookMetadata metadata = ReadFb2(source, mainSink, notesSink);
-  if (main.Bytes() + notes.Bytes() > capacity) throw ETextTooLarge();
+  CheckDocumentCapacity(main.TextBytes() + notes.TextBytes(), main.Bytes() + notes.Bytes(), capacity);
   std::vector<document::TBlock> blocks = main.Finish();
   for (document::TBlock& note : notes.Finish()) blocks.push_back(std::move(note));
   return DocumentOf(metadata, std::move(blocks));

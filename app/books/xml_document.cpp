@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/books/book.h"
+#include "app/books/xml_memory.h"
 #include "platform/cancellation.h"
 #include "platform/utf8.h"
 
@@ -18,6 +19,7 @@ namespace books {
 
 void InitialiseLibxml() {
   static const bool initialised = [] {
+    InstallXmlMemory();
     xmlInitParser();
     return true;
   }();
@@ -65,10 +67,16 @@ bool IsTooDeep(const xmlError& error) {
          std::string_view(error.message).starts_with("Excessive depth");
 }
 
+constexpr int kMaxDepth = 256;  // libxml2's own, without XML_PARSE_HUGE
+
+EBookError TooDeep(std::string_view what) {
+  return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
+}
+
 // Why a strict document named `what` could not be read.
 EBookError XmlError(const xmlError& error, std::string_view what) {
   RejectEntityBomb(error);
-  if (IsTooDeep(error)) return EBookError(FormatMessage("%s nests its elements more than 256 deep", {what}));
+  if (IsTooDeep(error)) return TooDeep(what);
   return EBookError(FormatMessage("%s is not well-formed XML", {what}));
 }
 
@@ -115,12 +123,16 @@ TByteSource SourceOfBytes(std::string_view bytes) {
 }
 
 TParserInput::TParserInput(const TByteSource& source, std::function<void()> beforePiece)
-    : source_(source), beforePiece_(std::move(beforePiece)) {}
+    : source_(source), beforePiece_(std::move(beforePiece)) {
+  RenewXmlMemoryReserve();
+  memoryFailures_ = XmlMemoryFailures();
+}
 
 int TParserInput::Read(void* context, char* buffer, int size) {
   auto& input = *static_cast<TParserInput*>(context);
   if (input.failure_) return -1;
   try {
+    input.ThrowIfMemoryFailed();
     CheckCancelled();
     if (input.beforePiece_) input.beforePiece_();
     return static_cast<int>(input.source_(buffer, static_cast<std::size_t>(std::max(size, 0))));
@@ -130,8 +142,13 @@ int TParserInput::Read(void* context, char* buffer, int size) {
   }
 }
 
+void TParserInput::ThrowIfMemoryFailed() const {
+  if (XmlMemoryFailures() != memoryFailures_) throw std::bad_alloc();
+}
+
 void TParserInput::RethrowFailure() const {
   if (failure_) std::rethrow_exception(failure_);
+  ThrowIfMemoryFailed();
 }
 
 TXmlDocument TryParseXml(std::string_view bytes) { return ParseStrictly(bytes, "the document").doc; }
@@ -142,9 +159,67 @@ TXmlDocument ParseXml(std::string_view bytes, std::string_view what) {
   return std::move(parse.doc);
 }
 
-TXmlStream::TXmlStream(const TByteSource& source, std::string_view what) : input_(source), what_(what) {
+namespace {
+
+// The most of a stream looked at for its root element.
+constexpr std::size_t kMaxPrologBytes = 64 << 10;
+
+// Where the prolog ends: the first byte that is not white space, a processing instruction
+// or a comment (the root element's start, a DOCTYPE, or what another encoding makes of
+// them); npos while the bytes so far do not tell.
+std::size_t PrologEnd(std::string_view bytes) {
+  std::size_t at = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  for (;;) {
+    at = bytes.find_first_not_of(" \t\r\n", at);
+    if (at == std::string_view::npos || at + 4 > bytes.size()) return std::string_view::npos;
+    const std::string_view rest = bytes.substr(at);
+    const std::string_view close = rest.starts_with("<?") ? "?>" : rest.starts_with("<!--") ? "-->" : "";
+    if (close.empty()) return at;
+    const std::size_t end = bytes.find(close, at + 2);
+    if (end == std::string_view::npos) return end;
+    at = end + close.size();
+  }
+}
+
+// The first bytes of the stream, through its prolog or as far as kMaxPrologBytes.
+std::string ReadProlog(const TByteSource& source) {
+  std::string prolog;
+  char buffer[4096];
+  while (prolog.size() < kMaxPrologBytes && PrologEnd(prolog) == std::string_view::npos) {
+    const std::size_t count = source(buffer, sizeof buffer);
+    if (count == 0) break;
+    prolog.append(buffer, count);
+  }
+  return prolog;
+}
+
+// True when the root element follows a prolog without a DOCTYPE: such a document can
+// declare no entity.
+bool DeclaresNoEntities(std::string_view prolog) {
+  const std::size_t end = PrologEnd(prolog);
+  return end != std::string_view::npos && prolog[end] == '<' && prolog[end + 1] != '!';
+}
+
+}  // namespace
+
+TXmlStream::TXmlStream(const TByteSource& source, std::string_view what)
+    : prolog_(ReadProlog(source)),
+      rest_([this, &source](char* buffer, std::size_t size) {
+        if (prologGiven_ == prolog_.size()) return source(buffer, size);
+        const std::size_t count = std::min(size, prolog_.size() - prologGiven_);
+        std::memcpy(buffer, prolog_.data() + prologGiven_, count);
+        prologGiven_ += count;
+        return count;
+      }),
+      input_(rest_),
+      what_(what),
+      huge_(DeclaresNoEntities(prolog_)) {
   InitialiseLibxml();
-  reader_.reset(xmlReaderForIO(TParserInput::Read, nullptr, &input_, nullptr, nullptr, kStrictOptions));
+  // A text node or a document past libxml2's 10 MB limits needs XML_PARSE_HUGE, which
+  // also lifts the guards against entities that multiply: only for a document that
+  // declares none. Its depth stays bounded here.
+  reader_.reset(xmlReaderForIO(TParserInput::Read, nullptr, &input_, nullptr, nullptr,
+                               kStrictOptions | (huge_ ? XML_PARSE_HUGE : 0)));
   if (!reader_) throw std::bad_alloc();
   xmlTextReaderSetStructuredErrorHandler(reader_.get(), KeepError, &error_);
 }
@@ -154,6 +229,7 @@ TXmlStream::~TXmlStream() { xmlResetError(&error_); }
 bool TXmlStream::Moved(int status) {
   input_.RethrowFailure();
   if (status < 0) throw XmlError(error_, what_);
+  if (huge_ && status == 1 && Depth() > kMaxDepth) throw TooDeep(what_);
   return status == 1;
 }
 

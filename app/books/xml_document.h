@@ -4,6 +4,7 @@
 #include <libxml/tree.h>
 #include <libxml/xmlreader.h>
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <initializer_list>
@@ -35,7 +36,8 @@ TByteSource SourceOfBytes(std::string_view bytes);
 // piece it asks whether the run is to stop and runs `beforePiece`, so that a parse that is
 // one library call still stops when asked. An exception must not pass through libxml2: it
 // is kept, the parser is told the input failed, and RethrowFailure throws it once the
-// parser is out.
+// parser is out. An allocation of libxml2's that failed meanwhile (xml_memory.h) ends the
+// input, and RethrowFailure throws std::bad_alloc.
 class TParserInput {
 public:
   // `source` must outlive the input.
@@ -44,9 +46,12 @@ public:
   void RethrowFailure() const;
 
 private:
+  void ThrowIfMemoryFailed() const;
+
   const TByteSource& source_;
   std::function<void()> beforePiece_;
   std::exception_ptr failure_;
+  std::uint64_t memoryFailures_ = 0;  // as many as had failed when the input began
 };
 
 // A strict XML document read as a stream, node by node (libxml2's reader), so that the
@@ -77,9 +82,13 @@ private:
   struct TReaderFree {
     void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
   };
+  std::string prolog_;  // the first bytes, read ahead to see what the document declares
+  std::size_t prologGiven_ = 0;
+  TByteSource rest_;  // the prolog, then the source
   TParserInput input_;
   std::unique_ptr<xmlTextReader, TReaderFree> reader_;
   std::string what_;
+  bool huge_;         // read past libxml2's size limits
   xmlError error_{};  // the first error the reader reports
 };
 

@@ -145,6 +145,7 @@ void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint16_t 
   }
   runs.back().text += text;
   bytes_ += text.size();
+  textBytes_ += text.size();
 }
 
 void TDocumentBuilder::Text(std::string_view utf8, std::uint16_t style) {

@@ -60,6 +60,8 @@ public:
   // About how much memory the blocks take, text and bookkeeping: a bound for hostile books
   // made of many tiny blocks.
   std::size_t Bytes() const { return bytes_; }
+  // The text of it alone, as a reader found it: what a book's capacity bounds.
+  std::size_t TextBytes() const { return textBytes_; }
   // The blocks so far; the last may still be open.
   const std::vector<TBlock>& Blocks() const { return blocks_; }
   TBlock* LastBlock() { return blocks_.empty() ? nullptr : &blocks_.back(); }
@@ -86,6 +88,7 @@ private:
   bool chapterSeen_ = false;
   bool bodySinceChapter_ = false;  // a block other than a heading since the last chapter start
   std::size_t bytes_ = 0;
+  std::size_t textBytes_ = 0;
 };
 
 // True when a paragraph's text is a scene break drawn in characters ("* * *", "⁂", "-----").

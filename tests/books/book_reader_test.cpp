@@ -3,9 +3,11 @@
 
 #include <gmock/gmock.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "app/books/xml_memory.h"
 #include "books/book_fixtures.h"
 #include "support/temp_dir.h"
 
@@ -114,5 +116,73 @@ TEST(BookReader, LosesNoByteAtAnyReadingSeam) {
     const std::optional<TBook> book = ReadMarkupBook(dir.File(name));
     ASSERT_TRUE(book.has_value()) << name;
     EXPECT_EQ(WordsOf(book->text), words) << name;
+  }
+}
+
+namespace {
+
+// libxml2's memory failing once, at its `failAt`th allocation, while installed.
+class TFailingXmlMemory {
+public:
+  explicit TFailingXmlMemory(long failAt) {
+    left_ = failAt;
+    failed_ = false;
+    books::SetRawXmlReallocate(Reallocate);
+  }
+  ~TFailingXmlMemory() { books::SetRawXmlReallocate(nullptr); }
+  static bool Failed() { return failed_; }
+
+private:
+  static void* Reallocate(void* block, std::size_t size) {
+    if (left_-- == 0) {
+      failed_ = true;
+      return nullptr;
+    }
+    return std::realloc(block, size);
+  }
+
+  static inline long left_ = 0;
+  static inline bool failed_ = false;
+};
+
+}  // namespace
+
+// Whatever allocation of libxml2's fails, the reading ends in std::bad_alloc (told as "Out
+// of memory") or reads the whole book: never a crash, a book cut short, or a false complaint.
+TEST(BookReader, EndsInOutOfMemoryWheneverLibxmlRunsOut) {
+  const std::string body = "<h1>One</h1><p>Some <em>words</em> &amp; more</p><p>Two &nbsp; two</p>";
+  const std::string container = Container("content.opf");
+  const std::string package =
+      Package("<dc:title>T</dc:title>", {{"c", "c.xhtml", "application/xhtml+xml"}}, {"c"});
+  const struct {
+    std::string name;
+    std::string bytes;
+  } books[] = {
+      {"book.epub",
+       MakeZip({{"META-INF/container.xml", container}, {"content.opf", package}, {"c.xhtml", Xhtml(body)}})},
+      {"soup.epub",
+       MakeZip(
+           {{"META-INF/container.xml", container}, {"content.opf", package}, {"c.xhtml", "<p>a<b>b<p>c"}})},
+      {"book.fb2",
+       "<FictionBook><description><title-info><book-title>T</book-title></title-info></description>"
+       "<body><section><title><p>One</p></title><p>Some <emphasis>words</emphasis></p></section></body>"
+       "<body name=\"notes\"><section id=\"n1\"><p>Note</p></section></body></FictionBook>"},
+      {"book.html", "<html><head><title>T</title></head><body>" + body + "</body></html>"},
+  };
+  for (const auto& book : books) {
+    const std::string text = ReadMarkupBook(book.bytes, book.name)->text;
+    const document::TDocument structured = *ReadBookDocument(book.bytes, book.name);
+    for (long failAt = 0;; ++failAt) {
+      SCOPED_TRACE(book.name + ", allocation " + std::to_string(failAt));
+      try {
+        const TFailingXmlMemory memory(failAt);
+        EXPECT_EQ(ReadMarkupBook(book.bytes, book.name)->text, text);
+        EXPECT_EQ(ReadBookDocument(book.bytes, book.name)->blocks, structured.blocks);
+        if (!TFailingXmlMemory::Failed()) break;
+      } catch (const std::bad_alloc&) {
+      } catch (const std::exception& e) {
+        ADD_FAILURE() << e.what();
+      }
+    }
   }
 }

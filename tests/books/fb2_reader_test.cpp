@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "app/books/book_reader.h"
+#include "app/books/document_reader.h"
 #include "books/book_fixtures.h"
 
 using ::testing::ElementsAre;
@@ -86,6 +87,21 @@ TEST(Fb2Reader, AFailingSourceFailsTheBook) {
   };
   EXPECT_THAT([&] { books::ReadFb2(failing, 1 << 20); },
               ThrowsMessage<EFOpenError>("Cannot open file book.fb2"));
+}
+
+// Past libxml2's 10 MB limits: a long paragraph, a large picture. A book that declares its
+// own entities keeps the limits, which guard against entities that multiply.
+TEST(Fb2Reader, ReadsTextPiecesOfAnySizeWithinTheCapacity) {
+  const std::string words(11 << 20, 'w');
+  const std::string book =
+      "<FictionBook><body><p>" + words + "</p></body><binary id=\"c\">" + words + "</binary></FictionBook>";
+  EXPECT_EQ(books::ReadFb2(book, 32 << 20).text, words + "\r\n");
+  EXPECT_EQ(books::ReadFb2Document(book, 32 << 20).blocks.size(), 1u);
+  for (const std::string prolog :
+       {"<!DOCTYPE FictionBook [<!ENTITY a \"a\">]>", "<!-- <a> --><!DOCTYPE x>"}) {
+    EXPECT_THAT([&] { books::ReadFb2(prolog + book, 32 << 20); },
+                ThrowsMessage<EBookError>("the FB2 book is not well-formed XML"));
+  }
 }
 
 TEST(Fb2Reader, ReadsTheDeclaredEncodingAndANotesTitle) {
