@@ -45,6 +45,18 @@ private:
   std::vector<std::uint8_t>& bytes_;
 };
 
+// A full table of kTableColors entries: `colours` first, black after them.
+void FillColorTable(std::vector<std::uint8_t>& table, const TPalette& colours) {
+  table.assign(3 * kTableColors, 0);
+  for (int k = 0; k < colours.Count(); ++k) {
+    const TPaletteEntry& e = colours[k];
+    std::uint8_t* rgb = &table[static_cast<std::size_t>(3 * k)];
+    rgb[0] = e.red;
+    rgb[1] = e.green;
+    rgb[2] = e.blue;
+  }
+}
+
 }  // namespace
 
 TPageEncoder::TPageEncoder(TPageColors colors)
@@ -53,15 +65,7 @@ TPageEncoder::TPageEncoder(TPageColors colors)
       lzw_(colors == TPageColors::UsedOnly ? std::make_unique<TLZWEncoder>(TLZWEncoder::TDictionary::Fitted,
                                                                            TLZWEncoder::TParse::Lookahead)
                                            : CreateEncoder(kCompressLZW)) {
-  colorTable_.assign(3 * kTableColors, 0);
-  const TPaletteHandle cube = BuildWebCubePalette();
-  for (int k = 0; k < cube->Count(); ++k) {
-    const TPaletteEntry& e = (*cube)[k];
-    std::uint8_t* rgb = &colorTable_[static_cast<std::size_t>(3 * k)];
-    rgb[0] = e.red;
-    rgb[1] = e.green;
-    rgb[2] = e.blue;
-  }
+  FillColorTable(colorTable_, *BuildWebCubePalette());
 }
 
 TPageEncoder::~TPageEncoder() = default;
@@ -111,14 +115,7 @@ bool TPageEncoder::TakeFrame(const TGIFImage& image) {
     return false;
   const TPaletteHandle colours = frame.EffectiveColorMap().ExportSystemPalette();
   if (!colours) return false;
-  frameTable_.assign(3 * kTableColors, 0);
-  for (int k = 0; k < colours->Count(); ++k) {
-    const TPaletteEntry& e = (*colours)[k];
-    std::uint8_t* rgb = &frameTable_[static_cast<std::size_t>(3 * k)];
-    rgb[0] = e.red;
-    rgb[1] = e.green;
-    rgb[2] = e.blue;
-  }
+  FillColorTable(frameTable_, *colours);
   indices_.assign(frame.Pixels().begin(), frame.Pixels().end());
   return true;
 }
