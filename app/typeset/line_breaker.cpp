@@ -447,11 +447,13 @@ private:
 }  // namespace
 
 void TStyledText::Append(const QString& more, TFace face, std::uint8_t mark) {
+  // Unmarked text keeps no marks at all.
+  if (mark != kNoMark || !marks.empty()) {
+    marks.resize(faces.size(), kNoMark);
+    marks.insert(marks.end(), static_cast<std::size_t>(more.size()), mark);
+  }
   text += more;
   faces.insert(faces.end(), static_cast<std::size_t>(more.size()), face);
-  // Unmarked text keeps no marks at all.
-  if (mark != kNoMark && marks.empty()) marks.resize(faces.size() - static_cast<std::size_t>(more.size()));
-  if (!marks.empty()) marks.insert(marks.end(), static_cast<std::size_t>(more.size()), mark);
 }
 
 TStyledText TStyledText::Mid(int from, int count) const {
