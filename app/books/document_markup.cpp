@@ -159,10 +159,16 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
     return;
   }
   if (role == TElementRole::Break) {
+    const document::TBlock* last = builder_.LastBlock();
     if (!IsElement(element, "br")) {
       Boundary();  // an FB2 empty line: the space between paragraphs is the layout's
     } else if (notes_ > 0 || tables_ > 0) {
       builder_.Space();
+    } else if (blockStyle_.keepLines && last && !last->runs.empty() &&
+               last->runs.back().text.ends_with('\n')) {
+      // An empty line among kept lines (a line block's) parts stanzas.
+      builder_.EndBlock();
+      Resume();
     } else {
       builder_.LineBreak();
     }
@@ -170,7 +176,10 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
   }
   const std::uint16_t style = style_;
   const std::size_t blocks = builder_.Blocks().size();
-  frames_.push_back({Begin(element, role), style, blocks});
+  const document::TBlockStyle outside = blockStyle_;
+  const document::TBlockStyle inside = BlockStyleIn(element);
+  frames_.push_back({Begin(element, role), style, blocks, outside});
+  if (inside != blockStyle_) builder_.NextStyle(blockStyle_ = inside);
   CheckCapacity();
 }
 
@@ -180,6 +189,34 @@ void TDocumentMarkup::Leave(const xmlNode*, TElementRole) {
   frames_.pop_back();
   style_ = frame.style;
   End(frame);
+  if (frame.blockStyle != blockStyle_) builder_.NextStyle(blockStyle_ = frame.blockStyle);
+}
+
+document::TBlockStyle TDocumentMarkup::BlockStyleIn(const xmlNode* element) const {
+  document::TBlockStyle style = blockStyle_;
+  // A note is one paragraph in the layout's style; hidden text has none.
+  if (notes_ > 0 || notesPart_ || hidden_ > 0) return style;
+  // Stanzas stand apart by half a line; an epigraph's margins are the width of its indent.
+  constexpr float kStanzaSpace = 0.5f, kEpigraphMargin = 1.5f;
+  const auto verse = [&] {
+    style.keepLines = true;
+    style.spaceBefore = style.spaceAfter = kStanzaSpace;
+  };
+  if (language_ == TMarkupLanguage::Fb2) {
+    if (IsElement(element, "stanza")) {
+      verse();
+    } else if (IsElement(element, "epigraph")) {
+      style.marginLeft += kEpigraphMargin;
+      style.marginRight += kEpigraphMargin;
+    } else if (IsElement(element, "text-author")) {
+      style.align = document::TTextAlign::Right;
+    } else if (IsElement(element, "subtitle")) {
+      style.align = document::TTextAlign::Centre;
+    }
+  } else if (IsElement(element, "div") && HasClass(element, {"line-block"})) {
+    verse();  // pandoc's line block: a line per <br />, an empty line between stanzas
+  }
+  return style;
 }
 
 TDocumentMarkup::TFrameKind TDocumentMarkup::Begin(const xmlNode* element, TElementRole role) {

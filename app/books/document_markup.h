@@ -59,8 +59,9 @@ private:
   };
   struct TFrame {
     TFrameKind kind;
-    std::uint16_t style;  // the style outside the element
-    std::size_t blocks;  // how many blocks there were when it began
+    std::uint16_t style;               // the style outside the element
+    std::size_t blocks;                // how many blocks there were when it began
+    document::TBlockStyle blockStyle;  // the blocks' style outside the element
   };
   struct TList {
     char numbering;  // 0 for bullets, else '1', 'a', 'A', 'i' or 'I'
@@ -68,6 +69,8 @@ private:
   };
 
   TFrameKind Begin(const xmlNode* element, TElementRole role);
+  // The style of the blocks inside the element: verse, an epigraph, an author's line.
+  document::TBlockStyle BlockStyleIn(const xmlNode* element) const;
   TFrameKind BeginBlockElement(const xmlNode* element, TElementRole role);
   void End(const TFrame& frame);
   // Begins a note at the element when it is one: marked as a note, or what a reference points to.
@@ -87,6 +90,7 @@ private:
   std::vector<TFrame> frames_;
   std::vector<TList> lists_;
   std::uint16_t style_ = document::kRegular;
+  document::TBlockStyle blockStyle_;
   int heading_ = 0;  // the open heading's level
   // How many of each kind of element the walk is inside.
   int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;

@@ -121,6 +121,7 @@ TRuns& TDocumentBuilder::Open() {
   TBlock block = BlockOf(next_.kind);
   block.level = next_.level;
   block.marker = std::exchange(next_.marker, {});
+  block.style = next_.style;
   Push(std::move(block));
   open_ = true;
   return blocks_.back().runs;

@@ -17,6 +17,8 @@ class TDocumentBuilder {
 public:
   // What the next text opens when no block is open; the marker goes to the first block only.
   void NextBlock(TBlockKind kind, int level = 0, std::string marker = {});
+  // How the blocks opened from now on are styled, until it is set again.
+  void NextStyle(const TBlockStyle& style) { next_.style = style; }
   // The marker no block has taken yet.
   const std::string& NextMarker() const { return next_.marker; }
   // Flowing text: white space collapses to one space, none at a block's start or end.

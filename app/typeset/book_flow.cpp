@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <unordered_set>
+#include <utility>
 
 #include "app/pictures/book_pictures.h"
 #include "app/pictures/picture_fit.h"
@@ -21,36 +22,69 @@ constexpr char kNotesHeading[] = "Przypisy";
 constexpr char kSceneBreak[] = "* * *";
 constexpr char kContinuation[] = "↪ ";
 constexpr int kTabColumns = 8;
+// How far a verse line too long for the measure indents its continuation, in ems.
+constexpr float kVerseHang = 2;
+const document::TBlockStyle kPlain;
+
+bool IsSpace(QChar c) { return c == u' ' || c == u'\n' || c == u'\t' || c == u'\r'; }
 
 // Whitespace inside running text is one space; the block's ends have none.
 QString Tidy(const QString& text) {
   QString tidy;
   tidy.reserve(text.size());
   for (const QChar c : text) {
-    const bool space = c == u' ' || c == u'\n' || c == u'\t' || c == u'\r';
+    const bool space = IsSpace(c);
     if (space && (tidy.isEmpty() || tidy.back() == u' ')) continue;
     tidy += space ? QChar(u' ') : c;
   }
   return tidy;
 }
 
+// What a run of `style` draws beside its glyphs.
+std::uint8_t MarksOf(std::uint16_t style) {
+  return static_cast<std::uint8_t>(((style & document::kUnderline) ? kUnderlined : 0) |
+                                   ((style & document::kStrikeOut) ? kStruckOut : 0) |
+                                   ((style & document::kSubscript) ? kLowered : 0));
+}
+
 // The runs as one text, each character in its run's face; whitespace becomes one space and
-// the ends none.
-TStyledText Styled(const TRuns& runs, TFace base) {
+// the ends none. With `lineBreaks`, a "\n" stays, a line's end, with no space beside it.
+TStyledText Styled(const TRuns& runs, TFace base, bool lineBreaks = false) {
   TStyledText styled;
-  for (const auto& run : runs) {
-    const TFace face = FaceOfStyle(run.style, base);
-    for (const QChar c : QString::fromStdString(run.text)) {
-      const bool space = c == u' ' || c == u'\n' || c == u'\t' || c == u'\r';
-      if (space && (styled.text.isEmpty() || styled.text.back() == u' ')) continue;
-      styled.text += space ? QChar(u' ') : c;
-      styled.faces.push_back(face);
-    }
-  }
-  if (!styled.text.isEmpty() && styled.text.back() == u' ') {
+  const auto drop = [&] {
     styled.text.chop(1);
     styled.faces.pop_back();
+    if (!styled.marks.empty()) styled.marks.pop_back();
+  };
+  const auto put = [&](QChar c, TFace face, std::uint8_t marks) {
+    if (marks == kNoMark && styled.marks.empty()) {
+      styled.text += c;
+      styled.faces.push_back(face);
+    } else {
+      styled.Append(QString(c), face, marks);
+    }
+  };
+  for (const auto& run : runs) {
+    const TFace face = FaceOfStyle(run.style, base);
+    const std::uint8_t marks = MarksOf(run.style);
+    // Small capitals: the lower-case letters as capitals of the small face.
+    const bool smallCaps = run.style & document::kSmallCaps;
+    for (const QChar c : QString::fromStdString(run.text)) {
+      if (lineBreaks && c == u'\n') {
+        if (!styled.text.isEmpty() && styled.text.back() == u' ') drop();
+        if (!styled.text.isEmpty() && styled.text.back() != u'\n') put(c, face, marks);
+        continue;
+      }
+      const bool space = IsSpace(c);
+      if (space && (styled.text.isEmpty() || styled.text.back() == u' ' || styled.text.back() == u'\n'))
+        continue;
+      if (smallCaps && c.isLower())
+        put(c.toUpper(), TFace::Small, marks);
+      else
+        put(space ? QChar(u' ') : c, face, marks);
+    }
   }
+  while (!styled.text.isEmpty() && (styled.text.back() == u' ' || styled.text.back() == u'\n')) drop();
   return styled;
 }
 
@@ -74,6 +108,10 @@ public:
       EmitTitle();
       if (repeated) return;
     }
+    style_ = &block.style;
+    newPage_ = newPage_ || block.style.pageBreakBefore;
+    before_ = Space(std::max(0.0f, block.style.spaceBefore));
+    const std::size_t linesBefore = flow_.lines.size();
     switch (block.kind) {
       case TBlockKind::ChapterStart:
         Chapter(block);
@@ -108,6 +146,10 @@ public:
     }
     // Notes are set elsewhere: what follows one reads on from what preceded it.
     if (block.kind != TBlockKind::Note) previous_ = block.kind;
+    style_ = &kPlain;
+    before_ = 0;
+    if (flow_.lines.size() > linesBefore) after_ = Space(std::max(0.0f, block.style.spaceAfter));
+    newPage_ = newPage_ || block.style.pageBreakAfter;
   }
 
   TBookFlow Finish() {
@@ -119,14 +161,59 @@ public:
 private:
   int Space(float ems) const { return static_cast<int>(std::lround(em_ * ems)); }
 
+  // The kind's indents (`indent` of every line, `firstIndent` more of the first) with the
+  // block's style on them: its margins, each at most a third of the measure, and its first
+  // line's indent; a first line hung left of the margin moves the block right instead.
   TLineFrame Frame(float indent = 0, float firstIndent = 0, float rightIndent = 0) const {
+    const float third = (settings_.right - settings_.left) / 3;
+    const auto margin = [&](float ems) { return std::clamp(ems * em_, 0.0f, third); };
+    indent += margin(style_->marginLeft);
+    rightIndent += margin(style_->marginRight);
+    if (style_->indent) firstIndent = std::clamp(*style_->indent * em_, -third, third);
+    if (indent + firstIndent < 0) indent = -firstIndent;
     return {settings_.left + indent + firstIndent, settings_.left + indent, settings_.right - rightIndent};
   }
 
+  // The kind's alignment unless the block's style says otherwise; kept lines are never justified.
   TBreakRules Rules(TAlign align) const {
+    switch (style_->align) {
+      case document::TTextAlign::Default:
+        break;
+      case document::TTextAlign::Left:
+        align = TAlign::Left;
+        break;
+      case document::TTextAlign::Centre:
+        align = TAlign::Centre;
+        break;
+      case document::TTextAlign::Right:
+        align = TAlign::Right;
+        break;
+      case document::TTextAlign::Justify:
+        align = TAlign::Justify;
+        break;
+    }
+    if (style_->keepLines && align == TAlign::Justify) align = TAlign::Left;
     TBreakRules rules = settings_.rules;
     if (rules.align == TAlign::Justify || align != TAlign::Justify) rules.align = align;
     return rules;
+  }
+
+  // The text's lines: broken to the frame; with kept lines, each of the book's lines alone,
+  // a line too long for the measure going on under a hanging indent.
+  std::vector<TTypesetLine> Lines(const TStyledText& text, const TLineFrame& frame,
+                                  const TBreakRules& rules) {
+    if (!style_->keepLines) return BreakLines(text, frame, rules, faces_);
+    const TLineFrame verse{
+        frame.left, std::min(frame.left + kVerseHang * em_, (frame.left + frame.right) / 2), frame.right};
+    std::vector<TTypesetLine> lines;
+    for (int begin = 0; begin < text.text.size();) {
+      int end = static_cast<int>(text.text.indexOf(u'\n', begin));
+      if (end < 0) end = static_cast<int>(text.text.size());
+      for (TTypesetLine& line : BreakLines(text.Mid(begin, end - begin), verse, rules, faces_))
+        lines.push_back(std::move(line));
+      begin = end + 1;
+    }
+    return lines;
   }
 
   // Puts lines into the column. `space` goes before the first; `keepAll` keeps every line
@@ -134,6 +221,11 @@ private:
   // page's foot and a last line from being carried alone to the next page.
   void Emit(std::vector<TTypesetLine> lines, int space, bool keepAll, bool paragraph) {
     const std::size_t count = lines.size();
+    // The book's own space between blocks: the larger of the two blocks', at most two lines.
+    if (count > 0 && (before_ > 0 || after_ > 0)) {
+      space += std::min(std::max(before_, after_), 2 * faces_.Height(TFace::Regular));
+      before_ = after_ = 0;
+    }
     for (std::size_t i = 0; i < count; ++i) {
       TFlowLine flow;
       flow.line = std::move(lines[i]);
@@ -160,24 +252,24 @@ private:
   }
 
   void EmitTitle() {
-    Emit(BreakLines(Styled(*pendingTitle_, TFace::Title), Frame(), Rules(TAlign::Left), faces_), 0, true,
-         false);
+    Emit(BreakLines(Styled(*pendingTitle_, TFace::Title, true), Frame(), Rules(TAlign::Left), faces_), 0,
+         true, false);
     keepNext_ = 1;
     pendingTitle_ = nullptr;
   }
 
   void Heading(const TRuns& runs, TFace face) {
-    const TStyledText text = Styled(runs, face);
+    const TStyledText text = Styled(runs, face, true);
     if (text.Empty()) return;
     // A chapter the book did not title is known by its first heading.
     if (!flow_.chapters.empty() && flow_.chapters.back().title.empty())
-      flow_.chapters.back().title = text.text.toStdString();
-    Emit(BreakLines(text, Frame(), Rules(TAlign::Left), faces_), Space(0.8f), true, false);
+      flow_.chapters.back().title = Styled(runs, face).text.toStdString();
+    Emit(Lines(text, Frame(), Rules(TAlign::Left)), Space(0.8f), true, false);
     keepNext_ = 1;
   }
 
   void Paragraph(const TBlock& block) {
-    const TStyledText text = Styled(block.runs, TFace::Regular);
+    const TStyledText text = Styled(block.runs, TFace::Regular, true);
     if (text.Empty()) return;
     // Only a paragraph that follows a paragraph is indented: after a heading, a break or
     // anything set apart, the start of the text is plain to see.
@@ -186,22 +278,21 @@ private:
     const bool afterSetApart = previous_ == TBlockKind::ListItem || previous_ == TBlockKind::Quote ||
                                previous_ == TBlockKind::Preformatted || previous_ == TBlockKind::Table ||
                                previous_ == TBlockKind::Image;
-    Emit(BreakLines(text, Frame(0, indent), Rules(TAlign::Justify), faces_), afterSetApart ? Space(0.4f) : 0,
-         false, true);
+    Emit(Lines(text, Frame(0, indent), Rules(TAlign::Justify)), afterSetApart ? Space(0.4f) : 0, false, true);
   }
 
   // The marker hangs left of the text, which is indented by the depth.
   void ListItem(const std::string& marker, const TRuns& runs, int depth, int space = -1) {
-    const TStyledText text = Styled(runs, TFace::Regular);
+    const TStyledText text = Styled(runs, TFace::Regular, true);
     if (text.Empty() && marker.empty()) return;
-    const float indent = 1.6f * em_ * static_cast<float>(depth);
-    std::vector<TTypesetLine> lines = BreakLines(text, Frame(indent), Rules(TAlign::Justify), faces_);
+    const TLineFrame frame = Frame(1.6f * em_ * static_cast<float>(depth));
+    std::vector<TTypesetLine> lines = Lines(text, frame, Rules(TAlign::Justify));
     if (lines.empty()) lines.emplace_back().height = faces_.Height(TFace::Regular);
     if (!marker.empty()) {
       // The marker's space keeps it apart from the text in the line's text, too.
       const QString shown = QString::fromStdString(marker) + u' ';
       const float width = faces_.Width(TFace::Regular, shown);
-      const float x = std::max(settings_.left, settings_.left + indent - width - 0.2f * em_);
+      const float x = std::max(settings_.left, frame.firstLeft - width - 0.2f * em_);
       TTypesetLine& first = lines.front();
       first.runs.insert(first.runs.begin(), {shown.toStdString(), x, width, TFace::Regular, 0});
       first.ascent = std::max(first.ascent, faces_.Ascent(TFace::Regular));
@@ -212,10 +303,10 @@ private:
   }
 
   void Quote(const TBlock& block) {
-    const TStyledText text = Styled(block.runs, TFace::Regular);
+    const TStyledText text = Styled(block.runs, TFace::Regular, true);
     if (text.Empty()) return;
     const float indent = 1.5f * em_ * static_cast<float>(std::max(1, block.level));
-    Emit(BreakLines(text, Frame(indent, 0, indent), Rules(TAlign::Justify), faces_),
+    Emit(Lines(text, Frame(indent, 0, indent), Rules(TAlign::Justify)),
          previous_ == TBlockKind::Quote ? 0 : Space(0.4f), false, true);
   }
 
@@ -390,12 +481,15 @@ private:
 
   void FlushNotes() {
     if (notes_.empty()) return;
+    // Notes are set in the layout's own style, wherever they gather.
+    const document::TBlockStyle* style = std::exchange(style_, &kPlain);
     const std::vector<TBlock> notes = std::move(notes_);
     notes_.clear();
-    Heading({{kNotesHeading, document::kRegular}}, TFace::Bold);
+    Heading({{kNotesHeading, document::kRegular, {}}}, TFace::Bold);
     for (const TBlock& note : notes)
       ListItem(note.marker.empty() ? std::string() : note.marker + ".", note.runs, 1, Space(0.2f));
     previous_ = TBlockKind::Note;
+    style_ = style;
   }
 
   const TFlowSettings& settings_;
@@ -407,14 +501,18 @@ private:
   const TRuns* pendingTitle_ = nullptr;  // a chapter's title, set when its first block comes
   int keepNext_ = 0;
   bool newPage_ = false;
+  const document::TBlockStyle* style_ = &kPlain;  // of the block being set
+  int before_ = 0, after_ = 0;                    // the book's space before it, after the last
 };
 
 }  // namespace
 
 TFace FaceOfStyle(std::uint16_t style, TFace base) {
-  if (style & document::kNoteReference) return TFace::Superscript;
+  if (style & (document::kNoteReference | document::kSuperscript)) return TFace::Superscript;
+  if (style & document::kSubscript) return TFace::Small;  // lowered by its mark
   if (style & document::kMono) return TFace::Mono;
   if (base != TFace::Regular && base != TFace::Italic) return base;
+  if (style & document::kSmall) return TFace::Small;
   const bool bold = style & document::kBold;
   const bool italic = (style & document::kItalic) || base == TFace::Italic;
   return bold && italic ? TFace::BoldItalic : bold ? TFace::Bold : italic ? TFace::Italic : TFace::Regular;

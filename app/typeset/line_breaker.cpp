@@ -56,6 +56,7 @@ public:
   TBreaker(const TStyledText& paragraph, const TLineFrame& frame, const TBreakRules& rules, TFaceSet& faces)
       : text_(paragraph.text),
         faces_(paragraph.faces),
+        paragraph_(paragraph),
         frame_(frame),
         rules_(rules),
         set_(faces),
@@ -349,8 +350,11 @@ private:
     int spaces = 0;
     for (int run = lineBegin_; run < lineEnd_;) {
       const TFace face = faces_[static_cast<std::size_t>(run)];
+      const std::uint8_t mark = paragraph_.MarkAt(run);
       int runEnd = run;
-      while (runEnd < lineEnd_ && faces_[static_cast<std::size_t>(runEnd)] == face) ++runEnd;
+      while (runEnd < lineEnd_ && faces_[static_cast<std::size_t>(runEnd)] == face &&
+             paragraph_.MarkAt(runEnd) == mark)
+        ++runEnd;
       QString part = text_.mid(run, runEnd - run);
       part.remove(kSoftHyphen);
       if (runEnd == lineEnd_ && lineHyphen_) part += u'-';
@@ -358,7 +362,7 @@ private:
                           (runEnd == lineEnd_ && lineHyphen_ ? set_.Width(face, QStringLiteral("-")) : 0);
       spaces += static_cast<int>(part.count(kSpace));
       if (face != TFace::Superscript) share[face] += static_cast<int>(part.size());
-      line.runs.push_back({part.toStdString(), x, width, face, 0});
+      line.runs.push_back({part.toStdString(), x, width, face, 0, mark});
       x += width;
       run = runEnd;
     }
@@ -427,6 +431,7 @@ private:
 
   const QString& text_;
   const std::vector<TFace>& faces_;
+  const TStyledText& paragraph_;
   const TLineFrame frame_;
   const TBreakRules rules_;
   TFaceSet& set_;
@@ -441,9 +446,26 @@ private:
 
 }  // namespace
 
-void TStyledText::Append(const QString& more, TFace face) {
+void TStyledText::Append(const QString& more, TFace face, std::uint8_t mark) {
+  // Unmarked text keeps no marks at all.
+  if (mark != kNoMark || !marks.empty()) {
+    marks.resize(faces.size(), kNoMark);
+    marks.insert(marks.end(), static_cast<std::size_t>(more.size()), mark);
+  }
   text += more;
   faces.insert(faces.end(), static_cast<std::size_t>(more.size()), face);
+}
+
+TStyledText TStyledText::Mid(int from, int count) const {
+  TStyledText part;
+  part.text = text.mid(from, count);
+  const auto begin = static_cast<std::size_t>(from), end = begin + static_cast<std::size_t>(part.text.size());
+  part.faces.assign(faces.begin() + static_cast<std::ptrdiff_t>(begin),
+                    faces.begin() + static_cast<std::ptrdiff_t>(end));
+  if (!marks.empty())
+    part.marks.assign(marks.begin() + static_cast<std::ptrdiff_t>(begin),
+                      marks.begin() + static_cast<std::ptrdiff_t>(end));
+  return part;
 }
 
 std::vector<TTypesetLine> BreakLines(const TStyledText& paragraph, const TLineFrame& frame,

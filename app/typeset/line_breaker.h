@@ -11,13 +11,20 @@
 
 class THyphenator;
 
-// Text with the face of each of its UTF-16 units.
+// Text with the face of each of its UTF-16 units, and their marks (TRunMark) when any
+// has one: `marks` is empty or as long as `text`.
 struct TStyledText {
   QString text;
   std::vector<TFace> faces;
+  std::vector<std::uint8_t> marks;
 
-  void Append(const QString& more, TFace face);
+  void Append(const QString& more, TFace face, std::uint8_t mark = kNoMark);
   bool Empty() const { return text.isEmpty(); }
+  std::uint8_t MarkAt(int at) const {
+    return marks.empty() ? std::uint8_t{kNoMark} : marks[static_cast<std::size_t>(at)];
+  }
+  // The `count` units from `from`, with their faces and marks.
+  TStyledText Mid(int from, int count) const;
 };
 
 enum class TAlign { Justify, Left, Centre, Right };

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 #include <cmath>
 
 namespace {
@@ -45,17 +46,30 @@ QString KindName(TPageKind kind) {
   return {};
 }
 
+// The rules drawn along a run: "underline", "line-through" or both, as CSS names them.
+QString Decoration(std::uint8_t marks) {
+  QStringList names;
+  if (marks & kUnderlined) names.append(QStringLiteral("underline"));
+  if (marks & kStruckOut) names.append(QStringLiteral("line-through"));
+  return names.join(u' ');
+}
+
 // Whole pixels: the left edge rounded down, a width rounded up, so that the box holds the text.
 int Floor(float x) { return static_cast<int>(std::floor(x + 1e-3f)); }
 int Ceil(float x) { return static_cast<int>(std::ceil(x - 1e-3f)); }
 
 QJsonObject LineJson(const TTypesetLine& line) {
   QJsonArray runs;
-  for (const TTypesetRun& run : line.runs)
-    runs.append(QJsonObject{{"text", QString::fromStdString(run.text)},
-                            {"x", Floor(run.x)},
-                            {"width", Ceil(run.x + run.width) - Floor(run.x)},
-                            {"face", FaceName(run.face)}});
+  for (const TTypesetRun& run : line.runs) {
+    QJsonObject json{{"text", QString::fromStdString(run.text)},
+                     {"x", Floor(run.x)},
+                     {"width", Ceil(run.x + run.width) - Floor(run.x)},
+                     {"face", (run.marks & kLowered) ? QStringLiteral("subscript") : FaceName(run.face)}};
+    // Only a run with rules names them: an undecorated book's list stays as it was.
+    if (const QString decoration = Decoration(run.marks); !decoration.isEmpty())
+      json.insert(QStringLiteral("decoration"), decoration);
+    runs.append(json);
+  }
   const int x = Floor(line.Left());
   return {{"text", QString::fromStdString(line.Text())},
           {"x", x},

@@ -24,6 +24,15 @@ enum class TFace : std::uint8_t {
 };
 inline constexpr int kFaceCount = 9;
 
+// What a run of text carries beside its glyphs: rules drawn along it, and a small face set
+// below the baseline (subscript). Flags combine.
+enum TRunMark : std::uint8_t {
+  kNoMark = 0,
+  kUnderlined = 1,
+  kStruckOut = 2,
+  kLowered = 4,
+};
+
 // A run of text in one face, drawn with its cell's left edge at x. Every U+0020 in it is
 // widened by `wordSpacing` pixels (justification).
 struct TTypesetRun {
@@ -32,6 +41,7 @@ struct TTypesetRun {
   float width = 0;  // drawn width, word spacing included
   TFace face = TFace::Regular;
   float wordSpacing = 0;
+  std::uint8_t marks = kNoMark;  // TRunMark flags
 };
 
 struct TTypesetLine {

@@ -419,6 +419,89 @@ TEST_F(StronixCliTest, APandocEpubHasOneTitlePageTheCoverPage) {
   }
 }
 
+// Every line of the book's text pages, each with its page number as "page".
+std::vector<QJsonObject> TextLines(const std::string& json) {
+  std::vector<QJsonObject> lines;
+  for (const auto& value :
+       QJsonDocument::fromJson(QByteArray::fromStdString(json)).object()["pages"].toArray()) {
+    const QJsonObject page = value.toObject();
+    if (page["kind"].toString() != "text") continue;
+    for (const auto& text : page["lines"].toArray()) {
+      QJsonObject line = text.toObject();
+      line["page"] = page["number"];
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+// Lines break where the book breaks them, unjustified: a letter's address lines, each verse
+// of a poem (one too long for the measure going on under a hanging indent, stanzas apart),
+// an epigraph within margins and its author's line and a signature at the right.
+TEST_F(StronixCliTest, PagesKeepTheBooksLineBreaksVerseEpigraphsAndSignatures) {
+  const std::string longVerse =
+      "of a long winter evening while snow fell slowly over quiet houses and lamps burned behind windows";
+  const auto at = [](const std::vector<QJsonObject>& lines, const std::string& start) {
+    const auto found = std::ranges::find_if(
+        lines, [&](const QJsonObject& line) { return line["text"].toString().startsWith(start.c_str()); });
+    EXPECT_NE(found, lines.end()) << start;
+    return found == lines.end() ? QJsonObject() : *found;
+  };
+  const auto right = [](const QJsonObject& line) { return line["x"].toInt() + line["width"].toInt(); };
+  const auto checkVerse = [&](const std::vector<QJsonObject>& lines) {
+    const QJsonObject first = at(lines, "The reader turned another page"), wrapped = at(lines, "of a long");
+    EXPECT_EQ(first["text"].toString(), "The reader turned another page");
+    EXPECT_FALSE(wrapped["justified"].toBool());
+    const auto next = std::ranges::find(lines, wrapped) + 1;
+    ASSERT_NE(next, lines.end());
+    EXPECT_GE((*next)["x"].toInt(), wrapped["x"].toInt() + 20) << "the continuation hangs";
+    const QJsonObject stanza = at(lines, "Short line");
+    if (stanza["page"] == (*next)["page"])
+      EXPECT_GT(stanza["y"].toInt(), (*next)["y"].toInt() + (*next)["height"].toInt());
+  };
+  const std::string fb2 = Book(
+      "verse.fb2",
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?><FictionBook "
+      "xmlns=\"http://www.gribuser.ru/xml/fictionbook/2.0\"><description><title-info><book-title>Verse</"
+      "book-title><lang>en</lang></title-info></description><body><section><title><p>Songs</p></title>"
+      "<epigraph><p>Who reads this shall read it slowly, as snow falls on quiet houses and lamps burn behind "
+      "windows.</p><text-author>Anna Nowak</text-author></epigraph>"
+      "<poem><stanza><v>The reader turned another page</v><v>" +
+          longVerse +
+          "</v></stanza><stanza><v>Short line</v><v>Another short line</v></stanza></poem>"
+          "<cite><p>Your letter came.</p><text-author>Yours, A. N.</text-author></cite></section></body>"
+          "</FictionBook>");
+  const std::vector<QJsonObject> lines = TextLines(Cli({"pages", fb2, "--json"}).out);
+  checkVerse(lines);
+  const QJsonObject epigraph = at(lines, "Who reads"), author = at(lines, "Anna Nowak");
+  EXPECT_GT(epigraph["x"].toInt(), 40);
+  EXPECT_LT(right(epigraph), 440);
+  EXPECT_NEAR(right(author), right(epigraph), 2);
+  EXPECT_GT(at(lines, "Yours, A. N.")["x"].toInt(), 240);
+
+  if (std::system("pandoc --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "pandoc is not installed";
+  Book("letter.md",
+       "# A letter\n\n12 Long Road\\\nTownsville\\\nNorthshire\n\n| The reader turned another page\n| " +
+           longVerse + "\n|\n| Short line\n");
+  for (const auto& [format, file] :
+       {std::pair{"epub3", "letter.epub"}, {"fb2", "letter.fb2"}, {"html", "letter.html"}}) {
+    SCOPED_TRACE(format);
+    const std::string command = "cd '" + books_.File("") + "' && pandoc -s --metadata title=Letter -t " +
+                                format + " -o " + file + " letter.md 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::vector<QJsonObject> read = TextLines(Cli({"pages", books_.File(file), "--json"}).out);
+    // FB2 has no line breaks in a paragraph: pandoc joins the address lines there.
+    if (std::string(format) != "fb2") {
+      for (const std::string line : {"12 Long Road", "Townsville", "Northshire"}) {
+        EXPECT_EQ(at(read, line)["text"].toString().toStdString(), line);
+        EXPECT_FALSE(at(read, line)["justified"].toBool());
+      }
+    }
+    // EPUB's line block is a paragraph of lines: its long line runs on as prose.
+    if (std::string(format) != "epub3") checkVerse(read);
+  }
+}
+
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
   const std::string missing = books_.File("brak.txt");
   const std::string book = Book("a.txt", "tekst\n");

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
+#include "app/typeset/pages_json.h"
 #include "typeset/book_fixture.h"
 
 namespace {
@@ -323,3 +325,75 @@ TEST(BookTypesetterTest, TheCoverPageShowsTheWholeCoverWithTheTitleBesideOrBenea
 }
 
 }  // namespace
+
+// Each field of a block's style and each run flag shows on the page; the JSON names the rules.
+TEST(BookTypesetterTest, BlocksAndRunsAreSetAsTheBookStyledThem) {
+  const auto styled = [](document::TBlock block, auto change) {
+    change(block.style);
+    return block;
+  };
+  using document::TBlockStyle, document::TTextAlign;
+  document::TDocument book;
+  book.blocks = {
+      Text(TBlockKind::ChapterStart, "One"),
+      styled(Text(TBlockKind::Paragraph, "Centred"), [](TBlockStyle& s) { s.align = TTextAlign::Centre; }),
+      styled(Text(TBlockKind::Paragraph, "Right"), [](TBlockStyle& s) { s.align = TTextAlign::Right; }),
+      styled(Text(TBlockKind::Paragraph, Words(40)),
+             [](TBlockStyle& s) {
+               s.indent = -2;
+               s.marginRight = 3;
+               s.spaceBefore = 1;
+             }),
+      styled(Text(TBlockKind::Paragraph, Words(30, 1)),
+             [](TBlockStyle& s) {
+               s.align = TTextAlign::Left;
+               s.marginLeft = 100;  // capped at a third of the measure
+               s.pageBreakAfter = true;
+             }),
+      Block(TBlockKind::Paragraph, {{"under", document::kUnderline},
+                                    {" struck", document::kStrikeOut},
+                                    {" Caps", document::kSmallCaps},
+                                    {" up", document::kSuperscript},
+                                    {" down", document::kSubscript},
+                                    {" small", document::kSmall}}),
+  };
+  const TTypesetBook typeset = Typeset(book, Options([](TTypesetOptions& o) { o.contents = false; }));
+  const std::vector<const TTypesetLine*> lines = TextLines(typeset);
+  const auto line = [&](const std::string& start) {
+    const auto found =
+        std::ranges::find_if(lines, [&](const auto* l) { return l->Text().starts_with(start); });
+    return found == lines.end() ? nullptr : *found;
+  };
+  ASSERT_TRUE(line("Centred") && line("Right") && line(Words(40).substr(0, 10)) && line("under"));
+  EXPECT_NEAR(line("Centred")->Left() + line("Centred")->Right(), kLeft + kRight, 2);
+  EXPECT_NEAR(line("Right")->Right(), kRight, 1.5);
+  // A hanging first line at the margin, the others 2 em in; 3 em off the right margin.
+  const auto hanging = std::ranges::find(lines, line(Words(40).substr(0, 10)));
+  EXPECT_NEAR((*hanging)->Left(), kLeft, 1);
+  EXPECT_NEAR(hanging[1]->Left(), kLeft + 32, 1);
+  EXPECT_NEAR(hanging[0]->Right(), kRight - 48, 1.5);
+  EXPECT_GT(hanging[0]->y, line("Right")->y + line("Right")->height + 12);
+  const auto capped = std::ranges::find(lines, line(Words(30, 1).substr(0, 10)));
+  EXPECT_NEAR(capped[1]->Left(), kLeft + (kRight - kLeft) / 3, 1);
+  EXPECT_FALSE(capped[1]->justified);
+  // A page break after it: the next block starts a page, the page before it ends early.
+  const auto under = std::ranges::find(lines, line("under"));
+  const auto starts = [&](const TTypesetLine* l) {
+    return std::ranges::any_of(typeset.pages,
+                               [&](const auto& p) { return !p.lines.empty() && &p.lines.front() == l; });
+  };
+  EXPECT_TRUE(starts(*under));
+  EXPECT_LT(under[-1]->y, 100);
+  std::vector<std::tuple<std::string, TFace, int>> runs;
+  for (const TTypesetRun& run : line("under")->runs) runs.emplace_back(run.text, run.face, run.marks);
+  EXPECT_THAT(runs,
+              testing::ElementsAre(
+                  std::tuple("under", TFace::Regular, kUnderlined),
+                  std::tuple(" struck", TFace::Regular, kStruckOut), std::tuple(" C", TFace::Regular, 0),
+                  std::tuple("APS", TFace::Small, 0), std::tuple(" up", TFace::Superscript, 0),
+                  std::tuple(" down", TFace::Small, kLowered), std::tuple(" small", TFace::Small, 0)));
+  const std::string json = PagesJson(typeset);
+  EXPECT_THAT(json, HasSubstr(R"("decoration":"underline","face":"regular","text":"under")"));
+  EXPECT_THAT(json, HasSubstr(R"("decoration":"line-through","face":"regular","text":" struck")"));
+  EXPECT_THAT(json, HasSubstr(R"("face":"subscript","text":" down")"));
+}
