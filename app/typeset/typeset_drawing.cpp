@@ -16,7 +16,7 @@ QColor Between(TColor a, TColor b) {
 
 }  // namespace
 
-TTypesetDrawing::TTypesetDrawing(const TTextBox& box) : box_(box), faces_(box.Font()) {}
+TTypesetDrawing::TTypesetDrawing(const TTextBox& box, const TPageFont& font) : box_(box), faces_(font) {}
 
 void TTypesetDrawing::Draw(TPageRaster& raster, const TTypesetPage& page) {
   QImage image = raster.PaintTarget();
