@@ -120,7 +120,8 @@ TTypesetPage TitlePage(const TTitleText& text, const TTitleFrame& frame, TFaceSe
   PlaceTitle(stack, text, frame.left, frame.right, faces);
   int space = 2 * gap;
   for (const std::string_view line : text.toolLines) {
-    stack.Place(Centred(std::string(line), TFace::Regular, frame.left, frame.right, faces), 1, space);
+    // Two lines at most: a narrow page may not hold one whole.
+    stack.Place(Centred(std::string(line), TFace::Regular, frame.left, frame.right, faces), 2, space);
     space = 0;
   }
   return page;
