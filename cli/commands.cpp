@@ -328,6 +328,8 @@ TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
   settings.chapterPages = options.chapterPages;
   if (options.layout) settings.layout = *options.layout;
   settings.typeset = options.typeset;
+  settings.typeset.ownFace = options.fontFace.has_value();
+  settings.typeset.ownSize = options.fontHeight.has_value();
   if (options.screen) settings.screen = *options.screen;
   settings.portrait = options.portrait;
   // Only the book layout fits another screen or a tall page: asking for one asks for it.

@@ -160,7 +160,7 @@ const std::vector<TCommandDef>& CommandDefs() {
            "and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a\n"
            "footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).\n"
            "--screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to\n"
-           "4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall\n"
+           "4096; margins and type grow with the page). --portrait[=left|right] typesets tall\n"
            "pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.\n"
            "A book's pictures stand between paragraphs or on a page of their own, the cover on the title\n"
            "page; --no-pictures leaves them out. A page with a picture gets a palette of its own\n"

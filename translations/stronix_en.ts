@@ -493,7 +493,7 @@ sets the book in a page frame: margins (--margin PX, default 12), justified (--n
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
 --screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
-4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+4096; margins and type grow with the page). --portrait[=left|right] typesets tall
 pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
 page; --no-pictures leaves them out. A page with a picture gets a palette of its own
@@ -505,7 +505,7 @@ sets the book in a page frame: margins (--margin PX, default 12), justified (--n
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
 --screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
-4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+4096; margins and type grow with the page). --portrait[=left|right] typesets tall
 pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
 page; --no-pictures leaves them out. A page with a picture gets a palette of its own

@@ -502,7 +502,7 @@ sets the book in a page frame: margins (--margin PX, default 12), justified (--n
 and hyphenated lines (--no-hyphenate; --lang CODE for a book that names no language), a
 footer with the chapter and page / total (--no-footer) and a contents page (--no-contents).
 --screen WxH sets it for another screen (960x544 for the larger console, any side from 64 to
-4096; margins grow with the page, font sizes stay). --portrait[=left|right] typesets tall
+4096; margins and type grow with the page). --portrait[=left|right] typesets tall
 pages and turns each GIF for a console held sideways, turned right (clockwise) unless told.
 A book&apos;s pictures stand between paragraphs or on a page of their own, the cover on the title
 page; --no-pictures leaves them out. A page with a picture gets a palette of its own
@@ -515,7 +515,7 @@ linie wyjustowane (--no-justify) i dzielone (--no-hyphenate; --lang KOD dla ksi�
 podanego języka), stopka z rozdziałem i stroną / liczbą stron (--no-footer) i spis treści
 (--no-contents).
 --screen WxH układa ją dla innego ekranu (960x544 dla większej konsoli, każdy bok od 64 do
-4096; marginesy rosną ze stroną, rozmiary czcionek zostają). --portrait[=left|right] składa
+4096; marginesy i pismo rosną ze stroną). --portrait[=left|right] składa
 strony pionowe i obraca każdy GIF dla konsoli trzymanej bokiem, w prawo (zgodnie z ruchem
 wskazówek zegara), jeśli nie podano inaczej.
 Ilustracje książki stoją między akapitami albo na osobnej stronie, okładka na stronie tytułowej;

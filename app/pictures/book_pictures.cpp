@@ -16,10 +16,13 @@ std::optional<QImage> TBookPictures::Picture(const std::string& source) {
   return picture;
 }
 
-std::string PicturePlaceholder(std::string_view alt, std::string_view source) {
+std::string PicturePlaceholder(std::string_view word, std::string_view alt, std::string_view source) {
   std::string_view name = alt;
   if (name.empty()) name = source.substr(source.find_last_of("/#") + 1);
-  return name.empty() ? "[Ilustracja]" : "[Ilustracja: " + std::string(name) + "]";
+  std::string line = "[";
+  line.append(word);
+  if (!name.empty()) line.append(": ").append(name);
+  return line + "]";
 }
 
 }  // namespace pictures

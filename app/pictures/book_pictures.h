@@ -31,8 +31,9 @@ private:
   int unreadable_ = 0;
 };
 
-// The line that stands for a picture left out or unreadable: "[Ilustracja: alt]", the
-// picture's file name when it has no alt text, "[Ilustracja]" when it has neither.
-std::string PicturePlaceholder(std::string_view alt, std::string_view source);
+// The line that stands for a picture left out or unreadable, `word` naming a picture in the
+// book's language: "[Ilustracja: alt]", the picture's file name when it has no alt text,
+// "[Ilustracja]" when it has neither.
+std::string PicturePlaceholder(std::string_view word, std::string_view alt, std::string_view source);
 
 }  // namespace pictures

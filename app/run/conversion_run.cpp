@@ -101,7 +101,7 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
       return [&box, &settings, &lines, &pages, &typeset,
               raster = book ? std::make_shared<TPageRaster>(typeset.width, typeset.height)
                             : std::make_shared<TPageRaster>(),
-              drawing = book ? std::make_shared<TTypesetDrawing>(box) : nullptr,
+              drawing = book ? std::make_shared<TTypesetDrawing>(box, typeset.font) : nullptr,
               printer = book ? nullptr : std::shared_ptr<TLinePrinter>(MakeLinePrinter(box)),
               widths = book ? nullptr : std::make_shared<TGlyphWidths>(box.Font()),
               encoder = std::make_shared<TPageEncoder>(

@@ -18,7 +18,6 @@ using document::TBlock;
 using document::TBlockKind;
 using document::TRuns;
 
-constexpr char kNotesHeading[] = "Przypisy";
 constexpr char kSceneBreak[] = "* * *";
 constexpr char kContinuation[] = "↪ ";
 constexpr int kTabColumns = 8;
@@ -456,7 +455,9 @@ private:
     if (placed && placed->skip) return;
     const std::string caption = PlainText(block.runs);
     if (!placed || !placed->image) {
-      Centred(QString::fromStdString(pictures::PicturePlaceholder(caption, block.source)), TFace::Italic);
+      Centred(QString::fromStdString(
+                  pictures::PicturePlaceholder(settings_.words->picture, caption, block.source)),
+              TFace::Italic);
       return;
     }
     const QSize size = placed->image->size();
@@ -485,7 +486,7 @@ private:
     const document::TBlockStyle* style = std::exchange(style_, &kPlain);
     const std::vector<TBlock> notes = std::move(notes_);
     notes_.clear();
-    Heading({{kNotesHeading, document::kRegular, {}}}, TFace::Bold);
+    Heading({{std::string(settings_.words->notes), document::kRegular, {}}}, TFace::Bold);
     for (const TBlock& note : notes)
       ListItem(note.marker.empty() ? std::string() : note.marker + ".", note.runs, 1, Space(0.2f));
     previous_ = TBlockKind::Note;

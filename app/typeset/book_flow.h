@@ -12,6 +12,7 @@
 #include "app/document/document.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/line_breaker.h"
+#include "app/typeset/page_words.h"
 
 struct TFlowLine {
   TTypesetLine line;
@@ -48,11 +49,12 @@ using TFlowPictures = std::unordered_map<const document::TBlock*, TFlowPicture>;
 
 // How the column is set.
 struct TFlowSettings {
-  float left = 0, right = 0;                // the measure
-  TBreakRules rules;                        // for paragraphs; other blocks align as their kind wants
-  int textHeight = 0;                       // of a page's text area
-  const TFlowPictures* pictures = nullptr;  // none: every picture is its placeholder line
-  int enlargement = 1;                      // the most a picture grows: the screen's whole scale
+  float left = 0, right = 0;                   // the measure
+  TBreakRules rules;                           // for paragraphs; other blocks align as their kind wants
+  int textHeight = 0;                          // of a page's text area
+  const TFlowPictures* pictures = nullptr;     // none: every picture is its placeholder line
+  int enlargement = 1;                         // the most a picture grows: the screen's whole scale
+  const TPageWords* words = &PageWordsOf({});  // the notes heading's and picture placeholder's
 };
 
 // Reads and fits the pictures of `blocks`' Image blocks (each source once) from `pictures`
@@ -62,7 +64,7 @@ TFlowPictures PlacePictures(std::span<const document::TBlock> blocks, const std:
                             const TFlowSettings& settings, TFaceSet& faces,
                             pictures::TBookPictures* pictures);
 
-// Sets the book's blocks; notes gather at their chapter's end under "Przypisy".
+// Sets the book's blocks; notes gather at their chapter's end under a heading ("Notes").
 TBookFlow SetBlocks(std::span<const document::TBlock> blocks, const TFlowSettings& settings, TFaceSet& faces);
 
 // The face a run of `style` takes inside a block set in `base`.

@@ -6,26 +6,25 @@
 #include <cmath>
 #include <memory>
 
-#include "app/drawing/page_drawing.h"
 #include "app/pictures/book_pictures.h"
+#include "app/typeset/book_font.h"
 #include "app/typeset/chapter_shares.h"
+#include "app/typeset/contents_entries.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/flow_pages.h"
 #include "app/typeset/hyphenator.h"
+#include "app/typeset/page_words.h"
 #include "app/typeset/title_page.h"
 
 namespace {
 
 constexpr int kTopMargin = 8;
-constexpr int kBottomMargin = 8;   // without a footer
-constexpr int kRuleClearance = 3;  // more room above the footer, unscaled: type does not grow with the screen
+constexpr int kBottomMargin = 8;  // without a footer
+// More room above the footer, in the body's em: the last line's descenders grow with the type,
+// not with the page.
+constexpr float kRuleClearance = 3.0f / 16;
 // The shorter side of the default screen: the page's gaps are given for it.
 constexpr int kDefaultShortSide = 272;
-
-bool IsPolish(const std::string& language) {
-  return language.size() >= 2 && (language[0] | 0x20) == 'p' && (language[1] | 0x20) == 'l' &&
-         (language.size() == 2 || language[2] == '-' || language[2] == '_');
-}
 
 TTypesetLine OneRun(const QString& text, float x, TFace face, TFaceSet& faces) {
   TTypesetLine line;
@@ -43,18 +42,21 @@ public:
       : book_(book),
         pictures_(options.pictures ? pictures : nullptr),
         options_(options),
-        faces_(font),
+        font_(BookFont(font, options)),
+        faces_(font_),
         scale_(static_cast<float>(std::min(options.pageWidth, options.pageHeight)) / kDefaultShortSide),
         left_(static_cast<float>(std::clamp(Scaled(options.margin), 0, options.pageWidth / 3))),
         right_(static_cast<float>(options.pageWidth) - left_),
         top_(Scaled(kTopMargin)) {
     language_ = book.language.empty() ? options.language : book.language;
     if (options.hyphenate && !language_.empty()) hyphenator_ = THyphenator::ForLanguage(language_);
-    polish_ = IsPolish(language_);
+    polish_ = IsLanguage(language_, "pl");
+    words_ = &PageWordsOf(language_);
     footerTop_ = options.pageHeight - Scaled(2) - faces_.Height(TFace::Small);
     // The rule stands clear of the last line's descenders, which do not grow with the screen.
-    bottom_ =
-        options.footer ? footerTop_ - Scaled(6) - kRuleClearance : options.pageHeight - Scaled(kBottomMargin);
+    bottom_ = options.footer
+                  ? footerTop_ - Scaled(6) - static_cast<int>(std::lround(kRuleClearance * faces_.Em()))
+                  : options.pageHeight - Scaled(kBottomMargin);
   }
 
   TTypesetBook Run(const std::string& fallbackTitle) {
@@ -64,12 +66,13 @@ public:
     settings.rules = {options_.justify ? TAlign::Justify : TAlign::Left, hyphenator_.get(), polish_};
     settings.textHeight = bottom_ - top_;
     settings.enlargement = std::max(1, static_cast<int>(scale_));
+    settings.words = words_;
     const TFlowPictures placed = PlacePictures(book_.blocks, book_.cover, settings, faces_, pictures_);
     settings.pictures = &placed;
     const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);
     std::vector<TFlowPage> text = CutPages(flow, top_, bottom_);
 
-    TTypesetBook result{{}, options_.pageWidth, options_.pageHeight};
+    TTypesetBook result{{}, options_.pageWidth, options_.pageHeight, font_};
     result.pages.push_back(FirstPage(book_.title.empty() ? fallbackTitle : book_.title));
     if (options_.contents) ContentsPages(flow, text, result.pages);
     for (TFlowPage& page : text) {
@@ -116,7 +119,7 @@ private:
 
   // The title page, or the cover page when the book has a cover that can be shown.
   TTypesetPage FirstPage(const std::string& title) {
-    TTitleText text{title, {}};
+    TTitleText text{title, {}, words_->titleLines};
     for (const std::string& author : book_.authors)
       text.authors += (text.authors.empty() ? "" : ", ") + author;
     const TTitleFrame frame{options_.pageWidth, options_.pageHeight, left_, right_, top_, scale_};
@@ -131,11 +134,9 @@ private:
   void ContentsPages(const TBookFlow& flow, const std::vector<TFlowPage>& text,
                      std::vector<TTypesetPage>& pages) {
     std::vector<std::pair<QString, std::size_t>> entries;  // title, index of the text page
-    for (const TFlowChapter& chapter : flow.chapters) {
-      if (chapter.title.empty() || chapter.firstLine >= flow.lines.size()) continue;
-      const auto page = std::ranges::upper_bound(text, chapter.firstLine, {}, &TFlowPage::firstLine) - 1;
-      entries.emplace_back(QString::fromStdString(chapter.title),
-                           static_cast<std::size_t>(page - text.begin()));
+    for (const TContentsEntry& entry : ContentsEntries(flow)) {
+      const auto page = std::ranges::upper_bound(text, entry.firstLine, {}, &TFlowPage::firstLine) - 1;
+      entries.emplace_back(entry.title, static_cast<std::size_t>(page - text.begin()));
     }
     if (entries.empty()) return;
     const int step = faces_.Height(TFace::Regular);
@@ -148,7 +149,7 @@ private:
       if (i % perPage == 0) {
         TTypesetPage& page = pages.emplace_back();
         page.kind = TPageKind::Contents;
-        TTypesetLine heading = OneRun(QString::fromUtf8(kContentsHeading), left_, TFace::Heading, faces_);
+        TTypesetLine heading = OneRun(QString::fromUtf8(words_->contents), left_, TFace::Heading, faces_);
         heading.y = top_;
         page.lines.push_back(std::move(heading));
       }
@@ -177,6 +178,7 @@ private:
   int bottom_ = 0, footerTop_ = 0;
   std::unique_ptr<THyphenator> hyphenator_;
   bool polish_ = false;
+  const TPageWords* words_ = nullptr;
 };
 
 }  // namespace

@@ -20,6 +20,3 @@ class TBookPictures;
 TTypesetBook TypesetBook(const document::TDocument& book, const TPageFont& font,
                          const TTypesetOptions& options, const std::string& fallbackTitle,
                          pictures::TBookPictures* pictures = nullptr);
-
-// The contents page's heading.
-inline constexpr char kContentsHeading[] = "Spis treści";

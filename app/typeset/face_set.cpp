@@ -61,6 +61,9 @@ TFaceSet::TFaceSet(const TPageFont& body) {
   for (int i = 0; i < kFaceCount; ++i) {
     TFaceData& data = faces_[static_cast<std::size_t>(i)];
     data.font = MakeQFont(FaceOf(body, static_cast<TFace>(i)));
+    // A book is read as a book is printed: kerned, with the face's ligatures (Qt's default);
+    // the classic pages keep kerning off for their own lines.
+    data.font.setKerning(true);
     const TTextCell cell = CellOf(data.font);
     data.ascent = cell.ascent;
     data.height = cell.height;

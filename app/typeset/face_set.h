@@ -22,7 +22,7 @@ public:
   int Ascent(TFace face) const { return faces_[Index(face)].ascent; }
   int Height(TFace face) const { return faces_[Index(face)].height; }
   float SpaceWidth(TFace face) const { return faces_[Index(face)].space; }
-  // The advance of `text` in `face`, kerning off so that widths add up; remembered.
+  // The advance of `text` in `face`, kerned and shaped as it is drawn; remembered.
   float Width(TFace face, QStringView text);
   // How far right of its advance the ink of `c` reaches in `face` (0 for most letters).
   float Overhang(TFace face, QChar c) const;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/drawing/page_drawing.h"
 #include "app/pictures/picture_fit.h"
 #include "app/typeset/line_breaker.h"
 
@@ -120,8 +119,9 @@ TTypesetPage TitlePage(const TTitleText& text, const TTitleFrame& frame, TFaceSe
   TStack stack(page, frame.top + 2 * gap);
   PlaceTitle(stack, text, frame.left, frame.right, faces);
   int space = 2 * gap;
-  for (const std::string_view line : kTitleToolLines) {
-    stack.Place(Centred(std::string(line), TFace::Regular, frame.left, frame.right, faces), 1, space);
+  for (const std::string_view line : text.toolLines) {
+    // Two lines at most: a narrow page may not hold one whole.
+    stack.Place(Centred(std::string(line), TFace::Regular, frame.left, frame.right, faces), 2, space);
     space = 0;
   }
   return page;

@@ -3,7 +3,9 @@
 // The book's first page: its title, authors and the tool's lines centred on the page; or,
 // for a book with a cover, the cover whole with the title and authors beside or beneath it.
 #include <QImage>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "app/typeset/face_set.h"
 #include "app/typeset/typeset_page.h"
@@ -17,8 +19,9 @@ struct TTitleFrame {
 };
 
 struct TTitleText {
-  std::string title;    // UTF-8
-  std::string authors;  // UTF-8, comma-separated; empty when none
+  std::string title;                            // UTF-8
+  std::string authors;                          // UTF-8, comma-separated; empty when none
+  std::span<const std::string_view> toolLines;  // ours, in the book's language, under the book
 };
 
 // Title (larger, at most a few lines), authors, then the tool's lines, centred.

@@ -33,7 +33,7 @@ void DrawRules(QPainter& painter, const TTypesetRun& run, const QFont& font, int
 
 }  // namespace
 
-TTypesetDrawing::TTypesetDrawing(const TTextBox& box) : box_(box), faces_(box.Font()) {}
+TTypesetDrawing::TTypesetDrawing(const TTextBox& box, const TPageFont& font) : box_(box), faces_(font) {}
 
 void TTypesetDrawing::Draw(TPageRaster& raster, const TTypesetPage& page) {
   QImage image = raster.PaintTarget();

@@ -19,4 +19,7 @@ struct TTypesetOptions {
   bool contents = true;  // a contents page after the title page
   bool pictures = true;  // off: each picture's placeholder line instead
   std::string language;  // BCP 47, used when the book names none; empty: none known
+  // The page font's face and size were asked for: the book is set in them as they are
+  // (else see BookFont).
+  bool ownFace = false, ownSize = false;
 };

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/layout/page_font.h"
+
 // The faces a page is set in, all derived from the page font.
 enum class TFace : std::uint8_t {
   Regular,
@@ -89,5 +91,6 @@ struct TTypesetPage {
 struct TTypesetBook {
   std::vector<TTypesetPage> pages;
   int width = 0, height = 0;
+  TPageFont font;              // the body's, which the pages are drawn in
   int unreadablePictures = 0;  // shown by their placeholder line instead
 };

@@ -198,7 +198,10 @@ std::vector<std::string> WordsOfPages(const QJsonObject& json) {
     for (const auto& value : page.toObject()["lines"].toArray()) {
       const QJsonObject line = value.toObject();
       const std::string words = line["text"].toString().toStdString();
-      text += line["hyphen"].toBool() ? words.substr(0, words.size() - 1) : words + " ";
+      // A word broken at its own hyphen ("psp-czytelników") keeps it.
+      text += line["hyphen"].toBool() ? words.substr(0, words.size() - 1)
+              : words.ends_with('-')  ? words
+                                      : words + " ";
     }
   std::istringstream split(text);
   return {std::istream_iterator<std::string>(split), std::istream_iterator<std::string>()};
@@ -236,7 +239,9 @@ TEST_F(StronixCliTest, OtherScreensAndPortraitPagesHoldTheSameWordsAtTheirSize) 
   EXPECT_EQ(std::make_pair(tall["width"].toInt(), tall["height"].toInt()), std::make_pair(272, 480));
   EXPECT_EQ(WordsOfPages(large), WordsOfPages(small));
   EXPECT_EQ(WordsOfPages(tall), WordsOfPages(small));
-  EXPECT_LT(large["pages"].toArray().size(), small["pages"].toArray().size());
+  // The type grows with the screen unless its size is given.
+  EXPECT_LT(pages({"--screen", "960x544", "--pixel-height", "16"})["pages"].toArray().size(),
+            small["pages"].toArray().size());
   // Justified lines reach both margins (their last column a pixel short at most): 12 pixels
   // on the default screen and on its tall page, twice that on a screen twice as large.
   for (const auto& [json, margin] : {std::pair(small, 12), std::pair(tall, 12), std::pair(large, 24)}) {
@@ -356,7 +361,7 @@ TEST_F(StronixCliTest, PicturesStandOnTheirPagesInTheirOwnColoursAndBadOnesAreCo
       else if (!shown.isEmpty())
         inline_ = number;
       for (const auto& line : pages[number]["lines"].toArray())
-        if (const QString text = line.toObject()["text"].toString(); text.startsWith("[Ilustracja"))
+        if (const QString text = line.toObject()["text"].toString(); text.startsWith("[Illustration"))
           placeholders.push_back(text.toStdString());
     }
     EXPECT_EQ(pictures, 2);  // the cover is not repeated
@@ -366,7 +371,7 @@ TEST_F(StronixCliTest, PicturesStandOnTheirPagesInTheirOwnColoursAndBadOnesAreCo
 
     const TRun bare = Cli({"pages", book, "--json", "--no-pictures"});
     int bareHolders = 0;
-    for (std::size_t at = 0; (at = bare.out.find("[Ilustracja", at)) != std::string::npos; ++at)
+    for (std::size_t at = 0; (at = bare.out.find("[Illustration", at)) != std::string::npos; ++at)
       ++bareHolders;
     EXPECT_EQ(bareHolders, 2 * 4);  // four lines, each in the line's text and its run's
 
@@ -500,6 +505,37 @@ TEST_F(StronixCliTest, PagesKeepTheBooksLineBreaksVerseEpigraphsAndSignatures) {
     // EPUB's line block is a paragraph of lines: its long line runs on as prose.
     if (std::string(format) != "epub3") checkVerse(read);
   }
+}
+
+// On a 960 × 544 screen a book's type is twice the default size: lines as long as a reader
+// takes in at a glance, not twice as long as on the smaller screen.
+TEST_F(StronixCliTest, APandocBookOnTheLargeScreenHasLinesOfReadableLength) {
+  if (std::system("pandoc --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "pandoc is not installed";
+  std::string markdown = "---\ntitle: Lighthouse\nlang: en\n---\n\n# One\n\n";
+  for (int i = 0; i < 40; ++i)
+    markdown +=
+        "The keeper of the lighthouse counted the ships that passed through the narrow strait, "
+        "wrote their names in a book and watched the weather turn over the grey water.\n\n";
+  Book("book.md", markdown);
+  const std::string command = "cd '" + books_.File("") + "' && pandoc -o book.epub book.md 2>/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const auto medianLength = [&](std::vector<std::string> options) {
+    options.insert(options.begin(), {"pages", books_.File("book.epub"), "--json", "--screen", "960x544"});
+    const TRun run = Cli(options);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<qsizetype> lengths;
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+    for (const auto& page : json["pages"].toArray())
+      for (const auto& line : page.toObject()["lines"].toArray())
+        if (line.toObject()["justified"].toBool())
+          lengths.push_back(line.toObject()["text"].toString().size());
+    std::ranges::nth_element(lengths, lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2));
+    return lengths.empty() ? 0 : lengths[lengths.size() / 2];
+  };
+  const qsizetype scaled = medianLength({});
+  EXPECT_GE(scaled, 55);
+  EXPECT_LE(scaled, 80);
+  EXPECT_GT(medianLength({"--size", "12"}), 100) << "a given size stays";
 }
 
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {

@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (total > 0) {
     TPageRaster raster;
     ClearPage(raster, box);
-    TTypesetDrawing(box).Draw(raster, typeset.pages.back());
+    TTypesetDrawing(box, typeset.font).Draw(raster, typeset.pages.back());
   }
   return 0;
 }

@@ -40,8 +40,9 @@ TEST(BookPictures, CountsEveryPictureThatCouldNotBeRead) {
 
 TEST(BookPictures, APlaceholderNamesThePicture) {
   using pictures::PicturePlaceholder;
-  EXPECT_EQ(PicturePlaceholder("Mapa Polski", "OEBPS/img/map.png"), "[Ilustracja: Mapa Polski]");
-  EXPECT_EQ(PicturePlaceholder("", "OEBPS/img/map.png"), "[Ilustracja: map.png]");
-  EXPECT_EQ(PicturePlaceholder("", "#cover.jpg"), "[Ilustracja: cover.jpg]");
-  EXPECT_EQ(PicturePlaceholder("", ""), "[Ilustracja]");
+  EXPECT_EQ(PicturePlaceholder("Ilustracja", "Mapa Polski", "OEBPS/img/map.png"),
+            "[Ilustracja: Mapa Polski]");
+  EXPECT_EQ(PicturePlaceholder("Ilustracja", "", "OEBPS/img/map.png"), "[Ilustracja: map.png]");
+  EXPECT_EQ(PicturePlaceholder("Ilustracja", "", "#cover.jpg"), "[Ilustracja: cover.jpg]");
+  EXPECT_EQ(PicturePlaceholder("Ilustracja", "", ""), "[Ilustracja]");
 }

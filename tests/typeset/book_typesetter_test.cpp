@@ -34,7 +34,7 @@ TEST(BookTypesetterTest, TitleAndContentsPagesComeFirstAndFootersCountOneToN) {
   EXPECT_EQ(book.pages[0].kind, TPageKind::Title);
   EXPECT_EQ(book.pages[0].lines.front().Text(), "A Winter Evening");
   EXPECT_EQ(book.pages[0].lines[1].Text(), "Anna Nowak");
-  EXPECT_EQ(book.pages[0].lines.back().Text(), "Miłej lektury!");
+  EXPECT_EQ(book.pages[0].lines.back().Text(), "Enjoy the book!");
   EXPECT_EQ(book.pages[1].kind, TPageKind::Contents);
   const int total = static_cast<int>(book.pages.size()) - 1;
   for (int number = 1; number <= total; ++number) {
@@ -46,7 +46,7 @@ TEST(BookTypesetterTest, TitleAndContentsPagesComeFirstAndFootersCountOneToN) {
   // Each contents line names a chapter and the page whose first line is its title.
   const auto& contents = book.pages[1].lines;
   ASSERT_EQ(contents.size(), 4u);  // the heading and three chapters
-  EXPECT_EQ(contents[0].Text(), kContentsHeading);
+  EXPECT_EQ(contents[0].Text(), "Contents");
   for (int chapter = 1; chapter <= 3; ++chapter) {
     const TTypesetLine& entry = contents[static_cast<std::size_t>(chapter)];
     ASSERT_EQ(entry.runs.size(), 2u);
@@ -72,6 +72,44 @@ TEST(BookTypesetterTest, TitleAndContentsPagesComeFirstAndFootersCountOneToN) {
             TPageKind::Text);
   EXPECT_TRUE(
       Typeset(Novel(), Options([](TTypesetOptions& o) { o.footer = false; })).pages[2].footer.empty());
+}
+
+std::vector<std::string> LinesOf(const TTypesetBook& typeset) {
+  std::vector<std::string> lines;
+  for (const TTypesetPage& page : typeset.pages)
+    for (const TTypesetLine& line : page.lines) lines.push_back(line.Text());
+  return lines;
+}
+
+TEST(BookTypesetterTest, ItsOwnWordsAreInTheBooksLanguageEnglishForOthersAndNoWebAddress) {
+  const std::vector<std::string> polish = {"Spis treści", "Przypisy", "[Ilustracja: map.png]",
+                                           "Strony przygotował program Stronix", "Miłej lektury!"};
+  const std::vector<std::string> english = {"Contents", "Notes", "[Illustration: map.png]",
+                                            "Pages made by Stronix", "Enjoy the book!"};
+  for (const auto& [language, words] : {std::pair("pl-PL", polish), std::pair("de", english)}) {
+    SCOPED_TRACE(language);
+    document::TDocument book = Sampler();
+    book.language = language;
+    document::TBlock picture = Text(TBlockKind::Image, "");
+    picture.source = "OEBPS/map.png";
+    book.blocks.push_back(picture);
+    const std::vector<std::string> lines = LinesOf(Typeset(book));
+    for (const std::string& word : words) EXPECT_THAT(lines, testing::Contains(word));
+    EXPECT_THAT(lines, testing::Not(testing::Contains(HasSubstr("www."))));
+  }
+}
+
+TEST(BookTypesetterTest, ContentsNameAChapterOnceAndJoinALabelAloneToTheTitleAfterIt) {
+  document::TDocument book;
+  for (const char* title : {"Prologue", "Prologue", "III", "The Storm", "Chapter 4"}) {
+    book.blocks.push_back(Text(TBlockKind::ChapterStart, title));
+    if (std::string(title) != "III") book.blocks.push_back(Text(TBlockKind::Paragraph, Words(20)));
+  }
+  const TTypesetBook typeset = Typeset(book);
+  std::vector<std::string> entries;
+  for (const TTypesetLine& line : typeset.pages[1].lines)
+    if (line.runs.size() == 2) entries.push_back(line.runs[0].text);
+  EXPECT_THAT(entries, testing::ElementsAre("Prologue", "III. The Storm", "Chapter 4"));
 }
 
 TEST(BookTypesetterTest, LinesStayInsideTheMarginsAndJustifiedOnesEndAtTheMeasure) {
@@ -192,7 +230,7 @@ TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
   ASSERT_TRUE(nested);
   EXPECT_GT(nested->runs[1].x, bullet->runs[1].x);
 
-  const std::string quote = Words(40, 3).substr(0, 10);
+  const std::string quote = Words(40, 3).substr(0, 20);
   const TTypesetLine* quoted = find(quote);
   ASSERT_TRUE(quoted);
   for (const auto i : {at(quoted), at(quoted) + 1}) {
@@ -221,7 +259,7 @@ TEST(BookTypesetterTest, ListsQuotesCodeTablesAndNotesShowTheirShape) {
 
   EXPECT_TRUE(find("* * *"));
   // The notes close their chapter, before the next one's title.
-  const TTypesetLine* notes = find("Przypisy");
+  const TTypesetLine* notes = find("Notes");
   const TTypesetLine* note = find("1. The note's text.");
   const TTypesetLine* two = find("Two");
   ASSERT_TRUE(notes && note && two);

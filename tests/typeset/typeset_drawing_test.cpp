@@ -17,7 +17,7 @@ std::vector<DecodedGif> DrawnPages(const TTextBox& box, const document::TDocumen
   TTypesetOptions options;
   options.margin = margin;
   const TTypesetBook typeset = TypesetBook(book, box.Font(), options, "book");
-  TTypesetDrawing drawing(box);
+  TTypesetDrawing drawing(box, typeset.font);
   TPageRaster raster;
   TPageEncoder encoder;
   std::vector<DecodedGif> pages;
@@ -89,7 +89,7 @@ TEST(TypesetDrawingTest, APictureIsDrawnInItsRectangleAndNowhereElse) {
   red.fill(qRgb(255, 0, 0));
   TTypesetPage page;
   page.pictures.push_back({std::make_shared<const QImage>(red), QRect(100, 50, 40, 30)});
-  TTypesetDrawing drawing(box);
+  TTypesetDrawing drawing(box, box.Font());
   TPageRaster raster;
   ClearPage(raster, box);
   drawing.Draw(raster, page);
