@@ -57,7 +57,7 @@ QJsonObject LineJson(const TTypesetLine& line) {
                             {"width", Ceil(run.x + run.width) - Floor(run.x)},
                             {"face", FaceName(run.face)}});
   const int x = Floor(line.Left());
-  return {{"text", QString::fromStdString(line.Text())},
+  QJsonObject json{{"text", QString::fromStdString(line.Text())},
           {"x", x},
           {"y", line.y},
           {"width", Ceil(line.Right()) - x},
@@ -66,6 +66,10 @@ QJsonObject LineJson(const TTypesetLine& line) {
           {"hyphen", line.hyphen},
           {"justified", line.justified},
           {"runs", runs}};
+  // How much each space of a justified line was widened (negative: narrowed), in pixels.
+  if (line.justified && !line.runs.empty())
+    json.insert("wordSpacing", std::round(line.runs.front().wordSpacing * 100) / 100);
+  return json;
 }
 
 }  // namespace
