@@ -72,8 +72,14 @@ public:
   // and what total fit cannot set.
   std::vector<TTypesetLine> Run() {
     const std::vector<TSegment> segments = Segments();
-    if (rules_.align == TAlign::Justify && !rightToLeft_ && !FitsOneLine(segments))
-      if (std::vector<TTypesetLine> total = TotalFit(segments); !total.empty()) return total;
+    if (rules_.align == TAlign::Justify && !rightToLeft_ && !FitsOneLine(segments)) {
+      // As TeX does: without hyphens first, and a paragraph whose spaces then widen by no
+      // more than they may is kept so (the patterns and the measuring of word parts spared).
+      if (std::vector<TTypesetLine> plain = TotalFit(segments, false); !plain.empty() && Even(plain))
+        return plain;
+      if (std::vector<TTypesetLine> total = TotalFit(segments, rules_.hyphenator != nullptr); !total.empty())
+        return total;
+    }
     return FirstFit(segments);
   }
 
@@ -130,9 +136,9 @@ public:
   // Total fit: the breaks of the whole paragraph chosen together so that its lines are
   // stretched or narrowed as evenly as can be, with few hyphens and no more than two in a
   // row (break_demerits.h). Empty when a stretch fits no line (first fit then cuts it).
-  std::vector<TTypesetLine> TotalFit(const std::vector<TSegment>& segments) {
+  std::vector<TTypesetLine> TotalFit(const std::vector<TSegment>& segments, bool hyphenate) {
     namespace bd = break_demerits;
-    const std::vector<TBreak> breaks = Breaks(segments);
+    const std::vector<TBreak> breaks = Breaks(segments, hyphenate);
     if (breaks.size() < 2) return {};
     // The best way to each break with 0, 1, or 2 and more hyphenated lines just before it.
     constexpr int kRuns = 3;
@@ -206,7 +212,7 @@ private:
     double penalty = 0;  // demerits for breaking here, beyond any hyphen's
   };
 
-  std::vector<TBreak> Breaks(const std::vector<TSegment>& segments) const {
+  std::vector<TBreak> Breaks(const std::vector<TSegment>& segments, bool hyphenate) const {
     std::vector<TBreak> breaks;
     const int begin = segments.empty() ? 0 : segments.front().begin;
     breaks.push_back({begin, begin});
@@ -216,7 +222,7 @@ private:
       const TSegment& s = segments[i];
       if (s.end - s.begin > kLongestFitting) return {};
       const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
-      if (rules_.hyphenator && !s.softHyphen && !afterSoftHyphen)
+      if (hyphenate && !s.softHyphen && !afterSoftHyphen)
         for (const int split : HyphenPoints(s)) {
           const float before = width + Measure(s.begin, split);
           const int spacesBefore = spaces + SpacesIn(s.begin, split);
@@ -236,6 +242,13 @@ private:
 
   int SpacesIn(int begin, int end) const {
     return static_cast<int>(std::count(text_.begin() + begin, text_.begin() + end, QChar(kSpace)));
+  }
+
+  // Whether every line but the last is justified with its spaces widened no more than they may.
+  bool Even(const std::vector<TTypesetLine>& lines) const {
+    return std::all_of(lines.begin(), lines.end() - 1, [&](const TTypesetLine& line) {
+      return line.justified && line.runs.front().wordSpacing <= space_ * kStretchShare;
+    });
   }
 
   // Whether the paragraph is one line that fits its first line's measure.
