@@ -80,10 +80,11 @@ std::unique_ptr<THyphenator> THyphenator::ForLanguage(const std::string& languag
   if (!dictionary->dict) return nullptr;
   dictionary->toDictionary = iconv_open(dictionary->dict->cset, "UTF-8");
   if (dictionary->toDictionary == reinterpret_cast<iconv_t>(-1)) return nullptr;
-  return std::unique_ptr<THyphenator>(new THyphenator(std::move(dictionary)));
+  return std::unique_ptr<THyphenator>(new THyphenator(std::move(dictionary), HyphenMinimums(language)));
 }
 
-THyphenator::THyphenator(std::unique_ptr<TDictionary> dictionary) : dictionary_(std::move(dictionary)) {}
+THyphenator::THyphenator(std::unique_ptr<TDictionary> dictionary, THyphenMinimums minimums)
+    : dictionary_(std::move(dictionary)), minimums_(minimums) {}
 THyphenator::~THyphenator() = default;
 
 std::vector<int> THyphenator::Points(const QString& word) const {
@@ -112,10 +113,11 @@ std::vector<int> THyphenator::Look(const QString& word) const {
   char** rep = nullptr;
   int* pos = nullptr;
   int* cut = nullptr;
-  constexpr int kLeastLeft = 2, kLeastRight = 2;  // the dictionary's own minimums win when larger
+  // The dictionary's own minimums win when larger.
+  const int leastLeft = minimums_.before, leastRight = minimums_.after;
   const int failed =
       hnj_hyphen_hyphenate3(dictionary_->dict, bytes.data(), static_cast<int>(bytes.size()), hyphens.data(),
-                            nullptr, &rep, &pos, &cut, kLeastLeft, kLeastRight, kLeastLeft, kLeastRight);
+                            nullptr, &rep, &pos, &cut, leastLeft, leastRight, leastLeft, leastRight);
   if (rep) {
     for (std::size_t i = 0; i < bytes.size(); ++i) free(rep[i]);
     free(rep);
@@ -127,5 +129,9 @@ std::vector<int> THyphenator::Look(const QString& word) const {
   // An odd digit after a byte allows a break after the character it ends.
   for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
     if ((hyphens[i] & 1) && unitOfByte[i + 1] != unitOfByte[i]) points.push_back(unitOfByte[i + 1]);
+  // libhyphen may count the minimums in bytes: they are kept in characters here.
+  std::erase_if(points, [&](int point) {
+    return point < minimums_.before || static_cast<int>(word.size()) - point < minimums_.after;
+  });
   return points;
 }

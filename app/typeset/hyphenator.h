@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/typeset/hyphen_minimums.h"
+
 class THyphenator {
 public:
   // The dictionary for a BCP 47 language ("pl", "en-US", "en_GB"): the exact one, else
@@ -19,16 +21,18 @@ public:
   THyphenator& operator=(const THyphenator&) = delete;
 
   // The positions (0 < p < word.size(), in UTF-16 units) before which `word` (letters
-  // only) may be broken with a hyphen, ascending. Case does not matter. Remembered per
+  // only) may be broken with a hyphen, ascending, leaving at least the language's
+  // minimums on either side. Case does not matter. Remembered per
   // word: one hyphenator serves one thread.
   std::vector<int> Points(const QString& word) const;
 
 private:
   struct TDictionary;
-  explicit THyphenator(std::unique_ptr<TDictionary> dictionary);
+  THyphenator(std::unique_ptr<TDictionary> dictionary, THyphenMinimums minimums);
   std::vector<int> Look(const QString& word) const;
 
   std::unique_ptr<TDictionary> dictionary_;
+  const THyphenMinimums minimums_;
   mutable std::unordered_map<QString, std::vector<int>> known_;
 };
 

@@ -3,11 +3,14 @@
 
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
 
+#include "app/typeset/break_demerits.h"
 #include "app/typeset/hyphenator.h"
+#include "app/typeset/word_shapes.h"
 #include "platform/cancellation.h"
 
 namespace {
@@ -18,8 +21,12 @@ constexpr char16_t kSpace = u' ';
 // short of the frame, so that no ink reaches past it.
 constexpr float kInkAllowance = 1;
 // How much a justified line may narrow its spaces, all together, to take in the ink that
-// reaches past the first or last glyph.
+// reaches past the first or last glyph, beyond what its spaces give anyway.
 constexpr float kMostShrink = 3;
+// A justified space narrows by a third of its width at most, and widens by half of it
+// before it looks loose (as in TeX); a line whose spaces would widen by more than a whole
+// space is set ragged instead.
+constexpr float kShrinkShare = 1.0f / 3, kStretchShare = 0.5f, kMostStretch = 1;
 // A stretch this long without a break opportunity fits on no line of a page; it is not
 // measured whole (which would cost as much again for every line cut from it).
 constexpr int kLongestFitting = 1000;
@@ -62,17 +69,19 @@ public:
         set_(faces),
         rightToLeft_(paragraph.text.isRightToLeft()) {}
 
-  // Both ways of breaking the paragraph, keeping the one whose spaces vary least.
+  // A justified paragraph of more than a line is broken as a whole; first fit sets the rest,
+  // and what total fit cannot set.
   std::vector<TTypesetLine> Run() {
     const std::vector<TSegment> segments = Segments();
-    std::vector<TTypesetLine> first = FirstFit(segments);
-    // Spaces within a pixel of their width look even already: not worth a second breaking.
-    constexpr double kEvenEnough = 1;
-    if (rules_.align != TAlign::Justify || rightToLeft_ || first.size() < 3 ||
-        SpaceSpread(first) < kEvenEnough)
-      return first;
-    std::vector<TTypesetLine> total = TotalFit(segments);
-    return !total.empty() && SpaceSpread(total) < SpaceSpread(first) ? std::move(total) : std::move(first);
+    if (rules_.align == TAlign::Justify && !rightToLeft_ && !FitsOneLine(segments)) {
+      // As TeX does: without hyphens first, and a paragraph whose spaces then widen by no
+      // more than they may is kept so (the patterns and the measuring of word parts spared).
+      if (std::vector<TTypesetLine> plain = TotalFit(segments, false); !plain.empty() && Even(plain))
+        return plain;
+      if (std::vector<TTypesetLine> total = TotalFit(segments, rules_.hyphenator != nullptr); !total.empty())
+        return total;
+    }
+    return FirstFit(segments);
   }
 
   // First fit: each line takes what fits, then the word that does not fit is hyphenated.
@@ -126,45 +135,63 @@ public:
   }
 
   // Total fit: the breaks of the whole paragraph chosen together so that its lines are
-  // stretched as evenly as can be (Knuth and Plass's demerits, a hyphen costing 50²).
-  // Empty when a stretch fits no line (first fit then cuts it).
-  std::vector<TTypesetLine> TotalFit(const std::vector<TSegment>& segments) {
-    const std::vector<TBreak> breaks = Breaks(segments);
+  // stretched or narrowed as evenly as can be, with few hyphens and no more than two in a
+  // row (break_demerits.h). Empty when a stretch fits no line (first fit then cuts it).
+  std::vector<TTypesetLine> TotalFit(const std::vector<TSegment>& segments, bool hyphenate) {
+    namespace bd = break_demerits;
+    const std::vector<TBreak> breaks = Breaks(segments, hyphenate);
     if (breaks.size() < 2) return {};
-    constexpr double kLineDemerits = 10, kHyphenDemerits = 2500, kInfinite = 1e300;
-    std::vector<double> best(breaks.size(), kInfinite);
-    std::vector<std::size_t> previous(breaks.size(), 0);
-    best[0] = 0;
+    // The best way to each break with 0, 1, or 2 and more hyphenated lines just before it.
+    constexpr int kRuns = 3;
+    constexpr double kInfinite = 1e300;
+    struct TWay {
+      double demerits = kInfinite;
+      std::size_t from = 0;
+      int fromRun = 0;
+    };
+    std::vector<std::array<TWay, kRuns>> best(breaks.size());
+    best[0][0].demerits = 0;
     for (std::size_t j = 1; j < breaks.size(); ++j) {
       const TBreak& end = breaks[j];
       for (std::size_t i = j; i-- > 0;) {
         const TBreak& start = breaks[i];
         const float available = frame_.right - kInkAllowance - (i == 0 ? frame_.firstLeft : frame_.left);
         const float natural = end.endWidth - start.nextWidth + (end.hyphen ? HyphenWidth(end.end) : 0);
-        if (natural > available + 0.01f) {
+        const int spaces = end.endSpaces - start.nextSpaces;
+        const float shrink = end.forced ? 0 : static_cast<float>(spaces) * space_ * kShrinkShare;
+        if (natural - shrink > available + 0.01f) {
           if (i + 1 == j) return {};
           break;
         }
-        const int spaces = end.endSpaces - start.nextSpaces;
         double badness = 0;
         if (!end.forced) {
-          // A space stretches by half its width before it looks loose, as in TeX.
-          const double ratio =
-              spaces > 0 ? (available - natural) / (spaces * space_ / 2) : (available - natural > 1 ? 10 : 0);
-          badness = std::min(10000.0, 100 * ratio * ratio * ratio);
+          const float slack = available - natural;
+          badness = spaces == 0 ? (slack > 1 ? bd::kMostBadness : 0)
+                                : bd::Badness(slack / (static_cast<float>(spaces) * space_ *
+                                                       (slack >= 0 ? kStretchShare : kShrinkShare)));
         }
-        const double demerits = best[i] + (kLineDemerits + badness) * (kLineDemerits + badness) +
-                                (end.hyphen ? kHyphenDemerits : 0);
-        if (demerits < best[j]) {
-          best[j] = demerits;
-          previous[j] = i;
+        const double line = bd::OfLine(badness) + end.penalty;
+        for (int run = 0; run < kRuns; ++run) {
+          if (best[i][run].demerits >= kInfinite) continue;
+          // The last full line of a paragraph hyphenated: the word ends alone on the last line.
+          const double demerits = best[i][run].demerits + line + (end.hyphen ? bd::OfHyphen(run) : 0) +
+                                  (end.forced && run > 0 ? bd::kFinalHyphen : 0);
+          TWay& way = best[j][end.hyphen ? std::min(run + 1, kRuns - 1) : 0];
+          if (demerits < way.demerits) way = {demerits, i, run};
         }
         if (start.forced) break;  // no line runs across a forced break
       }
     }
-    if (best.back() >= kInfinite) return {};
+    const auto& last = best.back();
+    int run = static_cast<int>(std::ranges::min_element(last, {}, &TWay::demerits) - last.begin());
+    if (last[static_cast<std::size_t>(run)].demerits >= kInfinite) return {};
     std::vector<std::size_t> path;
-    for (std::size_t j = breaks.size() - 1; j > 0; j = previous[j]) path.push_back(j);
+    for (std::size_t j = breaks.size() - 1; j > 0;) {
+      path.push_back(j);
+      const TWay& way = best[j][static_cast<std::size_t>(run)];
+      j = way.from;
+      run = way.fromRun;
+    }
     Restart(segments);
     for (auto j = path.rbegin(); j != path.rend(); ++j) {
       lineEnd_ = breaks[*j].end;
@@ -183,9 +210,10 @@ private:
     bool hyphen = false, forced = false;
     float endWidth = 0, nextWidth = 0;
     int endSpaces = 0, nextSpaces = 0;
+    double penalty = 0;  // demerits for breaking here, beyond any hyphen's
   };
 
-  std::vector<TBreak> Breaks(const std::vector<TSegment>& segments) const {
+  std::vector<TBreak> Breaks(const std::vector<TSegment>& segments, bool hyphenate) const {
     std::vector<TBreak> breaks;
     const int begin = segments.empty() ? 0 : segments.front().begin;
     breaks.push_back({begin, begin});
@@ -195,7 +223,7 @@ private:
       const TSegment& s = segments[i];
       if (s.end - s.begin > kLongestFitting) return {};
       const bool afterSoftHyphen = i > 0 && segments[i - 1].softHyphen;
-      if (rules_.hyphenator && !s.softHyphen && !afterSoftHyphen)
+      if (hyphenate && !s.softHyphen && !afterSoftHyphen)
         for (const int split : HyphenPoints(s)) {
           const float before = width + Measure(s.begin, split);
           const int spacesBefore = spaces + SpacesIn(s.begin, split);
@@ -205,8 +233,10 @@ private:
       const int contentSpaces = spaces + SpacesIn(s.begin, s.end);
       width = content + s.spaceWidth;
       spaces = contentSpaces + SpacesIn(s.end, s.spaceEnd);
-      breaks.push_back({s.end, s.spaceEnd, s.softHyphen, s.mandatory || i + 1 == segments.size(), content,
-                        width, contentSpaces, spaces});
+      const bool forced = s.mandatory || i + 1 == segments.size();
+      const bool inWord = !forced && !s.softHyphen && s.spaceEnd == s.end;
+      breaks.push_back({s.end, s.spaceEnd, s.softHyphen, forced, content, width, contentSpaces, spaces,
+                        inWord ? break_demerits::kInWord : 0});
     }
     return breaks;
   }
@@ -215,13 +245,22 @@ private:
     return static_cast<int>(std::count(text_.begin() + begin, text_.begin() + end, QChar(kSpace)));
   }
 
-  // How unevenly a paragraph's justified lines stretch their spaces: the root mean square
-  // of the widening, over the lines.
-  static double SpaceSpread(const std::vector<TTypesetLine>& lines) {
-    double sum = 0;
-    for (const TTypesetLine& line : lines)
-      if (!line.runs.empty()) sum += line.runs.front().wordSpacing * line.runs.front().wordSpacing;
-    return std::sqrt(sum / static_cast<double>(lines.size()));
+  // Whether every line but the last is justified with its spaces widened no more than they may.
+  bool Even(const std::vector<TTypesetLine>& lines) const {
+    return std::all_of(lines.begin(), lines.end() - 1, [&](const TTypesetLine& line) {
+      return line.justified && line.runs.front().wordSpacing <= space_ * kStretchShare;
+    });
+  }
+
+  // Whether the paragraph is one line that fits its first line's measure.
+  bool FitsOneLine(const std::vector<TSegment>& segments) const {
+    float width = 0;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+      if (segments[i].mandatory && i + 1 < segments.size()) return false;
+      width += segments[i].width + (i + 1 < segments.size() ? segments[i].spaceWidth : 0);
+      if (width > Available()) return false;
+    }
+    return true;
   }
 
   void Restart(const std::vector<TSegment>& segments) {
@@ -259,6 +298,13 @@ private:
         while (segment.end > begin && (text_[segment.end - 1] == u'\n' || text_[segment.end - 1] == u'\r'))
           --segment.end;
       }
+      // An address or a path is cut into pieces, each a segment ending where it may break.
+      if (segment.end - begin <= kLongestFitting)
+        for (const int cut : AddressCuts(begin, segment.end)) {
+          segments.push_back({.begin = begin, .end = cut, .spaceEnd = cut, .width = Measure(begin, cut)});
+          begin = cut;
+        }
+      segment.begin = begin;
       segment.width = segment.end - begin > kLongestFitting ? std::numeric_limits<float>::max()
                                                             : Measure(begin, segment.end);
       segment.spaceWidth = Measure(segment.end, at);
@@ -307,6 +353,7 @@ private:
     while (wordBegin < wordEnd && !text_[wordBegin].isLetter()) ++wordBegin;
     while (wordEnd > wordBegin && !text_[wordEnd - 1].isLetter()) --wordEnd;
     if (wordEnd - wordBegin < 4 || wordEnd - wordBegin > kLongestHyphenated) return {};
+    if (!MayHyphenate(Token(wordBegin))) return {};
     const QString word = text_.mid(wordBegin, wordEnd - wordBegin);
     if (!std::ranges::all_of(word, [](QChar c) { return c.isLetter() || c.isMark(); })) return {};
     // Code is never hyphenated: a reader would take the hyphen for part of it.
@@ -316,6 +363,29 @@ private:
     std::vector<int> points = rules_.hyphenator->Points(word);
     for (int& point : points) point += wordBegin;
     return points;
+  }
+
+  // All that stands between the spaces around `at`.
+  QStringView Token(int at) const {
+    int begin = at, end = at;
+    while (begin > 0 && !IsSpace(text_[begin - 1])) --begin;
+    while (end < text_.size() && !IsSpace(text_[end])) ++end;
+    return QStringView(text_).mid(begin, end - begin);
+  }
+
+  // Where an address or a path in text_[begin, end) may break besides, with nothing added.
+  std::vector<int> AddressCuts(int begin, int end) const {
+    std::vector<int> cuts;
+    for (int at = begin; at < end;) {
+      while (at < end && IsSpace(text_[at])) ++at;
+      if (at >= end) break;
+      const QStringView token = Token(at);
+      const int tokenBegin = static_cast<int>(token.data() - text_.constData());
+      for (const int cut : AddressBreaks(token))
+        if (tokenBegin + cut > at && tokenBegin + cut < end) cuts.push_back(tokenBegin + cut);
+      at = tokenBegin + static_cast<int>(token.size());
+    }
+    return cuts;
   }
 
   // The last hyphenation point of the segment's word at which the part before it, with
@@ -390,8 +460,11 @@ private:
     float shift = 0, extra = 0;
     if (rightToLeft_) {
       shift = slack;
-    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 && slack >= -kMostShrink) {
-      // A line that fits but for its glyphs' overhangs narrows its spaces by a hair.
+    } else if (rules_.align == TAlign::Justify && stretch && spaces > 0 &&
+               slack >= -kMostShrink - static_cast<float>(spaces) * space_ * kShrinkShare &&
+               slack <= static_cast<float>(spaces) * space_ * kMostStretch) {
+      // Spaces narrow a little for a line that fits that way, and for its glyphs' overhangs;
+      // a line that would gape (a long unbreakable word follows) stays ragged.
       extra = slack / static_cast<float>(spaces);
       line.justified = true;
     } else if (rules_.align == TAlign::Centre) {

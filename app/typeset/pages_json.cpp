@@ -71,15 +71,19 @@ QJsonObject LineJson(const TTypesetLine& line) {
     runs.append(json);
   }
   const int x = Floor(line.Left());
-  return {{"text", QString::fromStdString(line.Text())},
-          {"x", x},
-          {"y", line.y},
-          {"width", Ceil(line.Right()) - x},
-          {"height", line.height},
-          {"face", FaceName(line.face)},
-          {"hyphen", line.hyphen},
-          {"justified", line.justified},
-          {"runs", runs}};
+  QJsonObject json{{"text", QString::fromStdString(line.Text())},
+                   {"x", x},
+                   {"y", line.y},
+                   {"width", Ceil(line.Right()) - x},
+                   {"height", line.height},
+                   {"face", FaceName(line.face)},
+                   {"hyphen", line.hyphen},
+                   {"justified", line.justified},
+                   {"runs", runs}};
+  // How much each space of a justified line was widened (negative: narrowed), in pixels.
+  if (line.justified && !line.runs.empty())
+    json.insert("wordSpacing", std::round(line.runs.front().wordSpacing * 100) / 100);
+  return json;
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <hyphen.h>
 
 #include <QString>
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "app/typeset/hyphenator.h"
 
@@ -116,7 +118,9 @@ TEST(LineBreakerTest, CodeInAParagraphIsNeverHyphenated) {
 }
 
 TEST(LineBreakerTest, JustifiedLinesFillTheMeasureAndTheLastLineDoesNot) {
-  const auto lines = Break(QString::fromUtf8(kPolish) + " " + QString::fromUtf8(kPolish));
+  // Hyphenated: without, some line of these long words would gape and be set ragged.
+  const auto hyphenator = THyphenator::ForLanguage("pl");
+  const auto lines = Break(QString::fromUtf8(kPolish) + " " + QString::fromUtf8(kPolish), hyphenator.get());
   ASSERT_GT(lines.size(), 3u);
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
     EXPECT_TRUE(lines[i].justified);
@@ -152,6 +156,108 @@ TEST(LineBreakerTest, RightToLeftParagraphsAreRightAligned) {
   ASSERT_GT(lines.size(), 1u);
   for (const auto& line : lines) EXPECT_NEAR(line.Right(), kRight, 1.0);
   EXPECT_GT(lines.back().Left(), kLeft + 20);
+}
+
+// Long paragraphs of ordinary prose, each sentence once in every paragraph in another order.
+std::vector<QString> Prose(const std::vector<const char*>& sentences) {
+  std::vector<QString> paragraphs;
+  for (std::size_t start = 0; start < sentences.size(); ++start) {
+    QString paragraph;
+    for (std::size_t i = 0; i < sentences.size(); ++i)
+      paragraph += QString::fromUtf8(sentences[(start + i * 3) % sentences.size()]) + u' ';
+    paragraphs.push_back(paragraph.trimmed());
+  }
+  return paragraphs;
+}
+
+TEST(LineBreakerTest, HyphensAreFewAndNeverThreeInARow) {
+  const std::vector<const char*> polish = {
+      "Na rogu ulicy stał mały sklep z zegarami, a nad drzwiami wisiał stary, wyblakły szyld.",
+      "Pan Feliks otwierał go codziennie o tej samej porze i nigdy się nie spieszył.",
+      "Klienci przychodzili rzadko po to, żeby coś kupić; najczęściej chcieli posłuchać.",
+      "Na ścianach wisiało czterdzieści siedem zegarów i każdy tykał odrobinę inaczej.",
+      "Jeden miał głos suchy jak trzask gałązki, drugi miękki jak krople deszczu na parapecie.",
+      "Pewnego dnia do sklepu wszedł chłopiec z budzikiem owiniętym w gruby wełniany szalik.",
+      "Położył go na ladzie bardzo ostrożnie, jak ktoś, kto niesie ranne zwierzę.",
+      "Zegarmistrz wziął lupę, otworzył kopertę i długo przyglądał się małym kółkom."};
+  const std::vector<const char*> english = {
+      "On the corner of the street stood a small clock shop with an old, faded sign above the door.",
+      "Mr Felix opened it every morning at the same hour and was never in a hurry.",
+      "Customers rarely came to buy anything; most of them wanted to listen to the clocks.",
+      "Forty-seven clocks hung on the walls, and every one of them ticked a little differently.",
+      "One had a voice as dry as a snapping twig, another as soft as rain on a windowsill.",
+      "One day a boy came in with an alarm clock wrapped in a thick woollen scarf.",
+      "He laid it on the counter very carefully, like someone carrying a wounded animal.",
+      "The watchmaker took his magnifying glass, opened the case and looked at the wheels."};
+  for (const auto& [language, sentences, most] :
+       {std::tuple{"pl", polish, 0.20}, std::tuple{"en-US", english, 0.12}}) {
+    const auto hyphenator = THyphenator::ForLanguage(language);
+    ASSERT_TRUE(hyphenator) << language;
+    int full = 0, hyphenated = 0;
+    for (float right = 440; right <= kRight; right += 4)
+      for (const QString& paragraph : Prose(sentences)) {
+        const auto lines = Break(paragraph, hyphenator.get(), false, TAlign::Justify, right);
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+          ++full;
+          hyphenated += lines[i].hyphen;
+          EXPECT_FALSE(i >= 2 && lines[i].hyphen && lines[i - 1].hyphen && lines[i - 2].hyphen)
+              << language << ": " << lines[i].Text();
+        }
+      }
+    EXPECT_LE(hyphenated, most * full) << language << ": " << hyphenated << " of " << full;
+  }
+}
+
+TEST(LineBreakerTest, AddressesPathsAndCodeAreNotHyphenatedAndAddressesBreakAfterSlashes) {
+  const auto hyphenator = THyphenator::ForLanguage("en-US");
+  static TFaceSet faces{TPageFont()};
+  int slashes = 0;
+  for (float right = 160; right <= kRight; right += 11) {
+    TStyledText styled;
+    for (int i = 0; i < 3; ++i) {
+      styled.Append(QStringLiteral("Read http://www.gnu.org/licenses/licenses.html and "
+                                   "/usr/share/doc/configuration/archives/importance, write to "
+                                   "administrator@example.org about INTERNATIONALISATION and "
+                                   "configuration2 or user_configuration, then run "),
+                    TFace::Regular);
+      styled.Append(QStringLiteral("interpretation "), TFace::Mono);
+    }
+    for (const auto& line :
+         BreakLines(styled, {kLeft, kLeft, right}, {TAlign::Justify, hyphenator.get(), false}, faces)) {
+      const std::string text = line.Text();
+      const std::string last = text.substr(text.rfind(' ') + 1);
+      if (line.hyphen)
+        EXPECT_TRUE(
+            std::ranges::none_of(
+                last, [](char c) { return std::string("/@_.0123456789").find(c) != std::string::npos; }) &&
+            last != "INTER-" && line.runs.back().face != TFace::Mono)
+            << text;
+      else
+        slashes += last.ends_with('/') && last.size() > 1 && text.find("http") != std::string::npos;
+      EXPECT_LE(line.Right(), right + 0.01);
+    }
+  }
+  EXPECT_GT(slashes, 0) << "an address breaks after a slash, with no hyphen";
+}
+
+TEST(LineBreakerTest, SpacesNarrowAThirdAtMostAndALineThatWouldGapeStaysRagged) {
+  static TFaceSet faces{TPageFont()};
+  const float space = faces.SpaceWidth(TFace::Regular);
+  bool narrowed = false;
+  for (float right = 300; right <= kRight; right += 3)
+    for (const auto& line : Break(QString::fromUtf8(kPolish), nullptr, false, TAlign::Justify, right)) {
+      if (!line.justified) continue;
+      narrowed = narrowed || line.runs.front().wordSpacing < -0.5f;
+      EXPECT_GE(line.runs.front().wordSpacing, -space / 3 - 1) << line.Text();
+      EXPECT_LE(line.runs.front().wordSpacing, space) << line.Text();
+    }
+  EXPECT_TRUE(narrowed);
+  // The words before an unbreakable name as long as the line are set as they are.
+  const auto lines =
+      Break(QStringLiteral("lub użyj tego: ") + QString(60, u'x') + QStringLiteral(" i dalej"));
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_FALSE(lines.front().justified);
+  EXPECT_NEAR(lines.front().Left(), kLeft, 0.01);
 }
 
 // A book of one endless word (hostile, or a base64 blob) is cut into lines that fit, in
