@@ -33,6 +33,7 @@ private:
   // What an element began, for its end to undo.
   enum class TFrameKind : std::uint8_t {
     Inline,
+    Link,  // a link other than a note reference: a picture alone in it may be a logo
     Block,
     Paragraph,
     Heading,
@@ -57,7 +58,7 @@ private:
   struct TFrame {
     TFrameKind kind;
     std::uint16_t style;  // the style outside the element
-    std::size_t blocks;  // how many blocks there were when it began
+    std::size_t blocks;   // how many blocks there were when it began
   };
   struct TList {
     char numbering;  // 0 for bullets, else '1', 'a', 'A', 'i' or 'I'
@@ -88,7 +89,8 @@ private:
   // How many of each kind of element the walk is inside.
   int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;
   int tables_ = 0, heads_ = 0, notes_ = 0, noteContainers_ = 0, hidden_ = 0, figures_ = 0, sections_ = 0;
-  int titles_ = 0;    // within an FB2 note's title
+  int titles_ = 0;  // within an FB2 note's title
+  int links_ = 0;
   std::string base_;  // the path of the document read, for its pictures
   int references_ = 0;
   std::string reference_;                      // the text of the note reference being read

@@ -12,6 +12,7 @@
 #include "app/document/document.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/line_breaker.h"
+#include "app/typeset/line_pictures.h"
 
 struct TFlowLine {
   TTypesetLine line;
@@ -48,11 +49,12 @@ using TFlowPictures = std::unordered_map<const document::TBlock*, TFlowPicture>;
 
 // How the column is set.
 struct TFlowSettings {
-  float left = 0, right = 0;                // the measure
-  TBreakRules rules;                        // for paragraphs; other blocks align as their kind wants
-  int textHeight = 0;                       // of a page's text area
-  const TFlowPictures* pictures = nullptr;  // none: every picture is its placeholder line
-  int enlargement = 1;                      // the most a picture grows: the screen's whole scale
+  float left = 0, right = 0;                    // the measure
+  TBreakRules rules;                            // for paragraphs; other blocks align as their kind wants
+  int textHeight = 0;                           // of a page's text area
+  const TFlowPictures* pictures = nullptr;      // none: every picture is its placeholder line
+  const TLinePictures* linePictures = nullptr;  // none: every picture in a line its placeholder
+  int enlargement = 1;                          // the most a picture grows: the screen's whole scale
 };
 
 // Reads and fits the pictures of `blocks`' Image blocks (each source once) from `pictures`

@@ -4,6 +4,8 @@
 // Unicode line-breaking rules (Qt's), first fit, hyphenating the word that does not fit
 // where the book's soft hyphens or the language's patterns allow, justified or not.
 #include <QString>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "app/typeset/face_set.h"
@@ -11,12 +13,14 @@
 
 class THyphenator;
 
-// Text with the face of each of its UTF-16 units.
+// Text with the face of each of its UTF-16 units, and the pictures that stand in its lines.
 struct TStyledText {
   QString text;
   std::vector<TFace> faces;
+  std::map<int, std::shared_ptr<const QImage>> pictures;  // each at its U+FFFC in the text
 
   void Append(const QString& more, TFace face);
+  void AppendPicture(std::shared_ptr<const QImage> picture, TFace face);
   bool Empty() const { return text.isEmpty(); }
 };
 
