@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <optional>
+#include <utility>
 
 #include "app/books/book_href.h"
 #include "app/books/text_capacity.h"
@@ -465,6 +466,10 @@ void TDocumentMarkup::End(const TFrame& frame) {
       break;
     case TFrameKind::Caption:
       builder_.EndBlock();
+      // A generator that copies the alt text into the caption copies a file's name too.
+      if (document::TBlock* image = builder_.LastBlock();
+          image && !fileAlt_.empty() && document::PlainText(image->runs) == fileAlt_)
+        image->runs.clear();
       break;
   }
 }
@@ -548,7 +553,8 @@ void TDocumentMarkup::Image(const xmlNode* element) {
   if (!base_.empty() && source.find(':') == std::string::npos)
     source = ResolveHref(base_, source).value_or("");
   std::string alt = Attribute(element, "alt");
-  if (NamesAFile(alt, source)) alt.clear();
+  fileAlt_.clear();
+  if (NamesAFile(alt, source)) fileAlt_ = std::exchange(alt, {});
   std::string title = Attribute(element, "title");
   if (NamesAFile(title, source)) title.clear();
   if (notes_ > 0) {

@@ -91,7 +91,8 @@ private:
   int tables_ = 0, heads_ = 0, notes_ = 0, noteContainers_ = 0, hidden_ = 0, figures_ = 0, sections_ = 0;
   int titles_ = 0;  // within an FB2 note's title
   int links_ = 0;
-  std::string base_;  // the path of the document read, for its pictures
+  std::string base_;     // the path of the document read, for its pictures
+  std::string fileAlt_;  // the last picture's alt text when it named a file (and was dropped)
   int references_ = 0;
   std::string reference_;                      // the text of the note reference being read
   std::string referenceTarget_;                // the id it points to
