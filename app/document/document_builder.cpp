@@ -251,6 +251,15 @@ void TDocumentBuilder::Break() {
 void TDocumentBuilder::Image(std::string source, std::string_view alt, std::uint16_t style,
                              std::string_view title, bool logo) {
   if (table_) return Text(alt, style);
+  const std::size_t start = alt.find_first_not_of(" \t\r\n");
+  alt = start == std::string_view::npos ? std::string_view()
+                                        : alt.substr(start, alt.find_last_not_of(" \t\r\n") + 1 - start);
+  if (source.empty()) {  // a picture outside the book: only its placeholder line shows
+    EndBlock();
+    TBlock image = BlockOf(TBlockKind::Image);
+    image.alt = alt;
+    return Push(std::move(image));
+  }
   TRuns& runs = Open();
   std::string space;
   AppendSpace(runs, space);
