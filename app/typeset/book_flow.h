@@ -49,12 +49,14 @@ using TFlowPictures = std::unordered_map<const document::TBlock*, TFlowPicture>;
 
 // How the column is set.
 struct TFlowSettings {
-  float left = 0, right = 0;                    // the measure
-  TBreakRules rules;                            // for paragraphs; other blocks align as their kind wants
-  int textHeight = 0;                           // of a page's text area
-  const TFlowPictures* pictures = nullptr;      // none: every picture is its placeholder line
-  const TLinePictures* linePictures = nullptr;  // none: every picture in a line its placeholder
-  int enlargement = 1;                          // the most a picture grows: the screen's whole scale
+  float left = 0, right = 0;                // the measure
+  TBreakRules rules;                        // for paragraphs; other blocks align as their kind wants
+  int textHeight = 0;                       // of a page's text area
+  const TFlowPictures* pictures = nullptr;  // none: every picture is its placeholder line
+  int enlargement = 1;                      // the most a picture grows: the screen's whole scale
+
+  // The pictures in lines of text; none: each is its placeholder.
+  const TLinePictures* linePictures = nullptr;
 };
 
 // Reads and fits the pictures of `blocks`' Image blocks (each source once) from `pictures`

@@ -438,22 +438,25 @@ TEST_F(StronixCliTest, IconsStandInTheirLinesAndAltTextOnlyStandsForAMissingPict
   const QJsonArray pages = QJsonDocument::fromJson(QByteArray::fromStdString(run.out))["pages"].toArray();
   int captions = 0, icons = 0;
   for (const auto& page : pages) {
-    const QJsonArray lines = page["lines"].toArray();
-    for (const auto& line : lines) captions += line["text"].toString() == "A large figure" ? 1 : 0;
-    for (const auto& picture : page["pictures"].toArray()) {
+    const QJsonArray lines = page.toObject()["lines"].toArray();
+    for (const auto& line : lines) captions += line.toObject()["text"].toString() == "A large figure" ? 1 : 0;
+    for (const auto& shown : page.toObject()["pictures"].toArray()) {
+      const QJsonObject picture = shown.toObject();
       if (picture["height"].toInt() > 30) continue;
       ++icons;
       // Within one line's box, the words around it on the same line.
-      const auto holder = std::ranges::find_if(lines, [&](const QJsonValue& line) {
+      const auto inside = [&](const QJsonValue& value) {
+        const QJsonObject line = value.toObject();
         return line["y"].toInt() <= picture["y"].toInt() &&
                picture["y"].toInt() + picture["height"].toInt() <=
                    line["y"].toInt() + line["height"].toInt() &&
                line["x"].toInt() <= picture["x"].toInt() &&
                picture["x"].toInt() + picture["width"].toInt() <= line["x"].toInt() + line["width"].toInt();
-      });
+      };
+      const auto holder = std::find_if(lines.begin(), lines.end(), inside);
       ASSERT_NE(holder, lines.end());
       EXPECT_THAT(
-          (*holder)["text"].toString().toStdString(),
+          (*holder).toObject()["text"].toString().toStdString(),
           testing::AnyOf(HasSubstr("Press the  button to keep your work."), HasSubstr("path  here.")));
     }
   }
