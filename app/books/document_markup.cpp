@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <optional>
+#include <utility>
 
 #include "app/books/book_href.h"
 #include "app/books/text_capacity.h"
@@ -132,6 +133,30 @@ std::optional<TListMarker> ListMarker(std::string_view text) {
   return TListMarker{text.substr(0, dot + 1), dot + 1 + kNoBreakSpace.size()};
 }
 
+bool EndsWithPictureExtension(std::string_view name) {
+  std::string lower(
+      name.substr(name.find_last_of('.') == std::string_view::npos ? name.size() : name.find_last_of('.')));
+  std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  for (const std::string_view extension :
+       {".png", ".jpg", ".jpeg", ".gif", ".svg", ".webp", ".bmp", ".tif", ".tiff"})
+    if (lower == extension) return true;
+  return false;
+}
+
+// Generators that have no description fill a picture's alt text with its file: such text says
+// nothing to a reader.
+bool NamesAFile(std::string_view alt, std::string_view source) {
+  if (alt.find_first_of("/\\") != std::string_view::npos || EndsWithPictureExtension(alt)) return true;
+  const std::string_view name = source.substr(source.find_last_of("/#") + 1);
+  return !alt.empty() && (alt == name || alt == name.substr(0, name.find_last_of('.')));
+}
+
+// A link to a picture shows it larger; any other link around a picture alone is a logo's.
+bool LeadsToAPicture(const xmlNode* link) {
+  const std::string href = Attribute(link, "href");
+  return EndsWithPictureExtension(std::string_view(href).substr(0, href.find_first_of("?#")));
+}
+
 bool IsNoteContainer(const xmlNode* element) {
   return HasType(element, {"footnotes", "endnotes", "rearnotes"}) ||
          HasRole(element, {"doc-endnotes", "doc-footnotes"}) || HasClass(element, {"footnotes"});
@@ -239,7 +264,9 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::Begin(const xmlNode* element, TElem
       ++hidden_;
       return TFrameKind::Hidden;
     }
-    return TFrameKind::Inline;
+    if (LeadsToAPicture(element)) return TFrameKind::Inline;
+    ++links_;
+    return TFrameKind::Link;
   }
   // A note's own label, which its marker gives; a printed book's page numbers.
   if ((notes_ > 0 && HasClass(element, {"label", "fn-bracket"})) || HasType(element, {"pagebreak"}) ||
@@ -385,7 +412,8 @@ TDocumentMarkup::TFrameKind TDocumentMarkup::BeginBlockElement(const xmlNode* el
     ++figures_;
     return TFrameKind::Figure;
   }
-  if (figures_ > 0 && IsElement(element, "figcaption")) {
+  // A picture's caption: a figure's, or the paragraph a generator writes right after it.
+  if ((figures_ > 0 && IsElement(element, "figcaption")) || HasClass(element, {"caption"})) {
     builder_.EndBlock();
     if (builder_.Caption()) return TFrameKind::Caption;
   }
@@ -397,6 +425,9 @@ void TDocumentMarkup::End(const TFrame& frame) {
   switch (frame.kind) {
     case TFrameKind::Inline:
     case TFrameKind::Cell:
+      break;
+    case TFrameKind::Link:
+      --links_;
       break;
     case TFrameKind::Code:
       --code_;
@@ -478,6 +509,10 @@ void TDocumentMarkup::End(const TFrame& frame) {
       break;
     case TFrameKind::Caption:
       builder_.EndBlock();
+      // A generator that copies the alt text into the caption copies a file's name too.
+      if (document::TBlock* image = builder_.LastBlock();
+          image && !fileAlt_.empty() && document::PlainText(image->runs) == fileAlt_)
+        image->runs.clear();
       break;
   }
 }
@@ -561,11 +596,20 @@ void TDocumentMarkup::Image(const xmlNode* element) {
   if (!base_.empty() && source.find(':') == std::string::npos)
     source = ResolveHref(base_, source).value_or("");
   std::string alt = Attribute(element, "alt");
-  if (alt.empty()) alt = Attribute(element, "title");
+  fileAlt_.clear();
+  if (NamesAFile(alt, source)) fileAlt_ = std::exchange(alt, {});
+  std::string title = Attribute(element, "title");
+  if (NamesAFile(title, source)) title.clear();
   if (notes_ > 0) {
-    builder_.Text(alt, style_);
-  } else {
-    builder_.Image(std::move(source), alt);
+    builder_.Text(alt.empty() ? title : alt, style_);
+    return CheckCapacity();
+  }
+  // An FB2 picture between paragraphs stands alone; in one, in its line.
+  const bool alone = language_ == TMarkupLanguage::Fb2 && IsOneOf(element->parent, {"section", "body"});
+  if (alone) builder_.EndBlock();
+  builder_.Image(std::move(source), alt, style_, title, links_ > 0);
+  if (alone) {
+    builder_.EndBlock();
     Resume();
   }
   CheckCapacity();
@@ -609,6 +653,7 @@ void TDocumentMarkup::ParagraphEnded(const TFrame& frame) {
     return;
   }
   // Each level of a nested item adds its marker: "•\u00A01.\u00A0text".
+  if (!block->runs.front().picture.empty()) return;
   std::string& first = block->runs.front().text;
   std::size_t start = 0;
   int level = 0;

@@ -36,6 +36,7 @@ private:
   // What an element began, for its end to undo.
   enum class TFrameKind : std::uint8_t {
     Inline,
+    Link,  // a link other than a note reference: a picture alone in it may be a logo
     Block,
     Paragraph,
     Heading,
@@ -95,8 +96,10 @@ private:
   // How many of each kind of element the walk is inside.
   int headings_ = 0, quotes_ = 0, stanzas_ = 0, preformatted_ = 0, code_ = 0, items_ = 0;
   int tables_ = 0, heads_ = 0, notes_ = 0, noteContainers_ = 0, hidden_ = 0, figures_ = 0, sections_ = 0;
-  int titles_ = 0;    // within an FB2 note's title
-  std::string base_;  // the path of the document read, for its pictures
+  int titles_ = 0;  // within an FB2 note's title
+  int links_ = 0;
+  std::string base_;     // the path of the document read, for its pictures
+  std::string fileAlt_;  // the last picture's alt text when it named a file (and was dropped)
   int references_ = 0;
   std::string reference_;                      // the text of the note reference being read
   std::string referenceTarget_;                // the id it points to

@@ -37,13 +37,57 @@ bool HasBarClass(const xmlNode* element) {
   return false;
 }
 
+// The most text outside links that a page's header or footer holds as a site's chrome.
+constexpr std::size_t kChromeText = 80;
+
+// A header or footer at the top of the page's body: a site's chrome when it holds links or
+// pictures and, beside them, no heading and only a little text.
+bool IsChromeBar(const xmlNode* element) {
+  if (!IsOneOf(element, {"header", "footer"}) || !IsElement(element->parent, "body")) return false;
+  std::size_t text = 0;
+  bool links = false;
+  int looked = 0;
+  for (const xmlNode* at = element->children; at;) {
+    if (++looked > 1000 || IsOneOf(at, {"h1", "h2", "h3", "h4", "h5", "h6"})) return false;
+    const bool link = IsOneOf(at, {"a", "img"});
+    links = links || link;
+    if (at->type == XML_TEXT_NODE && at->content) {
+      for (const char c : std::string_view(reinterpret_cast<const char*>(at->content)))
+        text += static_cast<unsigned char>(c) > ' ' ? 1 : 0;
+      if (text > kChromeText) return false;
+    }
+    if (!link && at->type == XML_ELEMENT_NODE && at->children) {
+      at = at->children;
+      continue;
+    }
+    while (at != element && !at->next) at = at->parent;
+    at = at == element ? nullptr : at->next;
+  }
+  return links;
+}
+
+// Classes and ids generators give a site's banner and foot, which are no part of the book.
+bool HasChromeName(const xmlNode* element) {
+  for (const std::string& names : {Attribute(element, "class"), Attribute(element, "id")})
+    for (const std::string_view name : {"banner", "masthead", "site-header", "site-footer"})
+      if (HasToken(names, name)) return true;
+  return false;
+}
+
 // Navigation rather than text: <nav>, ARIA's navigation role, the EPUB 3 tables of contents,
 // landmarks and page lists inside a chapter, and the link bars book generators put at each
-// chapter's top and foot ("Prev / Up / Next", "Navigation / next / previous").
+// chapter's top and foot ("Prev / Up / Next", "Navigation / next / previous"); a web page's
+// chrome: its banner, foot and search (by their roles or generators' names) and a header or
+// footer of links and logos.
 bool IsNavigation(const xmlNode* element) {
   if (IsElement(element, "nav")) return true;
-  if (element->type != XML_ELEMENT_NODE || !element->properties) return false;
-  if (HasToken(Attribute(element, "role"), "navigation")) return true;
+  if (element->type != XML_ELEMENT_NODE) return false;
+  if (IsChromeBar(element)) return true;
+  if (!element->properties) return false;
+  const std::string roles = Attribute(element, "role");
+  for (const std::string_view role : {"navigation", "banner", "contentinfo", "search"})
+    if (HasToken(roles, role)) return true;
+  if (HasChromeName(element)) return true;
   // epub:type, namespaced in XHTML, a plain attribute of that name in tag soup.
   for (const std::string& types : {Attribute(element, "type"), Attribute(element, "epub:type")}) {
     for (const std::string_view type : {"toc", "landmarks", "page-list"})
@@ -227,7 +271,9 @@ TElementRole HtmlRole(const xmlNode* element) {
 }
 
 bool HtmlRoleAwaitsChildren(const xmlNode* element) {
-  return element->type == XML_ELEMENT_NODE && element->properties && HasBarClass(element);
+  return element->type == XML_ELEMENT_NODE &&
+         ((element->properties && HasBarClass(element)) ||
+          (IsOneOf(element, {"header", "footer"}) && IsElement(element->parent, "body")));
 }
 
 }  // namespace books

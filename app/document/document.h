@@ -60,7 +60,7 @@ enum class TBlockKind : std::uint8_t {
   Note,          // a footnote or endnote; `marker` its label, as note references give it
                  // (one block per note, its paragraphs joined)
   Break,         // a scene break or rule
-  Image,         // `source`: where the picture is in the book; `runs`: its alt text or caption
+  Image,         // `source`: where the picture is in the book; `runs`: its caption; `alt`
 };
 
 enum class TTextAlign : std::uint8_t { Default, Left, Centre, Right, Justify };
@@ -91,6 +91,7 @@ struct TBlock {
   TRuns runs;
   std::vector<std::vector<TTableCell>> rows;
   std::string source;
+  std::string alt;  // an Image's alt text, shown only where the picture is not
   TBlockStyle style;
 
   bool operator==(const TBlock&) const = default;

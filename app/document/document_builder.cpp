@@ -17,17 +17,19 @@ bool IsCollapsible(char c) {
 }
 
 // The runs end with something other than a line break: a space may follow.
-bool EndsWithContent(const TRuns& runs) { return !runs.empty() && runs.back().text.back() != '\n'; }
+bool EndsWithContent(const TRuns& runs) {
+  return !runs.empty() && (!runs.back().picture.empty() || runs.back().text.back() != '\n');
+}
 
 // Drops the line breaks and spaces a block ends with, and the line breaks it starts with.
 void Trim(TRuns& runs) {
-  while (!runs.empty()) {
+  while (!runs.empty() && runs.back().picture.empty()) {
     std::string& text = runs.back().text;
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
     if (!text.empty()) break;
     runs.pop_back();
   }
-  while (!runs.empty()) {
+  while (!runs.empty() && runs.front().picture.empty()) {
     std::string& text = runs.front().text;
     text.erase(0, text.find_first_not_of('\n'));
     if (!text.empty()) break;
@@ -91,7 +93,7 @@ void TDocumentBuilder::NextBlock(TBlockKind kind, int level, std::string marker)
 }
 
 void TDocumentBuilder::Push(TBlock block) {
-  bytes_ += sizeof(TBlock) + block.source.size() + block.marker.size();
+  bytes_ += sizeof(TBlock) + block.source.size() + block.marker.size() + block.alt.size();
   blocks_.push_back(std::move(block));
   pendingSpace_ = false;
   if (blocks_.back().kind == TBlockKind::ChapterStart) {
@@ -124,6 +126,7 @@ TRuns& TDocumentBuilder::Open() {
   block.style = next_.style;
   Push(std::move(block));
   open_ = true;
+  pictures_.clear();
   return blocks_.back().runs;
 }
 
@@ -140,8 +143,8 @@ void TDocumentBuilder::AppendSpace(TRuns& runs, std::string& chunk) {
 
 void TDocumentBuilder::Append(TRuns& runs, std::string_view text, std::uint16_t style) {
   if (text.empty()) return;
-  if (runs.empty() || runs.back().style != style) {
-    runs.push_back({std::string(), style});
+  if (runs.empty() || runs.back().style != style || !runs.back().picture.empty()) {
+    runs.push_back({std::string(), style, {}});
     bytes_ += sizeof(TRun);
   }
   runs.back().text += text;
@@ -211,6 +214,11 @@ void TDocumentBuilder::EndBlock() {
     blocks_.pop_back();
     return;
   }
+  if (!pictures_.empty() && block.kind != TBlockKind::Image &&
+      std::ranges::all_of(block.runs, [](const TRun& run) {
+        return !run.picture.empty() || run.text.find_first_not_of(" \n") == std::string::npos;
+      }))
+    return PicturesAlone();
   if (block.kind == TBlockKind::Paragraph && IsSceneBreakText(PlainText(block.runs))) {
     block.kind = TBlockKind::Break;
     block.runs.clear();
@@ -242,21 +250,53 @@ void TDocumentBuilder::Break() {
   if (!table_) Push(BlockOf(TBlockKind::Break));
 }
 
-void TDocumentBuilder::Image(std::string source, std::string_view alt) {
-  EndBlock();
-  if (table_) return Text(alt, kRegular);
-  TBlock image = BlockOf(TBlockKind::Image);
-  image.source = std::move(source);
-  Push(std::move(image));
-  open_ = true;
-  Text(alt, kRegular);
-  EndBlock();
+void TDocumentBuilder::Image(std::string source, std::string_view alt, std::uint16_t style,
+                             std::string_view title, bool logo) {
+  if (table_) return Text(alt, style);
+  const std::size_t start = alt.find_first_not_of(" \t\r\n");
+  alt = start == std::string_view::npos ? std::string_view()
+                                        : alt.substr(start, alt.find_last_not_of(" \t\r\n") + 1 - start);
+  if (source.empty()) {  // a picture outside the book: only its placeholder line shows
+    EndBlock();
+    TBlock image = BlockOf(TBlockKind::Image);
+    image.alt = alt;
+    return Push(std::move(image));
+  }
+  TRuns& runs = Open();
+  std::string space;
+  AppendSpace(runs, space);
+  Append(runs, space, style);
+  pendingSpace_ = false;
+  bytes_ += sizeof(TRun) + alt.size() + source.size() + title.size();
+  runs.push_back({std::string(alt), style, std::move(source)});
+  pictures_.emplace_back(title, logo);
+}
+
+void TDocumentBuilder::PicturesAlone() {
+  TBlock block = std::move(blocks_.back());
+  blocks_.pop_back();
+  // A list item's marker waits for the item's text.
+  if (!block.marker.empty()) next_.marker = std::move(block.marker);
+  const bool logos = std::ranges::all_of(pictures_, [](const auto& picture) { return picture.second; });
+  std::size_t index = 0;
+  for (TRun& run : block.runs) {
+    if (run.picture.empty() || logos) continue;
+    std::string& title = pictures_[std::min(index++, pictures_.size() - 1)].first;
+    TBlock image = BlockOf(TBlockKind::Image);
+    image.source = std::move(run.picture);
+    image.alt = std::move(run.text);
+    if (!title.empty()) image.runs.push_back({std::move(title), kRegular, {}});
+    image.style = block.style;
+    Push(std::move(image));
+  }
+  pictures_.clear();
 }
 
 bool TDocumentBuilder::Caption() {
   if (table_ || open_ || blocks_.empty() || blocks_.back().kind != TBlockKind::Image) return false;
   blocks_.back().runs.clear();
   open_ = true;
+  pictures_.clear();
   return true;
 }
 

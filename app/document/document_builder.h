@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/document/document.h"
@@ -40,10 +41,14 @@ public:
   void HeadingChapter();
   // A scene break or rule.
   void Break();
-  // A picture; `alt` its text, replaced by a caption that Caption opens.
-  void Image(std::string source, std::string_view alt);
-  // The text that follows, to the next EndBlock, is the caption of the picture just added.
-  // False (nothing changes) when the last block is no picture.
+  // A picture where it stands: a run of the open block (one of the kind asked for opened),
+  // `alt` its text. A block that ends holding nothing but pictures becomes an Image block for
+  // each, `title` its caption; nothing at all when each was a link's only content (`logo`: a
+  // site's logo links). In a table, its alt text.
+  void Image(std::string source, std::string_view alt, std::uint16_t style = kRegular,
+             std::string_view title = {}, bool logo = false);
+  // The text that follows, to the next EndBlock, is the caption of the picture just added,
+  // in place of any it had. False (nothing changes) when the last block is no picture.
   bool Caption();
 
   // The block just ended is a line of code: it becomes preformatted, joining the
@@ -80,6 +85,8 @@ private:
   // The space pending before new text: at the end of the runs, or at the chunk's start.
   void AppendSpace(TRuns& runs, std::string& chunk);
   void Push(TBlock block);
+  // The ended block, made of pictures alone: an Image block for each, or none (logo links).
+  void PicturesAlone();
 
   std::vector<TBlock> blocks_;
   TBlock next_;
@@ -91,6 +98,8 @@ private:
   bool bodySinceChapter_ = false;  // a block other than a heading since the last chapter start
   std::size_t bytes_ = 0;
   std::size_t textBytes_ = 0;
+  // The open block's pictures, in order: their titles, and whether they are logo links.
+  std::vector<std::pair<std::string, bool>> pictures_;
 };
 
 // True when a paragraph's text is a scene break drawn in characters ("* * *", "⁂", "-----").

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
 #include <optional>
 #include <unordered_set>
 #include <utility>
@@ -46,9 +48,21 @@ std::uint8_t MarksOf(std::uint16_t style) {
                                    ((style & document::kSubscript) ? kLowered : 0));
 }
 
-// The runs as one text, each character in its run's face; whitespace becomes one space and
-// the ends none. With `lineBreaks`, a "\n" stays, a line's end, with no space beside it.
-TStyledText Styled(const TRuns& runs, TFace base, bool lineBreaks = false) {
+constexpr QChar kPictureMark = u'\uFFFC';
+
+// What stands for a picture that is not shown, named by the book's word for a picture.
+QString Placeholder(std::string_view word, const document::TRun& run) {
+  return QString::fromStdString(pictures::PicturePlaceholder(word, run.text, run.picture));
+}
+
+// A picture run's picture as it stands in a line of a face; none: its placeholder shows.
+using TPictureOfRun = std::function<std::shared_ptr<const QImage>(const document::TRun&, TFace)>;
+
+// The runs as one text, each character in its run's face, a picture shown in the line as its
+// mark; whitespace becomes one space and the ends none. With `lineBreaks`, a "\n" stays, a
+// line's end, with no space beside it.
+TStyledText StyledRuns(const TRuns& runs, TFace base, const TPictureOfRun& pictureOf,
+                       std::string_view pictureWord, bool lineBreaks) {
   TStyledText styled;
   const auto drop = [&] {
     styled.text.chop(1);
@@ -66,9 +80,16 @@ TStyledText Styled(const TRuns& runs, TFace base, bool lineBreaks = false) {
   for (const auto& run : runs) {
     const TFace face = FaceOfStyle(run.style, base);
     const std::uint8_t marks = MarksOf(run.style);
+    if (!run.picture.empty()) {
+      if (auto picture = pictureOf(run, face)) {
+        styled.AppendPicture(std::move(picture), face);
+        continue;
+      }
+    }
     // Small capitals: the lower-case letters as capitals of the small face.
     const bool smallCaps = run.style & document::kSmallCaps;
-    for (const QChar c : QString::fromStdString(run.text)) {
+    for (const QChar c :
+         run.picture.empty() ? QString::fromStdString(run.text) : Placeholder(pictureWord, run)) {
       if (lineBreaks && c == u'\n') {
         if (!styled.text.isEmpty() && styled.text.back() == u' ') drop();
         if (!styled.text.isEmpty() && styled.text.back() != u'\n') put(c, face, marks);
@@ -99,6 +120,7 @@ public:
       : settings_(settings), faces_(faces), em_(faces.Em()) {}
 
   void Add(const TBlock& block) {
+    if (CutAtTallPictures(block)) return;
     // Readers title a chapter by its first heading, which follows as a block of its own:
     // the title stands once, in the title's face.
     if (pendingTitle_ && block.kind != TBlockKind::ChapterStart) {
@@ -158,6 +180,59 @@ public:
   }
 
 private:
+  TStyledText Styled(const TRuns& runs, TFace base, bool lineBreaks = false) {
+    return StyledRuns(
+        runs, base, [this](const document::TRun& run, TFace face) { return InLine(run, face); },
+        settings_.words->picture, lineBreaks);
+  }
+
+  // A picture run's picture scaled to stand in a line of `face`; none when it cannot.
+  std::shared_ptr<const QImage> InLine(const document::TRun& run, TFace face) {
+    const TLinePicture* picture = LinePicture(run);
+    if (!picture || !picture->inLine) return nullptr;
+    std::shared_ptr<const QImage>& scaled = inLine_[{picture->image.get(), face}];
+    if (!scaled)
+      scaled = PictureInLine(picture->image, faces_.Height(face),
+                             static_cast<int>(settings_.right - settings_.left));
+    return scaled;
+  }
+
+  const TLinePicture* LinePicture(const document::TRun& run) const {
+    if (run.picture.empty() || !settings_.linePictures) return nullptr;
+    const auto found = settings_.linePictures->find(run.picture);
+    return found == settings_.linePictures->end() || !found->second.image ? nullptr : &found->second;
+  }
+
+  // A picture too tall for a line cuts its block: the text before it, the picture standing
+  // between paragraphs, the text after it.
+  bool CutAtTallPictures(const TBlock& block) {
+    const bool text = block.kind == TBlockKind::Paragraph || block.kind == TBlockKind::Heading ||
+                      block.kind == TBlockKind::ListItem || block.kind == TBlockKind::Quote ||
+                      block.kind == TBlockKind::Preformatted;
+    // A chapter's title is set as it stands.
+    if (!text || pendingTitle_ || std::ranges::none_of(block.runs, [&](const auto& run) {
+          const TLinePicture* picture = LinePicture(run);
+          return picture && !picture->inLine;
+        }))
+      return false;
+    TBlock part = block;
+    part.runs.clear();
+    for (const document::TRun& run : block.runs) {
+      const TLinePicture* picture = LinePicture(run);
+      if (!picture || picture->inLine) {
+        part.runs.push_back(run);
+        continue;
+      }
+      if (!part.runs.empty()) Add(part);
+      part.runs.clear();
+      part.marker.clear();
+      Stand(picture->image, picture->ownPage, {});
+      previous_ = TBlockKind::Image;
+    }
+    if (!part.runs.empty()) Add(part);
+    return true;
+  }
+
   int Space(float ems) const { return static_cast<int>(std::lround(em_ * ems)); }
 
   // The kind's indents (`indent` of every line, `firstIndent` more of the first) with the
@@ -313,7 +388,18 @@ private:
   // continuation mark.
   void Preformatted(const TBlock& block) {
     QString text;
-    for (const auto& run : block.runs) text += QString::fromStdString(run.text);
+    std::vector<std::shared_ptr<const QImage>> pictures;  // each picture mark's, in order
+    for (const auto& run : block.runs) {
+      if (run.picture.empty()) {
+        text += QString::fromStdString(run.text);
+      } else if (auto picture = InLine(run, TFace::Mono)) {
+        text += kPictureMark;
+        pictures.push_back(std::move(picture));
+      } else {
+        text += Placeholder(settings_.words->picture, run);
+      }
+    }
+    std::size_t nextPicture = 0;
     const float column = std::max(1.0f, faces_.Width(TFace::Mono, QStringLiteral("M")));
     const int columns = std::max(4, static_cast<int>((settings_.right - settings_.left) / column));
     const QString mark = QString::fromUtf8(kContinuation);
@@ -323,9 +409,23 @@ private:
       line.face = TFace::Mono;
       line.ascent = faces_.Ascent(TFace::Mono);
       line.height = faces_.Height(TFace::Mono);
-      if (!shown.isEmpty())
-        line.runs.push_back(
-            {shown.toStdString(), settings_.left, faces_.Width(TFace::Mono, shown), TFace::Mono, 0});
+      float x = settings_.left;
+      for (int at = 0; at < shown.size();) {
+        const int mark = nextPicture < pictures.size() ? shown.indexOf(kPictureMark, at) : -1;
+        const QString part = shown.mid(at, mark < 0 ? -1 : mark - at);
+        if (!part.isEmpty()) {
+          line.runs.push_back({part.toStdString(), x, faces_.Width(TFace::Mono, part), TFace::Mono, 0});
+          x += line.runs.back().width;
+        }
+        if (mark < 0) break;
+        const std::shared_ptr<const QImage>& picture = pictures[nextPicture++];
+        const QRect rect(static_cast<int>(std::lround(x)), std::max(0, line.ascent - picture->height()),
+                         picture->width(), picture->height());
+        line.runs.push_back({std::string(), x, static_cast<float>(rect.width()), TFace::Mono, 0});
+        line.pictures.push_back({picture, rect});
+        x += line.runs.back().width;
+        at = mark + 1;
+      }
     };
     QStringList sourceLines = text.split(u'\n');
     // Blank lines around the code would make blank space, perhaps a page of it.
@@ -455,23 +555,30 @@ private:
     if (placed && placed->skip) return;
     const std::string caption = PlainText(block.runs);
     if (!placed || !placed->image) {
-      Centred(QString::fromStdString(
-                  pictures::PicturePlaceholder(settings_.words->picture, caption, block.source)),
-              TFace::Italic);
+      // The alt text says what the reader misses, the caption too unless it says the same.
+      const std::string alt = block.alt.empty() ? caption : block.alt;
+      Centred(
+          QString::fromStdString(pictures::PicturePlaceholder(settings_.words->picture, alt, block.source)),
+          TFace::Italic);
+      if (!caption.empty() && caption != alt) Centred(QString::fromStdString(caption), TFace::Italic);
       return;
     }
-    const QSize size = placed->image->size();
-    if (placed->ownPage) newPage_ = true;
+    Stand(placed->image, placed->ownPage, caption);
+  }
+
+  void Stand(const std::shared_ptr<const QImage>& image, bool ownPage, const std::string& caption) {
+    const QSize size = image->size();
+    if (ownPage) newPage_ = true;
     TTypesetLine line;
     line.height = size.height();
-    Emit({std::move(line)}, placed->ownPage ? 0 : Space(0.4f), !caption.empty(), false);
+    Emit({std::move(line)}, ownPage ? 0 : Space(0.4f), !caption.empty(), false);
     TFlowLine& flow = flow_.lines.back();
     const float middle = (settings_.left + settings_.right) / 2;
-    flow.picture = {placed->image, QRect(static_cast<int>(std::lround(middle - size.width() / 2.0f)), 0,
-                                         size.width(), size.height())};
-    flow.ownPage = placed->ownPage;
+    flow.picture = {image, QRect(static_cast<int>(std::lround(middle - size.width() / 2.0f)), 0, size.width(),
+                                 size.height())};
+    flow.ownPage = ownPage;
     if (!caption.empty()) Centred(QString::fromStdString(caption), TFace::Italic);
-    if (placed->ownPage) newPage_ = true;
+    if (ownPage) newPage_ = true;
   }
 
   void Centred(const QString& text, TFace face) {
@@ -504,6 +611,7 @@ private:
   bool newPage_ = false;
   const document::TBlockStyle* style_ = &kPlain;  // of the block being set
   int before_ = 0, after_ = 0;                    // the book's space before it, after the last
+  std::map<std::pair<const QImage*, TFace>, std::shared_ptr<const QImage>> inLine_;
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/document/document.h"
 #include "app/typeset/face_set.h"
 #include "app/typeset/line_breaker.h"
+#include "app/typeset/line_pictures.h"
 #include "app/typeset/page_words.h"
 
 struct TFlowLine {
@@ -55,6 +56,9 @@ struct TFlowSettings {
   const TFlowPictures* pictures = nullptr;     // none: every picture is its placeholder line
   int enlargement = 1;                         // the most a picture grows: the screen's whole scale
   const TPageWords* words = &PageWordsOf({});  // the notes heading's and picture placeholder's
+
+  // The pictures in lines of text; none: each is its placeholder.
+  const TLinePictures* linePictures = nullptr;
 };
 
 // Reads and fits the pictures of `blocks`' Image blocks (each source once) from `pictures`

@@ -69,6 +69,11 @@ public:
     settings.words = words_;
     const TFlowPictures placed = PlacePictures(book_.blocks, book_.cover, settings, faces_, pictures_);
     settings.pictures = &placed;
+    const TLinePictures inLines =
+        pictures_ ? PlaceLinePictures(book_.blocks, {static_cast<int>(right_ - left_), settings.textHeight},
+                                      faces_.Height(TFace::Regular), settings.enlargement, *pictures_)
+                  : TLinePictures();
+    settings.linePictures = &inLines;
     const TBookFlow flow = SetChapterShares(book_.blocks, settings, faces_, font_, language_);
     std::vector<TFlowPage> text = CutPages(flow, top_, bottom_);
 

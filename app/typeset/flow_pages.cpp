@@ -41,6 +41,11 @@ std::vector<TFlowPage> CutPages(const TBookFlow& flow, int top, int bottom) {
         page.pictures.back().rect.moveTop(line.y);
         page.picturePage = page.picturePage || from.ownPage;
       } else {
+        for (TPagePicture& picture : line.pictures) {
+          picture.rect.translate(0, line.y);
+          page.pictures.push_back(std::move(picture));
+        }
+        line.pictures.clear();
         page.lines.push_back(std::move(line));
       }
     }

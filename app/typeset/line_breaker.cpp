@@ -16,6 +16,7 @@
 namespace {
 
 constexpr char16_t kSoftHyphen = u'\u00AD';
+constexpr char16_t kPicture = u'\uFFFC';
 constexpr char16_t kSpace = u' ';
 // Smoothing spreads a glyph's edge over the pixel beyond its advance: lines end this much
 // short of the frame, so that no ink reaches past it.
@@ -64,6 +65,7 @@ public:
       : text_(paragraph.text),
         faces_(paragraph.faces),
         paragraph_(paragraph),
+        pictures_(paragraph.pictures),
         frame_(frame),
         rules_(rules),
         set_(faces),
@@ -329,8 +331,14 @@ private:
         ++at;
         continue;
       }
+      if (const QImage* picture = PictureAt(at)) {
+        width += static_cast<float>(picture->width());
+        ++at;
+        continue;
+      }
       int wordEnd = at;
-      while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face)
+      while (wordEnd < end && text_[wordEnd] != kSpace && faces_[static_cast<std::size_t>(wordEnd)] == face &&
+             !PictureAt(wordEnd))
         ++wordEnd;
       const QStringView word = QStringView(text_).mid(at, wordEnd - at);
       width += word.contains(kSoftHyphen) ? set_.Width(face, word.toString().remove(kSoftHyphen))
@@ -338,6 +346,12 @@ private:
       at = wordEnd;
     }
     return width;
+  }
+
+  const QImage* PictureAt(int at) const {
+    if (text_[at] != kPicture) return nullptr;
+    const auto found = pictures_.find(at);
+    return found == pictures_.end() ? nullptr : found->second.get();
   }
 
   float HyphenWidth(int at) const {
@@ -418,12 +432,20 @@ private:
     std::map<TFace, int> share;
     float x = 0;
     int spaces = 0;
+    std::vector<std::pair<std::size_t, int>> pictures;  // their runs, and where they are in the text
     for (int run = lineBegin_; run < lineEnd_;) {
       const TFace face = faces_[static_cast<std::size_t>(run)];
+      if (const QImage* picture = PictureAt(run)) {
+        pictures.emplace_back(line.runs.size(), run);
+        line.runs.push_back({std::string(), x, static_cast<float>(picture->width()), face, 0});
+        x += line.runs.back().width;
+        ++run;
+        continue;
+      }
       const std::uint8_t mark = paragraph_.MarkAt(run);
       int runEnd = run;
       while (runEnd < lineEnd_ && faces_[static_cast<std::size_t>(runEnd)] == face &&
-             paragraph_.MarkAt(runEnd) == mark)
+             paragraph_.MarkAt(runEnd) == mark && !PictureAt(runEnd))
         ++runEnd;
       QString part = text_.mid(run, runEnd - run);
       part.remove(kSoftHyphen);
@@ -448,6 +470,13 @@ private:
             : set_.Underhang(line.runs.front().face, QString::fromStdString(line.runs.front().text).front());
     Align(line, left + underhang, x + line.overhang, spaces, stretch);
     Finish(line, share);
+    // A picture stands on the baseline, lowered as far as it must to stay within the line.
+    for (const auto& [index, at] : pictures) {
+      const std::shared_ptr<const QImage>& picture = pictures_.at(at);
+      const int top = std::max(0, line.ascent - picture->height());
+      line.pictures.push_back({picture, QRect(static_cast<int>(std::lround(line.runs[index].x)), top,
+                                              picture->width(), picture->height())});
+    }
     lines_.push_back(std::move(line));
     lineBegin_ = lineEnd_ = next;
     while (lineBegin_ < text_.size() && IsSpace(text_[lineBegin_])) lineBegin_ = ++lineEnd_;
@@ -505,6 +534,7 @@ private:
   const QString& text_;
   const std::vector<TFace>& faces_;
   const TStyledText& paragraph_;
+  const std::map<int, std::shared_ptr<const QImage>>& pictures_;
   const TLineFrame frame_;
   const TBreakRules rules_;
   TFaceSet& set_;
@@ -538,7 +568,14 @@ TStyledText TStyledText::Mid(int from, int count) const {
   if (!marks.empty())
     part.marks.assign(marks.begin() + static_cast<std::ptrdiff_t>(begin),
                       marks.begin() + static_cast<std::ptrdiff_t>(end));
+  for (auto at = pictures.lower_bound(from); at != pictures.end() && at->first < from + count; ++at)
+    part.pictures.emplace(at->first - from, at->second);
   return part;
+}
+
+void TStyledText::AppendPicture(std::shared_ptr<const QImage> picture, TFace face) {
+  pictures.emplace(static_cast<int>(text.size()), std::move(picture));
+  Append(QString(QChar(kPicture)), face);
 }
 
 std::vector<TTypesetLine> BreakLines(const TStyledText& paragraph, const TLineFrame& frame,

@@ -4,6 +4,8 @@
 // Unicode line-breaking rules (Qt's), first fit, hyphenating the word that does not fit
 // where the book's soft hyphens or the language's patterns allow, justified or not.
 #include <QString>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "app/typeset/face_set.h"
@@ -11,14 +13,16 @@
 
 class THyphenator;
 
-// Text with the face of each of its UTF-16 units, and their marks (TRunMark) when any
-// has one: `marks` is empty or as long as `text`.
+// Text with the face of each of its UTF-16 units, their marks (TRunMark) when any has one
+// (`marks` is empty or as long as `text`), and the pictures that stand in its lines.
 struct TStyledText {
   QString text;
   std::vector<TFace> faces;
   std::vector<std::uint8_t> marks;
+  std::map<int, std::shared_ptr<const QImage>> pictures;  // each at its U+FFFC in the text
 
   void Append(const QString& more, TFace face, std::uint8_t mark = kNoMark);
+  void AppendPicture(std::shared_ptr<const QImage> picture, TFace face);
   bool Empty() const { return text.isEmpty(); }
   std::uint8_t MarkAt(int at) const {
     return marks.empty() ? std::uint8_t{kNoMark} : marks[static_cast<std::size_t>(at)];

@@ -35,6 +35,12 @@ enum TRunMark : std::uint8_t {
   kLowered = 4,
 };
 
+// A book's picture on a page, already scaled to `rect`'s size.
+struct TPagePicture {
+  std::shared_ptr<const QImage> image;
+  QRect rect;
+};
+
 // A run of text in one face, drawn with its cell's left edge at x. Every U+0020 in it is
 // widened by `wordSpacing` pixels (justification).
 struct TTypesetRun {
@@ -55,6 +61,9 @@ struct TTypesetLine {
   bool hyphen = false;          // ends in a hyphen the typesetter added
   bool justified = false;       // stretched to the measure
   float overhang = 0;           // how far the last glyph's ink reaches past its advance
+  // Pictures standing in the line, each over a run of no text as wide (rect's y from the
+  // line's top); a page takes them into its own.
+  std::vector<TPagePicture> pictures;
 
   float Left() const { return runs.empty() ? 0 : runs.front().x; }
   float Right() const;       // where its ink ends
@@ -63,12 +72,6 @@ struct TTypesetLine {
 
 // Image: a picture too large to stand between paragraphs, with its caption under it.
 enum class TPageKind : std::uint8_t { Title, Contents, Text, Image };
-
-// A book's picture on a page, already scaled to `rect`'s size.
-struct TPagePicture {
-  std::shared_ptr<const QImage> image;
-  QRect rect;
-};
 
 // The thin rule above the footer, drawn in a shade between text and page, dark up to
 // `reached`: how far into the book the page is.

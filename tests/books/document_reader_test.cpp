@@ -43,8 +43,21 @@ end</pre>
                   "ListItem1[c.]:first", "ListItem2[\u2022]:inner", "ListItem1:tail", "ListItem1[j.]:tenth",
                   "ListItem1:more", "Quote1:Quoted.", "Quote2:Deeper.", "Pre:  two  spaces\nend",
                   "Table:Prices <i>now </i>and then//<th>Bind|<th>credentials/the|administrative password",
-                  "Break:", "Break:", "Image(pic.png):Caption", "Chapter:Two", "Heading1:Two",
+                  "Break:", "Break:", "Image(pic.png|alt):Caption", "Chapter:Two", "Heading1:Two",
                   "Paragraph:Last.", "Note[1]:The note, . More."));
+}
+
+TEST(DocumentReader, PicturesStandInTheirLinesOrAloneWithOneCaption) {
+  const std::string page = R"(<html><body><p>Press <img src="icon.png" alt="Save"/> now.</p>
+    <div class="figure"><img src="fig.png" alt="../_images/fig.png"/><p class="caption">Cycle items</p></div>
+    <figure><img src="f.png" alt="f.png"/><figcaption>f.png</figcaption></figure>
+    <p><a href="big.png"><img src="big.png" alt="Big" title="A title"/></a></p>
+    <p><a href="https://gnu.org"><img src="gnu.png" alt="GNU"/></a></p></body></html>)";
+  const std::optional<document::TDocument> book = ReadBookDocument(page, "page.html");
+  ASSERT_TRUE(book.has_value());
+  EXPECT_THAT(Outline(book->blocks),
+              ElementsAre("Paragraph:Press {icon.png|Save} now.", "Image(fig.png):Cycle items",
+                          "Image(f.png):", "Image(big.png|Big):A title"));
 }
 
 TEST(DocumentReader, ReadsTheNotesBookGeneratorsWrite) {
@@ -75,7 +88,7 @@ TEST(DocumentReader, ReadsAnFb2BooksStructureAndNotes) {
   <epigraph><p>Motto.</p><text-author>Ktoś</text-author></epigraph>
   <section><title><p>Tom I</p><p>Rozdział 1</p></title>
    <p>Zdanie<a l:href="#n1" type="note">[1]</a> z <emphasis>kursywą</emphasis>.</p>
-   <empty-line/><p>Dalej.</p>
+   <empty-line/><p>Dalej <image l:href="#i" alt="ikona"/>.</p>
    <poem><stanza><v>Wers jeden,</v><v>wers dwa.</v></stanza></poem>
    <p><code>int x;</code></p><p><code>  x = 1;</code></p>
    <section><subtitle>Pod</subtitle><p>• punkt</p><image l:href="#pic" alt="Obraz"/>
@@ -92,13 +105,13 @@ TEST(DocumentReader, ReadsAnFb2BooksStructureAndNotes) {
   EXPECT_EQ(book->title, "Księga");
   EXPECT_THAT(book->authors, ElementsAre("Jan Kowal", "anon"));
   EXPECT_EQ(book->language, "pl");
-  EXPECT_THAT(
-      Outline(book->blocks),
-      ElementsAre("Heading1:Księga", "Quote1:Motto.", "Quote1:Ktoś", "Chapter:Tom I\nRozdział 1",
-                  "Heading1:Tom I\nRozdział 1", "Paragraph:Zdanie<sup>1</sup> z <i>kursywą</i>.",
-                  "Paragraph:Dalej.", "Quote1:Wers jeden,\nwers dwa.", "Pre:<tt>int x;\n  x = 1;</tt>",
-                  "Heading3:Pod", "ListItem1[\u2022]:punkt", "Image(#pic):Obraz", "Table:<th>A|b",
-                  "Chapter:", "Paragraph:Bez tytułu.", "Note[1]:Treść przypisu."));
+  EXPECT_THAT(Outline(book->blocks),
+              ElementsAre("Heading1:Księga", "Quote1:Motto.", "Quote1:Ktoś", "Chapter:Tom I\nRozdział 1",
+                          "Heading1:Tom I\nRozdział 1", "Paragraph:Zdanie<sup>1</sup> z <i>kursywą</i>.",
+                          "Paragraph:Dalej {#i|ikona}.", "Quote1:Wers jeden,\nwers dwa.",
+                          "Pre:<tt>int x;\n  x = 1;</tt>", "Heading3:Pod", "ListItem1[\u2022]:punkt",
+                          "Image(#pic|Obraz):", "Table:<th>A|b", "Chapter:", "Paragraph:Bez tytułu.",
+                          "Note[1]:Treść przypisu."));
 }
 
 TEST(DocumentReader, ReadsAnEpubsLanguagePicturesAndNotesInOtherDocuments) {

@@ -538,6 +538,76 @@ TEST_F(StronixCliTest, APandocBookOnTheLargeScreenHasLinesOfReadableLength) {
   EXPECT_GT(medianLength({"--size", "12"}), 100) << "a given size stays";
 }
 
+// An icon in a sentence stands in its line; a figure's caption shows once; alt text shows
+// only for a picture left out, and never when it names a file.
+TEST_F(StronixCliTest, IconsStandInTheirLinesAndAltTextOnlyStandsForAMissingPicture) {
+  if (std::system("pandoc --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "pandoc is not installed";
+  Book("icon.png", PngBytes(24, 24));
+  Book("big.png", PngBytes(400, 300));
+  Book(
+      "book.md",
+      "---\ntitle: Icons\nlang: en\n---\n\n# One\n\nPress the ![Save](icon.png) button to keep your work.\n\n"
+      "![A large figure](big.png)\n\nAn icon named by its path ![../_images/save.png](icon.png) here.\n");
+  const std::string command = "cd '" + books_.File("") + "' && pandoc -s -o book.epub book.md 2>/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  const TRun run = Cli({"pages", books_.File("book.epub"), "--json", "--no-contents"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_THAT(run.out, testing::Not(HasSubstr("_images")));
+  EXPECT_THAT(run.out, testing::Not(HasSubstr("Save")));
+  const QJsonArray pages = QJsonDocument::fromJson(QByteArray::fromStdString(run.out))["pages"].toArray();
+  int captions = 0, icons = 0;
+  for (const auto& page : pages) {
+    const QJsonArray lines = page.toObject()["lines"].toArray();
+    for (const auto& line : lines) captions += line.toObject()["text"].toString() == "A large figure" ? 1 : 0;
+    for (const auto& shown : page.toObject()["pictures"].toArray()) {
+      const QJsonObject picture = shown.toObject();
+      if (picture["height"].toInt() > 30) continue;
+      ++icons;
+      // Within one line's box, the words around it on the same line.
+      const auto inside = [&](const QJsonValue& value) {
+        const QJsonObject line = value.toObject();
+        return line["y"].toInt() <= picture["y"].toInt() &&
+               picture["y"].toInt() + picture["height"].toInt() <=
+                   line["y"].toInt() + line["height"].toInt() &&
+               line["x"].toInt() <= picture["x"].toInt() &&
+               picture["x"].toInt() + picture["width"].toInt() <= line["x"].toInt() + line["width"].toInt();
+      };
+      const auto holder = std::find_if(lines.begin(), lines.end(), inside);
+      ASSERT_NE(holder, lines.end());
+      EXPECT_THAT(
+          (*holder).toObject()["text"].toString().toStdString(),
+          testing::AnyOf(HasSubstr("Press the  button to keep your work."), HasSubstr("path  here.")));
+    }
+  }
+  EXPECT_EQ(captions, 1);
+  EXPECT_EQ(icons, 2);
+  const TRun bare = Cli({"pages", books_.File("book.epub"), "--no-pictures", "--no-contents"});
+  EXPECT_THAT(bare.out, HasSubstr("Press the [Illustration: Save] button"));
+  EXPECT_THAT(bare.out, testing::Not(HasSubstr("_images")));
+}
+
+// A web page's banner, navigation bars, logo links and foot are no part of the book.
+TEST_F(StronixCliTest, AWebPagesChromeIsLeftOut) {
+  Book("logo.png", PngBytes(120, 40));
+  const std::string page = Book(
+      "manual.html",
+      R"(<html><head><title>Manual</title></head><body>)"
+      R"(<div role="banner"><a href="https://example.org/ebook">Download the ebook</a></div>)"
+      R"(<header><a href="https://example.org"><img src="logo.png" alt="Example Site"/></a> Example Site</header>)"
+      R"(<div class="navheader"><table><tr><td><a href="prev.html">Prev</a></td><td>Chapter 2</td></tr></table></div>)"
+      R"(<p><a href="https://gnu.org"><img src="logo.png" alt="GNU"/></a> <a href="https://fsf.org"><img src="logo.png" alt="FSF"/></a></p>)"
+      R"(<h1>Installing</h1><p>Unpack the archive and run the installer.</p>)"
+      R"(<footer role="contentinfo"><p>Copyright Example Ltd</p></footer></body></html>)");
+  for (const bool pictures : {true, false}) {
+    const TRun run = Cli({"pages", page, "--no-contents", pictures ? "--json" : "--no-pictures"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("Unpack the archive"));
+    for (const char* chrome : {"Download", "Example", "Prev", "Chapter 2", "GNU", "FSF", "Copyright"})
+      EXPECT_THAT(run.out, testing::Not(HasSubstr(chrome))) << chrome;
+    EXPECT_THAT(run.out, testing::Not(HasSubstr("pictures")));
+  }
+}
+
 TEST_F(StronixCliTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
   const std::string missing = books_.File("brak.txt");
   const std::string book = Book("a.txt", "tekst\n");

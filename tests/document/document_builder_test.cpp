@@ -38,12 +38,14 @@ TEST(DocumentBuilder, ChaptersTakeTheirFirstHeadingAndNeverStandEmpty) {
   builder.Chapter();
   builder.Chapter();
   builder.Image("obraz.png", " Opis ");
+  builder.EndBlock();  // alone in its block
   EXPECT_TRUE(builder.Caption());
   builder.Text("Podpis", kItalic);
   builder.Chapter();
   EXPECT_FALSE(builder.Caption());  // no picture before it
-  EXPECT_THAT(Outline(builder.Finish()), ElementsAre("Chapter:Tytuł", "Heading1:Tytuł", "Heading2:Podtytuł",
-                                                     "Break:", "Chapter:", "Image(obraz.png):<i>Podpis</i>"));
+  EXPECT_THAT(Outline(builder.Finish()),
+              ElementsAre("Chapter:Tytuł", "Heading1:Tytuł", "Heading2:Podtytuł",
+                          "Break:", "Chapter:", "Image(obraz.png|Opis):<i>Podpis</i>"));
 }
 
 TEST(DocumentBuilder, TablesHoldRowsOfCellsAndEmptyTablesGo) {

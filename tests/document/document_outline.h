@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Blocks written out short, for tests to compare and print: "Heading1:Title",
-// "ListItem2[1.]:one <i>two</i>", "Table:<th>A|B/1|2", a captioned one "Table:Caption//<th>A|B/1|2".
+// "ListItem2[1.]:one <i>two</i>", "Table:<th>A|B/1|2", a captioned one "Table:Caption//<th>A|B/1|2",
+// "Image(pic.png|alt):Caption", a picture in a line "{icon.png|alt}".
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ inline std::string Outline(const TRuns& runs) {
       open += std::string("<") + tag + ">";
       close = std::string("</") + tag + ">" + close;
     }
-    text += open + run.text + close;
+    text += open + (run.picture.empty() ? run.text : "{" + run.picture + "|" + run.text + "}") + close;
   }
   return text;
 }
@@ -31,7 +32,8 @@ inline std::string Outline(const TBlock& block) {
   std::string outline = kKinds[static_cast<int>(block.kind)];
   if (block.level != 0) outline += std::to_string(block.level);
   if (!block.marker.empty()) outline.append("[").append(block.marker).append("]");
-  if (!block.source.empty()) outline.append("(").append(block.source).append(")");
+  if (!block.source.empty() || !block.alt.empty())
+    outline.append("(").append(block.source).append(block.alt.empty() ? "" : "|" + block.alt).append(")");
   outline.append(":").append(Outline(block.runs));
   if (!block.runs.empty() && !block.rows.empty()) outline += "//";
   for (std::size_t row = 0; row < block.rows.size(); ++row) {
