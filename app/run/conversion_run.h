@@ -51,6 +51,11 @@ TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
 TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor = nullptr,
                          const TFileWriter& writer = WriteWholeFile);
 
+// The book whose pages the target folder holds, as its book record names it, when that is
+// another book than the job's: a run would replace its pages. None for the same book, or for
+// a folder without a record.
+std::optional<std::string> OtherBookInTarget(const TRunSettings& settings);
+
 // What the text box shows once a run has succeeded: "gotowe..." and a line break, then
 // the killed run's notice when the run first dealt with what a kill had left.
 void ShowRunEnd(TTextBox& box, const TRunReport& report);
