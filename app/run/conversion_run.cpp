@@ -58,23 +58,9 @@ std::optional<std::string> OtherBookInTarget(const TRunSettings& settings) {
   return OtherBookIn(SplitTarget(settings.targetFolder).first, BookNameOf(settings, PartFoldersOf(settings)));
 }
 
-EFontTooLarge::EFontTooLarge()
-    : Exception(
-          "Czcionka jest za duża: na stronie nie mieści się ani jedna linia. Wybierz mniejszą czcionkę.") {}
-
-int UsableLinesPerPage(int fontHeight) {
-  const int perPage = ComputeLayout(fontHeight).linesPerPage;
-  if (perPage <= 0) throw EFontTooLarge();
-  return perPage;
-}
-
 std::string PageLabel(int number) {
   const std::string digits = std::to_string(number);
   return digits.size() < 4 ? std::string(4 - digits.size(), '0') + digits : digits;
-}
-
-TLineList PageLines(const TTextBox& box, bool squeezeBlankLines) {
-  return squeezeBlankLines ? TLineList(box.SharedText(), box.Font(), true) : box.Lines();
 }
 
 TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const TFileWriter& writer) {

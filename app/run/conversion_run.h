@@ -11,17 +11,8 @@
 #include "app/delivery/staged_book.h"
 #include "app/run/conversion_job.h"
 #include "app/run/run_monitor.h"
+#include "app/run/run_pages.h"
 #include "platform/exceptions.h"
-
-// Refuses a run whose font is so large that not one line fits on a page.
-class EFontTooLarge : public Exception {
-public:
-  EFontTooLarge();
-};
-
-// The lines a page holds in a font of (negative) pixel height `fontHeight`: EFontTooSmall
-// when the layout cannot use so small a font, EFontTooLarge when not one line fits.
-int UsableLinesPerPage(int fontHeight);
 
 // What a run did.
 struct TRunReport {
@@ -37,10 +28,6 @@ struct TRunReport {
 // A page number as its file is named: four digits, zero-padded, or all of its digits
 // from 10000 on.
 std::string PageLabel(int number);
-
-// A run's working list: the text box's display lines, squeezed when asked; valid while
-// the box's text and font stay as they are.
-TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
 
 // Converts the job's display lines: the title picture when there is a line, then the
 // pages, squeezed first when asked. The pages reach the target folder together, only when

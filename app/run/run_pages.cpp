@@ -9,9 +9,22 @@
 #include "app/layout/page_layout.h"
 #include "app/pictures/picture_page.h"
 #include "app/run/book_layout.h"
-#include "app/run/conversion_run.h"
 #include "app/typeset/typeset_drawing.h"
 #include "gif/model/page_encoder.h"
+
+EFontTooLarge::EFontTooLarge()
+    : Exception(
+          "Czcionka jest za duża: na stronie nie mieści się ani jedna linia. Wybierz mniejszą czcionkę.") {}
+
+int UsableLinesPerPage(int fontHeight) {
+  const int perPage = ComputeLayout(fontHeight).linesPerPage;
+  if (perPage <= 0) throw EFontTooLarge();
+  return perPage;
+}
+
+TLineList PageLines(const TTextBox& box, bool squeezeBlankLines) {
+  return squeezeBlankLines ? TLineList(box.SharedText(), box.Font(), true) : box.Lines();
+}
 
 TRunPages::TRunPages(TConversionJob job)
     : job_(std::move(job)), book_(job_.settings.layout == TLayoutKind::Book) {

@@ -11,6 +11,21 @@
 #include "app/run/conversion_job.h"
 #include "app/run/page_pipeline.h"
 #include "app/typeset/typeset_page.h"
+#include "platform/exceptions.h"
+
+// Refuses a run whose font is so large that not one line fits on a page.
+class EFontTooLarge : public Exception {
+public:
+  EFontTooLarge();
+};
+
+// The lines a page holds in a font of (negative) pixel height `fontHeight`: EFontTooSmall
+// when the layout cannot use so small a font, EFontTooLarge when not one line fits.
+int UsableLinesPerPage(int fontHeight);
+
+// A run's working list: the text box's display lines, squeezed when asked; valid while
+// the box's text and font stay as they are.
+TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
 
 class TRunPages {
 public:

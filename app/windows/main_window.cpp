@@ -110,6 +110,9 @@ void TForm1::createControls() {
   recentMenu_ = new QMenu(this);
   recentMenu_->setObjectName("RecentBooks");
   controls_.recentButton->setMenu(recentMenu_);
+  // The caption's "▾" says it already; a second arrow from the style would repeat it.
+  controls_.recentButton->setStyleSheet(
+      QStringLiteral("QPushButton::menu-indicator { image: none; width: 0; }"));
   showRunning(false);
 }
 
