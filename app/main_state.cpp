@@ -92,14 +92,19 @@ TLoadedBook ReadBook(const std::string& path, bool allItems) {
   return book;
 }
 
-void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings) {
-  if (DetectScript(*book.text) == TFontScript::Utf8 && box.Font().script != TFontScript::Utf8) {
-    TPageFont font = box.Font();
-    font.script = TFontScript::Utf8;
-    box.SetFont(font);
+void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings,
+              std::optional<TFontScript> eightBitScript) {
+  if (eightBitScript) {
+    const TFontScript script =
+        DetectScript(*book.text) == TFontScript::Utf8 ? TFontScript::Utf8 : *eightBitScript;
+    if (box.Font().script != script) {
+      TPageFont font = box.Font();
+      font.script = script;
+      box.SetFont(font);
+    }
   }
   const bool standardInput = book.path == kStandardInputPath;
-  if (book.hasChapters) settings.chapterPages = true;
+  settings.chapterPages = book.hasChapters;
   settings.layout = book.hasChapters ? kMarkupBookLayout : TLayoutKind::Classic;
   if (!standardInput) settings.targetFolder = TargetFolderOf(book.path);
   settings.chosenFileName = standardInput ? kStandardInputName : book.path;
@@ -127,8 +132,19 @@ TMainState::TMainState() {
 
 void TMainState::LoadTextFile(const std::string& path, bool allItems) {
   TLoadedBook book = ReadBook(path, allItems);
-  TakeBook(book, memo_, settings_);
+  TakeBook(book, memo_, settings_,
+           scriptChosen_ ? std::nullopt : std::optional<TFontScript>(eightBitScript_));
+  scriptChosen_ = false;
   book_ = std::move(book);
+}
+
+void TMainState::ChooseScript(TFontScript script) {
+  scriptChosen_ = true;
+  if (script != TFontScript::Utf8) eightBitScript_ = script;
+}
+
+void TMainState::SetEightBitScript(TFontScript script) {
+  if (script != TFontScript::Utf8) eightBitScript_ = script;
 }
 
 void TMainState::SetChapterPages(bool on) {

@@ -10,6 +10,7 @@
 
 #include "app/layout/text_box.h"
 #include "app/run/conversion_run.h"
+#include "app/text/font_script.h"
 
 // A loaded book: what "Generuj" converts, whatever the text box shows meanwhile.
 struct TLoadedBook {
@@ -30,10 +31,13 @@ TLoadedBook ReadBook(const std::string& path, bool allItems = false);
 
 // A text box and a run's settings take a book just read: the text box its text (from its
 // first line), the target folder the file's folder (standard input leaves it, and is named
-// "stdin" on the title page), the title page the book's name and title. A book in UTF-8 (or
-// UTF-16) switches the script to UTF-8; any other keeps the script in force. Markup books
-// turn chapter pages on; the layout is the book layout for them and the classic one for text.
-void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings);
+// "stdin" on the title page), the title page the book's name and title. With
+// `eightBitScript` the script follows the book (--script auto): UTF-8 for a book in UTF-8 (or
+// UTF-16), else `eightBitScript`; without, the script in force stays. Chapter pages are on
+// for markup books and off for text; the layout is the book layout for them and the classic
+// one for text.
+void TakeBook(TLoadedBook& book, TTextBox& box, TRunSettings& settings,
+              std::optional<TFontScript> eightBitScript = TFontScript::CentralEuropean);
 
 // The text box shows the book, with its chapter marks only when `chapterPages` is on.
 void ShowBook(TLoadedBook& book, TTextBox& box, bool chapterPages);
@@ -51,8 +55,14 @@ public:
   // The loaded book, none before the first successful load.
   const std::optional<TLoadedBook>& Book() const { return book_; }
 
-  // "Załaduj TXT" once a file is chosen: ReadBook, then TakeBook. On failure nothing changes.
+  // "Załaduj TXT" once a file is chosen: ReadBook, then TakeBook. The script follows the
+  // book, its 8-bit code page the last 8-bit script in force (Central European at first),
+  // unless the user chose a script since the last load. On failure nothing changes.
   void LoadTextFile(const std::string& path, bool allItems = false);
+  // The user chose `script` in the font dialog: the next load keeps it.
+  void ChooseScript(TFontScript script);
+  // The 8-bit script a detecting load falls back to (kept settings at start); UTF-8 changes nothing.
+  void SetEightBitScript(TFontScript script);
 
   // Turns chapter pages on or off; the text box shows the book's chapter marks only when on.
   void SetChapterPages(bool on);
@@ -70,6 +80,8 @@ private:
   TTextBox memo_;
   TRunSettings settings_;
   std::optional<TLoadedBook> book_;
+  TFontScript eightBitScript_ = TFontScript::CentralEuropean;
+  bool scriptChosen_ = false;  // in the font dialog since the last load
 };
 
 // The user's home folder followed by "/" (HOME, else the password database, else "/").

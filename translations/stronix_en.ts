@@ -107,6 +107,22 @@
         <source>skład książkowy</source>
         <translation>book layout</translation>
     </message>
+    <message>
+        <source>ekran konsoli</source>
+        <translation>console screen</translation>
+    </message>
+    <message>
+        <source>Ostatnie ▾</source>
+        <translation>Recent ▾</translation>
+    </message>
+    <message>
+        <source>Podgląd</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Otwórz folder</source>
+        <translation>Open folder</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -328,12 +344,55 @@
         <source>przerywanie...</source>
         <translation>stopping...</translation>
     </message>
+    <message>
+        <source>Kodowanie, w którym czytana jest książka</source>
+        <translation>The encoding the book is read in</translation>
+    </message>
+    <message>
+        <source>(brak)</source>
+        <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewWindow</name>
+    <message>
+        <source>Podgląd</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Strona</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Powiększenie</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>of %1</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
     <message>
         <source>Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)</source>
         <translation>Books (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;All files (*)</translation>
+    </message>
+    <message>
+        <source>W folderze %1 są strony innej książki: %2. Zastąpić je?</source>
+        <translation>The folder %1 holds the pages of another book: %2. Replace them?</translation>
+    </message>
+    <message>
+        <source>Zastąp</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Osobny folder</source>
+        <translation>Separate folder</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -351,7 +410,13 @@ danej książki.
 1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
-   katalogiem książki.
+   katalogiem książki. Książkę można też upuścić
+   na okno; &quot;Ostatnie ▾&quot; (albo prawy przycisk myszy
+   na &quot;Załaduj TXT&quot;) wczytuje jedną z ostatnich
+   dziesięciu. Pod &quot;abcDEF&quot; widać kodowanie książki:
+   UTF-8 albo strona kodowa pisma (Windows-1250);
+   pismo wybrane w oknie &quot;Font&quot; obowiązuje dla
+   następnej wczytanej książki.
 2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
    (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
 3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
@@ -368,8 +433,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
-   pole obok - ekran: 480x272 albo 960x544 dla
-   większej konsoli;
+   pole &quot;ekran konsoli&quot; obok - ekran: 480x272 albo
+   960x544 dla większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -377,13 +442,20 @@ danej książki.
 5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
    wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
-   Pod książką widać, ile stron i dokąd zapisano.
+   Pod książką widać, ile stron i dokąd zapisano;
+   &quot;Otwórz folder&quot; pokazuje je w menedżerze plików.
+   Gdy w katalogu są strony innej książki, program
+   pyta: &quot;Zastąp&quot;, &quot;Osobny folder&quot; (folder o nazwie
+   książki obok) albo &quot;Anuluj&quot;.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
    utworzone pliki GIF na kartę pamięci do folderu
    psp\photo\nazwa_katalogu.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
+&quot;Podgląd&quot; pokazuje strony dokładnie takie, jakie
+zapisze &quot;Generuj&quot; (PgUp/PgDn, strzałki, Home, End).
+Ustawienia zostają zapamiętane do następnego razu.
 &quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
         <translation>To use the program, prepare a book as a plain-text
 file (txt), EPUB, FB2 or HTML.
@@ -393,7 +465,12 @@ copyright.
 1. Load the book with &quot;Load book&quot;: a txt file
    (Windows-1250 and others, UTF-8, UTF-16), epub, fb2,
    fb2.zip or html. The target folder becomes the
-   book&apos;s folder.
+   book&apos;s folder. A book may also be dropped on the
+   window; &quot;Recent ▾&quot; (or the right mouse button on
+   &quot;Load book&quot;) loads one of the last ten. Below
+   &quot;abcDEF&quot; shows the book&apos;s encoding: UTF-8 or the
+   script&apos;s code page (Windows-1250); a script chosen
+   in &quot;Font&quot; holds for the next book loaded.
 2. Set the font as you wish (&quot;Font&quot;), the background
    (&quot;Bg&quot;) or pick the set &quot;1&quot;, &quot;2&quot;, &quot;3&quot; or &quot;4&quot;.
 3. Choose where the pages go: &quot;…&quot; chooses another
@@ -410,8 +487,8 @@ copyright.
    &quot;book layout&quot; - pages as an e-reader sets them:
    margins, justified and hyphenated lines, contents;
    ticked by itself for an EPUB, FB2 or HTML book;
-   the box beside it - the screen: 480x272, or 960x544
-   for the larger console;
+   &quot;console screen&quot; beside it - the screen: 480x272,
+   or 960x544 for the larger console;
    &quot;file times in page order&quot; - a viewer that sorts by
    date shows the pages in order;
    &quot;split into folders of … pages&quot; - a big book goes
@@ -419,12 +496,19 @@ copyright.
 5. Press &quot;Generate&quot; (enabled once a book is loaded).
    &quot;Stop&quot; or the Esc key stops the run; the folder&apos;s old
    pages are then left as they were. The line below the
-   book says how many pages went where.
+   book says how many pages went where; &quot;Open folder&quot;
+   shows them in the file manager. When the folder
+   holds another book&apos;s pages you are asked: &quot;Replace&quot;,
+   &quot;Separate folder&quot; (a folder of the book&apos;s name
+   beside them) or &quot;Cancel&quot;.
 6. If the pages did not go straight to the card, copy
    the GIF files to the memory card, into the folder
    psp\photo\folder_name.
 7. Read the book with the console&apos;s photo viewer.
 
+&quot;Preview&quot; shows the pages exactly as &quot;Generate&quot; writes
+them (PgUp/PgDn, arrows, Home, End).
+The settings are kept for the next time.
 &quot;Exit&quot; ends the program; &quot;Help&quot; shows this help.</translation>
     </message>
 </context>
@@ -587,6 +671,14 @@ in smaller files.
             <numerusform>not converted: %1; the other book is complete</numerusform>
             <numerusform>not converted: %1; the other %n books are complete</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 pages/s</source>
+        <translation>%1 pages/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 left</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,22 @@
         <source>skład książkowy</source>
         <translation>skład książkowy</translation>
     </message>
+    <message>
+        <source>ekran konsoli</source>
+        <translation>ekran konsoli</translation>
+    </message>
+    <message>
+        <source>Ostatnie ▾</source>
+        <translation>Ostatnie ▾</translation>
+    </message>
+    <message>
+        <source>Podgląd</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Otwórz folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -332,12 +348,55 @@
         <source>przerywanie...</source>
         <translation>przerywanie...</translation>
     </message>
+    <message>
+        <source>Kodowanie, w którym czytana jest książka</source>
+        <translation>Kodowanie, w którym czytana jest książka</translation>
+    </message>
+    <message>
+        <source>(brak)</source>
+        <translation>(brak)</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewWindow</name>
+    <message>
+        <source>Podgląd</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Strona</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Powiększenie</source>
+        <translation>Powiększenie</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
     <message>
         <source>Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)</source>
         <translation>Książki (*.txt *.epub *.fb2 *.fb2.zip *.html *.htm);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>W folderze %1 są strony innej książki: %2. Zastąpić je?</source>
+        <translation>W folderze %1 są strony innej książki: %2. Zastąpić je?</translation>
+    </message>
+    <message>
+        <source>Zastąp</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Osobny folder</source>
+        <translation>Osobny folder</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -355,7 +414,13 @@ danej książki.
 1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
-   katalogiem książki.
+   katalogiem książki. Książkę można też upuścić
+   na okno; &quot;Ostatnie ▾&quot; (albo prawy przycisk myszy
+   na &quot;Załaduj TXT&quot;) wczytuje jedną z ostatnich
+   dziesięciu. Pod &quot;abcDEF&quot; widać kodowanie książki:
+   UTF-8 albo strona kodowa pisma (Windows-1250);
+   pismo wybrane w oknie &quot;Font&quot; obowiązuje dla
+   następnej wczytanej książki.
 2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
    (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
 3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
@@ -372,8 +437,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
-   pole obok - ekran: 480x272 albo 960x544 dla
-   większej konsoli;
+   pole &quot;ekran konsoli&quot; obok - ekran: 480x272 albo
+   960x544 dla większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -381,13 +446,20 @@ danej książki.
 5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
    wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
-   Pod książką widać, ile stron i dokąd zapisano.
+   Pod książką widać, ile stron i dokąd zapisano;
+   &quot;Otwórz folder&quot; pokazuje je w menedżerze plików.
+   Gdy w katalogu są strony innej książki, program
+   pyta: &quot;Zastąp&quot;, &quot;Osobny folder&quot; (folder o nazwie
+   książki obok) albo &quot;Anuluj&quot;.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
    utworzone pliki GIF na kartę pamięci do folderu
    psp\photo\nazwa_katalogu.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
+&quot;Podgląd&quot; pokazuje strony dokładnie takie, jakie
+zapisze &quot;Generuj&quot; (PgUp/PgDn, strzałki, Home, End).
+Ustawienia zostają zapamiętane do następnego razu.
 &quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</source>
         <translation>Aby użyć programu należy przygotować książkę w postaci
 pliku tekstowego (txt), EPUB, FB2 albo HTML.
@@ -397,7 +469,13 @@ danej książki.
 1. Wczytać książkę przyciskiem &quot;Załaduj TXT&quot;: plik txt
    (Windows-1250 i inne, UTF-8, UTF-16), epub, fb2,
    fb2.zip lub html. Katalog docelowy staje się
-   katalogiem książki.
+   katalogiem książki. Książkę można też upuścić
+   na okno; &quot;Ostatnie ▾&quot; (albo prawy przycisk myszy
+   na &quot;Załaduj TXT&quot;) wczytuje jedną z ostatnich
+   dziesięciu. Pod &quot;abcDEF&quot; widać kodowanie książki:
+   UTF-8 albo strona kodowa pisma (Windows-1250);
+   pismo wybrane w oknie &quot;Font&quot; obowiązuje dla
+   następnej wczytanej książki.
 2. Ustawić żądane parametry czcionki (&quot;Font&quot;), kolor tła
    (&quot;Tło&quot;) albo wybrać zestaw &quot;1&quot;, &quot;2&quot;, &quot;3&quot; lub &quot;4&quot;.
 3. Wybrać, dokąd trafią strony: &quot;…&quot; wybiera inny
@@ -414,8 +492,8 @@ danej książki.
    &quot;skład książkowy&quot; - strony jak w czytniku: marginesy,
    wyrównane i dzielone linie, spis treści; zaznacza się
    samo przy książce EPUB, FB2 lub HTML;
-   pole obok - ekran: 480x272 albo 960x544 dla
-   większej konsoli;
+   pole &quot;ekran konsoli&quot; obok - ekran: 480x272 albo
+   960x544 dla większej konsoli;
    &quot;czas plików w kolejności stron&quot; - przeglądarka, która
    sortuje według daty, pokaże strony po kolei;
    &quot;dziel na foldery po … stron&quot; - duża książka trafia
@@ -423,13 +501,20 @@ danej książki.
 5. Wcisnąć przycisk &quot;Generuj&quot; (czynny, gdy książka jest
    wczytana). &quot;Przerwij&quot; albo klawisz Esc zatrzymuje
    pracę; stare strony zostają wtedy bez zmian.
-   Pod książką widać, ile stron i dokąd zapisano.
+   Pod książką widać, ile stron i dokąd zapisano;
+   &quot;Otwórz folder&quot; pokazuje je w menedżerze plików.
+   Gdy w katalogu są strony innej książki, program
+   pyta: &quot;Zastąp&quot;, &quot;Osobny folder&quot; (folder o nazwie
+   książki obok) albo &quot;Anuluj&quot;.
 6. Jeżeli strony nie trafiły wprost na kartę, skopiować
    utworzone pliki GIF na kartę pamięci do folderu
    psp\photo\nazwa_katalogu.
 7. Czytać książkę przy pomocy przeglądarki zdjęć
    w konsoli.
 
+&quot;Podgląd&quot; pokazuje strony dokładnie takie, jakie
+zapisze &quot;Generuj&quot; (PgUp/PgDn, strzałki, Home, End).
+Ustawienia zostają zapamiętane do następnego razu.
 &quot;Wyjdź&quot; kończy program, &quot;Help&quot; pokazuje tę pomoc.</translation>
     </message>
 </context>
@@ -602,6 +687,14 @@ obrazy w mniejszych plikach.
             <numerusform>nie przekonwertowano: %1; pozostałe %n książki są gotowe</numerusform>
             <numerusform>nie przekonwertowano: %1; pozostałych %n książek jest gotowych</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 pages/s</source>
+        <translation>%1 str./s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>zostało %1</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -101,4 +103,9 @@ std::string TheCardPhotoFolder(const std::vector<TVolume>& volumes) {
   throw Exception(
       FormatMessage("No memory card found: no mounted volume holds a PSP/PHOTO folder (looked at: %s)",
                     {lookedAt.empty() ? "no volume" : Joined(lookedAt)}));
+}
+
+std::string MountTable() {
+  std::ifstream table("/proc/self/mounts");
+  return std::string(std::istreambuf_iterator<char>(table), {});
 }

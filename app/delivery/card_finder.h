@@ -25,3 +25,7 @@ std::vector<std::string> FindCardPhotoFolders(const std::vector<TVolume>& volume
 // naming the volumes looked at when there is none, "More than one memory card: …"
 // naming the folders when there are several.
 std::string TheCardPhotoFolder(const std::vector<TVolume>& volumes);
+
+// The system's mount table as text, to tell cheaply that a volume came or went: reading it
+// touches no mounted volume, so a stalled one cannot stall the caller.
+std::string MountTable();

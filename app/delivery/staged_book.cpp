@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/delivery/book_record.h"
 #include "app/delivery/commit_journal.h"
 #include "app/delivery/page_times.h"
 #include "platform/descriptor_io.h"
@@ -147,6 +148,7 @@ TStagedBook::TCommit TStagedBook::Commit(const std::string& bookName, const std:
   WriteCommitJournal(TDirectory(lock_->Folder(), kStagingFolderName), staging_, plan);
   journalled_ = true;
   const TCommitResult done = CarryOutCommit(lock_->Folder(), folder_, plan);
+  WriteBookRecord(lock_->Folder(), bookName);
   TCommit result{done.oldPagesRemoved, {}};
   for (const auto& parent : done.folders)
     result.folders.push_back(folder_ + (parent.empty() ? "" : parent + "/"));

@@ -11,17 +11,8 @@
 #include "app/delivery/staged_book.h"
 #include "app/run/conversion_job.h"
 #include "app/run/run_monitor.h"
+#include "app/run/run_pages.h"
 #include "platform/exceptions.h"
-
-// Refuses a run whose font is so large that not one line fits on a page.
-class EFontTooLarge : public Exception {
-public:
-  EFontTooLarge();
-};
-
-// The lines a page holds in a font of (negative) pixel height `fontHeight`: EFontTooSmall
-// when the layout cannot use so small a font, EFontTooLarge when not one line fits.
-int UsableLinesPerPage(int fontHeight);
 
 // What a run did.
 struct TRunReport {
@@ -38,10 +29,6 @@ struct TRunReport {
 // from 10000 on.
 std::string PageLabel(int number);
 
-// A run's working list: the text box's display lines, squeezed when asked; valid while
-// the box's text and font stay as they are.
-TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
-
 // Converts the job's display lines: the title picture when there is a line, then the
 // pages, squeezed first when asked. The pages reach the target folder together, only when
 // every one is complete: they replace the book there, and pages of an older, longer book
@@ -50,6 +37,11 @@ TLineList PageLines(const TTextBox& box, bool squeezeBlankLines);
 // file %s", ...) and ERunCancelled end the run with the folder as it was.
 TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor = nullptr,
                          const TFileWriter& writer = WriteWholeFile);
+
+// The book whose pages the target folder holds, as its book record names it, when that is
+// another book than the job's: a run would replace its pages. None for the same book, or for
+// a folder without a record.
+std::optional<std::string> OtherBookInTarget(const TRunSettings& settings);
 
 // What the text box shows once a run has succeeded: "gotowe..." and a line break, then
 // the killed run's notice when the run first dealt with what a kill had left.

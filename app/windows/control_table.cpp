@@ -107,6 +107,19 @@ constexpr TControlDef kControls[] = {
     // Beside it, the screen the book layout's pages are made for.
     {"ComboBox1", ComboBox, nullptr, QRect(165, 392, 90, 21), nullptr, 11, 0, false,
      Bind<&TForm1Controls::screenSize>},
+    // In the font box's free row under "abcDEF": the code page the book is read in.
+    {"Label6", Label, "GroupBox2", QRect(6, 40, 102, 15), "", -1, 0, false,
+     Bind<&TForm1Controls::scriptLabel>},
+    // The rest of the bottom row: the screen box's label, the recent books, the preview
+    // under "Wyjdź"; and the target folder's button at the status line's end.
+    {"Label7", Label, nullptr, QRect(262, 396, 60, 13), QT_TRANSLATE_NOOP("Form1", "ekran konsoli"), -1, 0,
+     false, Bind<&TForm1Controls::screenCaption>},
+    {"Button15", Button, nullptr, QRect(352, 390, 110, 24), QT_TRANSLATE_NOOP("Form1", "Ostatnie ▾"), 12, 0,
+     false, Bind<&TForm1Controls::recentButton>},
+    {"Button14", Button, nullptr, QRect(494, 390, 115, 24), QT_TRANSLATE_NOOP("Form1", "Podgląd"), 13, 0,
+     false, Bind<&TForm1Controls::previewButton>},
+    {"Button16", Button, nullptr, QRect(494, 372, 115, 18), QT_TRANSLATE_NOOP("Form1", "Otwórz folder"), 14,
+     0, false, Bind<&TForm1Controls::openFolderButton>},
 };
 
 QWidget* MakeControl(const TControlDef& entry, QWidget* parent,

@@ -64,6 +64,11 @@ struct TForm1Controls {
   QCheckBox* compactPages = nullptr;        // CheckBox5 "małe pliki"
   QCheckBox* bookLayout = nullptr;          // CheckBox6 "skład książkowy"
   QComboBox* screenSize = nullptr;          // ComboBox1: the book layout's screen
+  QLabel* scriptLabel = nullptr;            // Label6: the code page the book is read in
+  QLabel* screenCaption = nullptr;          // Label7 "ekran konsoli", the screen box's label
+  QPushButton* recentButton = nullptr;      // Button15 "Ostatnie ▾": the books loaded last
+  QPushButton* previewButton = nullptr;     // Button14 "Podgląd": the preview window
+  QPushButton* openFolderButton = nullptr;  // Button16 "Otwórz folder": after a run, its folder
 };
 
 struct TControlDef {

@@ -25,4 +25,10 @@ public:
   virtual void ShowError(const std::string& text, const std::string& reason) = 0;
   // Tells the user something that is no failure (a run stopped on request).
   virtual void ShowNotice(const std::string& text) = 0;
+  // The target folder holds the pages of `otherBook`: replace them, cancel, or put the
+  // pages into a folder of the book's own beside them.
+  enum class TReplaceAnswer { Replace, Cancel, SeparateFolder };
+  virtual TReplaceAnswer AskReplaceBook(const std::string& otherBook, const std::string& folder) = 0;
+  // Opens `folder` in the desktop's file manager.
+  virtual void OpenFolder(const std::string& folder) = 0;
 };

@@ -11,15 +11,25 @@
 // window repaints and shows the progress, the controls that would change the run are
 // disabled, and "Przerwij", Esc or closing the window stops the run after the page being
 // written. The text box shows "gotowe..." once the run has succeeded.
+//
+// The look and the run's options are kept between starts (window_settings.h); a book file
+// dropped on the window loads; "Ostatnie ▾" offers the books loaded last; "Podgląd" shows the
+// pages as the run makes them and follows every change of the options; before a run replaces
+// another book's pages the user is asked.
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/main_state.h"
 #include "app/windows/card_target.h"
 #include "app/windows/control_table.h"
 
 class QLabel;
+class QMenu;
+class QTimer;
 class TBackgroundRun;
+class TPreviewWindow;
 class TDialogs;
 class Tpomoc;
 
@@ -39,6 +49,10 @@ public:
   bool Running() const { return run_ != nullptr; }
   // The help window, owned by this one and closed with it.
   Tpomoc* pomoc() const { return pomoc_; }
+  // The preview window once "Podgląd" made it, owned by this one.
+  TPreviewWindow* Preview() const { return preview_; }
+  // The books "Ostatnie ▾" offers.
+  QMenu* RecentMenu() const { return recentMenu_; }
 
   void Button1Click();  // "Załaduj TXT": load a book
   // Loads the book at `path` as "Załaduj TXT" does once it is chosen (a book given on
@@ -56,6 +70,8 @@ public:
   void Button11Click();   // "Przerwij": stop the run after the current page
   void Button12Click();   // "…": choose the target folder
   void Button13Click();   // "Na kartę": the book's folder on the memory card
+  void Button14Click();   // "Podgląd": the preview window
+  void Button16Click();   // "Otwórz folder": the last run's folder in the file manager
   void CheckBox2Click();  // "rozdział od nowej strony"
   void CheckBox4Click();  // "dziel na foldery po": the page count is asked only when on
   void FormActivate();
@@ -69,11 +85,26 @@ public:
 protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void createControls();
   void connectHandlers();
   void createHelpWindow();
+  // The choices kept from the last start, if any, into the state and the controls.
+  void restoreChoices();
+  // An option changed: it goes into the settings, is kept, and the preview follows it.
+  void optionsChanged();
+  void keepChoices();
+  void showScript();
+  // The screen box and its label are enabled only while "skład książkowy" is ticked.
+  void showScreenEnabled();
+  void fillRecentMenu();
+  // Asks before a run replaces another book's pages; false when the user cancels.
+  bool confirmTarget();
+  // Looks at the mount table now and then; a change asks for the cards again.
+  void watchMounts();
   void showState();
   void showTargetFolder();
   void applyColorSet(int number);
@@ -99,4 +130,10 @@ private:
   QLabel* statusLine_ = nullptr;
   TRunReport report_;  // the last run's: written by its worker, read once the worker is joined
   Tpomoc* pomoc_ = nullptr;
+  TPreviewWindow* preview_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  int colorSet_ = 0;  // the colour set applied last, kept with the colours
+  // The folder chosen with "…", kept for later books while the program runs.
+  std::optional<std::string> chosenFolder_;
+  std::string mountTable_;
 };

@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QUrl>
 
 #include "app/drawing/qt_color.h"
 #include "app/windows/font_dialog.h"
@@ -61,4 +64,29 @@ void TQtDialogs::ShowError(const std::string& text, const std::string& reason) {
 void TQtDialogs::ShowNotice(const std::string& text) {
   QMessageBox::information(QApplication::activeWindow(), QString::fromUtf8(kApplicationTitle),
                            QString::fromStdString(text));
+}
+
+TDialogs::TReplaceAnswer TQtDialogs::AskReplaceBook(const std::string& otherBook, const std::string& folder) {
+  const auto text = [](const char* source) { return QCoreApplication::translate("TQtDialogs", source); };
+  QMessageBox box(
+      QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+      text(QT_TRANSLATE_NOOP("TQtDialogs", "W folderze %1 są strony innej książki: %2. Zastąpić je?"))
+          .arg(QString::fromStdString(folder), QString::fromStdString(otherBook)),
+      QMessageBox::NoButton, QApplication::activeWindow());
+  QPushButton* replace =
+      box.addButton(text(QT_TRANSLATE_NOOP("TQtDialogs", "Zastąp")), QMessageBox::AcceptRole);
+  QPushButton* separate =
+      box.addButton(text(QT_TRANSLATE_NOOP("TQtDialogs", "Osobny folder")), QMessageBox::ActionRole);
+  QPushButton* cancel =
+      box.addButton(text(QT_TRANSLATE_NOOP("TQtDialogs", "Anuluj")), QMessageBox::RejectRole);
+  box.setDefaultButton(separate);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == replace) return TReplaceAnswer::Replace;
+  if (box.clickedButton() == separate) return TReplaceAnswer::SeparateFolder;
+  return TReplaceAnswer::Cancel;
+}
+
+void TQtDialogs::OpenFolder(const std::string& folder) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
 }

@@ -14,4 +14,6 @@ public:
   std::optional<TColor> ChooseColor(TColor current) override;
   void ShowError(const std::string& text, const std::string& reason) override;
   void ShowNotice(const std::string& text) override;
+  TReplaceAnswer AskReplaceBook(const std::string& otherBook, const std::string& folder) override;
+  void OpenFolder(const std::string& folder) override;
 };

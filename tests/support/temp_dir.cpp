@@ -21,7 +21,7 @@ TempDir::~TempDir() {
 std::vector<std::string> TempDir::Names() const {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(path_))
-    names.push_back(entry.path().filename().string());
+    if (entry.path().filename() != ".stronix-book") names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }

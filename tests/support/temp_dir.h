@@ -15,7 +15,8 @@ public:
   const std::filesystem::path& Path() const { return path_; }
   // The path of `name` inside the folder, as a string.
   std::string File(const std::string& name) const { return (path_ / name).string(); }
-  // Names of the files in the folder, sorted.
+  // Names of the files in the folder, sorted; the book record a run leaves beside its pages
+  // is left out, being no page.
   std::vector<std::string> Names() const;
 
 private:

@@ -75,6 +75,11 @@ const TExpectedControl kExpected[] = {
     {"CheckBox5", "QCheckBox", "Panel1", {493, 204, 108, 17}, "małe pliki", 11, false},
     {"CheckBox6", "QCheckBox", "Form1", {8, 394, 150, 17}, "skład książkowy", 11, false},
     {"ComboBox1", "QComboBox", "Form1", {165, 392, 90, 21}, nullptr, 11, false},
+    {"Label6", "QLabel", "GroupBox2", {6, 40, 102, 15}, nullptr, 11, false},
+    {"Label7", "QLabel", "Form1", {262, 396, 60, 13}, "ekran konsoli", 11, false},
+    {"Button15", "QPushButton", "Form1", {352, 390, 110, 24}, "Ostatnie ▾", 11, false},
+    {"Button14", "QPushButton", "Form1", {494, 390, 115, 24}, "Podgląd", 11, false},
+    {"Button16", "QPushButton", "Form1", {494, 372, 115, 18}, "Otwórz folder", 11, false},
 };
 
 // The controls of the first layout come first; the rest were added around them.
@@ -98,6 +103,7 @@ protected:
   QWidget* control(const char* name) { return form.findChild<QWidget*>(name); }
 
   ::testing::NiceMock<TMockDialogs> dialogs;
+  bool fresh = (ForgetKeptSettings(), true);  // the start state, whatever other tests kept
   TForm1 form{dialogs};
 };
 

@@ -48,7 +48,8 @@ protected:
   const TTextBox& box() { return form.State().Memo(); }
 
   ::testing::NiceMock<TMockDialogs> dialogs;
-  std::vector<std::string> cards;  // the memory cards' photo folders the window finds
-  TempDir dir;                     // made before the window, so that a run ends before it goes
+  std::vector<std::string> cards;             // the memory cards' photo folders the window finds
+  TempDir dir;                                // made before the window, so that a run ends before it goes
+  bool fresh = (ForgetKeptSettings(), true);  // each window starts as on the very first start
   TForm1 form{dialogs, nullptr, [this] { return cards; }};
 };

@@ -6,8 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QSpinBox>
 #include <QTest>
 #include <algorithm>
@@ -18,6 +21,7 @@
 
 #include "app/drawing/qt_color.h"
 #include "app/text/about_text.h"
+#include "app/text/code_page.h"
 #include "app/windows/help_window.h"
 #include "app/windows/memo_view.h"
 #include "app/windows/run_report_text.h"
@@ -357,7 +361,7 @@ TEST_F(MainWindowTest, AUtf8BookShowsAndPagesExactlyAsTheSameTextInWindows1250) 
   EXPECT_TRUE(bytes(file("utf8", "0001.gif")) == bytes(file("cp1250", "0001.gif")));
 }
 
-TEST_F(MainWindowTest, TheFolderButtonChoosesTheTargetUntilTheNextLoad) {
+TEST_F(MainWindowTest, TheFolderButtonChoosesTheTargetForThisAndLaterBooks) {
   const auto pages = dir.Path() / "strony";
   std::filesystem::create_directory(pages);
   Load(dir.File("ksiazka.txt"), kBook);
@@ -372,8 +376,9 @@ TEST_F(MainWindowTest, TheFolderButtonChoosesTheTargetUntilTheNextLoad) {
 
   Generate();
   EXPECT_TRUE(std::filesystem::exists(pages / "0001.gif"));
+  // Kept for the next book while the program runs.
   Load(dir.File("ksiazka.txt"), kBook);
-  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), dir.Path().string() + "/");
+  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), pages.string() + "/");
 }
 
 TEST_F(MainWindowTest, TheCardButtonNeedsExactlyOneCardAndSendsTheBookToItsOwnFolderThere) {
@@ -516,3 +521,81 @@ TEST_F(MainWindowTest, ALoadSetsTheBookLayoutBoxAndItsTickDecidesTheNextRun) {
 }
 
 }  // namespace
+
+// What a reader expects of the window: the book's own encoding, a question before another
+// book's pages go, kept settings, dropped books and the window's language at the run's end.
+TEST_F(MainWindowTest, AWindows1250TextAfterAUtf8EpubIsReadInWindows1250) {
+  const std::string epub = MakeZip({{"mimetype", "application/epub+zip"},
+                                    {"META-INF/container.xml", Container("book.opf")},
+                                    {"book.opf", Package("<dc:title>Jeden</dc:title>",
+                                                         {{"a", "a.xhtml", "application/xhtml+xml"}}, {"a"})},
+                                    {"a.xhtml", Xhtml("<p>Zażółć gęślą jaźń.</p>")}});
+  Load(dir.File("jeden.epub"), epub);
+  EXPECT_EQ(box().Font().script, TFontScript::Utf8);
+  EXPECT_EQ(form.findChild<QLabel*>("Label6")->text(), "UTF-8");
+  Load(dir.File("polski.txt"), kBook);
+  EXPECT_EQ(box().Font().script, TFontScript::CentralEuropean);
+  EXPECT_EQ(form.findChild<QLabel*>("Label6")->text(), "windows-1250");
+  EXPECT_FALSE(form.findChild<QCheckBox*>("CheckBox2")->isChecked());  // chapter pages follow the format
+  EXPECT_EQ(CodePageOf(box().Font().script).Decode(box().Lines().at(0)), QString::fromUtf8("Rozdział 1"));
+}
+
+TEST_F(MainWindowTest, AnotherBooksPagesAreReplacedOnlyWhenTheUserSaysSo) {
+  Load(dir.File("pierwsza.txt"), kBook);
+  EXPECT_CALL(dialogs, AskReplaceBook(_, _)).Times(0);
+  Generate();
+  Generate();  // the same book: no question
+  ::testing::Mock::VerifyAndClearExpectations(&dialogs);
+  const auto firstTitle = ReadFileBytes(dir.File("0000.gif"));
+
+  Load(dir.File("druga.txt"), "Druga\nksiazka\n");
+  EXPECT_CALL(dialogs, AskReplaceBook("pierwsza.txt", _))
+      .WillOnce(Return(TDialogs::TReplaceAnswer::Cancel))
+      .WillOnce(Return(TDialogs::TReplaceAnswer::SeparateFolder));
+  Click(form, "Button2");
+  EXPECT_FALSE(form.Running());
+  EXPECT_EQ(ReadFileBytes(dir.File("0000.gif")), firstTitle);
+  Generate();
+  EXPECT_EQ(ReadFileBytes(dir.File("0000.gif")), firstTitle);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("druga/0001.gif")));
+  EXPECT_EQ(edit("katalog_docelowy").text().toStdString(), dir.File("druga/"));
+}
+
+TEST_F(MainWindowTest, TheLookAndTheOptionsSurviveARestart) {
+  EXPECT_CALL(dialogs, ChooseColor(_)).WillOnce(Return(MakeColor(255, 255, 0)));
+  Click(form, "Button4");
+  form.findChild<QCheckBox*>("CheckBox5")->click();
+  form.findChild<QSpinBox*>("SpinEdit1")->setValue(120);
+  TForm1 restarted(dialogs);
+  EXPECT_EQ(restarted.State().Memo().Color(), MakeColor(255, 255, 0));
+  EXPECT_TRUE(restarted.findChild<QCheckBox*>("CheckBox5")->isChecked());
+  EXPECT_EQ(restarted.findChild<QSpinBox*>("SpinEdit1")->value(), 120);
+  EXPECT_TRUE(restarted.State().Settings().compactPages);
+}
+
+TEST_F(MainWindowTest, ABookDroppedOnTheWindowLoadsAndIsOfferedAgainAmongTheRecentBooks) {
+  WriteFile(dir.File("upuszczona.txt"), kBook);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.File("upuszczona.txt")))});
+  // As a drag ends: entering makes the window the target, the drop goes to it.
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &drop);
+  ASSERT_TRUE(form.State().Book());
+  EXPECT_EQ(form.State().Book()->path, dir.File("upuszczona.txt"));
+  emit form.RecentMenu()->aboutToShow();
+  ASSERT_FALSE(form.RecentMenu()->actions().isEmpty());
+  EXPECT_EQ(form.RecentMenu()->actions().front()->text().toStdString(), dir.File("upuszczona.txt"));
+}
+
+TEST_F(MainWindowTest, TheEnglishWindowSaysDoneAndOpensTheFolderItWrote) {
+  UseLanguage(TLanguage::English);
+  Load(dir.File("ksiazka.txt"), kBook);
+  Generate();
+  UseLanguage(TLanguage::Polish);
+  EXPECT_EQ(box().Text(), "done...\r\n");
+  EXPECT_CALL(dialogs, OpenFolder(dir.File("")));
+  Click(form, "Button16");
+}

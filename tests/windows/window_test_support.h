@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 #include <set>
@@ -20,6 +23,11 @@
 class TQtEnvironment : public ::testing::Environment {
 public:
   void SetUp() override {
+    // The window keeps its choices in the user's settings: the tests keep theirs in a
+    // folder of their own, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
     application_ = std::make_unique<QApplication>(argc_, argv_);
     SetUpClassicLook();
     // The window as a Polish reader (or a bare C locale) sees it; tests of English switch.
@@ -31,8 +39,13 @@ private:
   int argc_ = 1;
   char name_[14] = "windows_tests";
   char* argv_[2] = {name_, nullptr};
+  QTemporaryDir settingsDir_;
   std::unique_ptr<QApplication> application_;
 };
+
+// The window's kept choices and recent books cleared, so that a window starts as on the
+// very first start.
+inline void ForgetKeptSettings() { QSettings("stronix", "stronix").clear(); }
 inline ::testing::Environment* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
 
 class TMockDialogs : public TDialogs {
@@ -43,6 +56,9 @@ public:
   MOCK_METHOD(std::optional<TColor>, ChooseColor, (TColor current), (override));
   MOCK_METHOD(void, ShowError, (const std::string& text, const std::string& reason), (override));
   MOCK_METHOD(void, ShowNotice, (const std::string& text), (override));
+  MOCK_METHOD(TReplaceAnswer, AskReplaceBook, (const std::string& otherBook, const std::string& folder),
+              (override));
+  MOCK_METHOD(void, OpenFolder, (const std::string& folder), (override));
 };
 
 // Clicks the button of that object name below `root`, as the user would.
