@@ -68,7 +68,7 @@ std::string HomeFolder() {
 // EPUB, FB2 and HTML books say enough of their structure to be set as books.
 constexpr TLayoutKind kMarkupBookLayout = TLayoutKind::Book;
 
-TLoadedBook ReadBook(const std::string& path, bool allItems) {
+TLoadedBook ReadBook(const std::string& path, bool allItems, bool structured) {
   TLoadedBook book;
   book.path = path;
   const bool standardInput = path == kStandardInputPath;
@@ -80,10 +80,11 @@ TLoadedBook ReadBook(const std::string& path, bool allItems) {
     book.text = std::make_shared<const std::string>(std::move(markup->text));
     book.title = TitleLine(markup->title, markup->author);
     book.hasChapters = true;
-    std::optional<document::TDocument> structured =
-        standardInput ? ReadBookDocument(input, kStandardInputName, kMaxTextBytes, {}, allItems)
-                      : ReadBookDocument(path, kMaxTextBytes, allItems);
-    if (structured) book.document = std::make_shared<const document::TDocument>(std::move(*structured));
+    std::optional<document::TDocument> document;
+    if (structured)
+      document = standardInput ? ReadBookDocument(input, kStandardInputName, kMaxTextBytes, {}, allItems)
+                               : ReadBookDocument(path, kMaxTextBytes, allItems);
+    if (document) book.document = std::make_shared<const document::TDocument>(std::move(*document));
   } else {
     TTextFile file = standardInput ? BookTextOf(std::move(input), kStandardInputName) : ReadBookText(path);
     book.text = std::make_shared<const std::string>(std::move(file.text));

@@ -27,7 +27,9 @@ struct TLoadedBook {
 // Reads a plain-text, EPUB, FB2 or HTML book as "Załaduj TXT" does. The path "-" reads
 // standard input. `allItems`: an EPUB's items outside its reading order (linear="no")
 // follow the book.
-TLoadedBook ReadBook(const std::string& path, bool allItems = false);
+// Without `structured` a markup book is read as text alone, for the classic layout: the
+// largest books have no room for both forms.
+TLoadedBook ReadBook(const std::string& path, bool allItems = false, bool structured = true);
 
 // A text box and a run's settings take a book just read: the text box its text (from its
 // first line), the target folder the file's folder (standard input leaves it, and is named

@@ -293,8 +293,10 @@ int ConvertAll(const TCliOptions& options, std::ostream& out, std::ostream& err,
 }  // namespace
 
 TPreparedBook PrepareBook(const TCliOptions& options, const std::string& book) {
+  // The classic layout draws the text alone; `pages` typesets whatever the layout.
+  const bool structured = options.layout != TLayoutKind::Classic || options.command == TCommand::Pages;
   TLoadedBook loaded = ReadBook(book == kStandardInputPath ? book : std::filesystem::absolute(book).string(),
-                                options.allItems);
+                                options.allItems, structured);
   TPreparedBook prepared;
   prepared.job.book = loaded.document;
   prepared.bytesAfterNul = loaded.bytesAfterNul;
