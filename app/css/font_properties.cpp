@@ -34,7 +34,8 @@ std::optional<bool> ParseMonospace(std::span<const TToken* const> words) {
   for (std::size_t i = 0; i <= words.size(); ++i) {
     if (i < words.size() && !words[i]->Is(ETokenType::Comma)) {
       if (!words[i]->Is(ETokenType::Ident) && !words[i]->Is(ETokenType::String)) return std::nullopt;
-      family += (family.empty() ? "" : " ") + AsciiLower(words[i]->text);
+      if (!family.empty()) family += ' ';
+      family += AsciiLower(words[i]->text);
       continue;
     }
     if (family.empty()) return std::nullopt;

@@ -91,7 +91,7 @@ private:
         } else if (name == "media" && hasBlock && depth < limits_.maxBlockDepth && MediaApplies(prelude)) {
           ParseRuleList(sheet, stop + 1, blockEnd, depth + 1);
         }
-        rulesSeen = rulesSeen || name != "charset";
+        rulesSeen = rulesSeen || (name != "charset" && name != "import");
       } else if (hasBlock) {  // a qualified rule; one the text cuts before its block is dropped
         AddStyleRule(sheet, Range(i, stop), stop + 1, blockEnd);
         rulesSeen = true;

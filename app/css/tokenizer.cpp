@@ -185,6 +185,7 @@ private:
       }
       if (IsNewline(c)) {
         token.type = ETokenType::BadString;  // the newline stays for the next token
+        token.text.clear();
         return token;
       }
       if (c == '\\') {
