@@ -11,6 +11,7 @@ struct TLimits {
   // What a book may hold; beyond it the rest is dropped, never an error.
   std::size_t maxSheetBytes = 8u << 20;  // all stylesheets and style attributes together
   std::size_t maxRules = 50'000;         // style rules
+  std::size_t maxTokens = 1'000'000;     // per sheet: its tokens are held at once, ~50 bytes each
   std::size_t maxSelectors = 100'000;    // selectors filed, a list counting each
   std::size_t maxCompounds = 32;         // per selector; longer selectors are dropped
   std::size_t maxSimpleSelectors = 256;  // per selector, all compounds together

@@ -33,7 +33,8 @@ TSpan Trimmed(TSpan tokens) {
 
 class TParser {
 public:
-  TParser(std::string_view text, TLimits& limits) : text_(text), tokens_(Tokenize(text)), limits_(limits) {
+  TParser(std::string_view text, TLimits& limits)
+      : text_(text), tokens_(Tokenize(text, limits.maxTokens)), limits_(limits) {
     PairBlocks();
   }
 

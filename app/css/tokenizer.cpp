@@ -54,9 +54,9 @@ class TTokenizer {
 public:
   explicit TTokenizer(std::string_view text) : text_(text) {}
 
-  TTokens Run() {
+  TTokens Run(std::size_t maxTokens) {
     TTokens tokens;
-    while (pos_ < text_.size()) {
+    while (pos_ < text_.size() && tokens.size() < maxTokens) {
       if (At(0) == '/' && At(1) == '*') {
         SkipComment();
         continue;
@@ -336,6 +336,6 @@ private:
 
 }  // namespace
 
-TTokens Tokenize(std::string_view text) { return TTokenizer(text).Run(); }
+TTokens Tokenize(std::string_view text, std::size_t maxTokens) { return TTokenizer(text).Run(maxTokens); }
 
 }  // namespace css

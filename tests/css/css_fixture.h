@@ -20,7 +20,8 @@ struct TDocFree {
 using TDoc = std::unique_ptr<xmlDoc, TDocFree>;
 
 inline TDoc ParseXhtml(std::string_view text) {
-  return TDoc(xmlReadMemory(text.data(), int(text.size()), "page.xhtml", nullptr, XML_PARSE_NONET | XML_PARSE_HUGE));
+  return TDoc(
+      xmlReadMemory(text.data(), int(text.size()), "page.xhtml", nullptr, XML_PARSE_NONET | XML_PARSE_HUGE));
 }
 
 inline const xmlNode* FindById(const xmlNode* node, std::string_view id) {

@@ -25,7 +25,8 @@ protected:
     const TElementTable table(xmlDocGetRootElement(doc_.get()));
     std::string ids;
     for (std::size_t i = 0; i < table.Elements().size(); ++i)
-      if (!selectors.empty() && Matches(selectors[0], table, std::int32_t(i), limits)) ids += table[std::int32_t(i)].id + " ";
+      if (!selectors.empty() && Matches(selectors[0], table, std::int32_t(i), limits))
+        ids += table[std::int32_t(i)].id + " ";
     return ids;
   }
   css_test::TDoc doc_;

@@ -27,7 +27,8 @@ TEST(Selector, ReadsCompoundsRightToLeftWithSpecificity) {
   EXPECT_THAT(s.compounds[2].classes, testing::ElementsAre("a", "b"));
   EXPECT_EQ(s.compounds[2].attributes[0].op, EAttributeOperator::DashMatch);
   EXPECT_EQ(s.compounds[3].id, "main");
-  EXPECT_THAT(s.combinators, testing::ElementsAre(ECombinator::Sibling, ECombinator::Adjacent, ECombinator::Child));
+  EXPECT_THAT(s.combinators,
+              testing::ElementsAre(ECombinator::Sibling, ECombinator::Adjacent, ECombinator::Child));
   EXPECT_EQ(s.specificity, (1u << 20) | (4u << 10) | 3u);
   EXPECT_EQ(selectors[1].specificity, 1u);
 }

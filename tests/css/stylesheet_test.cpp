@@ -29,21 +29,23 @@ TStyleSheet Parse(std::string_view text) {
 }  // namespace
 
 TEST(StyleSheet, SkipsBadRulesAndDeclarationsAsBrowsersDo) {
-  EXPECT_THAT(Outline(Parse("<!-- p { color: red; ; bad; x: { a; } ; Font-Style : italic ! IMPORTANT } -->\n"
-                            "h1 {}  p:hover { color: red }  @font-face { src: url(x) }  @page :first { margin: 0 }\n"
-                            "} { b: c } em { @x y; font-weight: bold; z: (;) ; a: [;] }\n"
-                            "strong, b:foo { margin: 0 }  i { font-style: italic")),
-              testing::ElementsAre("1:color,x,font-style!,", "1:font-weight,z,a,", "1:margin,", "1:font-style,"));
+  EXPECT_THAT(
+      Outline(Parse("<!-- p { color: red; ; bad; x: { a; } ; Font-Style : italic ! IMPORTANT } -->\n"
+                    "h1 {}  p:hover { color: red }  @font-face { src: url(x) }  @page :first { margin: 0 }\n"
+                    "} { b: c } em { @x y; font-weight: bold; z: (;) ; a: [;] }\n"
+                    "strong, b:foo { margin: 0 }  i { font-style: italic")),
+      testing::ElementsAre("1:color,x,font-style!,", "1:font-weight,z,a,", "1:margin,", "1:font-style,"));
   EXPECT_THAT(Outline(Parse("p{a:b}}}q{c:d}")), testing::ElementsAre("1:a,"));  // "}}q" is one prelude
   TLimits limits;
   EXPECT_EQ(ParseDeclarations("font-style: italic; ;;color:red !important; :x; 5: y", limits).size(), 2u);
 }
 
 TEST(StyleSheet, AppliesMediaOfAnEReaderScreen) {
-  EXPECT_THAT(Outline(Parse("@media print { a { x: 1 } } @media screen and (min-width: 9px), print { b { x: 1 } }"
-                            "@media amzn-kf8 { c { x: 1 } @media not print { d { x: 1 } } } @media tv { e { x: 1 } }"
-                            "@media only all { f { x: 1 } } @media (max-width: 1px) { g { x: 1 } }")),
-              testing::ElementsAre("1:x,", "1:x,", "1:x,", "1:x,", "1:x,"));
+  EXPECT_THAT(
+      Outline(Parse("@media print { a { x: 1 } } @media screen and (min-width: 9px), print { b { x: 1 } }"
+                    "@media amzn-kf8 { c { x: 1 } @media not print { d { x: 1 } } } @media tv { e { x: 1 } }"
+                    "@media only all { f { x: 1 } } @media (max-width: 1px) { g { x: 1 } }")),
+      testing::ElementsAre("1:x,", "1:x,", "1:x,", "1:x,", "1:x,"));
 }
 
 TEST(StyleSheet, FollowsImportsWithinDepthAndWithoutCycles) {
@@ -62,8 +64,8 @@ TEST(StyleSheet, FollowsImportsWithinDepthAndWithoutCycles) {
     return found == files.end() ? std::nullopt : std::optional(found->second);
   };
   TLimits limits;
-  const TStyleSheet sheet = LoadStyleSheet("@import 'a.css'; r { x: 1 } @import 'late.css';", ESheetOrigin::Author,
-                                           limits, loader);
+  const TStyleSheet sheet =
+      LoadStyleSheet("@import 'a.css'; r { x: 1 } @import 'late.css';", ESheetOrigin::Author, limits, loader);
   ASSERT_EQ(sheet.rules.size(), 4u);  // c, b, a, r
   EXPECT_EQ(sheet.rules[0].selectors[0].compounds[0].type, "c");
   EXPECT_EQ(sheet.rules[3].selectors[0].compounds[0].type, "r");
@@ -78,6 +80,9 @@ TEST(StyleSheet, StopsAtTheBookBudget) {
   const TStyleSheet cut = ParseStyleSheet("e{x:1} f{x:1} g{x:1}", ESheetOrigin::Author, limits);
   EXPECT_TRUE(cut.rules.empty());
   EXPECT_EQ(limits.sheetBytes, 40u);
+  TLimits few;
+  few.maxTokens = 8;
+  EXPECT_EQ(ParseStyleSheet("a { x: 1 } b { x: 1 }", ESheetOrigin::Author, few).rules.size(), 1u);
   std::string nested;
   for (int i = 0; i < 100'000; ++i) nested += "@media all { ";
   TLimits fresh;

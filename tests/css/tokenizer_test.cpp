@@ -12,9 +12,9 @@ namespace {
 
 // Each token as kind:text, spaces left out.
 std::vector<std::string> Kinds(std::string_view text) {
-  static constexpr const char* kNames[] = {"ident", "func", "at", "hash", "str", "badstr", "url", "badurl",
-                                           "delim", "num",  "pct", "dim", "ws",  "cdo", "cdc", ":",
-                                           ";",     ",",    "[",   "]",   "(",   ")",   "{",   "}"};
+  static constexpr const char* kNames[] = {"ident", "func", "at",  "hash", "str", "badstr", "url", "badurl",
+                                           "delim", "num",  "pct", "dim",  "ws",  "cdo",    "cdc", ":",
+                                           ";",     ",",    "[",   "]",    "(",   ")",      "{",   "}"};
   std::vector<std::string> out;
   for (const TToken& token : Tokenize(text)) {
     if (token.Is(ETokenType::Whitespace)) continue;
@@ -28,9 +28,10 @@ std::vector<std::string> Kinds(std::string_view text) {
 }  // namespace
 
 TEST(Tokenizer, ReadsRulesNumbersAndStrings) {
-  EXPECT_THAT(Kinds("p.c3>#x{margin:-1.5em 50% 0 url( a b.png );content:\"q\\\"\"}"),
-              testing::ElementsAre("ident:p", "delim:.", "ident:c3", "delim:>", "hash:x", "{", "ident:margin", ":",
-                                   "dim:em", "pct", "num", "badurl", ";", "ident:content", ":", "str:q\"", "}"));
+  EXPECT_THAT(
+      Kinds("p.c3>#x{margin:-1.5em 50% 0 url( a b.png );content:\"q\\\"\"}"),
+      testing::ElementsAre("ident:p", "delim:.", "ident:c3", "delim:>", "hash:x", "{", "ident:margin", ":",
+                           "dim:em", "pct", "num", "badurl", ";", "ident:content", ":", "str:q\"", "}"));
   const TTokens numbers = Tokenize("-1.5em +.5 1e3 7");
   EXPECT_DOUBLE_EQ(numbers[0].number, -1.5);
   EXPECT_DOUBLE_EQ(numbers[2].number, 0.5);
@@ -41,9 +42,10 @@ TEST(Tokenizer, ReadsRulesNumbersAndStrings) {
 
 TEST(Tokenizer, ResolvesEscapesAndSkipsComments) {
   EXPECT_THAT(Kinds("/* x */ .\\31 0\\%a @media url(\"a\") url(b.css) <!-- --> 'cut\n"),
-              testing::ElementsAre("delim:.", "ident:10%a", "at:media", "func:url", "str:a", ")", "url:b.css", "cdo",
-                                   "cdc", "badstr"));
-  EXPECT_THAT(Kinds("a\\0 b /* unclosed"), testing::ElementsAre("ident:a\xEF\xBF\xBD" "b"));
+              testing::ElementsAre("delim:.", "ident:10%a", "at:media", "func:url", "str:a", ")", "url:b.css",
+                                   "cdo", "cdc", "badstr"));
+  EXPECT_THAT(Kinds("a\\0 b /* unclosed"), testing::ElementsAre("ident:a\xEF\xBF\xBD"
+                                                                "b"));
 }
 
 TEST(Tokenizer, NeverFailsOnArbitraryBytes) {
