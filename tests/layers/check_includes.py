@@ -17,6 +17,7 @@ LINKS = {
     "app/l10n": ["platform"],
     "app/document": ["platform"],
     "app/books": ["app/document"],
+    "app/css": ["platform"],
     "app/delivery": ["platform"],
     "app/text": ["app/books"],
     "app/layout": ["app/text"],
