@@ -34,7 +34,7 @@ struct TRun {
   std::uint16_t style = kRegular;
   // Not empty: a picture standing in the line (an icon in a sentence), where it is in the
   // book as an Image block's `source`; `text` is its alt text, shown only without it.
-  std::string picture;
+  std::string picture = {};
 
   bool operator==(const TRun&) const = default;
 };

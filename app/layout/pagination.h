@@ -10,7 +10,7 @@
 struct TPageSpan {
   std::size_t first = 0;  // the page's first line in the working list
   int count = 0;          // its lines, at most the lines per page
-  TLinePlace place;       // where its first line starts, to read the page without a search
+  TLinePlace place = {};  // where its first line starts, to read the page without a search
 
   // The same lines.
   friend bool operator==(const TPageSpan& a, const TPageSpan& b) {

@@ -461,8 +461,9 @@ TEST_F(StronixCliTest, PagesKeepTheBooksLineBreaksVerseEpigraphsAndSignatures) {
     ASSERT_NE(next, lines.end());
     EXPECT_GE((*next)["x"].toInt(), wrapped["x"].toInt() + 20) << "the continuation hangs";
     const QJsonObject stanza = at(lines, "Short line");
-    if (stanza["page"] == (*next)["page"])
+    if (stanza["page"] == (*next)["page"]) {
       EXPECT_GT(stanza["y"].toInt(), (*next)["y"].toInt() + (*next)["height"].toInt());
+    }
   };
   const std::string fb2 = Book(
       "verse.fb2",
