@@ -11,8 +11,8 @@
 struct TUnpackLimits {
   // All entries read, together (the text limit: markup is never smaller than its text).
   std::size_t maxTotal = kMaxTextBytes;
-  // One entry; none of a book's files comes near it.
-  std::size_t maxEntry = std::size_t{128} << 20;
+  // One entry: as much as all together, since a zipped FB2 is one entry holding the whole book.
+  std::size_t maxEntry = kMaxTextBytes;
   // One entry against its packed size; a larger ratio is a ZIP bomb.
   std::size_t maxRatio = 100;
   // Entries up to this size may compress better than the ratio.

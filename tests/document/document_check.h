@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape every structured book keeps, whatever the input: valid UTF-8 in every run, no
-// empty run, no block of text without text, no chapter start last.
+// empty run (but a picture without alt text), no block of text without text, no chapter
+// start last.
 #include <string>
 
 #include "app/document/document.h"
@@ -13,7 +14,7 @@ namespace document {
 inline std::string DocumentFault(const TDocument& document) {
   const auto runsFault = [](const TRuns& runs) -> std::string {
     for (const TRun& run : runs) {
-      if (run.text.empty()) return "an empty run";
+      if (run.text.empty() && run.picture.empty()) return "an empty run";
       if (!IsValidUtf8(run.text)) return "invalid UTF-8";
     }
     return {};
