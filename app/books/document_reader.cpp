@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/books/document_reader.h"
 
+#include "app/books/book_href.h"
+#include "app/books/book_styles.h"
 #include "app/books/document_markup.h"
 #include "app/books/epub_reader.h"
 #include "app/books/fb2_reader.h"
@@ -20,6 +22,8 @@ document::TDocument DocumentOf(const TBookMetadata& metadata, std::vector<docume
 document::TDocument ReadEpubDocument(TZipArchive& archive, std::size_t capacity, bool allItems) {
   document::TDocumentBuilder builder;
   TDocumentMarkup sink(builder, TMarkupLanguage::Html, capacity);
+  TBookStyles styles([&archive](const std::string& path) { return archive.Read(path); }, ResolveHref);
+  sink.UseStyles(styles);
   const TBookMetadata metadata = ReadEpub(archive, sink, allItems);
   return DocumentOf(metadata, builder.Finish());
 }

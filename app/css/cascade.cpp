@@ -43,7 +43,8 @@ void Weigh(const TDeclarations& declarations, ESheetOrigin origin, std::uint32_t
 
 }  // namespace
 
-TCascade::TCascade(TLimits& limits) : limits_(limits) {
+TCascade::TCascade(TLimits& limits, bool styleAttributes)
+    : limits_(limits), styleAttributes_(styleAttributes) {
   sheets_.push_back(UserAgentSheet());
   index_.Add(*sheets_.back());
 }
@@ -76,7 +77,7 @@ void TCascade::ComputeAll(const xmlNode* root) {
         Weigh(*filed.declarations, filed.origin, filed.selector->specificity, filed.order, weighed);
     });
     TDeclarations inlineDeclarations;
-    if (FindAttribute(element.node, "style", styleText)) {
+    if (styleAttributes_ && FindAttribute(element.node, "style", styleText)) {
       inlineDeclarations = ParseDeclarations(styleText, limits_);
       Weigh(inlineDeclarations, ESheetOrigin::Author, std::numeric_limits<std::uint32_t>::max(),
             std::numeric_limits<std::uint32_t>::max(), weighed);
