@@ -40,7 +40,17 @@ void ForEachElement(const xmlNode* root, TVisit visit) {
 
 }  // namespace
 
-TDocumentStyles::TDocumentStyles(css::TLimits& limits) : book_(limits), plain_(limits, false) {}
+TDocumentStyles::TDocumentStyles(css::TLimits& limits) : book_(limits), plain_(limits, false) {
+  // The defaults' first line indent is 0, as a book's `text-indent: 0` is: a value no book
+  // writes stands for the defaults, so that a book's 0 tells.
+  static const css::TStyleSheet unset = [] {
+    css::TLimits own;
+    return css::ParseStyleSheet("html { text-indent: " + std::to_string(kUnsetIndentPx) + "px }",
+                                css::ESheetOrigin::UserAgent, own);
+  }();
+  book_.AddSheet(unset);
+  plain_.AddSheet(unset);
+}
 
 void TDocumentStyles::Compute(const xmlNode* root) {
   book_.ComputeAll(root);

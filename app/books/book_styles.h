@@ -21,6 +21,9 @@ namespace books {
 // as the defaults alone would, so that a reader follows only what the book changes.
 class TDocumentStyles {
 public:
+  // The first line indent where the book sets none.
+  static constexpr int kUnsetIndentPx = 99'999;
+
   explicit TDocumentStyles(css::TLimits& limits);
   css::TCascade& Book() { return book_; }
   // Computes both for the tree below `root`.

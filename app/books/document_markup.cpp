@@ -256,8 +256,11 @@ void TDocumentMarkup::Restyle(const xmlNode* element, const TFrame& frame) {
   if (first + 1 != blocks.size() || block.kind != TBlockKind::Paragraph ||
       CharCount(document::PlainText(block.runs)) > kMaxStyledHeadingChars)
     return;
-  if (const std::optional<int> level = HeadingLevel(styled, plain, bodyFontSize_))
+  if (const std::optional<int> level = HeadingLevel(styled, plain, bodyFontSize_)) {
+    // The heading's face is bold already.
+    for (document::TRun& run : builder_.BlockAt(first).runs) run.style &= ~document::kBold;
     builder_.MakeHeading(*level);
+  }
 }
 
 void TDocumentMarkup::Leave(const xmlNode* element, TElementRole) {
