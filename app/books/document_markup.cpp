@@ -243,7 +243,9 @@ std::optional<TElementRole> TDocumentMarkup::StyledRole(const xmlNode* element, 
 }
 
 void TDocumentMarkup::Restyle(const xmlNode* element, const TFrame& frame) {
-  if (notes_ > 0 || tables_ > 0 || headings_ > 0 || stanzas_ > 0) return;
+  // The page's margins are the screen's.
+  if (notes_ > 0 || tables_ > 0 || headings_ > 0 || stanzas_ > 0 || IsOneOf(element, {"html", "body"}))
+    return;
   const std::vector<document::TBlock>& blocks = builder_.Blocks();
   std::size_t first = frame.firstBlock;
   while (first < blocks.size() && blocks[first].kind == TBlockKind::ChapterStart) ++first;
@@ -611,11 +613,12 @@ void TDocumentMarkup::Chapter(std::string_view path) {
   // FB2 notes follow the main text in its last chapter.
   if (!notesPart_) builder_.Chapter();
   base_ = path;
+  stylesPath_ = path;
   styles_.reset();
 }
 
 void TDocumentMarkup::Tree(const xmlNode* root) {
-  styles_ = bookStyles_ ? bookStyles_->Of(root, base_) : nullptr;
+  styles_ = bookStyles_ ? bookStyles_->Of(root, stylesPath_) : nullptr;
   if (!styles_) return;
   const xmlNode* body = FirstChildElement(root, "body");
   bodyFontSize_ = styles_->Styled(body ? body : root).fontSize;

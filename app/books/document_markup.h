@@ -36,8 +36,12 @@ public:
   void Heading(std::string_view text) override;
   void Tree(const xmlNode* root) override;
 
-  // Follows the book's stylesheets from now on; `styles` must outlive the walk.
-  void UseStyles(TBookStyles& styles) { bookStyles_ = &styles; }
+  // Follows the book's stylesheets from now on, for a document at `path` in the book until
+  // the next chapter's; `styles` must outlive the walk.
+  void UseStyles(TBookStyles& styles, std::string_view path = {}) {
+    bookStyles_ = &styles;
+    stylesPath_ = path;
+  }
 
 private:
   // What an element began, for its end to undo.
@@ -122,6 +126,7 @@ private:
   std::size_t bookkeeping_ = 0;                // the bytes the maps above take
   int unlabelledNotes_ = 0;
   TBookStyles* bookStyles_ = nullptr;
+  std::string stylesPath_;                   // what the document's sheets are relative to
   std::unique_ptr<TDocumentStyles> styles_;  // the document's, when it has any
   float bodyFontSize_ = 16;
   css::ETextTransform transform_ = css::ETextTransform::None;
