@@ -3,10 +3,13 @@
 #include <gmock/gmock.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "app/books/book_reader.h"
 #include "books/book_fixtures.h"
 #include "document/document_outline.h"
+#include "support/temp_dir.h"
 
 using document::Outline;
 using ::testing::ElementsAre;
@@ -97,4 +100,23 @@ TEST(BookStyles, ASheetOutsideTheBookOrNotAStylesheetIsNotRead) {
                       {{"alt.css", "p { font-weight: bold; text-align: right }"}}));
   EXPECT_THAT(Outline(book.blocks), ElementsAre("Chapter:", "Paragraph:Plain <i>text</i>.", "Pre:  kept"));
   EXPECT_THAT(StyleOutline(book.blocks), ElementsAre("", "", ""));
+}
+
+TEST(BookStyles, AnHtmlBookReadsOnlyTheSheetsInItsFolderAndNoLinks) {
+  const TempDir dir;
+  std::filesystem::create_directories(dir.Path() / "book" / "css");
+  const auto write = [&](const std::string& name, const std::string& text) {
+    std::ofstream(dir.File(name)) << text;
+  };
+  write("outside.css", ".x { font-weight: bold }");
+  write("book/css/a.css", ".c { text-align: center } .gone { display: none }");
+  std::filesystem::create_symlink("../outside.css", dir.File("book/link.css"));
+  write("book/page.html", R"(<html><head><link rel="stylesheet" href="css/a.css">
+    <link rel="stylesheet" href="../outside.css"><link rel="stylesheet" href="link.css">
+    <link rel="stylesheet" href="file:///etc/x.css"></head>
+    <body><p class="c">Centred.</p><p class="x">Not bold.</p><p class="gone">Gone.</p></body></html>)");
+  const std::optional<document::TDocument> book = ReadBookDocument(dir.File("book/page.html"));
+  ASSERT_TRUE(book.has_value());
+  EXPECT_THAT(Outline(book->blocks), ElementsAre("Paragraph:Centred.", "Paragraph:Not bold."));
+  EXPECT_THAT(StyleOutline(book->blocks), ElementsAre("centre", ""));
 }
