@@ -104,9 +104,10 @@ std::uint16_t RunStyleIn(std::uint16_t style, const TComputedStyle& styled, cons
   style = Flag(style, document::kStrikeOut, styled.StruckThrough(), plain.StruckThrough());
   style = Flag(style, document::kSuperscript, styled.Raised(), plain.Raised());
   style = Flag(style, document::kSubscript, styled.Lowered(), plain.Lowered());
-  // Clearly smaller type than around it; a size the defaults give (<small>) stays as it was.
+  // Clearly smaller type than around it; a size the defaults give (<small>) stays as it was,
+  // and so does code's, made smaller only to match a monospace face to the text's.
   constexpr float kSmaller = 0.85f;
-  if (styled.fontSize != plain.fontSize)
+  if (styled.fontSize != plain.fontSize && !styled.monospace)
     style = Flag(style, document::kSmall, styled.fontSize <= kSmaller * parentFontSize, false);
   return style;
 }
@@ -122,8 +123,11 @@ void AddBlockStyle(document::TBlockStyle& style, const TComputedStyle& styled, c
 
 void AddEdgeStyle(document::TBlock& first, document::TBlock& last, const TComputedStyle& styled,
                   const TComputedStyle& plain) {
-  first.style.spaceBefore += Added(styled.marginTop, plain.marginTop, kMaxSpaceEm);
-  last.style.spaceAfter += Added(styled.marginBottom, plain.marginBottom, kMaxSpaceEm);
+  // A heading's space is the layout's, made for the screen.
+  if (first.kind != document::TBlockKind::Heading)
+    first.style.spaceBefore += Added(styled.marginTop, plain.marginTop, kMaxSpaceEm);
+  if (last.kind != document::TBlockKind::Heading)
+    last.style.spaceAfter += Added(styled.marginBottom, plain.marginBottom, kMaxSpaceEm);
   first.style.pageBreakBefore |= styled.pageBreakBefore && !plain.pageBreakBefore;
   last.style.pageBreakAfter |= styled.pageBreakAfter && !plain.pageBreakAfter;
 }

@@ -73,7 +73,14 @@ void TCascade::ComputeAll(const xmlNode* root) {
     }
     weighed.clear();
     index_.ForCandidates(element, [&](const TFiledSelector& filed) {
-      if (Matches(*filed.selector, table, std::int32_t(i), limits_))
+      // The book's rules draw on its budget; the defaults' never run out, so that a book past
+      // it is still set as the defaults say.
+      const bool matches = filed.origin == ESheetOrigin::UserAgent
+                               ? Matches(*filed.selector, table, std::int32_t(i), limits_)
+                               : limits_.matchSteps < limits_.maxMatchSteps &&
+                                     Matches(*filed.selector, table, std::int32_t(i), limits_,
+                                             limits_.matchSteps, limits_.maxMatchSteps);
+      if (matches)
         Weigh(*filed.declarations, filed.origin, filed.selector->specificity, filed.order, weighed);
     });
     TDeclarations inlineDeclarations;
