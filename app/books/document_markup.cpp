@@ -217,7 +217,8 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
   if (styles_ && hidden_ == 0) {
     const css::TComputedStyle& styled = styles_->Styled(element);
     const css::TComputedStyle& plain = styles_->Plain(element);
-    style_ = RunStyleIn(style_, styled, plain, styles_->Styled(element->parent).fontSize);
+    style_ = RunStyleIn(style_, {styled, plain, styles_->Styled(element->parent).fontSize,
+                                 styles_->Plain(element->parent).fontSize});
     if (styled.textTransform != plain.textTransform) transform_ = styled.textTransform;
   }
   if (inside != blockStyle_) builder_.NextStyle(blockStyle_ = inside);
@@ -252,13 +253,14 @@ void TDocumentMarkup::Restyle(const xmlNode* element, const TFrame& frame) {
   if (first >= blocks.size()) return;
   const css::TComputedStyle& styled = styles_->Styled(element);
   const css::TComputedStyle& plain = styles_->Plain(element);
-  AddEdgeStyle(builder_.BlockAt(first), builder_.BlockAt(blocks.size() - 1), styled, plain);
+  const TStyleChange change{styled, plain, bodyFontSize_, plainBodyFontSize_};
+  AddEdgeStyle(builder_.BlockAt(first), builder_.BlockAt(blocks.size() - 1), change);
   if (frame.kind != TFrameKind::Block && frame.kind != TFrameKind::Paragraph) return;
   const document::TBlock& block = blocks.back();
   if (first + 1 != blocks.size() || block.kind != TBlockKind::Paragraph ||
       CharCount(document::PlainText(block.runs)) > kMaxStyledHeadingChars)
     return;
-  if (const std::optional<int> level = HeadingLevel(styled, plain, bodyFontSize_)) {
+  if (const std::optional<int> level = HeadingLevel(change)) {
     // The heading's face is bold already.
     for (document::TRun& run : builder_.BlockAt(first).runs) run.style &= ~document::kBold;
     builder_.MakeHeading(*level);
@@ -291,7 +293,7 @@ document::TBlockStyle TDocumentMarkup::BlockStyleIn(const xmlNode* element, TEle
       styled.marginRight = plain.marginRight;
       styled.paddingLeft = plain.paddingLeft;
     }
-    AddBlockStyle(style, styled, plain);
+    AddBlockStyle(style, {styled, plain, bodyFontSize_, plainBodyFontSize_});
   }
   // Stanzas stand apart by half a line; an epigraph's margins are the width of its indent.
   constexpr float kStanzaSpace = 0.5f, kEpigraphMargin = 1.5f;
@@ -622,6 +624,7 @@ void TDocumentMarkup::Tree(const xmlNode* root) {
   if (!styles_) return;
   const xmlNode* body = FirstChildElement(root, "body");
   bodyFontSize_ = styles_->Styled(body ? body : root).fontSize;
+  plainBodyFontSize_ = styles_->Plain(body ? body : root).fontSize;
 }
 
 void TDocumentMarkup::Heading(std::string_view text) {

@@ -10,10 +10,8 @@ namespace {
 
 using css::TComputedStyle;
 
-// The type's size the cascade starts from, and the measure a percentage is taken of: about
-// the 30 ems of a book's line.
-constexpr float kEmPx = 16;
-constexpr float kMeasurePx = 30 * kEmPx;
+// The measure a percentage is taken of, in ems: about a book's line.
+constexpr float kMeasureEm = 30;
 // Block space and margins beyond these are a page layout's, not a reading screen's.
 constexpr float kMaxSpaceEm = 4;
 constexpr float kMaxMarginEm = 8;
@@ -48,11 +46,12 @@ document::TTextAlign AlignOf(css::ETextAlign align) {
   return document::TTextAlign::Default;
 }
 
-float Em(const css::TLength& length) { return length.Resolve(kMeasurePx) / kEmPx; }
+float Em(const css::TLength& length, float em) { return length.Resolve(kMeasureEm * em) / em; }
 
 // What the book adds to a length the defaults give, in ems; nothing where it takes away.
-float Added(const css::TLength& styled, const css::TLength& plain, float most) {
-  return std::clamp(Em(styled) - Em(plain), 0.0f, most);
+float Added(const TStyleChange& change, css::TLength TComputedStyle::*length, float most) {
+  return std::clamp(Em(change.styled.*length, change.styledEm) - Em(change.plain.*length, change.plainEm),
+                    0.0f, most);
 }
 
 // At most `most` characters other than white space in the element's text, or one more.
@@ -94,8 +93,9 @@ bool LeftOut(const TComputedStyle& styled, const TComputedStyle& plain) {
          (styled.hidden && !plain.hidden);
 }
 
-std::uint16_t RunStyleIn(std::uint16_t style, const TComputedStyle& styled, const TComputedStyle& plain,
-                         float parentFontSize) {
+std::uint16_t RunStyleIn(std::uint16_t style, const TStyleChange& change) {
+  const TComputedStyle& styled = change.styled;
+  const TComputedStyle& plain = change.plain;
   style = Flag(style, document::kItalic, styled.italic, plain.italic);
   style = Flag(style, document::kBold, styled.Bold(), plain.Bold());
   style = Flag(style, document::kSmallCaps, styled.smallCaps, plain.smallCaps);
@@ -107,40 +107,51 @@ std::uint16_t RunStyleIn(std::uint16_t style, const TComputedStyle& styled, cons
   // Clearly smaller type than around it; a size the defaults give (<small>) stays as it was,
   // and so does code's, made smaller only to match a monospace face to the text's.
   constexpr float kSmaller = 0.85f;
-  if (styled.fontSize != plain.fontSize && !styled.monospace)
-    style = Flag(style, document::kSmall, styled.fontSize <= kSmaller * parentFontSize, false);
+  if (!styled.monospace)
+    style = Flag(style, document::kSmall, styled.fontSize <= kSmaller * change.styledEm,
+                 plain.fontSize <= kSmaller * change.plainEm);
   return style;
 }
 
-void AddBlockStyle(document::TBlockStyle& style, const TComputedStyle& styled, const TComputedStyle& plain) {
+void AddBlockStyle(document::TBlockStyle& style, const TStyleChange& change) {
+  const TComputedStyle& styled = change.styled;
+  const TComputedStyle& plain = change.plain;
   if (styled.textAlign != plain.textAlign) style.align = AlignOf(styled.textAlign);
-  if (styled.textIndent != plain.textIndent) style.indent = Em(styled.textIndent);
-  style.marginLeft += Added(styled.marginLeft, plain.marginLeft, kMaxMarginEm) +
-                      Added(styled.paddingLeft, plain.paddingLeft, kMaxMarginEm);
-  style.marginRight += Added(styled.marginRight, plain.marginRight, kMaxMarginEm);
+  if (styled.textIndent != plain.textIndent) style.indent = Em(styled.textIndent, change.styledEm);
+  // Margin and padding together: a book may trade one for the other (a quote's border).
+  const auto left = [](const TComputedStyle& style, float em) {
+    return Em(style.marginLeft, em) + Em(style.paddingLeft, em);
+  };
+  style.marginLeft +=
+      std::clamp(left(styled, change.styledEm) - left(plain, change.plainEm), 0.0f, kMaxMarginEm);
+  style.marginRight += Added(change, &TComputedStyle::marginRight, kMaxMarginEm);
   if (KeepsLines(styled.whiteSpace) && !KeepsLines(plain.whiteSpace)) style.keepLines = true;
 }
 
-void AddEdgeStyle(document::TBlock& first, document::TBlock& last, const TComputedStyle& styled,
-                  const TComputedStyle& plain) {
+void AddEdgeStyle(document::TBlock& first, document::TBlock& last, const TStyleChange& change) {
+  const TComputedStyle& styled = change.styled;
+  const TComputedStyle& plain = change.plain;
   // A heading's space is the layout's, made for the screen.
   if (first.kind != document::TBlockKind::Heading)
-    first.style.spaceBefore += Added(styled.marginTop, plain.marginTop, kMaxSpaceEm);
+    first.style.spaceBefore += Added(change, &TComputedStyle::marginTop, kMaxSpaceEm);
   if (last.kind != document::TBlockKind::Heading)
-    last.style.spaceAfter += Added(styled.marginBottom, plain.marginBottom, kMaxSpaceEm);
+    last.style.spaceAfter += Added(change, &TComputedStyle::marginBottom, kMaxSpaceEm);
   first.style.pageBreakBefore |= styled.pageBreakBefore && !plain.pageBreakBefore;
   last.style.pageBreakAfter |= styled.pageBreakAfter && !plain.pageBreakAfter;
 }
 
-std::optional<int> HeadingLevel(const TComputedStyle& styled, const TComputedStyle& plain,
-                                float bodyFontSize) {
+std::optional<int> HeadingLevel(const TStyleChange& change) {
+  const TComputedStyle& styled = change.styled;
+  const TComputedStyle& plain = change.plain;
   constexpr float kHeading = 1.3f, kSecond = 1.5f, kFirst = 1.8f;
-  const auto large = [&](const TComputedStyle& style) { return style.fontSize >= kHeading * bodyFontSize; };
+  const auto large = [](const TComputedStyle& style, float body) {
+    return style.fontSize >= kHeading * body;
+  };
   const auto boldCentred = [](const TComputedStyle& style) {
     return style.Bold() && style.textAlign == css::ETextAlign::Center;
   };
-  if (large(styled) && !large(plain)) {
-    const float ratio = styled.fontSize / bodyFontSize;
+  if (large(styled, change.styledEm) && !large(plain, change.plainEm)) {
+    const float ratio = styled.fontSize / change.styledEm;
     return ratio >= kFirst ? 1 : ratio >= kSecond ? 2 : 3;
   }
   if (boldCentred(styled) && !boldCentred(plain)) return 3;
