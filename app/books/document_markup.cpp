@@ -219,7 +219,10 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
     const css::TComputedStyle& plain = styles_->Plain(element);
     style_ = RunStyleIn(style_, {styled, plain, styles_->Styled(element->parent).fontSize,
                                  styles_->Plain(element->parent).fontSize});
-    if (styled.textTransform != plain.textTransform) transform_ = styled.textTransform;
+    if (styled.textTransform != plain.textTransform && transform_ != styled.textTransform) {
+      transform_ = styled.textTransform;
+      wordStart_ = true;
+    }
   }
   if (inside != blockStyle_) builder_.NextStyle(blockStyle_ = inside);
   CheckCapacity();
@@ -232,7 +235,8 @@ std::optional<TElementRole> TDocumentMarkup::StyledRole(const xmlNode* element, 
   if (LeftOut(styled, plain) ||
       IsMarginNumber(element, styled, plain, styles_->Styled(element->parent).fontSize))
     return std::nullopt;
-  if (!IsOneOf(element, {"div", "span", "p"})) return role;
+  // A float stays where the markup puts it: a drop cap with its word.
+  if (!IsOneOf(element, {"div", "span", "p"}) || styled.floating != css::EFloat::None) return role;
   const TDisplayChange change = DisplayChange(styled, plain);
   if (change == TDisplayChange::ToBlock && role == TElementRole::Inline) role = TElementRole::Block;
   if (change == TDisplayChange::ToInline && role == TElementRole::Block) return TElementRole::Inline;
@@ -260,6 +264,10 @@ void TDocumentMarkup::Restyle(const xmlNode* element, const TFrame& frame) {
   if (first + 1 != blocks.size() || block.kind != TBlockKind::Paragraph ||
       CharCount(document::PlainText(block.runs)) > kMaxStyledHeadingChars)
     return;
+  // Type a wrapper sets for all it holds makes the wrapper the heading, if anything.
+  const TStyleChange parent{styles_->Styled(element->parent), styles_->Plain(element->parent), bodyFontSize_,
+                            plainBodyFontSize_};
+  if (HeadingLevel(parent)) return;
   if (const std::optional<int> level = HeadingLevel(change)) {
     // The heading's face is bold already.
     for (document::TRun& run : builder_.BlockAt(first).runs) run.style &= ~document::kBold;

@@ -105,9 +105,10 @@ std::uint16_t RunStyleIn(std::uint16_t style, const TStyleChange& change) {
   style = Flag(style, document::kSuperscript, styled.Raised(), plain.Raised());
   style = Flag(style, document::kSubscript, styled.Lowered(), plain.Lowered());
   // Clearly smaller type than around it; a size the defaults give (<small>) stays as it was,
-  // and so does code's, made smaller only to match a monospace face to the text's.
+  // and so does code's, made smaller only to match a monospace face to the text's; raised and
+  // lowered type is small already.
   constexpr float kSmaller = 0.85f;
-  if (!styled.monospace)
+  if (!styled.monospace && !(style & (document::kSuperscript | document::kSubscript)))
     style = Flag(style, document::kSmall, styled.fontSize <= kSmaller * change.styledEm,
                  plain.fontSize <= kSmaller * change.plainEm);
   return style;

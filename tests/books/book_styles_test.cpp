@@ -92,6 +92,24 @@ TEST(BookStyles, ClassesLinkedImportedAndInlineStyleTheBlocksAndRuns) {
                                                      "centre page", "", "centre page", ""));
 }
 
+TEST(BookStyles, DisplayCaseSizeAndWrappersAsTheSheetSays) {
+  const document::TDocument book = Read(StyledEpub(
+      R"(<style>.big { font-size: 1.5em } .dc { float: left; display: block; font-size: 3em }
+         .cap { text-transform: capitalize } .pre { white-space: pre } .blk { display: block }
+         .fn { vertical-align: super; font-size: 0.7em } .sm { font-size: 0.7em } em.n { font-style: normal }
+         div.inl { display: inline }</style>)",
+      R"(<div class="big"><p>One</p><p>Two</p></div>
+         <p><span class="dc">W</span>ord <span class="cap">the old man</span><span class="fn">2</span>
+           <span class="sm">small</span> <em class="n">upright</em><span class="blk">Own block</span></p>
+         <div class="pre">a  b
+c</div><p>Joined <div class="inl">inline</div> text.</p>)",
+      {}));
+  EXPECT_THAT(Outline(book.blocks),
+              ElementsAre("Chapter:", "Paragraph:One", "Paragraph:Two",
+                          "Paragraph:Word The Old Man<^>2 </^><small>small </small>upright",
+                          "Paragraph:Own block", "Pre:a  b\nc", "Paragraph:Joined inline text."));
+}
+
 TEST(BookStyles, ASheetOutsideTheBookOrNotAStylesheetIsNotRead) {
   const document::TDocument book =
       Read(StyledEpub(R"(<link rel="stylesheet" href="../../../etc/x.css"/>
