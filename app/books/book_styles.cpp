@@ -43,10 +43,10 @@ void ForEachElement(const xmlNode* root, TVisit visit) {
 TDocumentStyles::TDocumentStyles(css::TLimits& limits) : book_(limits), plain_(limits, false) {
   // The defaults' first line indent is 0, as a book's `text-indent: 0` is: a value no book
   // writes stands for the defaults, so that a book's 0 tells.
-  static const css::TStyleSheet unset = [] {
+  static const auto unset = [] {
     css::TLimits own;
-    return css::ParseStyleSheet("html { text-indent: " + std::to_string(kUnsetIndentPx) + "px }",
-                                css::ESheetOrigin::UserAgent, own);
+    return std::make_shared<const css::TStyleSheet>(css::ParseStyleSheet(
+        "html { text-indent: " + std::to_string(kUnsetIndentPx) + "px }", css::ESheetOrigin::UserAgent, own));
   }();
   book_.AddSheet(unset);
   plain_.AddSheet(unset);
@@ -60,12 +60,12 @@ void TDocumentStyles::Compute(const xmlNode* root) {
 TBookStyles::TBookStyles(TFileReader read, TResolver resolve)
     : read_(std::move(read)), resolve_(std::move(resolve)) {}
 
-std::optional<css::TStyleSheet> TBookStyles::Linked(std::string_view from, std::string_view href) {
+std::shared_ptr<const css::TStyleSheet> TBookStyles::Linked(std::string_view from, std::string_view href) {
   const std::optional<std::string> path = resolve_(from, href);
-  if (!path) return std::nullopt;
+  if (!path) return nullptr;
   // Each file once per book, however many documents link it.
   if (const auto known = sheets_.find(*path); known != sheets_.end()) return known->second;
-  std::optional<css::TStyleSheet> sheet;
+  std::shared_ptr<const css::TStyleSheet> sheet;
   if (const std::optional<std::string> text = read_(*path)) {
     // An @import is relative to the sheet that writes it.
     const std::string base = *path;
@@ -73,7 +73,8 @@ std::optional<css::TStyleSheet> TBookStyles::Linked(std::string_view from, std::
       const std::optional<std::string> importedPath = resolve_(base, imported);
       return importedPath ? read_(*importedPath) : std::nullopt;
     };
-    sheet = css::LoadStyleSheet(*text, css::ESheetOrigin::Author, limits_, loader);
+    sheet = std::make_shared<const css::TStyleSheet>(
+        css::LoadStyleSheet(*text, css::ESheetOrigin::Author, limits_, loader));
   }
   return sheets_.emplace(*path, std::move(sheet)).first->second;
 }
@@ -93,8 +94,8 @@ std::unique_ptr<TDocumentStyles> TBookStyles::Of(const xmlNode* root, std::strin
                               }));
       styled = true;
     } else if (LinksASheet(element)) {
-      if (std::optional<css::TStyleSheet> sheet = Linked(path, Attribute(element, "href"))) {
-        styles->Book().AddSheet(std::move(*sheet));
+      if (std::shared_ptr<const css::TStyleSheet> sheet = Linked(path, Attribute(element, "href"))) {
+        styles->Book().AddSheet(std::move(sheet));
         styled = true;
       }
     }

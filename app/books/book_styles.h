@@ -50,12 +50,12 @@ public:
   std::unique_ptr<TDocumentStyles> Of(const xmlNode* root, std::string_view path);
 
 private:
-  std::optional<css::TStyleSheet> Linked(std::string_view from, std::string_view href);
+  std::shared_ptr<const css::TStyleSheet> Linked(std::string_view from, std::string_view href);
 
   TFileReader read_;
   TResolver resolve_;
   css::TLimits limits_;
-  std::map<std::string, std::optional<css::TStyleSheet>, std::less<>> sheets_;
+  std::map<std::string, std::shared_ptr<const css::TStyleSheet>, std::less<>> sheets_;  // none: unreadable
 };
 
 }  // namespace books

@@ -50,7 +50,11 @@ TCascade::TCascade(TLimits& limits, bool styleAttributes)
 }
 
 void TCascade::AddSheet(TStyleSheet sheet) {
-  sheets_.push_back(std::make_shared<const TStyleSheet>(std::move(sheet)));
+  AddSheet(std::make_shared<const TStyleSheet>(std::move(sheet)));
+}
+
+void TCascade::AddSheet(std::shared_ptr<const TStyleSheet> sheet) {
+  sheets_.push_back(std::move(sheet));
   index_.Add(*sheets_.back());
 }
 

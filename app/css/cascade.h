@@ -26,6 +26,8 @@ public:
 
   // In the order the document links or holds them; a later sheet wins at equal weight.
   void AddSheet(TStyleSheet sheet);
+  // A sheet shared with other cascades (a book's, linked from many of its documents).
+  void AddSheet(std::shared_ptr<const TStyleSheet> sheet);
 
   // Computes the style of `root` and of every element below it, replacing those of an
   // earlier call.
