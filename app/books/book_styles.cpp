@@ -60,50 +60,61 @@ void TDocumentStyles::Compute(const xmlNode* root) {
 TBookStyles::TBookStyles(TFileReader read, TResolver resolve)
     : read_(std::move(read)), resolve_(std::move(resolve)) {}
 
-std::shared_ptr<const css::TStyleSheet> TBookStyles::Linked(std::string_view from, std::string_view href) {
-  const std::optional<std::string> path = resolve_(from, href);
-  if (!path) return nullptr;
+std::shared_ptr<const css::TStyleSheet> TBookStyles::Linked(const std::string& path) {
   // Each file once per book, however many documents link it.
-  if (const auto known = sheets_.find(*path); known != sheets_.end()) return known->second;
+  if (const auto known = sheets_.find(path); known != sheets_.end()) return known->second;
   std::shared_ptr<const css::TStyleSheet> sheet;
-  if (const std::optional<std::string> text = read_(*path)) {
-    // An @import is relative to the sheet that writes it.
-    const std::string base = *path;
-    const css::TSheetLoader loader = [this, &base](std::string_view imported) -> std::optional<std::string> {
-      const std::optional<std::string> importedPath = resolve_(base, imported);
-      return importedPath ? read_(*importedPath) : std::nullopt;
-    };
-    sheet = std::make_shared<const css::TStyleSheet>(
-        css::LoadStyleSheet(*text, css::ESheetOrigin::Author, limits_, loader));
-  }
-  return sheets_.emplace(*path, std::move(sheet)).first->second;
+  if (const std::optional<std::string> text = read_(path)) sheet = Load(*text, path);
+  return sheets_.emplace(path, std::move(sheet)).first->second;
 }
 
-std::unique_ptr<TDocumentStyles> TBookStyles::Of(const xmlNode* root, std::string_view path) {
-  auto styles = std::make_unique<TDocumentStyles>(limits_);
-  bool styled = false;
+std::shared_ptr<const css::TStyleSheet> TBookStyles::Load(std::string_view text, const std::string& base) {
+  // An @import is relative to the sheet that writes it (a <style>'s, to its document).
+  const css::TSheetLoader loader = [this, &base](std::string_view href) -> std::optional<std::string> {
+    const std::optional<std::string> path = resolve_(base, href);
+    return path ? read_(*path) : std::nullopt;
+  };
+  return std::make_shared<const css::TStyleSheet>(
+      css::LoadStyleSheet(text, css::ESheetOrigin::Author, limits_, loader));
+}
+
+TDocumentStyles* TBookStyles::Of(const xmlNode* root, std::string_view path) {
+  // The document's sheets in order: 'L' and a linked file's path, or 'S', the document's path,
+  // a 0 byte and a <style>'s text.
+  std::vector<std::string> sources;
+  bool attributes = false;
   ForEachElement(root, [&](const xmlNode* element) {
     if (IsElement(element, "style")) {
       const std::string type = Attribute(element, "type");
-      if (!type.empty() && type != "text/css") return;
-      styles->Book().AddSheet(
-          css::LoadStyleSheet(TextOf(element), css::ESheetOrigin::Author, limits_,
-                              [this, path](std::string_view href) -> std::optional<std::string> {
-                                const std::optional<std::string> imported = resolve_(path, href);
-                                return imported ? read_(*imported) : std::nullopt;
-                              }));
-      styled = true;
-    } else if (LinksASheet(element)) {
-      if (std::shared_ptr<const css::TStyleSheet> sheet = Linked(path, Attribute(element, "href"))) {
-        styles->Book().AddSheet(std::move(sheet));
-        styled = true;
+      if (type.empty() || type == "text/css") {
+        std::string source = "S";
+        source.append(path).append(1, '\0').append(TextOf(element));
+        sources.push_back(std::move(source));
       }
+    } else if (LinksASheet(element)) {
+      if (std::optional<std::string> linked = resolve_(path, Attribute(element, "href")))
+        sources.push_back("L" + *linked);
     }
-    styled = styled || (element->properties && xmlHasProp(element, BAD_CAST "style"));
+    attributes = attributes || (element->properties && xmlHasProp(element, BAD_CAST "style"));
   });
-  if (!styled) return nullptr;
-  styles->Compute(root);
-  return styles;
+  if (sources.empty() && !attributes) return nullptr;
+  // Documents styled alike, as a book's chapters mostly are, share one cascade.
+  if (!last_ || sources != lastSources_) {
+    last_ = std::make_unique<TDocumentStyles>(limits_);
+    for (const std::string& source : sources) {
+      const std::size_t zero = source.find('\0');
+      std::shared_ptr<const css::TStyleSheet> sheet =
+          source.front() == 'L' ? Linked(source.substr(1))
+                                : Load(std::string_view(source).substr(zero + 1), source.substr(1, zero - 1));
+      // Documents that each link other large sheets would have them filed anew each time.
+      if (!sheet || sheet->rules.size() > kMaxFiledRules - filedRules_) continue;
+      filedRules_ += sheet->rules.size();
+      last_->Book().AddSheet(std::move(sheet));
+    }
+    lastSources_ = std::move(sources);
+  }
+  last_->Compute(root);
+  return last_.get();
 }
 
 }  // namespace books

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/css/cascade.h"
 #include "app/css/limits.h"
@@ -45,17 +46,25 @@ public:
   using TResolver = std::function<std::optional<std::string>(std::string_view from, std::string_view href)>;
   TBookStyles(TFileReader read, TResolver resolve);
 
-  // The styles of the document at `path` whose root is `root`; none when it has no sheet and
-  // no style attribute, so that it reads as it always has.
-  std::unique_ptr<TDocumentStyles> Of(const xmlNode* root, std::string_view path);
+  // The styles of the document at `path` whose root is `root`, until the next call; none
+  // when it has no sheet and no style attribute, so that it reads as it always has.
+  TDocumentStyles* Of(const xmlNode* root, std::string_view path);
 
 private:
-  std::shared_ptr<const css::TStyleSheet> Linked(std::string_view from, std::string_view href);
+  // The sheet at a path in the book, read and parsed once; none when it cannot be read.
+  std::shared_ptr<const css::TStyleSheet> Linked(const std::string& path);
+  // A sheet's text, its @imports relative to `base`.
+  std::shared_ptr<const css::TStyleSheet> Load(std::string_view text, const std::string& base);
 
   TFileReader read_;
   TResolver resolve_;
   css::TLimits limits_;
   std::map<std::string, std::shared_ptr<const css::TStyleSheet>, std::less<>> sheets_;  // none: unreadable
+  std::unique_ptr<TDocumentStyles> last_;  // the last document's, with the sheets it was made of
+  std::vector<std::string> lastSources_;
+  // The rules filed into cascades for the whole book, and the most that may be.
+  static constexpr std::size_t kMaxFiledRules = 4'000'000;
+  std::size_t filedRules_ = 0;
 };
 
 }  // namespace books

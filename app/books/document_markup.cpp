@@ -624,7 +624,7 @@ void TDocumentMarkup::Chapter(std::string_view path) {
   if (!notesPart_) builder_.Chapter();
   base_ = path;
   stylesPath_ = path;
-  styles_.reset();
+  styles_ = nullptr;
 }
 
 void TDocumentMarkup::Tree(const xmlNode* root) {

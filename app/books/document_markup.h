@@ -126,8 +126,8 @@ private:
   std::size_t bookkeeping_ = 0;                // the bytes the maps above take
   int unlabelledNotes_ = 0;
   TBookStyles* bookStyles_ = nullptr;
-  std::string stylesPath_;                            // what the document's sheets are relative to
-  std::unique_ptr<TDocumentStyles> styles_;           // the document's, when it has any
+  std::string stylesPath_;             // what the document's sheets are relative to
+  TDocumentStyles* styles_ = nullptr;  // the document's, when it has any: the book's styles own it
   float bodyFontSize_ = 16, plainBodyFontSize_ = 16;  // as the book's sheets and the defaults give it
   css::ETextTransform transform_ = css::ETextTransform::None;
   bool wordStart_ = true;
