@@ -64,13 +64,14 @@ struct TTextReading {
 struct TDocumentReading {
   std::size_t capacity;
   bool allItems;
+  std::string path;  // the book's file, for what lies beside it; empty when unknown
 
   document::TDocument Epub(TZipArchive& archive) const {
     return ReadEpubDocument(archive, capacity, allItems);
   }
   document::TDocument Fb2(std::string_view bytes) const { return ReadFb2Document(bytes, capacity); }
   document::TDocument Fb2(const TByteSource& source) const { return ReadFb2Document(source, capacity); }
-  document::TDocument Html(std::string_view bytes) const { return ReadHtmlDocument(bytes, capacity); }
+  document::TDocument Html(std::string_view bytes) const { return ReadHtmlDocument(bytes, capacity, path); }
 };
 
 template <typename Reading>
@@ -165,7 +166,7 @@ std::optional<TBook> ReadMarkupBook(std::string_view bytes, std::string_view nam
 
 std::optional<document::TDocument> ReadBookDocument(const std::string& path, std::size_t capacity,
                                                     bool allItems) {
-  return ReadFile(path, TDocumentReading{capacity, allItems});
+  return ReadFile(path, TDocumentReading{capacity, allItems, path});
 }
 
 std::optional<document::TDocument> ReadBookDocument(std::string_view bytes, std::string_view name,

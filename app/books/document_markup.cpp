@@ -8,7 +8,9 @@
 #include <utility>
 
 #include "app/books/book_href.h"
+#include "app/books/style_mapping.h"
 #include "app/books/text_capacity.h"
+#include "app/books/text_case.h"
 #include "app/books/xml_document.h"
 
 namespace books {
@@ -202,25 +204,105 @@ void TDocumentMarkup::Enter(const xmlNode* element, TElementRole role) {
   const std::uint16_t style = style_;
   const std::size_t blocks = builder_.Blocks().size();
   const document::TBlockStyle outside = blockStyle_;
-  const document::TBlockStyle inside = BlockStyleIn(element);
-  frames_.push_back({Begin(element, role), style, blocks, outside});
+  const std::optional<TElementRole> styledRole = StyledRole(element, role);
+  if (!styledRole) {
+    ++hidden_;
+    frames_.push_back({TFrameKind::Hidden, style, blocks, outside, transform_});
+    return;
+  }
+  role = *styledRole;
+  const document::TBlockStyle inside = BlockStyleIn(element, role);
+  const TFrameKind kind = Begin(element, role);
+  frames_.push_back({kind, style, blocks, outside, transform_, builder_.Blocks().size()});
+  if (styles_ && hidden_ == 0) {
+    const css::TComputedStyle& styled = styles_->Styled(element);
+    const css::TComputedStyle& plain = styles_->Plain(element);
+    style_ = RunStyleIn(style_, {styled, plain, styles_->Styled(element->parent).fontSize,
+                                 styles_->Plain(element->parent).fontSize});
+    if (styled.textTransform != plain.textTransform && transform_ != styled.textTransform) {
+      transform_ = styled.textTransform;
+      wordStart_ = true;
+    }
+  }
   if (inside != blockStyle_) builder_.NextStyle(blockStyle_ = inside);
   CheckCapacity();
 }
 
-void TDocumentMarkup::Leave(const xmlNode*, TElementRole) {
+std::optional<TElementRole> TDocumentMarkup::StyledRole(const xmlNode* element, TElementRole role) const {
+  if (!styles_ || hidden_ > 0) return role;
+  const css::TComputedStyle& styled = styles_->Styled(element);
+  const css::TComputedStyle& plain = styles_->Plain(element);
+  if (LeftOut(styled, plain) ||
+      IsMarginNumber(element, styled, plain, styles_->Styled(element->parent).fontSize))
+    return std::nullopt;
+  // A float stays where the markup puts it: a drop cap with its word.
+  if (!IsOneOf(element, {"div", "span", "p"}) || styled.floating != css::EFloat::None) return role;
+  const TDisplayChange change = DisplayChange(styled, plain);
+  if (change == TDisplayChange::ToBlock && role == TElementRole::Inline) role = TElementRole::Block;
+  if (change == TDisplayChange::ToInline && role == TElementRole::Block) return TElementRole::Inline;
+  // Kept spaces in a block of its own: set as preformatted text.
+  if (role == TElementRole::Block && styled.whiteSpace == css::EWhiteSpace::Pre &&
+      plain.whiteSpace != css::EWhiteSpace::Pre)
+    return TElementRole::Preformatted;
+  return role;
+}
+
+void TDocumentMarkup::Restyle(const xmlNode* element, const TFrame& frame) {
+  // The page's margins are the screen's.
+  if (notes_ > 0 || tables_ > 0 || headings_ > 0 || stanzas_ > 0 || IsOneOf(element, {"html", "body"}))
+    return;
+  const std::vector<document::TBlock>& blocks = builder_.Blocks();
+  std::size_t first = frame.firstBlock;
+  while (first < blocks.size() && blocks[first].kind == TBlockKind::ChapterStart) ++first;
+  if (first >= blocks.size()) return;
+  const css::TComputedStyle& styled = styles_->Styled(element);
+  const css::TComputedStyle& plain = styles_->Plain(element);
+  const TStyleChange change{styled, plain, bodyFontSize_, plainBodyFontSize_};
+  AddEdgeStyle(builder_.BlockAt(first), builder_.BlockAt(blocks.size() - 1), change);
+  if (frame.kind != TFrameKind::Block && frame.kind != TFrameKind::Paragraph) return;
+  const document::TBlock& block = blocks.back();
+  if (first + 1 != blocks.size() || block.kind != TBlockKind::Paragraph ||
+      CharCount(document::PlainText(block.runs)) > kMaxStyledHeadingChars)
+    return;
+  // Type a wrapper sets for all it holds makes the wrapper the heading, if anything.
+  const TStyleChange parent{styles_->Styled(element->parent), styles_->Plain(element->parent), bodyFontSize_,
+                            plainBodyFontSize_};
+  if (HeadingLevel(parent)) return;
+  if (const std::optional<int> level = HeadingLevel(change)) {
+    // The heading's face is bold already.
+    for (document::TRun& run : builder_.BlockAt(first).runs) run.style &= ~document::kBold;
+    builder_.MakeHeading(*level);
+  }
+}
+
+void TDocumentMarkup::Leave(const xmlNode* element, TElementRole) {
   if (frames_.empty()) return;
   const TFrame frame = frames_.back();
   frames_.pop_back();
   style_ = frame.style;
+  transform_ = frame.transform;
   End(frame);
+  if (styles_ && hidden_ == 0 && frame.kind != TFrameKind::Inline && frame.kind != TFrameKind::Link &&
+      frame.kind != TFrameKind::Hidden)
+    Restyle(element, frame);
   if (frame.blockStyle != blockStyle_) builder_.NextStyle(blockStyle_ = frame.blockStyle);
 }
 
-document::TBlockStyle TDocumentMarkup::BlockStyleIn(const xmlNode* element) const {
+document::TBlockStyle TDocumentMarkup::BlockStyleIn(const xmlNode* element, TElementRole role) const {
   document::TBlockStyle style = blockStyle_;
   // A note is one paragraph in the layout's style; hidden text has none.
   if (notes_ > 0 || notesPart_ || hidden_ > 0) return style;
+  if (styles_ && role != TElementRole::Inline) {
+    css::TComputedStyle styled = styles_->Styled(element);
+    const css::TComputedStyle& plain = styles_->Plain(element);
+    // The page's margins are the screen's.
+    if (IsOneOf(element, {"html", "body"})) {
+      styled.marginLeft = plain.marginLeft;
+      styled.marginRight = plain.marginRight;
+      styled.paddingLeft = plain.paddingLeft;
+    }
+    AddBlockStyle(style, {styled, plain, bodyFontSize_, plainBodyFontSize_});
+  }
   // Stanzas stand apart by half a line; an epigraph's margins are the width of its indent.
   constexpr float kStanzaSpace = 0.5f, kEpigraphMargin = 1.5f;
   const auto verse = [&] {
@@ -524,7 +606,12 @@ void TDocumentMarkup::Text(std::string_view utf8, bool preformatted) {
     label.append(utf8.substr(0, kMaxLabelBytes - std::min(label.size(), kMaxLabelBytes)));
     return;
   }
-  if (preformatted || code_ > 0) {
+  std::string transformed;
+  if (transform_ != css::ETextTransform::None) {
+    transformed = TransformCase(utf8, transform_, wordStart_);
+    utf8 = transformed;
+  }
+  if (preformatted || code_ > 0 || preformatted_ > 0) {
     builder_.PreText(utf8, style_);
   } else {
     builder_.Text(utf8, style_);
@@ -536,6 +623,16 @@ void TDocumentMarkup::Chapter(std::string_view path) {
   // FB2 notes follow the main text in its last chapter.
   if (!notesPart_) builder_.Chapter();
   base_ = path;
+  stylesPath_ = path;
+  styles_ = nullptr;
+}
+
+void TDocumentMarkup::Tree(const xmlNode* root) {
+  styles_ = bookStyles_ ? bookStyles_->Of(root, stylesPath_) : nullptr;
+  if (!styles_) return;
+  const xmlNode* body = FirstChildElement(root, "body");
+  bodyFontSize_ = styles_->Styled(body ? body : root).fontSize;
+  plainBodyFontSize_ = styles_->Plain(body ? body : root).fontSize;
 }
 
 void TDocumentMarkup::Heading(std::string_view text) {

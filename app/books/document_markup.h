@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/books/book_styles.h"
 #include "app/books/markup_text.h"
 #include "app/document/document_builder.h"
 
@@ -31,6 +34,14 @@ public:
   void Text(std::string_view utf8, bool preformatted) override;
   void Chapter(std::string_view path) override;
   void Heading(std::string_view text) override;
+  void Tree(const xmlNode* root) override;
+
+  // Follows the book's stylesheets from now on, for a document at `path` in the book until
+  // the next chapter's; `styles` must outlive the walk.
+  void UseStyles(TBookStyles& styles, std::string_view path = {}) {
+    bookStyles_ = &styles;
+    stylesPath_ = path;
+  }
 
 private:
   // What an element began, for its end to undo.
@@ -63,6 +74,8 @@ private:
     std::uint16_t style;               // the style outside the element
     std::size_t blocks;                // how many blocks there were when it began
     document::TBlockStyle blockStyle;  // the blocks' style outside the element
+    css::ETextTransform transform;     // the case outside the element
+    std::size_t firstBlock = 0;        // where the element's own blocks begin
   };
   struct TList {
     char numbering;  // 0 for bullets, else '1', 'a', 'A', 'i' or 'I'
@@ -70,8 +83,12 @@ private:
   };
 
   TFrameKind Begin(const xmlNode* element, TElementRole role);
+  // The role the book's styles give the element, or none when they leave it out.
+  std::optional<TElementRole> StyledRole(const xmlNode* element, TElementRole role) const;
+  // What the book's styles say of the blocks the element made, once it has ended.
+  void Restyle(const xmlNode* element, const TFrame& frame);
   // The style of the blocks inside the element: verse, an epigraph, an author's line.
-  document::TBlockStyle BlockStyleIn(const xmlNode* element) const;
+  document::TBlockStyle BlockStyleIn(const xmlNode* element, TElementRole role) const;
   TFrameKind BeginBlockElement(const xmlNode* element, TElementRole role);
   void End(const TFrame& frame);
   // Begins a note at the element when it is one: marked as a note, or what a reference points to.
@@ -108,6 +125,12 @@ private:
   std::set<std::string> referenceIds_;         // the ids of note references: a link there leads back
   std::size_t bookkeeping_ = 0;                // the bytes the maps above take
   int unlabelledNotes_ = 0;
+  TBookStyles* bookStyles_ = nullptr;
+  std::string stylesPath_;             // what the document's sheets are relative to
+  TDocumentStyles* styles_ = nullptr;  // the document's, when it has any: the book's styles own it
+  float bodyFontSize_ = 16, plainBodyFontSize_ = 16;  // as the book's sheets and the defaults give it
+  css::ETextTransform transform_ = css::ETextTransform::None;
+  bool wordStart_ = true;
 };
 
 }  // namespace books

@@ -75,6 +75,7 @@ std::string AppendItemText(std::string_view bytes, TMarkupSink& sink) {
   }
   const xmlNode* html = xmlDocGetRootElement(doc.get());
   const xmlNode* body = FirstChildElement(html, "body");
+  sink.Tree(html);
   AppendMarkupText(body ? body : html, HtmlRole, sink);
   return LanguageAttribute(html);
 }

@@ -18,7 +18,7 @@ std::string MetaContent(const xmlNode* head, std::string_view name) {
 
 }  // namespace
 
-TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink) {
+TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink, bool whole) {
   TBookMetadata book;
   const auto takeHead = [&book](const xmlNode* head) {
     book.title = CollapsedText(FirstChildElement(head, "title"));
@@ -26,7 +26,11 @@ TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink) {
       book.authors.push_back(std::move(author));
   };
   const auto takeRoot = [&book](const xmlNode* root) { book.language = LanguageAttribute(root); };
-  AppendHtmlText(bytes, sink, takeHead, takeRoot);
+  if (whole) {
+    AppendWholeHtmlText(bytes, sink, takeHead, takeRoot);
+  } else {
+    AppendHtmlText(bytes, sink, takeHead, takeRoot);
+  }
   return book;
 }
 

@@ -13,7 +13,8 @@ namespace books {
 // Reads an HTML page with the tolerant parser (any tag soup reads), its text taken as it
 // is parsed. EOutOfResources past `capacity` bytes of text.
 TBook ReadHtml(std::string_view bytes, std::size_t capacity);
-// The same into a sink; what the page says of itself.
-TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink);
+// The same into a sink; what the page says of itself. `whole`: the page is parsed whole
+// first, its tree handed to the sink.
+TBookMetadata ReadHtml(std::string_view bytes, TMarkupSink& sink, bool whole = false);
 
 }  // namespace books

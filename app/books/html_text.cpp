@@ -4,6 +4,7 @@
 #include <libxml/HTMLparser.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -157,14 +158,16 @@ private:
   const xmlNode* skipped_ = nullptr;
 };
 
-}  // namespace
-
-void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead,
-                    const TRootReader& onRoot) {
+THtmlParserContext NewPageParser() {
   CheckCancelled();
   InitialiseLibxml();
-  const THtmlParserContext context(htmlNewParserCtxt());
+  THtmlParserContext context(htmlNewParserCtxt());
   if (!context) throw std::bad_alloc();
+  return context;
+}
+
+// Reads the page, calling `beforePiece` before each piece of it; the parsed document.
+TXmlDocument ParsePage(htmlParserCtxt& context, std::string_view bytes, std::function<void()> beforePiece) {
   // A page that declares no character set is most likely UTF-8 today, yet the parser would
   // take it as Latin-1: valid UTF-8 is read as UTF-8, anything else as the page declares.
   const char* encoding = IsValidUtf8(bytes) ? "UTF-8" : nullptr;
@@ -172,20 +175,43 @@ void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader
   // the rest of a tag soup of unclosed elements; HTML declares no entities to multiply.
   constexpr int kOptions =
       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | XML_PARSE_HUGE;
-  TGrowingTreeWalk walk(*context, sink, onHead, onRoot);
   const TByteSource source = SourceOfBytes(bytes);
-  // Before each piece of the page, the text of what the parser has finished.
-  TParserInput input(source, [&] { walk.Advance(context->myDoc, false); });
-  const TXmlDocument doc(
-      htmlCtxtReadIO(context.get(), TParserInput::Read, nullptr, &input, nullptr, encoding, kOptions));
+  TParserInput input(source, std::move(beforePiece));
+  TXmlDocument doc(
+      htmlCtxtReadIO(&context, TParserInput::Read, nullptr, &input, nullptr, encoding, kOptions));
   input.RethrowFailure();
   // A parser that stopped early (out of memory, a limit) has dropped the rest of the text.
-  if (context->disableSAX) {
+  if (context.disableSAX) {
     throw EBookError(
         FormatMessage("the page cannot be read to its end: %s",
-                      {context->lastError.message ? context->lastError.message : "parser stopped"}));
+                      {context.lastError.message ? context.lastError.message : "parser stopped"}));
   }
+  return doc;
+}
+
+}  // namespace
+
+void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead,
+                    const TRootReader& onRoot) {
+  const THtmlParserContext context = NewPageParser();
+  TGrowingTreeWalk walk(*context, sink, onHead, onRoot);
+  // Before each piece of the page, the text of what the parser has finished.
+  const TXmlDocument doc = ParsePage(*context, bytes, [&] { walk.Advance(context->myDoc, false); });
   walk.Advance(doc.get(), true);
+}
+
+void AppendWholeHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead,
+                         const TRootReader& onRoot) {
+  const THtmlParserContext context = NewPageParser();
+  const TXmlDocument doc = ParsePage(*context, bytes, {});
+  const xmlNode* root = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
+  if (!root) return;
+  if (onRoot) onRoot(root);
+  const xmlNode* head = FirstChildElement(root, "head");
+  if (onHead && head) onHead(head);
+  sink.Tree(root);
+  const xmlNode* body = FirstChildElement(root, "body");
+  AppendMarkupText(body ? body : root, HtmlRole, sink);
 }
 
 void AppendHtmlText(std::string_view bytes, TTextBuilder& builder, const THeadReader& onHead) {

@@ -20,6 +20,10 @@ using THeadReader = std::function<void(const xmlNode* head)>;
 using TRootReader = std::function<void(const xmlNode* root)>;
 void AppendHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead = {},
                     const TRootReader& onRoot = {});
+// The same with the page parsed whole first, its tree handed to the sink before the walk:
+// for a page whose styles need all of it at once.
+void AppendWholeHtmlText(std::string_view bytes, TMarkupSink& sink, const THeadReader& onHead = {},
+                         const TRootReader& onRoot = {});
 // The same into the classic text.
 void AppendHtmlText(std::string_view bytes, TTextBuilder& builder, const THeadReader& onHead = {});
 

@@ -41,6 +41,9 @@ public:
   virtual void Chapter(std::string_view path) = 0;
   // A heading the reader makes itself (the name of FB2 notes without a title).
   virtual void Heading(std::string_view text) = 0;
+  // The whole tree of the document about to be walked (its root element), where the reader
+  // holds it whole: for what needs more than one element at a time, as styles do.
+  virtual void Tree(const xmlNode* /*root*/) {}
 };
 
 // The classic text: elements as lines through a text builder.

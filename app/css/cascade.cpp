@@ -43,13 +43,18 @@ void Weigh(const TDeclarations& declarations, ESheetOrigin origin, std::uint32_t
 
 }  // namespace
 
-TCascade::TCascade(TLimits& limits) : limits_(limits) {
+TCascade::TCascade(TLimits& limits, bool styleAttributes)
+    : limits_(limits), styleAttributes_(styleAttributes) {
   sheets_.push_back(UserAgentSheet());
   index_.Add(*sheets_.back());
 }
 
 void TCascade::AddSheet(TStyleSheet sheet) {
-  sheets_.push_back(std::make_shared<const TStyleSheet>(std::move(sheet)));
+  AddSheet(std::make_shared<const TStyleSheet>(std::move(sheet)));
+}
+
+void TCascade::AddSheet(std::shared_ptr<const TStyleSheet> sheet) {
+  sheets_.push_back(std::move(sheet));
   index_.Add(*sheets_.back());
 }
 
@@ -72,11 +77,18 @@ void TCascade::ComputeAll(const xmlNode* root) {
     }
     weighed.clear();
     index_.ForCandidates(element, [&](const TFiledSelector& filed) {
-      if (Matches(*filed.selector, table, std::int32_t(i), limits_))
+      // The book's rules draw on its budget; the defaults' never run out, so that a book past
+      // it is still set as the defaults say.
+      const bool matches = filed.origin == ESheetOrigin::UserAgent
+                               ? Matches(*filed.selector, table, std::int32_t(i), limits_)
+                               : limits_.matchSteps < limits_.maxMatchSteps &&
+                                     Matches(*filed.selector, table, std::int32_t(i), limits_,
+                                             limits_.matchSteps, limits_.maxMatchSteps);
+      if (matches)
         Weigh(*filed.declarations, filed.origin, filed.selector->specificity, filed.order, weighed);
     });
     TDeclarations inlineDeclarations;
-    if (FindAttribute(element.node, "style", styleText)) {
+    if (styleAttributes_ && FindAttribute(element.node, "style", styleText)) {
       inlineDeclarations = ParseDeclarations(styleText, limits_);
       Weigh(inlineDeclarations, ESheetOrigin::Author, std::numeric_limits<std::uint32_t>::max(),
             std::numeric_limits<std::uint32_t>::max(), weighed);

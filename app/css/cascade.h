@@ -20,11 +20,14 @@ namespace css {
 class TCascade {
 public:
   // Style attributes draw on `limits`, which must outlive the cascade; so does the tree
-  // ComputeAll is given.
-  explicit TCascade(TLimits& limits);
+  // ComputeAll is given. Without `styleAttributes` they are not read: the styles the sheets
+  // alone give, to tell what the attributes change.
+  explicit TCascade(TLimits& limits, bool styleAttributes = true);
 
   // In the order the document links or holds them; a later sheet wins at equal weight.
   void AddSheet(TStyleSheet sheet);
+  // A sheet shared with other cascades (a book's, linked from many of its documents).
+  void AddSheet(std::shared_ptr<const TStyleSheet> sheet);
 
   // Computes the style of `root` and of every element below it, replacing those of an
   // earlier call.
@@ -35,6 +38,7 @@ public:
 
 private:
   TLimits& limits_;
+  bool styleAttributes_;
   std::vector<std::shared_ptr<const TStyleSheet>> sheets_;
   TRuleIndex index_;
   std::unordered_map<const xmlNode*, std::uint32_t> places_;

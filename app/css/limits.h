@@ -23,12 +23,17 @@ struct TLimits {
   // style; a `~` combinator looks back over at most this many siblings.
   int maxTreeDepth = 256;
   int maxSiblingWalk = 1'024;
+  // Compounds the book's selectors may compare with elements, all its documents together:
+  // past it the book's rules match nothing more (the defaults still do), so that many rules
+  // over many elements end in seconds.
+  std::size_t maxMatchSteps = 50'000'000;
 
   // What has been spent so far.
   std::size_t sheetBytes = 0;
   std::size_t rules = 0;
   std::size_t selectors = 0;
   std::size_t imports = 0;
+  std::size_t matchSteps = 0;
 
   // Each takes from the budget and says whether there was enough.
   bool TakeSheetBytes(std::size_t bytes) {

@@ -61,10 +61,12 @@ bool MatchesPosition(const TPositionTest& test, const TElement& element) {
 
 class TMatcher {
 public:
-  TMatcher(const TSelector& selector, const TElementTable& table, const TLimits& limits)
-      : selector_(selector), table_(table), limits_(limits) {}
+  TMatcher(const TSelector& selector, const TElementTable& table, const TLimits& limits,
+           std::size_t* steps = nullptr, std::size_t most = 0)
+      : selector_(selector), table_(table), limits_(limits), steps_(steps), most_(most) {}
 
   EResult Match(std::size_t part, std::int32_t index) const {
+    if (steps_ && ++*steps_ > most_) return EResult::FailsCompletely;
     const TElement& element = table_[index];
     if (!MatchesCompound(selector_.compounds[part], element)) return EResult::FailsHere;
     if (part + 1 == selector_.compounds.size()) return EResult::Matched;
@@ -95,6 +97,8 @@ private:
   const TSelector& selector_;
   const TElementTable& table_;
   const TLimits& limits_;
+  std::size_t* steps_;
+  std::size_t most_;
 };
 
 }  // namespace
@@ -119,6 +123,12 @@ bool Matches(const TSelector& selector, const TElementTable& table, std::int32_t
              const TLimits& limits) {
   return !selector.compounds.empty() &&
          TMatcher(selector, table, limits).Match(0, element) == EResult::Matched;
+}
+
+bool Matches(const TSelector& selector, const TElementTable& table, std::int32_t element,
+             const TLimits& limits, std::size_t& steps, std::size_t most) {
+  return !selector.compounds.empty() &&
+         TMatcher(selector, table, limits, &steps, most).Match(0, element) == EResult::Matched;
 }
 
 }  // namespace css

@@ -14,6 +14,9 @@ namespace css {
 
 bool Matches(const TSelector& selector, const TElementTable& table, std::int32_t element,
              const TLimits& limits);
+// The same, each compound compared counted in `steps`; past `most` it matches no more.
+bool Matches(const TSelector& selector, const TElementTable& table, std::int32_t element,
+             const TLimits& limits, std::size_t& steps, std::size_t most);
 
 // One compound against one element, combinators aside.
 bool MatchesCompound(const TCompound& compound, const TElement& element);

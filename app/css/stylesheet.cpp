@@ -2,11 +2,12 @@
 // The rule and declaration grammar of CSS Syntax Level 3 over the token list. Blocks are
 // paired once up front, iteratively, so that skipping a bad rule or a nested block is a jump;
 // only @media blocks are entered, to limits.maxBlockDepth.
+#include "app/css/stylesheet.h"
+
 #include <algorithm>
 #include <set>
 
 #include "app/css/media.h"
-#include "app/css/stylesheet.h"
 #include "app/css/tokenizer.h"
 
 namespace css {

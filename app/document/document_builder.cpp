@@ -245,6 +245,23 @@ void TDocumentBuilder::HeadingChapter() {
   if (!table_ && (bodySinceChapter_ || !chapterSeen_)) Chapter();
 }
 
+void TDocumentBuilder::MakeHeading(int level) {
+  EndBlock();
+  if (blocks_.empty()) return;
+  TBlock heading = std::move(blocks_.back());
+  blocks_.pop_back();
+  heading.kind = TBlockKind::Heading;
+  heading.level = level;
+  const bool opensChapter = !blocks_.empty() && blocks_.back().kind == TBlockKind::ChapterStart;
+  if (!opensChapter && heading.style.pageBreakBefore && !table_) Chapter();
+  if (!blocks_.empty() && blocks_.back().kind == TBlockKind::ChapterStart && blocks_.back().runs.empty()) {
+    blocks_.back().runs = heading.runs;
+    bytes_ += PlainText(heading.runs).size() + heading.runs.size() * sizeof(TRun);
+  }
+  bytes_ -= sizeof(TBlock) + heading.source.size() + heading.marker.size() + heading.alt.size();
+  Push(std::move(heading));
+}
+
 void TDocumentBuilder::Break() {
   EndBlock();
   if (!table_) Push(BlockOf(TBlockKind::Break));

@@ -41,6 +41,9 @@ public:
   void HeadingChapter();
   // A scene break or rule.
   void Break();
+  // The block just ended becomes a heading of `level`: the chapter's title when it opens a
+  // chapter, and a chapter start of its own when it opens a new page.
+  void MakeHeading(int level);
   // A picture where it stands: a run of the open block (one of the kind asked for opened),
   // `alt` its text. A block that ends holding nothing but pictures becomes an Image block for
   // each, `title` its caption; nothing at all when each was a link's only content (`logo`: a
@@ -72,6 +75,7 @@ public:
   // The blocks so far; the last may still be open.
   const std::vector<TBlock>& Blocks() const { return blocks_; }
   TBlock* LastBlock() { return blocks_.empty() ? nullptr : &blocks_.back(); }
+  TBlock& BlockAt(std::size_t index) { return blocks_[index]; }
 
   // The blocks, the last one ended, no chapter start at the end.
   std::vector<TBlock> Finish();

@@ -15,8 +15,16 @@ inline std::string Outline(const TRuns& runs) {
   std::string text;
   for (const TRun& run : runs) {
     std::string open, close;
-    for (const auto& [flag, tag] :
-         {std::pair{kItalic, "i"}, {kBold, "b"}, {kMono, "tt"}, {kNoteReference, "sup"}}) {
+    for (const auto& [flag, tag] : {std::pair{kItalic, "i"},
+                                    {kBold, "b"},
+                                    {kMono, "tt"},
+                                    {kNoteReference, "sup"},
+                                    {kUnderline, "u"},
+                                    {kStrikeOut, "s"},
+                                    {kSmallCaps, "sc"},
+                                    {kSmall, "small"},
+                                    {kSuperscript, "^"},
+                                    {kSubscript, "_"}}) {
       if (!(run.style & flag)) continue;
       open += std::string("<") + tag + ">";
       close = std::string("</") + tag + ">" + close;

@@ -16,7 +16,7 @@ LINKS = {
     "gif/model": ["gif/colour", "gif/encode"],
     "app/l10n": ["platform"],
     "app/document": ["platform"],
-    "app/books": ["app/document"],
+    "app/books": ["app/document", "app/css"],
     "app/css": ["platform"],
     "app/delivery": ["platform"],
     "app/text": ["app/books"],
