@@ -64,7 +64,7 @@ struct TTextReading {
 struct TDocumentReading {
   std::size_t capacity;
   bool allItems;
-  std::string path;  // the book's file, for what lies beside it; empty when unknown
+  std::string path = {};  // the book's file, for what lies beside it; empty when unknown
 
   document::TDocument Epub(TZipArchive& archive) const {
     return ReadEpubDocument(archive, capacity, allItems);
