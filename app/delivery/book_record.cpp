@@ -8,27 +8,13 @@
 #include <cstdio>
 
 #include "platform/directory.h"
+#include "platform/owned_descriptor.h"
 
 namespace {
 
 constexpr const char* kNewRecordName = ".stronix-book.new";
 // A book's name is a file name: the record never needs more.
 constexpr std::size_t kMaxRecordBytes = 4096;
-
-// Closes a descriptor when it goes.
-class TFd {
-public:
-  explicit TFd(int fd) : fd_(fd) {}
-  ~TFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int Get() const { return fd_; }
-
-private:
-  int fd_;
-};
 
 }  // namespace
 
@@ -38,10 +24,10 @@ void WriteBookRecord(const TDirectory& folder, const std::string& bookName) noex
   bool written = false;
   {
     // O_NOFOLLOW: a link planted under the new record's name is refused, not written through.
-    const TFd file(
+    const TOwnedDescriptor file(
         ::openat(folder.Fd(), kNewRecordName, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
     written =
-        file.Get() >= 0 && ::write(file.Get(), line.data(), line.size()) == static_cast<ssize_t>(line.size());
+        file.Fd() >= 0 && ::write(file.Fd(), line.data(), line.size()) == static_cast<ssize_t>(line.size());
   }
   // A rename replaces whatever holds the record's name, a link included, and follows nothing.
   if (!written || ::renameat(folder.Fd(), kNewRecordName, folder.Fd(), kBookRecordName) != 0)
@@ -51,10 +37,11 @@ void WriteBookRecord(const TDirectory& folder, const std::string& bookName) noex
 std::optional<std::string> ReadBookRecord(const std::string& folder) {
   const TDirectory directory(folder);
   if (!directory.Valid()) return std::nullopt;
-  const TFd file(::openat(directory.Fd(), kBookRecordName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-  if (file.Get() < 0) return std::nullopt;
+  const TOwnedDescriptor file(
+      ::openat(directory.Fd(), kBookRecordName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  if (file.Fd() < 0) return std::nullopt;
   std::array<char, kMaxRecordBytes> bytes{};
-  const ssize_t size = ::read(file.Get(), bytes.data(), bytes.size());
+  const ssize_t size = ::read(file.Fd(), bytes.data(), bytes.size());
   if (size <= 0) return std::nullopt;
   std::string record(bytes.data(), static_cast<std::size_t>(size));
   if (const auto end = record.find('\n'); end != std::string::npos) record.resize(end);

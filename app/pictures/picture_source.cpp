@@ -16,6 +16,7 @@
 #include "app/books/zip_archive.h"
 #include "platform/descriptor_io.h"
 #include "platform/directory.h"
+#include "platform/owned_descriptor.h"
 
 namespace pictures {
 
@@ -95,24 +96,10 @@ private:
   std::map<std::string, std::string> binaries_;
 };
 
-// A descriptor closed however the reading ends.
-class TOpenFile {
-public:
-  explicit TOpenFile(int fd) : fd_(fd) {}
-  ~TOpenFile() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  TOpenFile(const TOpenFile&) = delete;
-  TOpenFile& operator=(const TOpenFile&) = delete;
-  int Fd() const { return fd_; }
-
-private:
-  int fd_;
-};
-
 // The regular file `name` in `folder`, never through a link, within the size of a picture.
 std::optional<std::string> ReadFileIn(const TDirectory& folder, const std::string& name) {
-  const TOpenFile file(::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  const TOwnedDescriptor file(
+      ::openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat status {};
   if (file.Fd() < 0 || ::fstat(file.Fd(), &status) != 0 || !S_ISREG(status.st_mode) ||
       static_cast<std::size_t>(status.st_size) > kMaxPictureFileBytes)
