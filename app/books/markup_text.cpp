@@ -14,17 +14,18 @@ namespace {
 
 // True when a link comes among the element's first descendants (a bar of links holds one
 // early; looking no further keeps nested bars from costing time).
+// The node after `at` in document order inside `element`, into `at`'s children when
+// `descend`; none past the element's end.
+const xmlNode* NextInside(const xmlNode* at, const xmlNode* element, bool descend) {
+  if (descend && at->type == XML_ELEMENT_NODE && at->children) return at->children;
+  while (at != element && !at->next) at = at->parent;
+  return at == element ? nullptr : at->next;
+}
+
 bool HoldsALink(const xmlNode* element) {
   int looked = 0;
-  for (const xmlNode* at = element->children; at && ++looked < 1000;) {
+  for (const xmlNode* at = element->children; at && ++looked < 1000; at = NextInside(at, element, true))
     if (IsElement(at, "a")) return true;
-    if (at->type == XML_ELEMENT_NODE && at->children) {
-      at = at->children;
-      continue;
-    }
-    while (at != element && !at->next) at = at->parent;
-    at = at == element ? nullptr : at->next;
-  }
   return false;
 }
 
@@ -56,12 +57,7 @@ bool IsChromeBar(const xmlNode* element) {
         text += static_cast<unsigned char>(c) > ' ' ? 1 : 0;
       if (text > kChromeText) return false;
     }
-    if (!link && at->type == XML_ELEMENT_NODE && at->children) {
-      at = at->children;
-      continue;
-    }
-    while (at != element && !at->next) at = at->parent;
-    at = at == element ? nullptr : at->next;
+    at = NextInside(at, element, !link);
   }
   return links;
 }
