@@ -79,6 +79,20 @@ void WriteWholeFile(const TDirectory& folder, const std::string& name, const std
   }
 }
 
+bool CheckFolderToMake(const std::string& folder, const std::string& firstPagePath) {
+  std::error_code error;
+  fs::path existing = fs::absolute(folder, error);
+  if (error) return false;  // the staged book says why
+  std::error_code absent;
+  if (fs::symlink_status(existing, absent).type() != fs::file_type::not_found) return false;
+  while (existing.has_relative_path() &&
+         fs::symlink_status(existing, absent).type() == fs::file_type::not_found)
+    existing = existing.parent_path();
+  if (!fs::is_directory(existing, absent)) throw EFCreateError(firstPagePath, ENOTDIR);
+  if (::access(existing.c_str(), W_OK | X_OK) != 0) throw EFCreateError(firstPagePath, errno);
+  return true;
+}
+
 TStagedBook::TStagedBook(std::string folder, const std::string& firstPagePath, bool createFolder,
                          TFileWriter writer)
     : folder_(std::move(folder)), staging_(folder_ + kStagingFolderName), writer_(std::move(writer)) {

@@ -28,6 +28,11 @@ using TFileWriter = std::function<void(const TDirectory& folder, const std::stri
 void WriteWholeFile(const TDirectory& folder, const std::string& name, const std::string& shownPath,
                     const void* data, std::size_t size);
 
+// True when `folder` is missing, once the nearest folder above it that exists is known to
+// take new folders (EFCreateError naming `firstPagePath` when it is no folder or cannot be
+// written): its space can then be judged before anything is made.
+bool CheckFolderToMake(const std::string& folder, const std::string& firstPagePath);
+
 class TStagedBook {
 public:
   // Locks `folder` (a path ending in "/"), finishes a commit a killed run left there,

@@ -79,9 +79,13 @@ TRunReport RunConversion(const TConversionJob& job, TRunMonitor* monitor, const 
       const std::string name = PageLabel(index) + ".gif";
       return parts.HasParts() ? parts.FolderOf(index) + "/" + name : prefix + name;
     };
-    // The folder first: one that cannot be made or written is that, not a lack of space.
+    // The folder's own failures before space: an existing folder is locked first, and a
+    // missing one is judged by the folder above it, then made only once there is room, so
+    // that a refusal leaves nothing to take away again.
+    const bool toMake = settings.createFolder && CheckFolderToMake(folder, folder + placeOf(0));
+    if (toMake) CheckFreeSpace(folder, total, made.PagePixels());
     TStagedBook staged(folder, folder + placeOf(0), settings.createFolder, writer);
-    CheckFreeSpace(folder, total, made.PagePixels());
+    if (!toMake) CheckFreeSpace(folder, total, made.PagePixels());
     const auto makeMaker = [&made] { return made.Maker(); };
     TSpaceWatch space(folder, total);
     // Qt 6 draws text on images in any thread, but only once the application object has set
